@@ -1,0 +1,25 @@
+// Paths written on Windows ("wave\tch031.wav", "C:\hry\") used on any system.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vek {
+
+// Joins a configured base directory (which may end in "\" or "/", or be empty) and a relative
+// Windows-style path. When the exact path does not exist, each component is matched without
+// regard to letter case against what the directory holds; when nothing matches, the plain
+// joined path (with "/" separators) is returned, so callers can still report or create it.
+std::filesystem::path resolvePath(std::string_view baseDir, std::string_view relative);
+
+// resolvePath with an empty base: relative to the current directory.
+std::filesystem::path resolvePath(std::string_view relative);
+
+// Whether the file named by resolvePath(baseDir, relative) exists as a regular file.
+bool resolvedFileExists(std::string_view baseDir, std::string_view relative);
+
+// The file-name part of a Windows or Unix path: everything after the last "\", "/" or ":".
+std::string_view fileNamePart(std::string_view path);
+
+}  // namespace vek

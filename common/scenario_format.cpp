@@ -1,0 +1,1 @@
+#include "scenario_format.h"

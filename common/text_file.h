@@ -1,0 +1,36 @@
+// Text files of lines and the one safe way to write a user's file.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vek {
+
+// Whole file as bytes; nullopt when it cannot be opened or read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+// Splits bytes into lines. CR LF and lone LF both end a line (files edited on Linux); a CR
+// before the LF is never kept. A final line without a line end is a line; NUL bytes and very
+// long lines are kept as they are.
+std::vector<std::string> splitLines(std::string_view bytes);
+
+// Lines of a file; nullopt when it cannot be read.
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path);
+
+// Joins lines, each ended by CR LF.
+std::string joinLinesCrLf(const std::vector<std::string>& lines);
+
+// Writes `bytes` to a temporary file beside `target`, flushes it and renames it over `target`,
+// so a crash or a full disk never destroys the previous file. On failure the temporary file is
+// removed, `target` is untouched and `error` (when given) holds a Czech description.
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                         std::string* error = nullptr);
+
+// The same for lines ended by CR LF.
+bool writeLinesAtomically(const std::filesystem::path& target,
+                          const std::vector<std::string>& lines, std::string* error = nullptr);
+
+}  // namespace vek

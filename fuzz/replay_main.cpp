@@ -1,0 +1,35 @@
+// Replays every file of the given corpus directories through the fuzz target, so the committed
+// corpus runs on every test run without libFuzzer.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv) {
+    namespace fs = std::filesystem;
+    std::size_t count = 0;
+    for (int i = 1; i < argc; ++i) {
+        std::vector<fs::path> files;
+        if (fs::is_directory(argv[i])) {
+            for (const auto& e : fs::recursive_directory_iterator(argv[i]))
+                if (e.is_regular_file())
+                    files.push_back(e.path());
+        } else {
+            files.emplace_back(argv[i]);
+        }
+        for (const auto& f : files) {
+            std::ifstream in(f, std::ios::binary);
+            std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
+            ++count;
+        }
+    }
+    std::printf("replayed %zu inputs\n", count);
+    return count == 0 ? 1 : 0;
+}

@@ -1,0 +1,54 @@
+// A sound queue: keys spoken strictly one after another on one channel, with a history to step
+// back through and priorities that decide what a key press or a script may cut short.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "common/string_list.h"
+#include "sound_env.h"
+
+namespace vek {
+
+class TZvukFronta {
+  public:
+    // `env` is shared by both queues and the background set (pause counter, SoundsOn, ...).
+    TZvukFronta(SoundEnv& env, std::string name);  // name: "primary" / "secondary" for observers
+
+    void Add(std::string item);
+    void Tick();
+    // Drops the current and pending sounds of priority up to `level`; true when nothing waits.
+    bool StopUpTo(int level);
+    void Back();
+    void Skip();
+    void StopCurrent();
+    bool Playing() const;
+    void SayNumber(int n);
+    void PlayFile(const std::string& path);
+    void PlayCurrent();
+    void Advance();
+
+    const std::deque<std::string>& Pending() const { return pending_; }
+    const std::deque<std::string>& History() const { return history_; }
+    const std::string& Current() const { return current_; }
+    void ClearCurrent() { current_.clear(); }
+    TMyAFS* Audio() const { return audio_.get(); }
+    // Creates the queue's own sample holder (loaded with sx00.wav) once the box is initialised.
+    void CreateAudio(const std::string& silencePath);
+    void FreeAudio() { audio_.reset(); }
+    const std::string& name() const { return name_; }
+
+  private:
+    SoundEnv& env_;
+    std::string name_;
+    std::deque<std::string> pending_;
+    std::deque<std::string> history_;
+    std::string current_;
+    std::unique_ptr<TMyAFS> audio_;
+    bool busy_ = false;  // a step is running: the timer must not start another
+};
+
+}  // namespace vek

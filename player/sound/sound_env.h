@@ -1,0 +1,46 @@
+// What the queues and the background set share: the device box, the sound list, the paths,
+// the volume settings, the temporary files, the pause counter, the sound switch, and an
+// observer that hears what starts and ends (for transcripts and tests).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/sound_entry.h"
+#include "common/temp_files.h"
+#include "sound_box.h"
+#include "sound_list.h"
+
+namespace vek {
+
+class SoundObserver {
+  public:
+    virtual ~SoundObserver() = default;
+    // A queue started a recording; `item` as queued, without its "|" suffix.
+    virtual void queueStarted(std::string_view queueName, std::string_view item) {}
+    virtual void fileStarted(std::string_view path) {}       // PlayFile
+    virtual void backgroundStarted(std::string_view key) {}  // begins to sound
+    virtual void backgroundEnded(std::string_view key) {}    // ended by itself, left the set
+};
+
+struct SoundEnv {
+    TSoundBox& box;
+    TSeznamZvuku& list;
+    const SoundBasePaths& paths;
+    const VolumeSettings& volumes;
+    TTempFiles* tempFiles = nullptr;  // none: collection recordings cannot be extracted
+    SoundObserver* observer = nullptr;
+    int PauseTicks = 0;     // shared by both queues
+    bool SoundsOn = false;  // set at the first timer tick
+};
+
+// Loads the entry's recording into `audio`: a collection recording is extracted into the
+// temporary directory first (and reused by name later); a plain file already held is kept.
+// Returns false when nothing could be loaded (the caller then skips the item).
+bool PrepareAudio(const TNahravka& entry, TMyAFS& audio, SoundEnv& env);
+
+// Reads the index of every collection the sound list points into and fixes the entries'
+// positions, lengths and CD flags; entries whose collection or sound is missing are dropped.
+void AttachCollections(TSeznamZvuku& list, const SoundBasePaths& paths);
+
+}  // namespace vek
