@@ -1,0 +1,41 @@
+// The options dialog "Nastavení": three volume sliders with looping preview sounds.
+#pragma once
+
+#include <string>
+
+#include "player/sound/background.h"
+#include "player/sound/sound_box.h"
+
+namespace vek {
+
+class TOptionsForm {
+  public:
+    enum class Slider { Rec = 0, Zvuk = 1, Hudba = 2 };  // RecHlasBar, ZvukHlasBar, HudbaHlasBar
+
+    static constexpr int kMax = 65535;
+    static constexpr int kLineStep = 1000;  // arrow keys
+    static constexpr int kPageStep = 10000;
+    static constexpr int kTickEvery = 2500;
+
+    // `volumes` is what ComputeVolumePan reads: the sliders' positions live there.
+    TOptionsForm(VolumeSettings& volumes, TBackFronta& background, const bool& soundsOn);
+
+    int Position(Slider slider) const;
+    // Moves a slider (clamped to 0..65535) and runs its change handler.
+    void SetPosition(Slider slider, int position);
+
+    void FormShow();
+    void FormHide();
+
+    bool ZvukCheckBox = true;  // "Zvuky zapnuty": hidden, ticked; a new game copies it
+
+  private:
+    void RecHlasBarChange(Slider slider);
+
+    VolumeSettings& volumes_;
+    TBackFronta& background_;
+    const bool& soundsOn_;
+    bool updating_ = true;
+};
+
+}  // namespace vek
