@@ -1,0 +1,39 @@
+// The player's configuration file vek.cfg: three volumes and the two sound base directories.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/sound_entry.h"
+#include "player/sound/sound_box.h"
+
+namespace vek {
+
+class PlayerConfig {
+  public:
+    static constexpr const char* kFileName = "vek.cfg";
+
+    // ReadConfig: the file's lines (or the five defaults when it is missing) and the two base
+    // directories, normalised to end with "\"; an empty CDPATH becomes "D:\".
+    void ReadConfig(const std::filesystem::path& file = kFileName);
+    // ApplyVolumes: the three volumes of the kept lines; a missing or non-numeric value is 0.
+    VolumeSettings Volumes() const;
+    // WriteConfig: exactly five lines, through a temporary file, so a failure never destroys the
+    // previous file. False with a Czech `error` when it could not be written.
+    bool WriteConfig(const VolumeSettings& volumes, const std::filesystem::path& file = kFileName,
+                     std::string* error = nullptr) const;
+
+    const SoundBasePaths& Paths() const { return paths_; }
+    const std::vector<std::string>& Lines() const { return lines_; }
+    // The value of `key` in the kept lines ("" when missing), key compared without case.
+    std::string Value(std::string_view key) const;
+
+    static std::vector<std::string> DefaultLines();
+
+  private:
+    std::vector<std::string> lines_;
+    SoundBasePaths paths_;
+};
+
+}  // namespace vek

@@ -1,0 +1,74 @@
+#include "player/shell/config.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/text_file.h"
+
+namespace vek {
+namespace {
+
+class ConfigTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("vek_config_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::filesystem::path file() const { return dir_ / "vek.cfg"; }
+
+    std::filesystem::path dir_;
+};
+
+TEST_F(ConfigTest, MissingFileGivesDefaultsAndWritesThemBack) {
+    PlayerConfig config;
+    config.ReadConfig(file());
+    VolumeSettings v = config.Volumes();
+    EXPECT_EQ(v.voice, 62535);
+    EXPECT_EQ(v.sound, 60535);
+    EXPECT_EQ(v.music, 57535);
+    EXPECT_EQ(config.Paths().programPath, "");
+    EXPECT_EQ(config.Paths().cdPath, "D:\\");
+
+    ASSERT_TRUE(config.WriteConfig(v, file()));
+    EXPECT_EQ(readFileBytes(file()),
+              "VOICEVOLUME=62535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=57535\r\nPROGRAMPATH=\r\n"
+              "CDPATH=D:\\\r\n");
+}
+
+TEST_F(ConfigTest, PathsAreNormalisedAndOtherLinesDropped) {
+    ASSERT_TRUE(writeFileAtomically(
+        file(), "# my note\r\nprogrampath=C:\\hry\r\nCDPATH=\r\nMUSICVOLUME=100\r\n"));
+    PlayerConfig config;
+    config.ReadConfig(file());
+    EXPECT_EQ(config.Paths().programPath, "C:\\hry\\");
+    EXPECT_EQ(config.Paths().cdPath, "D:\\");
+    VolumeSettings v = config.Volumes();
+    EXPECT_EQ(v.voice, 0);  // a missing volume key silences that kind
+    EXPECT_EQ(v.music, 100);
+
+    ASSERT_TRUE(config.WriteConfig(v, file()));
+    EXPECT_EQ(readFileBytes(file()),
+              "VOICEVOLUME=0\r\nSOUNDVOLUME=0\r\nMUSICVOLUME=100\r\nPROGRAMPATH=C:\\hry\\\r\n"
+              "CDPATH=D:\\\r\n");
+}
+
+TEST_F(ConfigTest, NonNumericVolumeIsSilenceAndFailedWriteKeepsOldFile) {
+    ASSERT_TRUE(writeFileAtomically(file(), "VOICEVOLUME=loud\r\nSOUNDVOLUME=12x\r\n"));
+    PlayerConfig config;
+    config.ReadConfig(file());
+    EXPECT_EQ(config.Volumes().voice, 0);
+    EXPECT_EQ(config.Volumes().sound, 0);
+
+    std::string error;
+    EXPECT_FALSE(config.WriteConfig(config.Volumes(), dir_ / "missing" / "vek.cfg", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(readFileBytes(file()), "VOICEVOLUME=loud\r\nSOUNDVOLUME=12x\r\n");
+}
+
+}  // namespace
+}  // namespace vek
