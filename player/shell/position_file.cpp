@@ -28,7 +28,8 @@ std::string PositionReader::ReadLine() {
         loadError_ = true;
         return {};
     }
-    return ScrambleLine(lines_[next_++], kPositionKey, ScrambleDirection::Unscramble);
+    return ScrambleLine(std::string_view(lines_[next_++]), kPositionKey,
+                        ScrambleDirection::Unscramble);
 }
 
 void PositionReader::ReadList(StringList& list) {
