@@ -1,1 +1,145 @@
-#include "text_file.h"
+#include "common/text_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace vek {
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t lf = bytes.find('\n', start);
+        std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
+        std::size_t contentEnd = end;
+        if (contentEnd > start && bytes[contentEnd - 1] == '\r')
+            --contentEnd;
+        lines.emplace_back(bytes.substr(start, contentEnd - start));
+        if (lf == std::string_view::npos)
+            break;
+        start = lf + 1;
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {
+    auto bytes = readFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return splitLines(*bytes);
+}
+
+std::string joinLinesCrLf(const std::vector<std::string>& lines) {
+    std::size_t total = 0;
+    for (const auto& l : lines)
+        total += l.size() + 2;
+    std::string out;
+    out.reserve(total);
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+namespace {
+
+std::string describeFailure(const std::filesystem::path& target, const char* what, int err) {
+    return "Soubor " + target.string() + " nelze ulo\x9Eit (" + what + ": " + std::strerror(err) +
+           ").";
+}
+
+// A name beside the target that no other writer in this process or another one picks.
+std::filesystem::path temporarySibling(const std::filesystem::path& target) {
+    static std::atomic<unsigned> counter{0};
+    auto name = target.filename().string() + ".~" + std::to_string(::getpid()) + "-" +
+                std::to_string(counter++) + ".part";
+    return target.parent_path() / name;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                         std::string* error) {
+    auto fail = [&](const char* what, int err) {
+        if (error)
+            *error = describeFailure(target, what, err);
+        return false;
+    };
+    std::filesystem::path temp = temporarySibling(target);
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return fail(
+            "vytvo\xF8"
+            "en\xED",
+            errno);
+    bool ok = writeAll(fd, bytes);
+    int err = errno;
+    if (ok && ::fsync(fd) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return fail("z\xE1pis", err);
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        err = errno;
+        ::unlink(temp.c_str());
+        return fail(
+            "p\xF8"
+            "ejmenov\xE1n\xED",
+            err);
+    }
+    // Make the rename itself durable; a failure here leaves a complete file either way.
+    auto dir = target.parent_path();
+    int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return true;
+}
+
+bool writeLinesAtomically(const std::filesystem::path& target,
+                          const std::vector<std::string>& lines, std::string* error) {
+    return writeFileAtomically(target, joinLinesCrLf(lines), error);
+}
+
+}  // namespace vek
