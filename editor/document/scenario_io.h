@@ -1,0 +1,59 @@
+// Opening and saving the editor's document as a scenario file, plain or encoded.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editor/document/document.h"
+
+namespace vek {
+
+enum class OpenStatus {
+    Loaded,
+    CannotRead,     // the file could not be opened or read
+    BadHeader,      // "Nesprávná hlavička souboru!"
+    Cancelled,      // the password prompt was cancelled: nothing is said
+    WrongPassword,  // "Zadané heslo neodpovídá!"
+};
+
+struct OpenResult {
+    OpenStatus status = OpenStatus::Loaded;
+    std::string message;  // Czech, for a "Stop" box; empty when loaded or cancelled
+    bool ok() const { return status == OpenStatus::Loaded; }
+};
+
+// Asks for the password of an encoded file; nullopt when the author cancels.
+using PasswordPrompt = std::function<std::optional<std::string>()>;
+
+inline constexpr std::string_view kBadHeaderMessage = "Nespr\xE1vn\xE1 hlavi\xE8ka souboru!";
+inline constexpr std::string_view kWrongPasswordMessage =
+    "Zadan\xE9 heslo neodpov\xED"
+    "d\xE1!";
+
+// Reads a scenario file into `doc`. The file is read into a fresh document first, so a file
+// that is refused or cannot be read leaves `doc`, its file name and its modified flag as they
+// were. On success `doc.FileName` is `path` and the document is unmodified.
+OpenResult OpenScenario(EditorDocument& doc, const std::filesystem::path& path,
+                        const PasswordPrompt& askPassword);
+
+// The same from the bytes of a file (the password check included).
+OpenResult ReadScenario(EditorDocument& doc, std::string bytes, const PasswordPrompt& askPassword);
+
+// The whole file the editor writes for `doc`, in the writer's key order. Throws
+// UnwritablePasswordError for a password whose key line would hold a line break.
+std::string ScenarioBytes(const EditorDocument& doc);
+
+struct SaveResult {
+    bool ok = true;
+    std::string message;  // Czech, when the file could not be written
+};
+
+// Saves to `path`: drops unnamed windows and items, writes through a temporary file and a
+// rename, and clears `Modified` only when the file was written; a failed save keeps the
+// document modified and the previous file intact.
+SaveResult SaveScenario(EditorDocument& doc, const std::filesystem::path& path);
+
+}  // namespace vek

@@ -1,0 +1,108 @@
+#include "editor/document/text_export.h"
+
+#include <utility>
+
+#include "common/cp1250.h"
+#include "common/text_file.h"
+
+namespace vek {
+
+namespace {
+
+constexpr std::size_t kNameLineLimit = 200;
+
+void appendNameList(std::vector<std::string>& out, const char* heading,
+                    const std::vector<std::string>& names) {
+    out.emplace_back(heading);
+    std::string line = "  ";
+    for (const auto& name : names) {
+        line += name + ", ";
+        if (line.size() > kNameLineLimit) {
+            out.push_back(std::move(line));
+            line = "  ";
+        }
+    }
+    if (line != "  ")
+        out.push_back(std::move(line));
+    out.emplace_back();
+}
+
+void appendScripts(std::vector<std::string>& out,
+                   std::initializer_list<std::pair<const char*, const TSpecStrings*>> scripts) {
+    for (const auto& [heading, lines] : scripts) {
+        if (lines->empty())
+            continue;
+        out.emplace_back(heading);
+        out.insert(out.end(), lines->begin(), lines->end());
+    }
+}
+
+void appendItems(std::vector<std::string>& out, const EditorDocument& doc, bool characters) {
+    for (std::size_t i = 0; i < doc.Items.size(); ++i) {
+        const TPredmet& p = *doc.Items.objectAt(i);
+        if (p.IsCharacter != characters)
+            continue;
+        out.push_back("* " + cpUpper(p.Name) + " *");
+        appendScripts(out, {{"  Prozkoumej:", &p.ExamineScript},
+                            {"  Vezmi:", &p.TakeScript},
+                            {"  Polo\x9E:", &p.PutScript},
+                            {"  Pou\x9Eij:", &p.UseScript},
+                            {"  Promluv si:", &p.TalkScript}});
+        out.emplace_back();
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
+    std::vector<std::string> out;
+    out.push_back("--- " + doc.Settings.ScenarioName + " ---");
+    out.emplace_back();
+
+    std::vector<std::string> items, characters;
+    for (std::size_t i = 0; i < doc.Items.size(); ++i)
+        (doc.Items.objectAt(i)->IsCharacter ? characters : items).push_back(doc.Items.nameAt(i));
+    appendNameList(out, "OKNA:", doc.Windows.names());
+    appendNameList(out,
+                   "P\xD8"
+                   "EDM\xCCTY:",
+                   items);
+    appendNameList(out, "POSTAVY:", characters);
+
+    out.emplace_back("***** O K N A *****");
+    out.emplace_back();
+    for (std::size_t i = 0; i < doc.Windows.size(); ++i) {
+        const TOkna& o = *doc.Windows.objectAt(i);
+        out.push_back("* " + cpUpper(o.Name) + " *");
+        appendScripts(out, {{"  Rozhl\xE9"
+                             "dni se:",
+                             &o.LookScript},
+                            {"  P\xF8i p\xF8\xED"
+                             "chodu:",
+                             &o.ArrivalScript},
+                            {"  P\xF8i odchodu:", &o.DepartureScript}});
+        out.emplace_back();
+    }
+
+    out.emplace_back("***** P \xD8 E D M \xCC T Y *****");
+    out.emplace_back();
+    appendItems(out, doc, false);
+    out.emplace_back("***** P O S T A V Y *****");
+    out.emplace_back();
+    appendItems(out, doc, true);
+
+    for (const TSpecStrings* text : {&doc.Settings.IntroText, &doc.Settings.WinText,
+                                     &doc.Settings.LoseText, &doc.Settings.CycleText}) {
+        if (text->empty())
+            continue;
+        out.insert(out.end(), text->begin(), text->end());
+        out.emplace_back();
+    }
+    return out;
+}
+
+bool ExportText(const EditorDocument& doc, const std::filesystem::path& path, std::string* error) {
+    return writeLinesAtomically(path, ExportTextLines(doc), error);
+}
+
+}  // namespace vek

@@ -1,0 +1,156 @@
+#include "editor/ui/command_line.h"
+
+#include <string_view>
+
+#include "common/cp1250.h"
+#include "editor/document/scenario_io.h"
+#include "editor/document/text_export.h"
+
+#ifndef MIRELA_VERSION
+#define MIRELA_VERSION "2.0.0"
+#endif
+
+namespace vek {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Pou\u017eit\u00ed:\n"
+    "  Mirela2 [SC\u00c9N\u00c1\u0158.scn]\n"
+    "  Mirela2 --export-text VSTUP.scn V\u00ddSTUP.txt [--password HESLO]\n"
+    "  Mirela2 --convert VSTUP.scn V\u00ddSTUP.scn [--password HESLO] [--encode NOV\u00c9_HESLO | "
+    "--plain]\n"
+    "  Mirela2 --help | --version\n";
+
+struct Options {
+    std::string mode;
+    std::string input, output;
+    std::optional<std::string> password;
+    std::optional<std::string> encode;
+    bool plain = false;
+};
+
+class UsageError {
+  public:
+    explicit UsageError(std::string text) : text_(std::move(text)) {}
+    const std::string& text() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
+Options parse(const std::vector<std::string>& args) {
+    Options o;
+    o.mode = args.at(0);
+    std::vector<std::string> positional;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto next = [&]() -> std::string {
+            if (i + 1 >= args.size())
+                throw UsageError("Volba " + a + " pot\u0159ebuje hodnotu.");
+            return args[++i];
+        };
+        if (a == "--password")
+            o.password = next();
+        else if (a == "--encode" && o.mode == "--convert")
+            o.encode = next();
+        else if (a == "--plain" && o.mode == "--convert")
+            o.plain = true;
+        else if (a.starts_with("--"))
+            throw UsageError("Nezn\u00e1m\u00e1 volba " + a + ".");
+        else
+            positional.push_back(a);
+    }
+    if (positional.size() != 2)
+        throw UsageError("Chyb\u00ed vstupn\u00ed nebo v\u00fdstupn\u00ed soubor.");
+    if (o.encode && o.plain)
+        throw UsageError("Volby --encode a --plain nelze pou\u017e\u00edt spolu.");
+    o.input = positional[0];
+    o.output = positional[1];
+    return o;
+}
+
+// A password typed in the terminal, in the scenario's code page.
+std::string passwordText(const std::string& utf8) {
+    EncodingError error;
+    std::optional<std::string> text = utf8ToCp1250(utf8, &error);
+    if (!text)
+        throw UsageError(cp1250ToUtf8(error.message()));
+    return *text;
+}
+
+int run(const Options& o, std::ostream& err) {
+    EditorDocument doc;
+    std::optional<std::string> password;
+    if (o.password)
+        password = passwordText(*o.password);
+    bool asked = false;
+    OpenResult opened = OpenScenario(doc, o.input, [&]() -> std::optional<std::string> {
+        asked = true;
+        return password;
+    });
+    if (!opened.ok()) {
+        if (opened.status == OpenStatus::Cancelled && asked)
+            err << cp1250ToUtf8(
+                       "Soubor je k\xF3"
+                       "dovan\xFD")
+                << "\n";
+        else
+            err << cp1250ToUtf8(opened.message) << "\n";
+        return 1;
+    }
+    if (o.mode == "--export-text") {
+        std::string error;
+        if (!ExportText(doc, o.output, &error)) {
+            err << cp1250ToUtf8(error) << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    if (o.encode) {
+        doc.Settings.Encode = true;
+        doc.Settings.Password = passwordText(*o.encode);
+        if (doc.Settings.Password.empty())
+            throw UsageError("Heslo pro --encode nesm\u00ed b\u00fdt pr\u00e1zdn\u00e9.");
+    } else if (o.plain) {
+        doc.Settings.Encode = false;
+    }
+    SaveResult saved = SaveScenario(doc, o.output);
+    if (!saved.ok) {
+        err << cp1250ToUtf8(saved.message) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out,
+                                  std::ostream& err) {
+    if (args.empty())
+        return std::nullopt;
+    const std::string& first = args[0];
+    if (first == "--help" || first == "-h") {
+        out << kUsage;
+        return 0;
+    }
+    if (first == "--version") {
+        out << "Mirela2 " << MIRELA_VERSION << "\n";
+        return 0;
+    }
+    if (first != "--export-text" && first != "--convert") {
+        if (first.starts_with("--")) {
+            err << "Nezn\u00e1m\u00e1 volba " << first << ".\n" << kUsage;
+            return 1;
+        }
+        return std::nullopt;  // a scenario for the window to open
+    }
+    try {
+        return run(parse(args), err);
+    } catch (const UsageError& e) {
+        err << e.text() << "\n" << kUsage;
+        return 1;
+    }
+}
+
+}  // namespace vek
