@@ -43,8 +43,8 @@ class TCollectionList {
     std::size_t size() const { return lines_.size(); }
     const std::string& line(std::size_t i) const { return lines_[i]; }
     const StringList& lines() const { return lines_; }
-    void add(std::string line) { lines_.add(std::move(line)); }
-    void clear() { lines_.clear(); }
+    void add(std::string line);
+    void clear();
     // Position of the line whose name (the part before "=") equals `name`, case ignored; -1.
     int find(std::string_view name) const;
 
@@ -56,7 +56,7 @@ class TCollectionList {
 
   private:
     StringList lines_;
-    mutable std::vector<std::string> names_;  // line names, kept in step for find()
+    StringList names_;  // the line names, kept in step with lines_ for indexed lookups
 };
 
 // Reads one collection's index and appends its lines, with absolute offsets, to `list`.

@@ -91,50 +91,82 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
-                         std::string* error) {
-    auto fail = [&](const char* what, int err) {
-        if (error)
-            *error = describeFailure(target, what, err);
-        return false;
-    };
-    std::filesystem::path temp = temporarySibling(target);
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return fail(
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path target)
+    : target_(std::move(target)), temp_(temporarySibling(target_)) {
+    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd_ < 0)
+        fail(
             "vytvo\xF8"
             "en\xED",
             errno);
-    bool ok = writeAll(fd, bytes);
-    int err = errno;
-    if (ok && ::fsync(fd) != 0) {
-        ok = false;
-        err = errno;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    discard();
+}
+
+void AtomicFileWriter::fail(const char* what, int err) {
+    if (error_.empty())
+        error_ = describeFailure(target_, what, err);
+}
+
+bool AtomicFileWriter::write(std::string_view bytes) {
+    if (!ok())
+        return false;
+    if (!writeAll(fd_, bytes))
+        fail("z\xE1pis", errno);
+    return ok();
+}
+
+bool AtomicFileWriter::commit() {
+    if (!ok()) {
+        discard();
+        return false;
     }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return fail("z\xE1pis", err);
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        err = errno;
-        ::unlink(temp.c_str());
-        return fail(
+    if (::fsync(fd_) != 0)
+        fail("z\xE1pis", errno);
+    int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        fail("z\xE1pis", errno);
+    if (error_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0)
+        fail(
             "p\xF8"
             "ejmenov\xE1n\xED",
-            err);
+            errno);
+    if (!error_.empty()) {
+        discard();
+        return false;
     }
+    temp_.clear();
     // Make the rename itself durable; a failure here leaves a complete file either way.
-    auto dir = target.parent_path();
+    auto dir = target_.parent_path();
     int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
     return true;
+}
+
+void AtomicFileWriter::discard() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!temp_.empty()) {
+        ::unlink(temp_.c_str());
+        temp_.clear();
+    }
+}
+
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                         std::string* error) {
+    AtomicFileWriter writer(target);
+    bool ok = writer.write(bytes) && writer.commit();
+    if (!ok && error)
+        *error = writer.error();
+    return ok;
 }
 
 bool writeLinesAtomically(const std::filesystem::path& target,

@@ -29,6 +29,32 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines);
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                          std::string* error = nullptr);
 
+// Streams a large file (a sound collection) into a temporary file beside `target`; commit()
+// flushes it and renames it over `target`. A writer destroyed or discarded without a successful
+// commit removes its temporary file, so a cancelled or failed write leaves `target` untouched.
+class AtomicFileWriter {
+  public:
+    explicit AtomicFileWriter(std::filesystem::path target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    bool ok() const { return fd_ >= 0 && error_.empty(); }
+    bool write(std::string_view bytes);
+    bool commit();
+    void discard();
+    // Czech description of the first failure; empty while all went well.
+    const std::string& error() const { return error_; }
+
+  private:
+    void fail(const char* what, int err);
+
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    int fd_ = -1;
+    std::string error_;
+};
+
 // The same for lines ended by CR LF.
 bool writeLinesAtomically(const std::filesystem::path& target,
                           const std::vector<std::string>& lines, std::string* error = nullptr);
