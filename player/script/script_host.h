@@ -1,0 +1,54 @@
+// The script engine's window on the player: everything a script run does outside the world model
+// goes through this interface. The Qt window and the walkthrough runner implement it; tests
+// implement it to answer every wait themselves.
+//
+// Texts are code page 1250. Every call happens on the one user-interface thread.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "player/shell/menu_state.h"
+#include "player/world/world_host.h"
+
+namespace vek {
+
+class ScriptHost : public WorldHost {
+  public:
+    // --- The text pane MainMemo ---
+    // ShowText: a text that is empty or only spaces is not written (false); otherwise at most one
+    // leading and one trailing space are removed, the pane is emptied first when `clear` is set,
+    // and the text becomes a new last line (true).
+    virtual bool ShowText(const std::string& text, bool clear) = 0;
+    virtual void ClearMemo() = 0;
+    // Moves the caret to the start of the pane, so that a screen reader reads from the top.
+    virtual void MemoCaretToStart() = 0;
+
+    // --- The command list MainBox ---
+    virtual void SetMainBoxVisible(bool visible) = 0;
+
+    // --- The entry field DotazEdit of READ ---
+    virtual void ClearDotazEdit() = 0;
+    // Shows the field and gives it the focus.
+    virtual void ShowDotazEdit() = 0;
+    virtual std::string DotazEditText() const = 0;
+
+    // --- The nested wait of WAIT, READ and the end of a game ---
+    // Processes window messages (keys, timer ticks, and with them the main cycle) until
+    // `waiting` answers false. The key handler ends the wait by clearing ScriptState's
+    // ReadKeyMode or ReadLineMode. Must return when the program is closing, even if the flag is
+    // still set. Returns at once when `waiting` is already false.
+    virtual void WaitWhile(const std::function<bool()>& waiting) = 0;
+
+    // --- Shell state the engine reads and the end of a game changes ---
+    virtual bool GameRunning() const = 0;
+    virtual void SetGameRunning(bool running) = 0;
+    virtual MenuState GetMenuState() const = 0;
+    virtual void SetMenuState(MenuState state) = 0;
+    // Rebuilds the command list for the current menu state.
+    virtual void BuildMenu() = 0;
+    // MainMenuIndex = -1: the first main menu after the intro has nothing selected.
+    virtual void ForgetMainMenuSelection() = 0;
+};
+
+}  // namespace vek

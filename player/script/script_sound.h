@@ -1,0 +1,60 @@
+// The sounds a script can start, stop and test: the two speech queues and the background set.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vek {
+
+class TZvukFronta;
+class TBackFronta;
+
+class ScriptSound {
+  public:
+    virtual ~ScriptSound() = default;
+    // An item "name|volbal" for the primary (PLAY) or secondary (PLAYSEC) queue.
+    virtual void QueuePrimary(const std::string& item) = 0;
+    virtual void QueueSecondary(const std::string& item) = 0;
+    virtual void StopPrimaryUpTo(int level) = 0;
+    virtual void StopSecondaryUpTo(int level) = 0;
+    // A background sound: looping or once, after `delayTicks`, at a volume such as "100x100".
+    virtual void BackgroundAddNew(const std::string& name, bool loop, int delayTicks,
+                                  std::string_view volumeSuffix) = 0;
+    virtual void BackgroundStop(std::string_view name) = 0;
+    virtual void BackgroundStopAll() = 0;
+    virtual void BackgroundFadeOut(std::string_view name, std::string_view fade) = 0;
+    virtual bool BackgroundPlaying(std::string_view name) const = 0;
+    // Whether `name` ended since the finished list was last emptied.
+    virtual bool BackgroundFinished(std::string_view name) const = 0;
+    virtual void ClearBackgroundFinished() = 0;
+    // Drops every background sound (a new intro starts in silence).
+    virtual void ClearBackground() = 0;
+};
+
+// The player's real queues and background set.
+class PlayerScriptSound : public ScriptSound {
+  public:
+    PlayerScriptSound(TZvukFronta& primary, TZvukFronta& secondary, TBackFronta& background)
+        : primary_(primary), secondary_(secondary), background_(background) {}
+
+    void QueuePrimary(const std::string& item) override;
+    void QueueSecondary(const std::string& item) override;
+    void StopPrimaryUpTo(int level) override;
+    void StopSecondaryUpTo(int level) override;
+    void BackgroundAddNew(const std::string& name, bool loop, int delayTicks,
+                          std::string_view volumeSuffix) override;
+    void BackgroundStop(std::string_view name) override;
+    void BackgroundStopAll() override;
+    void BackgroundFadeOut(std::string_view name, std::string_view fade) override;
+    bool BackgroundPlaying(std::string_view name) const override;
+    bool BackgroundFinished(std::string_view name) const override;
+    void ClearBackgroundFinished() override;
+    void ClearBackground() override;
+
+  private:
+    TZvukFronta& primary_;
+    TZvukFronta& secondary_;
+    TBackFronta& background_;
+};
+
+}  // namespace vek

@@ -1,0 +1,267 @@
+#include "player/world/loader.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "common/paths.h"
+#include "common/scenario_format.h"
+#include "player/sound/sound_env.h"
+#include "player/sound/sound_list.h"
+#include "player/world/cycle_interval.h"
+#include "player/world/grammar.h"
+
+namespace vek {
+
+namespace {
+
+std::optional<long long> decimal(std::string_view s) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+    if (i == s.size())
+        return std::nullopt;
+    long long v = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] < '0' || s[i] > '9')
+            return std::nullopt;
+        v = v * 10 + (s[i] - '0');
+        if (v > 2147483648LL)
+            return std::nullopt;
+    }
+    v = negative ? -v : v;
+    if (v > 2147483647LL)
+        return std::nullopt;
+    return v;
+}
+
+// Reads the body of one scenario file into the model. Each key is tested in turn against the
+// line; a prefix key strips itself, so the keys after it see only the value.
+class WorldReader {
+  public:
+    WorldReader(ScenarioLineSource& source, GameState& world, const WorldLoadSetup& setup)
+        : source_(source), world_(world), setup_(setup) {}
+
+    void readAll() {
+        while (!source_.atEnd()) {
+            std::string line = source_.NextScenarioLine();
+            readLine(line);
+        }
+    }
+
+  private:
+    enum class Match { Prefix, Exact, PrefixKept };
+    struct Key {
+        std::string_view key;
+        Match match;
+        void (WorldReader::*apply)(std::string_view value);
+    };
+
+    void readLine(std::string& line) {
+        for (const Key& k : kKeys) {
+            switch (k.match) {
+                case Match::Exact:
+                    if (line == k.key)
+                        (this->*k.apply)(line);
+                    break;
+                case Match::Prefix:
+                    if (line.starts_with(k.key)) {
+                        line.erase(0, k.key.size());
+                        (this->*k.apply)(line);
+                    }
+                    break;
+                case Match::PrefixKept:
+                    if (line.starts_with(k.key))
+                        (this->*k.apply)(std::string_view(line).substr(k.key.size()));
+                    break;
+            }
+        }
+    }
+
+    void block(StringList& into) { into.assign(source_.ReadBlock()); }
+
+    void scenarioName(std::string_view v) { world_.ScenSett.ScenarioName = v; }
+    void startWindow(std::string_view v) { world_.ScenSett.StartWindow = v; }
+    void talkOff(std::string_view) { world_.ScenSett.TalkToItems = false; }
+    void walkOff(std::string_view) { world_.ScenSett.RepeatWalk = false; }
+    void takeOff(std::string_view) { world_.ScenSett.RepeatTake = false; }
+    void inventory(std::string_view) { block(world_.Inventory); }
+    void maxItems(std::string_view v) {
+        long long n = decimal(v).value_or(99);
+        world_.ScenSett.MaxItems = static_cast<std::uint8_t>(((n % 256) + 256) % 256);
+    }
+    void introText(std::string_view) { block(world_.IntroText); }
+    void winText(std::string_view) { block(world_.WinText); }
+    void loseText(std::string_view) { block(world_.LoseText); }
+    void cycleText(std::string_view) { block(world_.CycleText); }
+    void cycleInterval(std::string_view v) { world_.CycleInterval = ParseCycleInterval(v); }
+    void cycleActive(std::string_view v) { world_.CycleActive = !v.empty() && v.front() == '1'; }
+
+    void newWindow(std::string_view v) {
+        auto w = std::make_unique<TOkno>();
+        w->Name = v;
+        window_ = world_.WindowList.AddOkno(std::move(w));
+        lastWasItem_ = false;
+    }
+    void kam(std::string_view v) {
+        if (window_)
+            window_->Kam = v;
+    }
+    void soundName(std::string_view v) {
+        if (lastWasItem_ ? item_ == nullptr : window_ == nullptr)
+            return;
+        (lastWasItem_ ? item_->SoundId : window_->SoundId) = v;
+    }
+    template <StringList TOkno::*Field>
+    void windowBlock(std::string_view) {
+        if (window_)
+            block(window_->*Field);
+    }
+
+    void newItem(std::string_view v) {
+        auto p = std::make_unique<TPredmet>();
+        p->Name = v;
+        item_ = world_.ItemList.AddPredmet(std::move(p));
+        lastWasItem_ = true;
+    }
+    void co(std::string_view v) {
+        if (item_)
+            item_->Co = v;
+    }
+    template <StringList TPredmet::*Field>
+    void itemBlock(std::string_view) {
+        if (item_)
+            block(item_->*Field);
+    }
+    // The character right after "=" is not "0" (a missing one is not "0" either).
+    template <bool TPredmet::*Field>
+    void itemFlag(std::string_view v) {
+        if (item_)
+            item_->*Field = v.empty() || v.front() != '0';
+    }
+
+    void sound(std::string_view v) {
+        if (setup_.soundList)
+            setup_.soundList->AddNahravku(v);
+    }
+    void nothing(std::string_view) {}
+    void offMenuItem(std::string_view v) {
+        // The 13th character of the whole line, which is the first of the value.
+        if (v.empty())
+            return;
+        int d = v.front() - '0';
+        if (d >= 0 && d < static_cast<int>(kMainCommandCount))
+            world_.MainCommandEnabled[static_cast<std::size_t>(d)] = false;
+    }
+
+    static constexpr Key kKeys[] = {
+        {"JMENO=", Match::Prefix, &WorldReader::scenarioName},
+        {"START=", Match::Prefix, &WorldReader::startWindow},
+        {"MLUVPRED=0", Match::Exact, &WorldReader::talkOff},
+        {"REPWALK=0", Match::Exact, &WorldReader::walkOff},
+        {"REPTAKE=0", Match::Exact, &WorldReader::takeOff},
+        {"INVENTORY=", Match::Exact, &WorldReader::inventory},
+        {"MAXITEMS=", Match::Prefix, &WorldReader::maxItems},
+        {"INTROTEXT=", Match::Exact, &WorldReader::introText},
+        {"WINTEXT=", Match::Exact, &WorldReader::winText},
+        {"LOSETEXT=", Match::Exact, &WorldReader::loseText},
+        {"CYKLUSTEXT=", Match::Exact, &WorldReader::cycleText},
+        {"CYKLUSINTERVAL=", Match::Prefix, &WorldReader::cycleInterval},
+        {"CYKLUSAKTIVNI=", Match::Prefix, &WorldReader::cycleActive},
+        {"NOVEOKNO=", Match::Prefix, &WorldReader::newWindow},
+        {"KAM=", Match::Prefix, &WorldReader::kam},
+        {"NAZEVWAV=", Match::Prefix, &WorldReader::soundName},
+        {"ROZHLEDNI=", Match::Exact, &WorldReader::windowBlock<&TOkno::LookScript>},
+        {"PRICHOD=", Match::Exact, &WorldReader::windowBlock<&TOkno::ArrivalScript>},
+        {"ODCHOD=", Match::Exact, &WorldReader::windowBlock<&TOkno::DepartureScript>},
+        {"CESTY=", Match::Exact, &WorldReader::windowBlock<&TOkno::Paths>},
+        {"PREDMETY=", Match::Exact, &WorldReader::windowBlock<&TOkno::Items>},
+        {"SKLADBY=", Match::Exact, &WorldReader::windowBlock<&TOkno::Music>},
+        {"NOVYPREDMET=", Match::Prefix, &WorldReader::newItem},
+        {"CO=", Match::Prefix, &WorldReader::co},
+        {"PROZKOUMEJ=", Match::Exact, &WorldReader::itemBlock<&TPredmet::ExamineScript>},
+        {"VEZMI=", Match::Exact, &WorldReader::itemBlock<&TPredmet::TakeScript>},
+        {"POLOZ=", Match::Exact, &WorldReader::itemBlock<&TPredmet::PutScript>},
+        {"POUZIJ=", Match::Exact, &WorldReader::itemBlock<&TPredmet::UseScript>},
+        {"PROMLUV=", Match::Exact, &WorldReader::itemBlock<&TPredmet::TalkScript>},
+        {"VZIT=", Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::CanTake>},
+        {"NA=", Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::UseOn>},
+        {"POSTAVA=", Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::IsCharacter>},
+        {"NOVYWAV=", Match::Prefix, &WorldReader::sound},
+        {"NOVYMID=", Match::Prefix, &WorldReader::nothing},
+        {"NOVYSYSWAV=", Match::Prefix, &WorldReader::sound},
+        {"OFFMENUITEM=", Match::Prefix, &WorldReader::offMenuItem},
+    };
+
+    ScenarioLineSource& source_;
+    GameState& world_;
+    const WorldLoadSetup& setup_;
+    TOkno* window_ = nullptr;
+    TPredmet* item_ = nullptr;
+    bool lastWasItem_ = false;
+};
+
+void clearScenario(GameState& world, const WorldLoadSetup& setup) {
+    setup.host.Report("Clearing memory");
+    world.ClearObjects();
+    world.CycleActive = false;
+    world.CycleHasRun = false;
+    world.ScenSett.TalkToItems = true;
+    world.ScenSett.RepeatWalk = true;
+    world.ScenSett.RepeatTake = true;
+    world.ScenSett.MaxItems = 99;
+    if (setup.soundList) {
+        setup.soundList->Vycisti();
+        setup.soundList->AddBasic();
+    }
+}
+
+void chooseStartWindow(GameState& world) {
+    world.CurrentWindow = world.WindowList.Najdi(world.ScenSett.StartWindow);
+    if (!world.CurrentWindow && !world.WindowList.empty()) {
+        world.CurrentWindow = world.WindowList.at(0);
+        world.ScenSett.StartWindow = world.CurrentWindow->Name;
+    }
+}
+
+void load(ScenarioLineSource& source, GameState& world, const WorldLoadSetup& setup) {
+    clearScenario(world, setup);
+    WorldReader(source, world, setup).readAll();
+
+    setup.host.Report("Collection indexation");
+    if (setup.soundList)
+        AttachCollections(*setup.soundList, setup.soundList->paths());
+
+    setup.host.Report("Intro settings");
+    chooseStartWindow(world);
+
+    setup.host.Report("System sounds");
+    if (setup.systemTexts && setup.soundList)
+        setup.systemTexts->LoadSystemTexts(*setup.soundList);
+
+    ApplyGrammarDefaults(world, &setup.host);
+}
+
+}  // namespace
+
+bool LoadWorld(const std::string& scenarioFileName, GameState& world, const WorldLoadSetup& setup) {
+    setup.host.Report("Loading scenario: " + scenarioFileName);
+    world.MainCommandEnabled.fill(true);
+    setup.host.Report("Opening file");
+    auto source = ScenarioLineSource::open(resolvePath(scenarioFileName));
+    if (!source) {
+        setup.host.ShowError(kLoadErrorCaption, kLoadErrorText);
+        return false;
+    }
+    load(*source, world, setup);
+    return true;
+}
+
+void LoadWorldFromBytes(std::string bytes, GameState& world, const WorldLoadSetup& setup) {
+    world.MainCommandEnabled.fill(true);
+    ScenarioLineSource source(std::move(bytes));
+    load(source, world, setup);
+}
+
+}  // namespace vek
