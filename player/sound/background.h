@@ -42,10 +42,14 @@ class TBackFronta {
     struct Item {
         std::string name;
         std::unique_ptr<TMyAFS> audio;
+        bool stopped = false;  // stopped on request, so it does not count as finished
     };
     const std::vector<Item>& items() const { return items_; }
 
   private:
+    Item* first(std::string_view name);
+    void stopItem(Item& item);
+
     SoundEnv& env_;
     std::vector<Item> items_;
     StringList finished_;

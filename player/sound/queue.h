@@ -42,13 +42,17 @@ class TZvukFronta {
     const std::string& name() const { return name_; }
 
   private:
+    bool canSound() const;
+    void step();
+    bool startRecording(const TNahravka& entry, std::string_view item);
+    void pushHistory(std::string item);
+
     SoundEnv& env_;
     std::string name_;
     std::deque<std::string> pending_;
     std::deque<std::string> history_;
     std::string current_;
     std::unique_ptr<TMyAFS> audio_;
-    bool busy_ = false;  // a step is running: the timer must not start another
 };
 
 }  // namespace vek

@@ -41,6 +41,7 @@ class TSoundBox {
     void Init();
     // Closes the device (the caller stops the queues and background first).
     void Done();
+    // Shows `text` with the device's description of the last failure, caption "Error".
     void ShowError(const std::string& text);
 
     SoundDevice& device() { return device_; }
@@ -48,6 +49,7 @@ class TSoundBox {
   private:
     SoundDevice& device_;
     ErrorSink showError_;
+    std::string lastError_;  // the device's description of the last failure
     bool initialised_ = false;
 };
 

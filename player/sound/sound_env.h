@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/collection.h"
 #include "common/sound_entry.h"
+#include "common/string_list.h"
 #include "common/temp_files.h"
 #include "sound_box.h"
 #include "sound_list.h"
@@ -30,8 +32,9 @@ struct SoundEnv {
     const VolumeSettings& volumes;
     TTempFiles* tempFiles = nullptr;  // none: collection recordings cannot be extracted
     SoundObserver* observer = nullptr;
-    int PauseTicks = 0;     // shared by both queues
-    bool SoundsOn = false;  // set at the first timer tick
+    int PauseTicks = 0;        // shared by both queues
+    bool SoundsOn = false;     // set at the first timer tick
+    bool StepRunning = false;  // a queue step is under way: the timer must not start another
 };
 
 // Loads the entry's recording into `audio`: a collection recording is extracted into the
@@ -42,5 +45,10 @@ bool PrepareAudio(const TNahravka& entry, TMyAFS& audio, SoundEnv& env);
 // Reads the index of every collection the sound list points into and fixes the entries'
 // positions, lengths and CD flags; entries whose collection or sound is missing are dropped.
 void AttachCollections(TSeznamZvuku& list, const SoundBasePaths& paths);
+
+// Reads the index of the collection `name` (program path first, then the CD path) into `index`
+// and notes the name in `loaded`, so a missing collection is tried only once per load.
+void LoadCollection(std::string_view name, const SoundBasePaths& paths, TCollectionList& index,
+                    StringList& loaded);
 
 }  // namespace vek

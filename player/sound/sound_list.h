@@ -30,9 +30,12 @@ class TSeznamZvuku {
     const SoundBasePaths& paths() const { return paths_; }
 
   private:
+    bool holdsLine(std::string_view line);
+    void rebuildLineIndex();
+
     const SoundBasePaths& paths_;
     NamedList<TNahravka> entries_;
-    std::unordered_map<std::string, std::size_t> lines_;  // identical-line test
+    std::unordered_map<std::string, std::size_t> lines_;  // line -> an entry holding it
 };
 
 // The player's system texts: "SZkey=Text" lines, defaults replaced by the scenario's texts.

@@ -1,0 +1,237 @@
+#include "player/sound/queue.h"
+
+#include <charconv>
+#include <system_error>
+
+#include "common/paths.h"
+
+namespace vek {
+
+namespace {
+
+constexpr std::size_t kHistoryLimit = 501;
+constexpr int kDefaultPauseTicks = 5;
+
+// The ticks of a pause item "%N" or "%N|suffix": 5 when N does not parse; a negative count
+// would stop both queues for good, so it means no pause.
+int pauseTicks(std::string_view item) {
+    const std::string_view number = item.substr(1, item.find('|') - 1);
+    int value = 0;
+    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || ec != std::errc() || end != number.data() + number.size())
+        return kDefaultPauseTicks;
+    return value < 0 ? 0 : value;
+}
+
+std::string_view withoutSuffix(std::string_view item) {
+    return item.substr(0, item.find('|'));
+}
+
+// Holds the shared step flag for the duration of one queue step.
+class StepGuard {
+  public:
+    explicit StepGuard(bool& flag) : flag_(flag), owner_(!flag) { flag_ = true; }
+    ~StepGuard() {
+        if (owner_)
+            flag_ = false;
+    }
+    StepGuard(const StepGuard&) = delete;
+    StepGuard& operator=(const StepGuard&) = delete;
+    bool entered() const { return owner_; }
+
+  private:
+    bool& flag_;
+    bool owner_;
+};
+
+}  // namespace
+
+TZvukFronta::TZvukFronta(SoundEnv& env, std::string name) : env_(env), name_(std::move(name)) {}
+
+void TZvukFronta::Add(std::string item) {
+    pending_.push_back(std::move(item));
+}
+
+bool TZvukFronta::canSound() const {
+    return env_.box.Initialised() && audio_ != nullptr;
+}
+
+void TZvukFronta::Tick() {
+    StepGuard guard(env_.StepRunning);
+    if (!guard.entered())
+        return;
+    if (env_.PauseTicks == 0 && !pending_.empty())
+        step();
+    if (env_.PauseTicks > 0)
+        --env_.PauseTicks;
+}
+
+void TZvukFronta::step() {
+    const std::string& item = pending_.front();
+    if (item.empty()) {
+        pending_.pop_front();
+        return;
+    }
+    if (item.front() == '%') {
+        env_.PauseTicks = pauseTicks(item);
+        pending_.pop_front();
+        return;
+    }
+    const TNahravka* entry = env_.list.Najdi(item);
+    if (!entry) {
+        pending_.pop_front();
+        return;
+    }
+    if (!canSound() || audio_->IsPlaying())
+        return;  // waits for the channel
+    if (!startRecording(*entry, item)) {
+        // Nothing could be loaded: playing whatever the channel held before would say the
+        // wrong words, so the item is dropped.
+        pending_.pop_front();
+        return;
+    }
+    Advance();
+}
+
+bool TZvukFronta::startRecording(const TNahravka& entry, std::string_view item) {
+    if (!PrepareAudio(entry, *audio_, env_))
+        return false;
+    const VolumePan vp = ComputeVolumePan(item, entry.Kind(), env_.volumes);
+    audio_->Play();
+    audio_->SetVolume(vp.volume);
+    audio_->SetPan(vp.pan);
+    audio_->Resume();
+    if (env_.observer)
+        env_.observer->queueStarted(name_, withoutSuffix(item));
+    return true;
+}
+
+void TZvukFronta::pushHistory(std::string item) {
+    if (history_.size() >= kHistoryLimit)
+        history_.resize(kHistoryLimit - 1);
+    history_.push_front(std::move(item));
+}
+
+void TZvukFronta::Advance() {
+    pushHistory(std::move(current_));
+    current_.clear();
+    if (!pending_.empty()) {
+        current_ = std::move(pending_.front());
+        pending_.pop_front();
+    }
+}
+
+void TZvukFronta::PlayCurrent() {
+    const TNahravka* entry = env_.list.Najdi(current_);
+    if (!entry || !canSound())
+        return;
+    audio_->Stop();
+    startRecording(*entry, current_);
+}
+
+void TZvukFronta::Back() {
+    StepGuard guard(env_.StepRunning);
+    if (!guard.entered())
+        return;
+    if (history_.empty()) {
+        if (!current_.empty()) {
+            pending_.push_front(std::move(current_));
+            current_.clear();
+            StopCurrent();
+        }
+    } else if (Playing()) {
+        pending_.push_front(std::move(current_));
+        current_ = std::move(history_.front());
+        history_.pop_front();
+        StopCurrent();
+    }
+    PlayCurrent();
+}
+
+void TZvukFronta::Skip() {
+    StopCurrent();
+    Tick();
+}
+
+void TZvukFronta::StopCurrent() {
+    if (canSound())
+        audio_->Stop();
+}
+
+bool TZvukFronta::Playing() const {
+    return audio_ && audio_->IsPlaying();
+}
+
+bool TZvukFronta::StopUpTo(int level) {
+    if (!env_.SoundsOn)
+        return true;
+    const TNahravka* current = env_.list.Najdi(current_);
+    if (current && current->Priority() > level)
+        return pending_.empty();
+    if (current)
+        pushHistory(current_);
+    StopCurrent();
+    while (!pending_.empty()) {
+        const TNahravka* entry = env_.list.Najdi(pending_.front());
+        if (entry && entry->Priority() > level)
+            break;
+        if (entry)
+            pushHistory(std::move(pending_.front()));
+        pending_.pop_front();
+    }
+    return pending_.empty();
+}
+
+void TZvukFronta::SayNumber(int n) {
+    if (n < 0)
+        return;
+    std::string digits = std::to_string(n);
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
+    const char h = digits[0], t = digits[1], u = digits[2];
+    std::string tens;
+    if (t != '0' && t != '1') {
+        tens = std::string{t, '0'};
+        if (u != '0')
+            tens.insert(0, 1, '0');
+    }
+    std::string units;
+    if (t == '1') {
+        units = std::string{'1', u};
+    } else if (u != '0') {
+        units = std::string(1, u);
+        if (t != '0' || h != '0')
+            units.insert(0, 1, '0');
+    }
+    if (digits == "000")
+        units = "0";
+    Add("C" + tens);
+    Add("C" + units);
+}
+
+void TZvukFronta::PlayFile(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path file = std::filesystem::is_regular_file(path, ec)
+                                           ? std::filesystem::path(path)
+                                           : resolvePath(path);
+    if (!std::filesystem::is_regular_file(file, ec) || !canSound())
+        return;
+    audio_->Stop();
+    audio_->Load(file.string());
+    audio_->Play();
+    audio_->SetVolume(255);
+    audio_->SetPan(128);
+    audio_->Resume();
+    if (env_.observer && audio_->Sample != 0)
+        env_.observer->fileStarted(path);
+}
+
+void TZvukFronta::CreateAudio(const std::string& silencePath) {
+    if (!env_.box.Initialised())
+        return;
+    audio_ = std::make_unique<TMyAFS>(env_.box.device());
+    audio_->Load(resolvePath(silencePath).string());
+    audio_->SetLoop(false);
+}
+
+}  // namespace vek

@@ -1,0 +1,117 @@
+#include "player/sound/sound_file.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+namespace vek {
+
+namespace {
+
+struct SndfileCloser {
+    void operator()(SNDFILE* f) const { sf_close(f); }
+};
+using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
+
+std::uint32_t le32(const unsigned char* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+
+SndfileHandle openChecked(const std::filesystem::path& path, SF_INFO& info) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || !waveStructureIntact(path))
+        return nullptr;
+    info = SF_INFO{};
+    SndfileHandle file(sf_open(path.c_str(), SFM_READ, &info));
+    if (!file || info.channels < 1 || info.channels > kMaxSoundChannels || info.samplerate < 1 ||
+        info.samplerate > 768000)
+        return nullptr;
+    return file;
+}
+
+// Reads every frame through `sink`; false on a decoding error, an empty or an oversized sound.
+template <typename Sink>
+bool readAll(SNDFILE* file, const SF_INFO& info, Sink sink, std::uint64_t& frames) {
+    constexpr sf_count_t kBlock = 4096;
+    std::vector<std::int16_t> block(static_cast<std::size_t>(kBlock * info.channels));
+    frames = 0;
+    for (;;) {
+        sf_count_t got = sf_readf_short(file, block.data(), kBlock);
+        if (got <= 0)
+            break;
+        frames += static_cast<std::uint64_t>(got);
+        if (frames * static_cast<std::uint64_t>(info.channels) > kMaxSoundSamples)
+            return false;
+        sink(block.data(), static_cast<std::size_t>(got * info.channels));
+    }
+    return sf_error(file) == SF_ERR_NO_ERROR && frames > 0;
+}
+
+}  // namespace
+
+bool waveStructureIntact(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::array<unsigned char, 12> head{};
+    if (!in.read(reinterpret_cast<char*>(head.data()), head.size()))
+        return true;  // too short for RIFF: libsndfile decides
+    if (std::memcmp(head.data(), "RIFF", 4) != 0 || std::memcmp(head.data() + 8, "WAVE", 4) != 0)
+        return true;
+    std::error_code ec;
+    const std::uint64_t size = std::filesystem::file_size(path, ec);
+    if (ec)
+        return false;
+    std::uint64_t offset = 12;
+    while (offset + 8 <= size) {
+        std::array<unsigned char, 8> chunk{};
+        in.seekg(static_cast<std::streamoff>(offset));
+        if (!in.read(reinterpret_cast<char*>(chunk.data()), chunk.size()))
+            return false;
+        const std::uint64_t length = le32(chunk.data() + 4);
+        if (offset + 8 + length > size)
+            return false;
+        if (std::memcmp(chunk.data(), "data", 4) == 0)
+            return true;
+        offset += 8 + length + (length & 1);
+    }
+    return false;  // no data chunk at all
+}
+
+std::optional<SoundFileInfo> probeSoundFile(const std::filesystem::path& path) {
+    SF_INFO info{};
+    SndfileHandle file = openChecked(path, info);
+    if (!file)
+        return std::nullopt;
+    SoundFileInfo result{0, info.samplerate, info.channels};
+    if (!readAll(
+            file.get(), info, [](const std::int16_t*, std::size_t) {}, result.frames))
+        return std::nullopt;
+    return result;
+}
+
+std::optional<DecodedSound> decodeSoundFile(const std::filesystem::path& path) {
+    SF_INFO info{};
+    SndfileHandle file = openChecked(path, info);
+    if (!file)
+        return std::nullopt;
+    DecodedSound sound;
+    sound.info.sampleRate = info.samplerate;
+    sound.info.channels = info.channels;
+    // The header's claim is only a hint: never trust it with more than a few seconds' memory.
+    constexpr sf_count_t kReserveCap = 1 << 22;
+    if (info.frames > 0)
+        sound.samples.reserve(
+            static_cast<std::size_t>(std::min(info.frames, kReserveCap) * info.channels));
+    auto append = [&](const std::int16_t* data, std::size_t count) {
+        sound.samples.insert(sound.samples.end(), data, data + count);
+    };
+    if (!readAll(file.get(), info, append, sound.info.frames))
+        return std::nullopt;
+    return sound;
+}
+
+}  // namespace vek

@@ -1,0 +1,94 @@
+#include "player/sound/sound_list.h"
+
+#include "common/cp1250.h"
+#include "common/paths.h"
+#include "common/system_sounds.h"
+
+namespace vek {
+
+TNahravka* TSeznamZvuku::Najdi(std::string_view name) const {
+    return entries_.find(name.substr(0, name.find('|')));
+}
+
+bool TSeznamZvuku::holdsLine(std::string_view line) {
+    auto it = lines_.find(std::string(line));
+    if (it == lines_.end())
+        return false;
+    if (it->second < entries_.size() && entries_.objectAt(it->second)->Line == line)
+        return true;
+    // An entry's line was changed from outside since the index was built.
+    rebuildLineIndex();
+    return lines_.contains(std::string(line));
+}
+
+void TSeznamZvuku::rebuildLineIndex() {
+    lines_.clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        lines_.try_emplace(entries_.objectAt(i)->Line, i);
+}
+
+void TSeznamZvuku::AddNahravku(std::string_view line) {
+    if (holdsLine(line))
+        return;
+    auto entry = std::make_unique<TNahravka>(std::string(line));
+    const bool keep = !entry->CollectionSound().empty() ||
+                      resolvedFileExists(paths_.programPath, entry->FileSpec());
+    if (!keep)
+        return;
+    lines_.try_emplace(entry->Line, entries_.size());
+    entries_.add(entry->Key(), std::move(entry));
+}
+
+void TSeznamZvuku::Vycisti() {
+    entries_.clear();
+    lines_.clear();
+}
+
+void TSeznamZvuku::AddBasic() {
+    for (const std::string& line : playerBasicSounds())
+        AddNahravku(line);
+}
+
+void TSeznamZvuku::SetDefault() {
+    Vycisti();
+    for (const std::string& line : playerDefaultSystemSounds())
+        AddNahravku(line);
+    AddBasic();
+}
+
+void TSeznamZvuku::ZrusPrazdne() {
+    entries_.removeIf([](const TNahravka* e) { return e == nullptr || e->Line.empty(); });
+    rebuildLineIndex();
+}
+
+SystemTexts::SystemTexts() {
+    LoadDefaults();
+}
+
+void SystemTexts::LoadDefaults() {
+    lines_ = playerDefaultSystemTexts();
+}
+
+void SystemTexts::LoadSystemTexts(const TSeznamZvuku& sounds) {
+    LoadDefaults();
+    for (std::string& line : lines_) {
+        const std::string key = line.substr(0, line.find('='));
+        const TNahravka* entry = sounds.Najdi(key);
+        if (!entry)
+            continue;
+        std::string text = entry->Text();
+        if (!text.empty())
+            line = key + "=" + text;
+    }
+}
+
+std::string SystemTexts::text(std::string_view key) const {
+    for (const std::string& line : lines_) {
+        const auto eq = line.find('=');
+        if (sameText(std::string_view(line).substr(0, eq), key))
+            return eq == std::string::npos ? std::string() : line.substr(eq + 1);
+    }
+    return {};
+}
+
+}  // namespace vek
