@@ -9,11 +9,26 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "player/script/engine.h"
+#include "player/script/random_source.h"
+#include "player/script/script_host.h"
+#include "player/script/script_sound.h"
 #include "player/shell/clock.h"
+#include "player/shell/config.h"
 #include "player/shell/menu_state.h"
+#include "player/shell/options.h"
+#include "player/shell/position_file.h"
+#include "player/shell/startup.h"
 #include "player/shell/view.h"
+#include "player/sound/background.h"
+#include "player/sound/queue.h"
+#include "player/sound/sound_box.h"
+#include "player/sound/sound_env.h"
+#include "player/sound/sound_list.h"
+#include "player/world/world.h"
 
 namespace vek {
 
@@ -45,31 +60,34 @@ struct ShellSetup {
     ShellView& view;
     SoundDevice& device;
     const Clock& clock;
-    std::uint32_t seed = 1;             // random source of probability conditions
-    bool trace = false;                 // Report writes report.txt
-    std::string scenarioArgument;       // the first command-line argument, or empty
+    std::uint32_t seed = 0;        // random source of probability conditions; 0: from the clock
+    bool trace = false;            // Report writes report.txt
+    std::string scenarioArgument;  // the first command-line argument, or empty
     SoundObserver* observer = nullptr;  // hears what the queues and the background start
 };
 
-class PlayerShell {
+class PlayerShell : public ScriptHost {
   public:
     explicit PlayerShell(ShellSetup setup);
-    ~PlayerShell();
+    ~PlayerShell() override;
     PlayerShell(const PlayerShell&) = delete;
     PlayerShell& operator=(const PlayerShell&) = delete;
 
     // Window creation: InitPlayer, the scenario name, the system menu. Errors are shown once and
     // the player goes on (silent when the sound output failed).
     void FormCreate();
-    // Window closing: queues and background stopped, configuration written, sound closed.
+    // Window closing: queues and background stopped, configuration written, sound closed. Ends
+    // every wait a script is in, so nested loops unwind.
     void FormClose();
 
-    // Every key: its virtual key code and the modifiers held. Answers the key code the focused
-    // control may still act on (0 = swallowed). The shell itself moves the list selection.
+    // Every key: its virtual key code and the modifiers held. Answers the key code left for the
+    // focused control (0 = swallowed). The shell moves the list selection itself (Up, Down,
+    // Home, End, Page Up, Page Down); a view must not move it again.
     int FormKeyDown(int key, unsigned shift = ShiftNone);
     // Every key that produces a character, after FormKeyDown (also when that swallowed the key).
-    // Answers the character left for the focused control ('*' = consumed); a character left
-    // while the entry field has the focus is typed into it by the shell (8 deletes the last one).
+    // Answers the character left for the focused control ('*' = consumed). A character left
+    // while the entry field has the focus is typed into it by the shell (8 deletes the last
+    // one). The list never searches by typed letters.
     char FormKeyPress(char ch);
     // The 100 ms timer.
     void Timer1Timer();
@@ -80,20 +98,134 @@ class PlayerShell {
     MenuState menuState() const { return menuState_; }
     bool quitRequested() const { return quitRequested_; }
     bool gameRunning() const { return gameRunning_; }
-    // A script waits for a line, a key or the end of a game.
-    bool readLineMode() const { return readLineMode_; }
-    bool readKeyMode() const { return readKeyMode_; }
+    bool readLineMode() const { return script_.state().ReadLineMode; }
+    bool readKeyMode() const { return script_.state().ReadKeyMode; }
+    // Neither queue plays or holds anything and no pause runs.
+    bool soundIdle() const;
+    const std::string& scenarioFileName() const { return scenarioFileName_; }
+    TOptionsForm& options() { return options_; }
+    const VolumeSettings& volumes() const { return volumes_; }
+    GameState& world() { return world_; }
+    const SystemTexts& systemTexts() const { return systemTexts_; }
+
+    // The command lists (BuildMenu is also part of the script host below).
+    std::string DisplayName(std::string_view id) const;
+    // ShowAndSpeak: a text that may carry an embedded PLAY(name); otherwise `soundKey` is said.
+    void ShowAndSpeak(const std::string& text, bool clear, const std::string& soundKey);
+
+    // Game commands, each taking the selected index; a negative index does nothing.
+    void LookAround();
+    void GoTo(int i);
+    void Examine(int i);
+    void Take(int i);
+    void PutDown(int i);
+    void Use(int i);
+    void UseOnTarget(int i);
+    void TalkTo(int i);
+    void ShowList(int i);
+
+    // Saved positions: slots 0-9, 10 the automatic save.
+    void SavePosition(int slot);
+    void LoadPosition(int slot);
+
+    void NewGame();
+
+    // ScriptHost
+    void Report(std::string_view line) override;
+    void ShowError(const std::string& caption, const std::string& text) override;
+    bool ShowText(const std::string& text, bool clear) override;
+    void ClearMemo() override;
+    void MemoCaretToStart() override;
+    void SetMainBoxVisible(bool visible) override;
+    void ClearDotazEdit() override;
+    void ShowDotazEdit() override;
+    std::string DotazEditText() const override { return dotazEdit_.text; }
+    void WaitWhile(const std::function<bool()>& waiting) override;
+    bool GameRunning() const override { return gameRunning_; }
+    void SetGameRunning(bool running) override { gameRunning_ = running; }
+    MenuState GetMenuState() const override { return menuState_; }
+    void SetMenuState(MenuState state) override { menuState_ = state; }
+    void BuildMenu() override;
+    void ForgetMainMenuSelection() override { mainMenuIndex_ = -1; }
 
   private:
+    // Start-up and closing.
+    void InitPlayer();
+    void ApplyVolumes();
+    void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon);
+
+    // Keys.
+    void StartPlay();
+    void DispatchCommandChar(char ch, int index, const std::string& text);
+    void EnterSequence(int index, const std::string& text);
+    void EscapeKey();
+    char InputModeChar(char ch);
+    void TypeIntoDotazEdit(char ch);
+    void Announce(int i);
+    void CloseIfQuitting();
+
+    // Lists.
+    void FillMenu();
+    void SetEntries(std::vector<std::string> entries, int fontSize);
+    void EmptyFallback(const char* key);
+    void MenuMusic();
+    std::vector<std::string> SlotEntries() const;
+    std::vector<std::string> ItemEntries(const StringList& ids) const;
+    // Inventory followed by the items here; i mapped to an item id ("" when out of range).
+    std::string MixedItemId(int i) const;
+    const StringList& ItemsHere() const;
+
+    // Texts and speech.
+    std::string Text(std::string_view key) const { return systemTexts_.text(key); }
+    std::string MainCommandText(int i) const;
+    void Say(const char* key);
+    void Write(const char* key);
+    void SetSelection(int i);
+    void FinishCommand();
+    int RunScript(EventKind kind, const StringList& script, bool clear);
+
+    // Positions.
+    bool WritePosition(int slot);
+    void ReadKeyedPosition(PositionReader& reader);
+    void ReadOldPosition(PositionReader& reader);
+    void LoadScenarioForPosition(const std::string& fileName);
+    void FinishLoad(int slot, bool loadError);
+
     ShellSetup setup_;
+    ShellView& view_;
+    TReport report_;
+    PlayerConfig config_;
+    SoundBasePaths paths_;
+    VolumeSettings volumes_;
+    TSoundBox box_;
+    TSeznamZvuku soundList_;
+    SystemTexts systemTexts_;
+    std::unique_ptr<TTempFiles> tempFiles_;
+    SoundEnv env_;
+    TZvukFronta primary_;
+    TZvukFronta secondary_;
+    TBackFronta background_;
+    TOptionsForm options_;
+    GameState world_;
+    PlayerScriptSound scriptSound_;
+    std::unique_ptr<RandomSource> random_;
+    ScriptEngine script_;
+
     MainBoxModel mainBox_;
     MainMemoModel mainMemo_;
     DotazEditModel dotazEdit_;
     MenuState menuState_ = MenuState::SystemMenu;
-    bool quitRequested_ = false;
+    std::string scenarioFileName_;
+    int mainMenuIndex_ = -1;
+    int lastSecond_ = 0;
+    int buildDepth_ = 0;
     bool gameRunning_ = false;
-    bool readLineMode_ = false;
-    bool readKeyMode_ = false;
+    bool quitRequested_ = false;
+    bool startupFailed_ = false;
+    bool started_ = false;
+    bool closing_ = false;
+    bool closed_ = false;
+    bool readCleared_ = false;  // READ emptied the entry field: the next wait reads input
 };
 
 }  // namespace vek

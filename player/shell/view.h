@@ -67,6 +67,14 @@ class ShellView {
     virtual void memoLineAdded(const std::string& line) {}
     virtual void memoLayoutChanged() {}
 
+    // The outermost BuildMenu has refilled the command list (never in the intro).
+    virtual void menuBuilt() {}
+
+    // A script starts waiting: for any key (WAIT, the end of a game), for a line (READ(Snn)) or
+    // for one key read into a variable (READ(Snn,key)).
+    enum class WaitKind { Key, Line, ReadKey };
+    virtual void waitStarted(WaitKind kind) {}
+
     // The splash window with its one label; `visible` false hides it. The view repaints at once.
     virtual void splash(const std::string& text, bool visible) {}
 

@@ -1,0 +1,19 @@
+// The small start-up and progress notice: one line on a navy field, centred on the screen.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace vek {
+
+class VEK2_splash : public QWidget {
+  public:
+    VEK2_splash();
+    // Shows `text` (UTF-8) and paints at once: the caller is busy and runs no event loop.
+    void showText(const QString& text);
+
+    QLabel* Label1;
+};
+
+}  // namespace vek

@@ -1,0 +1,271 @@
+// Creation, start-up, the timer, closing, and the script engine's window on the player.
+#include "player/shell/shell.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "common/paths.h"
+#include "player/script/engine.h"
+#include "player/shell/text_helpers.h"
+#include "player/sound/sound_device.h"
+#include "player/world/loader.h"
+
+namespace vek {
+
+namespace {
+
+// "Chyba při inicializaci"
+constexpr const char* kInitError = "Chyba p\xF8i inicializaci";
+constexpr int kMemoRowsNarrow = 13;  // rows the pane shows without a scroll bar
+constexpr int kMemoRowsWide = 14;    // during the intro the pane is wider and taller
+
+std::unique_ptr<RandomSource> makeRandom(const ShellSetup& setup) {
+    if (setup.seed == 0)
+        return std::make_unique<SystemRandomSource>();
+    return std::make_unique<SeededRandomSource>(setup.seed);
+}
+
+}  // namespace
+
+PlayerShell::PlayerShell(ShellSetup setup)
+    : setup_(setup),
+      view_(setup.view),
+      report_(setup.trace),
+      box_(setup.device,
+           [this](const std::string& caption, const std::string& text) {
+               ShowMessage(caption, text, MessageIcon::Stop);
+           }),
+      soundList_(paths_),
+      env_{box_, soundList_, paths_, volumes_, nullptr, setup.observer},
+      primary_(env_, "primary"),
+      secondary_(env_, "secondary"),
+      background_(env_),
+      options_(volumes_, background_, env_.SoundsOn),
+      scriptSound_(primary_, secondary_, background_),
+      random_(makeRandom(setup)),
+      script_(world_, *this, scriptSound_, *random_) {}
+
+PlayerShell::~PlayerShell() {
+    if (!closed_)
+        FormClose();
+}
+
+void PlayerShell::FormCreate() {
+    try {
+        Report("Creating form...");
+        InitPlayer();
+        gameRunning_ = false;
+        lastSecond_ = 0;
+        scenarioFileName_ =
+            setup_.scenarioArgument.empty() ? "borvatin.scn" : setup_.scenarioArgument;
+        if (!resolvedFileExists("", scenarioFileName_))
+            scenarioFileName_.clear();
+        menuState_ = MenuState::SystemMenu;
+        BuildMenu();
+        view_.splash({}, false);
+    } catch (const std::exception& e) {
+        // Nothing of the player can run; closing must not touch what was never made.
+        env_.SoundsOn = false;
+        startupFailed_ = true;
+        ShowMessage("Error", e.what(), MessageIcon::Stop);
+        view_.closeWindow();
+    }
+}
+
+void PlayerShell::InitPlayer() {
+    if (!WriteSx00IfMissing())
+        Report("sx00.wav could not be written");
+    started_ = false;
+    config_.ReadConfig();
+    paths_ = config_.Paths();
+    tempFiles_ = std::make_unique<TTempFiles>("temp");
+    env_.tempFiles = tempFiles_.get();
+    soundList_.SetDefault();
+    try {
+        box_.Init();
+    } catch (const std::exception& e) {
+        ShowMessage("Error", std::string(kInitError) + ": " + e.what(), MessageIcon::Stop);
+        if (box_.Initialised())
+            box_.Done();
+    }
+    if (box_.Initialised()) {
+        primary_.CreateAudio("sx00.wav");
+        secondary_.CreateAudio("sx00.wav");
+    }
+    systemTexts_.LoadDefaults();
+}
+
+void PlayerShell::ApplyVolumes() {
+    VolumeSettings saved = config_.Volumes();
+    options_.SetPosition(TOptionsForm::Slider::Rec, saved.voice);
+    options_.SetPosition(TOptionsForm::Slider::Zvuk, saved.sound);
+    options_.SetPosition(TOptionsForm::Slider::Hudba, saved.music);
+}
+
+void PlayerShell::FormClose() {
+    if (closed_)
+        return;
+    closed_ = true;
+    closing_ = true;
+    view_.setTimerEnabled(false);
+    // Every wait ends: the nested loops of scripts unwind after the window is gone.
+    script_.state().ReadKeyMode = false;
+    script_.state().ReadLineMode = false;
+    if (startupFailed_)
+        return;
+    primary_.StopUpTo(9);
+    secondary_.StopUpTo(9);
+    background_.StopAll();
+    std::string error;
+    if (!config_.WriteConfig(volumes_, PlayerConfig::kFileName, &error)) {
+        ShowMessage("Chyba", error, MessageIcon::Stop);
+        return;
+    }
+    if (box_.Initialised()) {
+        primary_.FreeAudio();
+        secondary_.FreeAudio();
+        box_.Done();
+    }
+    soundList_.Vycisti();
+}
+
+void PlayerShell::Timer1Timer() {
+    if (closing_)
+        return;
+    if (!started_) {
+        env_.SoundsOn = true;
+        ApplyVolumes();
+        started_ = true;
+    }
+    if (env_.SoundsOn)
+        primary_.Tick();
+    if (env_.SoundsOn && box_.Initialised()) {
+        secondary_.Tick();
+        background_.ProvedAll(true);
+    }
+    if (menuState_ == MenuState::SystemMenu && !background_.Playing("INTROmus"))
+        background_.AddNew("INTROmus", true, 0, "100x100");
+    int second = setup_.clock.secondOfDay();
+    if (second != lastSecond_) {
+        lastSecond_ = second;
+        world_.AdvanceTimers();
+    }
+    if (gameRunning_ && menuState_ != MenuState::Intro && !isSystemState(menuState_))
+        script_.MainCycleStep();
+}
+
+bool PlayerShell::soundIdle() const {
+    auto idle = [](const TZvukFronta& q) { return !q.Playing() && q.Pending().empty(); };
+    return idle(primary_) && idle(secondary_) && env_.PauseTicks <= 0;
+}
+
+void PlayerShell::ShowMessage(const std::string& caption, const std::string& text,
+                              MessageIcon icon) {
+    MessageBoxRequest request;
+    request.caption = caption;
+    request.text = text;
+    request.icon = icon;
+    view_.messageBox(request);
+}
+
+void PlayerShell::NewGame() {
+    view_.setTimerEnabled(false);
+    Report("New game");
+    view_.splash("Na\xE8ten\xED sc\xE9n\xE1\xF8\x65...", true);
+    background_.Vycisti();
+    world_.ResetForNewGame();
+    script_.state().ReadLineMode = false;
+    script_.state().ReadKeyMode = false;
+    Report("Sound loading");
+    primary_.ClearCurrent();
+    env_.PauseTicks = 0;
+    env_.SoundsOn = options_.ZvukCheckBox;
+    LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
+    mainBox_.visible = false;
+    view_.mainBoxChanged();
+    mainMemo_.visible = false;
+    mainMemo_.left = 20;
+    mainMemo_.width = 500;
+    view_.memoLayoutChanged();
+    menuState_ = MenuState::Intro;
+    script_.PlayIntro();
+    mainMemo_.visible = true;
+    view_.memoLayoutChanged();
+    world_.CycleCounter = 0;
+    gameRunning_ = true;
+    view_.splash({}, false);
+    view_.setTimerEnabled(true);
+}
+
+// --- ScriptHost ---
+
+void PlayerShell::Report(std::string_view line) {
+    report_(std::string(line));
+}
+
+void PlayerShell::ShowError(const std::string& caption, const std::string& text) {
+    ShowMessage(caption, text, MessageIcon::Stop);
+}
+
+bool PlayerShell::ShowText(const std::string& text, bool clear) {
+    auto line = ShowTextLine(text);
+    if (line) {
+        if (clear)
+            ClearMemo();
+        mainMemo_.lines.push_back(*line);
+        view_.memoLineAdded(*line);
+    }
+    int rows = menuState_ == MenuState::Intro ? kMemoRowsWide : kMemoRowsNarrow;
+    bool scrollBar = static_cast<int>(mainMemo_.lines.size()) > rows;
+    if (scrollBar != mainMemo_.scrollBar) {
+        mainMemo_.scrollBar = scrollBar;
+        view_.memoLayoutChanged();
+    }
+    return line.has_value();
+}
+
+void PlayerShell::ClearMemo() {
+    mainMemo_.lines.clear();
+    mainMemo_.caretLine = 0;
+    view_.memoCleared();
+}
+
+void PlayerShell::MemoCaretToStart() {
+    mainMemo_.caretLine = 0;
+    view_.memoLayoutChanged();
+}
+
+void PlayerShell::SetMainBoxVisible(bool visible) {
+    mainBox_.visible = visible;
+    view_.mainBoxChanged();
+}
+
+void PlayerShell::ClearDotazEdit() {
+    dotazEdit_.text.clear();
+    readCleared_ = true;
+    view_.dotazEditChanged();
+}
+
+void PlayerShell::ShowDotazEdit() {
+    dotazEdit_.visible = true;
+    dotazEdit_.focused = true;
+    mainBox_.focused = false;
+    view_.dotazEditChanged();
+    view_.mainBoxChanged();
+}
+
+void PlayerShell::WaitWhile(const std::function<bool()>& waiting) {
+    if (closing_ || !waiting())
+        return;
+    const ScriptState& state = script_.state();
+    ShellView::WaitKind kind = ShellView::WaitKind::Key;
+    if (state.ReadLineMode)
+        kind = ShellView::WaitKind::Line;
+    else if (readCleared_)
+        kind = ShellView::WaitKind::ReadKey;
+    readCleared_ = false;
+    view_.waitStarted(kind);
+    view_.waitWhile([&] { return !closing_ && waiting(); });
+}
+
+}  // namespace vek

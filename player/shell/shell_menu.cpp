@@ -1,0 +1,192 @@
+// The command lists: what MainBox holds in each state, the empty-list fallbacks and the menu
+// music.
+#include <filesystem>
+
+#include "player/shell/shell.h"
+#include "player/shell/text_helpers.h"
+
+namespace vek {
+
+namespace {
+
+constexpr int kMainFont = 14;
+constexpr int kListFont = 12;
+constexpr int kListMenuFont = 13;
+constexpr int kScenarioFont = 11;
+constexpr int kSlotCount = 10;
+
+}  // namespace
+
+std::string PlayerShell::DisplayName(std::string_view id) const {
+    return vek::DisplayName(id);
+}
+
+const StringList& PlayerShell::ItemsHere() const {
+    static const StringList kNone;
+    return world_.CurrentWindow ? world_.CurrentWindow->Items : kNone;
+}
+
+std::string PlayerShell::MixedItemId(int i) const {
+    int held = static_cast<int>(world_.Inventory.size());
+    if (i < 0)
+        return {};
+    if (i < held)
+        return world_.Inventory[i];
+    const StringList& here = ItemsHere();
+    return i - held < static_cast<int>(here.size()) ? here[i - held] : std::string();
+}
+
+std::vector<std::string> PlayerShell::ItemEntries(const StringList& ids) const {
+    std::vector<std::string> entries;
+    for (const std::string& id : ids)
+        entries.push_back(vek::DisplayName(id));
+    return entries;
+}
+
+std::vector<std::string> PlayerShell::SlotEntries() const {
+    std::vector<std::string> entries;
+    int count = 0;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        std::error_code ec;
+        if (std::filesystem::exists(PositionFileName(slot), ec))
+            entries.push_back(Text("SZpozice") + " " + std::to_string(count++));
+        else
+            entries.push_back(Text("SZprpozice"));
+    }
+    return entries;
+}
+
+void PlayerShell::SetEntries(std::vector<std::string> entries, int fontSize) {
+    mainBox_.entries = std::move(entries);
+    mainBox_.fontSize = fontSize;
+    mainBox_.selection = -1;
+}
+
+void PlayerShell::EmptyFallback(const char* key) {
+    ShowText(Text(key), true);
+    primary_.Add(key);
+    menuState_ = MenuState::MainMenu;
+    FillMenu();
+}
+
+void PlayerShell::BuildMenu() {
+    if (menuState_ == MenuState::Intro)
+        return;
+    ++buildDepth_;
+    FillMenu();
+    MenuMusic();
+    --buildDepth_;
+    view_.mainBoxChanged();
+    if (buildDepth_ == 0)
+        view_.menuBuilt();
+}
+
+void PlayerShell::FillMenu() {
+    // The examine, use and talk lists put the cursor on the last item carried, so that the
+    // first Down reaches the first item lying here; an empty list's fallback ends unselected.
+    auto mixed = [this](const char* emptyKey) {
+        std::vector<std::string> entries = ItemEntries(world_.Inventory);
+        for (std::string& e : ItemEntries(ItemsHere()))
+            entries.push_back(std::move(e));
+        bool empty = entries.empty();
+        SetEntries(std::move(entries), kListFont);
+        if (empty)
+            EmptyFallback(emptyKey);
+        mainBox_.selection = static_cast<int>(world_.Inventory.size()) - 1;
+        if (mainBox_.selection >= static_cast<int>(mainBox_.entries.size()))
+            mainBox_.selection = -1;
+    };
+    auto simple = [this](std::vector<std::string> entries, const char* emptyKey) {
+        bool empty = entries.empty();
+        SetEntries(std::move(entries), kListFont);
+        if (empty)
+            EmptyFallback(emptyKey);
+    };
+    switch (menuState_) {
+        case MenuState::MainMenu: {
+            std::vector<std::string> entries;
+            for (std::size_t i = 0; i < kMainCommandCount; ++i)
+                if (world_.MainCommandEnabled[i])
+                    entries.push_back(MainCommandText(static_cast<int>(i)));
+            SetEntries(std::move(entries), kMainFont);
+            mainBox_.selection =
+                mainMenuIndex_ < static_cast<int>(mainBox_.entries.size()) ? mainMenuIndex_ : -1;
+            break;
+        }
+        case MenuState::GoList: {
+            static const StringList kNone;
+            const StringList& paths = world_.CurrentWindow ? world_.CurrentWindow->Paths : kNone;
+            simple(ItemEntries(paths), "SZnelzejit");
+            break;
+        }
+        case MenuState::ExamineList:
+        case MenuState::UseList:
+        case MenuState::TalkList:
+            mixed("SZnictuneni");
+            break;
+        case MenuState::TakeList:
+            simple(ItemEntries(ItemsHere()), "SZnictuneni");
+            break;
+        case MenuState::PutList:
+            simple(ItemEntries(world_.Inventory), "SZnicnemas");
+            break;
+        case MenuState::ListMenu:
+            SetEntries({Text("SZcest"), Text("SZinventar"), Text("SZveci")}, kListMenuFont);
+            break;
+        case MenuState::UseOnList: {
+            std::vector<std::string> entries = ItemEntries(world_.Inventory);
+            for (std::string& e : ItemEntries(ItemsHere()))
+                entries.push_back(std::move(e));
+            bool empty = entries.empty();
+            SetEntries(std::move(entries), kListFont);
+            if (empty) {
+                menuState_ = MenuState::MainMenu;
+                ShowText("error: any usable object!", true);
+                FillMenu();
+            }
+            break;
+        }
+        case MenuState::SystemMenu: {
+            std::vector<std::string> entries;
+            if (gameRunning_)
+                entries.push_back(Text("SZzpetdohry"));
+            if (!scenarioFileName_.empty())
+                entries.push_back(Text("SZnovahra"));
+            entries.push_back(Text("SZnacti"));
+            if (gameRunning_)
+                entries.push_back(Text("SZuloz"));
+            entries.push_back(Text("SZnastaveni"));
+            entries.push_back(Text("SZvyberscenare"));
+            entries.push_back(Text("SZkonec"));
+            SetEntries(std::move(entries), kMainFont);
+            break;
+        }
+        case MenuState::LoadList:
+        case MenuState::SaveList:
+            SetEntries(SlotEntries(), kListFont);
+            break;
+        case MenuState::ScenarioList:
+            SetEntries(FillScenarioList(), kScenarioFont);
+            break;
+        case MenuState::Intro:
+            break;
+    }
+}
+
+void PlayerShell::MenuMusic() {
+    if (!started_)
+        return;
+    if (menuState_ == MenuState::MainMenu) {
+        if (background_.Playing("INTROmus"))
+            background_.Stop("INTROmus");
+        if (background_.Paused())
+            background_.UnPause();
+    } else if (menuState_ == MenuState::SystemMenu) {
+        if (!background_.Paused())
+            background_.Pause();
+        if (!background_.Playing("INTROmus"))
+            background_.AddNew("INTROmus", true, 0, "100x100");
+    }
+}
+
+}  // namespace vek

@@ -1,0 +1,288 @@
+// Saved positions: the keyed layout written and read, the old positional layout read, the
+// automatic save and the fallbacks of a failed load.
+#include <charconv>
+#include <optional>
+
+#include "common/text_file.h"
+#include "player/shell/shell.h"
+#include "player/world/loader.h"
+
+namespace vek {
+
+namespace {
+
+constexpr std::string_view kVersionMark = " verze";
+constexpr const char* kHeaderVersion = " verze 3.3";
+// "Při pokusu o načtení pozice došlo k chybě.", LF, CR, "Soubor je asi porušen nebo je
+// nesprávné verze."
+constexpr const char* kLoadFailed =
+    "P\xF8i pokusu o na\xE8ten\xED pozice do\x9Alo k chyb\xEC.\n\r"
+    "Soubor je asi poru\x9Aen nebo je nespr\xE1vn\xE9 verze.";
+// "Pozici se nepodařilo uložit."
+constexpr const char* kSaveFailed = "Pozici se nepoda\xF8ilo ulo\x9Eit.";
+
+std::optional<long long> number(std::string_view text) {
+    long long value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+std::uint8_t byteValue(long long value) {
+    return static_cast<std::uint8_t>(((value % 256) + 256) % 256);
+}
+
+std::int32_t int32Value(std::string_view text, std::int32_t fallback) {
+    auto n = number(text);
+    if (!n || *n < INT32_MIN || *n > INT32_MAX)
+        return fallback;
+    return static_cast<std::int32_t>(*n);
+}
+
+std::string flag(bool b) {
+    return b ? "1" : "0";
+}
+
+void setFlags(std::string_view line, std::initializer_list<bool*> flags) {
+    if (line.size() < flags.size())
+        return;
+    std::size_t k = 0;
+    for (bool* f : flags)
+        *f = line[k++] == '1';
+}
+
+std::string after(const std::string& line, std::size_t count) {
+    return line.size() > count ? line.substr(count) : std::string();
+}
+
+}  // namespace
+
+bool PlayerShell::WritePosition(int slot) {
+    PositionWriter w;
+    w.WriteLine(scenarioFileName_ + kHeaderVersion);
+    for (std::size_t i = 0; i < world_.WindowList.size(); ++i) {
+        const TOkno* window = world_.WindowList.at(i);
+        w.WriteLine("OKNO=" + world_.WindowList.nameAt(i));
+        w.WriteList(window->Paths);
+        w.WriteList(window->Items);
+        w.WriteLine(flag(window->LookDone) + flag(window->ArrivalDone) +
+                    flag(window->DepartureDone));
+    }
+    for (std::size_t i = 0; i < world_.ItemList.size(); ++i) {
+        const TPredmet* item = world_.ItemList.at(i);
+        w.WriteLine("PREDMET=" + world_.ItemList.nameAt(i));
+        w.WriteLine(flag(item->ExamineDone) + flag(item->TakeDone) + flag(item->PutDone) +
+                    flag(item->UseDone) + flag(item->TalkDone));
+    }
+    w.WriteLine("DRZIS=");
+    w.WriteList(world_.Inventory);
+    const std::string& start = world_.ScenSett.StartWindow;
+    w.WriteLine("AKT=" + (world_.CurrentWindow ? world_.CurrentWindow->Name : start));
+    w.WriteLine("PRED=" + (world_.PreviousWindow ? world_.PreviousWindow->Name : start));
+    w.WriteLine("PC=");
+    for (std::size_t k = 0; k < kSwitchCount; ++k)
+        w.WriteLine(flag(world_.Switches[k]) + std::to_string(world_.Counters[k]));
+    w.WriteLine("ST=");
+    for (std::size_t k = 0; k < kStringVarCount; ++k) {
+        w.WriteLine(world_.StringVars[k]);
+        w.WriteLine(std::to_string(world_.Timers[k]));
+    }
+    w.WriteLine("CYKLUS=");
+    w.WriteLine(std::to_string(world_.CycleInterval));
+    w.WriteLine(std::to_string(world_.CycleCounter));
+    w.WriteLine(flag(world_.CycleActive));
+    w.WriteLine(flag(world_.CycleHasRun));
+    w.WriteLine("MAX=" + std::to_string(world_.ScenSett.MaxItems));
+    for (const TBackFronta::Item& sound : background_.items()) {
+        if (sound.name == "INTROmus")
+            continue;
+        const TMyAFS* audio = sound.audio.get();
+        int volume = audio ? audio->GetVolume() : 0;
+        int pan = audio && audio->Channel >= 0 ? audio->GetPan() : 128;
+        std::uint32_t position = audio ? audio->GetPosition() % 65536 : 0;
+        bool loop = audio && audio->GetLoop();
+        w.WriteLine("BGSOUND=" + sound.name + "," + std::to_string(volume) + "," +
+                    std::to_string(pan) + "," + std::to_string(position) + "," + flag(loop));
+    }
+    std::string error;
+    if (writeFileAtomically(PositionFileName(slot), w.bytes(), &error))
+        return true;
+    // The player must know the game was not saved; the previous file is left as it was.
+    ShowMessage("Chyba", std::string(kSaveFailed) + "\n" + error, MessageIcon::Stop);
+    return false;
+}
+
+void PlayerShell::SavePosition(int slot) {
+    if (slot < 0 || slot > kAutosaveSlot)
+        return;
+    WritePosition(slot);
+    if (slot < kAutosaveSlot) {
+        menuState_ = MenuState::MainMenu;
+        BuildMenu();
+    }
+}
+
+void PlayerShell::LoadScenarioForPosition(const std::string& fileName) {
+    scenarioFileName_ = fileName;
+    LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
+}
+
+void PlayerShell::LoadPosition(int slot) {
+    if (slot < 0 || slot > kAutosaveSlot)
+        return;
+    view_.splash("Na\xE8ten\xED pozice...", true);
+    auto bytes = readFileBytes(PositionFileName(slot));
+    if (!bytes) {
+        FinishLoad(slot, true);
+        return;
+    }
+    if (slot < kAutosaveSlot && gameRunning_)
+        SavePosition(kAutosaveSlot);
+    background_.Vycisti();
+    PositionReader reader(*bytes);
+    std::string header = reader.ReadLine();
+    auto mark = header.find(kVersionMark);
+    if (mark == std::string::npos) {
+        // The old positional layout: read again from the start. The automatic save of the game
+        // being left was written above already.
+        view_.splash({}, false);
+        PositionReader old(std::move(*bytes));
+        ReadOldPosition(old);
+        bool loadError = old.LoadError();
+        if (!loadError)
+            gameRunning_ = true;
+        menuState_ = MenuState::MainMenu;
+        BuildMenu();
+        FinishLoad(slot, loadError);
+        return;
+    }
+    LoadScenarioForPosition(header.substr(0, mark));
+    ReadKeyedPosition(reader);
+    if (!reader.LoadError())
+        gameRunning_ = true;
+    menuState_ = MenuState::MainMenu;
+    BuildMenu();
+    FinishLoad(slot, reader.LoadError());
+}
+
+void PlayerShell::FinishLoad(int slot, bool loadError) {
+    view_.splash({}, false);
+    if (!loadError)
+        return;
+    ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
+    if (slot == kAutosaveSlot)
+        gameRunning_ = false;
+    if (gameRunning_) {
+        LoadPosition(kAutosaveSlot);
+    } else {
+        menuState_ = MenuState::SystemMenu;
+        BuildMenu();
+    }
+}
+
+void PlayerShell::ReadKeyedPosition(PositionReader& r) {
+    GameState& w = world_;
+    auto windowOr = [&](const std::string& id) {
+        TOkno* window = w.WindowList.Najdi(id);
+        return window ? window : w.WindowList.Najdi(w.ScenSett.StartWindow);
+    };
+    while (!r.AtEnd()) {
+        std::string line = r.ReadLine();
+        if (line.find("OKNO=") != std::string::npos) {
+            if (TOkno* window = w.WindowList.Najdi(after(line, 5))) {
+                r.ReadList(window->Paths);
+                r.ReadList(window->Items);
+                setFlags(r.ReadLine(),
+                         {&window->LookDone, &window->ArrivalDone, &window->DepartureDone});
+            }
+        }
+        if (line.find("PREDMET=") != std::string::npos) {
+            if (TPredmet* item = w.ItemList.Najdi(after(line, 8)))
+                setFlags(r.ReadLine(), {&item->ExamineDone, &item->TakeDone, &item->PutDone,
+                                        &item->UseDone, &item->TalkDone});
+        }
+        if (line == "DRZIS=")
+            r.ReadList(w.Inventory);
+        if (line.find("AKT=") != std::string::npos)
+            w.CurrentWindow = windowOr(after(line, 4));
+        if (line.find("PRED=") != std::string::npos)
+            w.PreviousWindow = windowOr(after(line, 5));
+        if (line == "PC=") {
+            for (std::size_t k = 0; k < kSwitchCount; ++k) {
+                std::string value = r.ReadLine();
+                if (value.empty())
+                    continue;
+                w.Switches[k] = value[0] == '1';
+                w.Counters[k] = byteValue(number(std::string_view(value).substr(1)).value_or(0));
+            }
+        }
+        if (line == "ST=") {
+            for (std::size_t k = 0; k < kStringVarCount; ++k) {
+                w.StringVars[k] = r.ReadLine();
+                w.Timers[k] = int32Value(r.ReadLine(), 0);
+            }
+        }
+        if (line == "CYKLUS=") {
+            w.CycleInterval = int32Value(r.ReadLine(), 1);
+            w.CycleCounter = int32Value(r.ReadLine(), 0);
+            w.CycleActive = r.ReadLine() == "1";
+            w.CycleHasRun = r.ReadLine() == "1";
+        }
+        if (line.find("MAX=") != std::string::npos)
+            w.ScenSett.MaxItems = byteValue(number(after(line, 4)).value_or(99));
+        if (line.find("BGSOUND=") != std::string::npos) {
+            std::string rest = after(line, 8);
+            std::string fields[5];
+            std::size_t f = 0;
+            for (char c : rest) {
+                if (c == ',' && f < 4)
+                    ++f;
+                else
+                    fields[f] += c;
+            }
+            auto field = [&](int k) { return static_cast<int>(number(fields[k]).value_or(0)); };
+            background_.AddZvuk(fields[0], fields[4] == "1", 0,
+                                static_cast<std::uint16_t>(field(3)), field(2), field(1));
+        }
+    }
+}
+
+void PlayerShell::ReadOldPosition(PositionReader& r) {
+    GameState& w = world_;
+    LoadScenarioForPosition(r.ReadLine());
+    for (std::size_t i = 0; i < w.WindowList.size(); ++i) {
+        TOkno* window = w.WindowList.at(i);
+        r.ReadList(window->Paths);
+        r.ReadList(window->Items);
+        setFlags(r.ReadLine(), {&window->LookDone, &window->ArrivalDone, &window->DepartureDone});
+    }
+    for (std::size_t i = 0; i < w.ItemList.size(); ++i) {
+        TPredmet* item = w.ItemList.at(i);
+        setFlags(r.ReadLine(), {&item->ExamineDone, &item->TakeDone, &item->PutDone, &item->UseDone,
+                                &item->TalkDone});
+    }
+    r.ReadList(w.Inventory);
+    w.CurrentWindow = w.WindowList.Najdi(r.ReadLine());
+    w.PreviousWindow = w.WindowList.Najdi(r.ReadLine());
+    for (std::size_t k = 0; k < kSwitchCount; ++k) {
+        std::string value = r.ReadLine();
+        if (value.empty())
+            continue;
+        w.Switches[k] = value[0] == '1';
+        w.Counters[k] = byteValue(number(std::string_view(value).substr(1)).value_or(0));
+    }
+    for (std::size_t k = 0; k < kStringVarCount; ++k) {
+        w.StringVars[k] = r.ReadLine();
+        w.Timers[k] = int32Value(r.ReadLine(), 0);
+    }
+    if (r.AtEnd())
+        return;
+    w.CycleInterval = int32Value(r.ReadLine(), 1);
+    w.CycleCounter = int32Value(r.ReadLine(), 0);
+    w.CycleActive = r.ReadLine() == "1";
+    w.CycleHasRun = r.ReadLine() == "1";
+    w.ScenSett.MaxItems = byteValue(number(r.ReadLine()).value_or(99));
+}
+
+}  // namespace vek

@@ -1,0 +1,295 @@
+#include "player/shell/walk_runner.h"
+
+#include <charconv>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/cp1250.h"
+#include "common/text_file.h"
+#include "player/shell/shell.h"
+#include "player/shell/walk_keys.h"
+#include "player/sound/sound_env.h"
+#include "player/sound/virtual_device.h"
+
+namespace vek {
+
+namespace {
+
+constexpr long kMaxWaitTicks = 6000;
+
+constexpr std::string_view kUsage =
+    "Pou\xC5\xBEit\xC3\xAD: VEK2 [SC\xC3\x89N\xC3\x81\xC5\x98]\n"
+    "       VEK2 --walk KL\xC3\x81VESY [SC\xC3\x89N\xC3\x81\xC5\x98] [--seed N] "
+    "[--timestamps] [--trace]\n"
+    "\n"
+    "  --walk KEYFILE   plays the keys of KEYFILE without a window and prints a transcript\n"
+    "  --seed N         seeds the random source (default 1)\n"
+    "  --timestamps     prefixes every transcript line with its timer tick\n"
+    "  --trace          writes the diagnostic trace to report.txt\n"
+    "  --help           prints this help\n"
+    "  --version        prints the version\n";
+
+struct WalkOptions {
+    std::string keyFile;
+    std::string scenario;
+    std::uint32_t seed = 1;
+    bool timestamps = false;
+    bool trace = false;
+};
+
+class WalkRunner : public ShellView, public SoundObserver {
+  public:
+    WalkRunner(const WalkOptions& options, std::vector<WalkToken> tokens, std::ostream& out)
+        : options_(options), tokens_(std::move(tokens)), out_(out) {}
+
+    int run() {
+        ShellSetup setup{*this, device_, clock_};
+        setup.seed = options_.seed;
+        setup.trace = options_.trace;
+        setup.scenarioArgument = options_.scenario;
+        setup.observer = this;
+        shell_ = std::make_unique<PlayerShell>(setup);
+        shell_->FormCreate();
+        // The window's timer fires once as soon as the window is up, before any key can come.
+        tick();
+        while (!closed_ && step()) {
+        }
+        if (!closed_) {
+            waitQuiet();
+            close();
+        }
+        shell_.reset();
+        return 0;
+    }
+
+    // ShellView
+    void mainBoxChanged() override {}
+    void memoCleared() override { emit("clear"); }
+    void memoLineAdded(const std::string& line) override { emit("text: " + line); }
+    void menuBuilt() override {
+        ++builds_;
+        const MainBoxModel& box = shell_->mainBox();
+        std::string line = "list ";
+        line += menuStateName(shell_->menuState());
+        line += box.selection < 0 ? std::string(" -") : " " + std::to_string(box.selection);
+        line += ':';
+        for (std::size_t i = 0; i < box.entries.size(); ++i)
+            line += (i == 0 ? " " : " | ") + box.entries[i];
+        emit(line);
+    }
+    void waitStarted(WaitKind kind) override {
+        static constexpr const char* kNames[] = {"wait-key", "read-line", "read-key"};
+        emit(kNames[static_cast<int>(kind)]);
+    }
+    MessageAnswer messageBox(const MessageBoxRequest& request) override {
+        emit("message " + request.caption + ": " + oneLine(request.text));
+        return request.defaultAnswer;
+    }
+    void showOptions(TOptionsForm&) override { emit("dialog: Nastaven\xED"); }
+    void waitWhile(const std::function<bool()>& waiting) override {
+        while (!closed_ && waiting()) {
+            if (!step()) {
+                waitQuiet();
+                close();
+            }
+        }
+    }
+    void closeWindow() override { closeRequested_ = true; }
+
+    // SoundObserver
+    void queueStarted(std::string_view queueName, std::string_view item) override {
+        emit((queueName == "secondary" ? "say2: " : "say: ") + std::string(item));
+    }
+    void fileStarted(std::string_view path) override { emit("play-file: " + std::string(path)); }
+    void backgroundStarted(std::string_view key) override { emit("bg: " + std::string(key)); }
+    void backgroundEnded(std::string_view key) override { emit("bg-end: " + std::string(key)); }
+
+  private:
+    static std::string oneLine(std::string text) {
+        std::string out;
+        bool inBreak = false;
+        for (char c : text) {
+            bool lineBreak = c == '\r' || c == '\n';
+            if (lineBreak && !inBreak)
+                out += ' ';
+            else if (!lineBreak)
+                out += c;
+            inBreak = lineBreak;
+        }
+        return out;
+    }
+
+    void emit(const std::string& cp1250Line) {
+        if (closed_)
+            return;
+        if (options_.timestamps)
+            out_ << '[' << clock_.ticks() << "] ";
+        out_ << cp1250ToUtf8(cp1250Line) << '\n';
+    }
+
+    void tick() {
+        clock_.advanceTicks(1);
+        device_.advance(100);
+        shell_->Timer1Timer();
+        closeIfAsked();
+    }
+
+    void waitQuiet() {
+        for (long i = 0; i < kMaxWaitTicks && !closed_ && !shell_->soundIdle(); ++i)
+            tick();
+    }
+
+    void close() {
+        if (closed_)
+            return;
+        shell_->FormClose();
+        emit("quit");
+        closed_ = true;
+    }
+
+    void closeIfAsked() {
+        if (closeRequested_)
+            close();
+    }
+
+    void press(const WalkToken& token, int keyCode, char ch, bool producesChar) {
+        int before = shell_->mainBox().selection;
+        long buildsBefore = builds_;
+        shell_->FormKeyDown(keyCode, token.shift);
+        const MainBoxModel& box = shell_->mainBox();
+        if (builds_ == buildsBefore && box.selection != before && box.selection >= 0 &&
+            box.selection < static_cast<int>(box.entries.size()))
+            emit("at " + std::to_string(box.selection) + ": " + box.entries[box.selection]);
+        if (producesChar && !closed_)
+            shell_->FormKeyPress(ch);
+        closeIfAsked();
+    }
+
+    // Processes the next token; false when the file has none left.
+    bool step() {
+        if (next_ >= tokens_.size())
+            return false;
+        const WalkToken& token = tokens_[next_++];
+        bool isKey = token.kind == WalkToken::Kind::Key || token.kind == WalkToken::Kind::Type;
+        if (isKey && !token.immediate)
+            waitQuiet();
+        emit("> " + cp1250Text(token));
+        switch (token.kind) {
+            case WalkToken::Kind::Key:
+                press(token, token.keyCode, token.chars.empty() ? '\0' : token.chars[0],
+                      !token.chars.empty());
+                break;
+            case WalkToken::Kind::Type:
+                for (char c : token.chars) {
+                    if (closed_)
+                        break;
+                    press(token, VirtualKeyForChar(c), c, true);
+                }
+                break;
+            case WalkToken::Kind::Tick:
+                for (long i = 0; i < token.ticks && !closed_; ++i)
+                    tick();
+                break;
+            case WalkToken::Kind::Wait:
+                waitQuiet();
+                break;
+        }
+        return true;
+    }
+
+    // The token as written, in code page 1250 like every other transcript text.
+    static std::string cp1250Text(const WalkToken& token) {
+        return utf8ToCp1250(token.written).value_or(token.written);
+    }
+
+    WalkOptions options_;
+    std::vector<WalkToken> tokens_;
+    std::size_t next_ = 0;
+    std::ostream& out_;
+    VirtualClock clock_;
+    VirtualDevice device_;
+    std::unique_ptr<PlayerShell> shell_;
+    long builds_ = 0;
+    bool closeRequested_ = false;
+    bool closed_ = false;
+};
+
+std::optional<WalkOptions> parseArguments(int argc, char** argv, std::ostream& err) {
+    WalkOptions options;
+    std::vector<std::string> positional;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (arg == "--walk" && i + 1 < argc) {
+            options.keyFile = argv[++i];
+        } else if (arg == "--seed" && i + 1 < argc) {
+            std::string_view n = argv[++i];
+            auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), options.seed);
+            if (ec != std::errc() || end != n.data() + n.size()) {
+                err << "VEK2: --seed needs a whole number\n";
+                return std::nullopt;
+            }
+        } else if (arg == "--timestamps") {
+            options.timestamps = true;
+        } else if (arg == "--trace") {
+            options.trace = true;
+        } else if (arg.starts_with("--")) {
+            err << "VEK2: unknown option " << arg << "\n";
+            return std::nullopt;
+        } else {
+            positional.emplace_back(arg);
+        }
+    }
+    if (options.keyFile.empty() || positional.size() > 1) {
+        err << kUsage;
+        return std::nullopt;
+    }
+    if (!positional.empty())
+        options.scenario = positional.front();
+    return options;
+}
+
+bool hasArgument(int argc, char** argv, std::string_view wanted) {
+    for (int i = 1; i < argc; ++i)
+        if (argv[i] == wanted)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+bool wantsWalkthrough(int argc, char** argv) {
+    return hasArgument(argc, argv, "--walk") || hasArgument(argc, argv, "--help") ||
+           hasArgument(argc, argv, "--version");
+}
+
+int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err) {
+    if (hasArgument(argc, argv, "--help")) {
+        out << kUsage;
+        return 0;
+    }
+    if (hasArgument(argc, argv, "--version")) {
+        out << "VEK2 " << VEK_VERSION << "\n";
+        return 0;
+    }
+    auto options = parseArguments(argc, argv, err);
+    if (!options)
+        return 2;
+    auto bytes = readFileBytes(options->keyFile);
+    if (!bytes) {
+        err << options->keyFile << ":0: the key file cannot be read\n";
+        return 2;
+    }
+    WalkParseError error;
+    auto tokens = ParseWalkKeys(*bytes, &error);
+    if (!tokens) {
+        err << options->keyFile << ":" << error.line << ": " << error.message << "\n";
+        return 2;
+    }
+    return WalkRunner(*options, std::move(*tokens), out).run();
+}
+
+}  // namespace vek
