@@ -1,0 +1,225 @@
+#include "editor/document/search.h"
+
+#include "common/cp1250.h"
+
+namespace vek {
+
+template <typename T>
+T* TReplaceForm::validated(const SortedNamedList<T>& list, T* object, std::size_t& hint) const {
+    // The author may have deleted the entity the search stood in since the last command.
+    if (!object)
+        return nullptr;
+    if (hint < list.size() && list.objectAt(hint) == object)
+        return object;
+    int i = list.indexOfObject(object);
+    if (i < 0)
+        return nullptr;
+    hint = static_cast<std::size_t>(i);
+    return object;
+}
+
+TSpecStrings* TReplaceForm::currentField() {
+    THledani& s = state();
+    switch (s.Area) {
+        case SearchArea::Windows: {
+            s.SearchWindow = validated(doc_.Windows, s.SearchWindow, windowHint_);
+            if (!s.SearchWindow)
+                return nullptr;
+            TSpecStrings* fields[] = {&s.SearchWindow->LookScript, &s.SearchWindow->ArrivalScript,
+                                      &s.SearchWindow->DepartureScript};
+            return s.Field >= 1 && s.Field <= 3 ? fields[s.Field - 1] : nullptr;
+        }
+        case SearchArea::Items: {
+            s.SearchItem = validated(doc_.Items, s.SearchItem, itemHint_);
+            if (!s.SearchItem)
+                return nullptr;
+            TPredmet* p = s.SearchItem;
+            TSpecStrings* fields[] = {&p->ExamineScript, &p->TakeScript, &p->PutScript,
+                                      &p->UseScript, &p->TalkScript};
+            return s.Field >= 1 && s.Field <= 5 ? fields[s.Field - 1] : nullptr;
+        }
+        case SearchArea::Texts: {
+            ScenarioSettings& t = doc_.Settings;
+            TSpecStrings* fields[] = {&t.IntroText, &t.WinText, &t.LoseText, &t.CycleText};
+            return s.Field >= 1 && s.Field <= 4 ? fields[s.Field - 1] : nullptr;
+        }
+        case SearchArea::Finished:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void TReplaceForm::advance() {
+    THledani& s = state();
+    ++s.Field;
+    s.LineIndex = 0;
+    s.Column = 1;
+    switch (s.Area) {
+        case SearchArea::Windows:
+            if (s.Field > 3) {
+                s.Field = 1;
+                std::size_t next = windowHint_ + 1;
+                s.SearchWindow = s.SearchWindow && next < doc_.Windows.size()
+                                     ? doc_.Windows.objectAt(windowHint_ = next)
+                                     : nullptr;
+            }
+            if (!s.SearchWindow) {
+                s.Field = 1;
+                s.Area = SearchArea::Items;
+                itemHint_ = 0;
+                s.SearchItem = doc_.Items.empty() ? nullptr : doc_.Items.objectAt(0);
+            }
+            break;
+        case SearchArea::Items:
+            if (s.Field > 5) {
+                s.Field = 1;
+                std::size_t next = itemHint_ + 1;
+                s.SearchItem = s.SearchItem && next < doc_.Items.size()
+                                   ? doc_.Items.objectAt(itemHint_ = next)
+                                   : nullptr;
+            }
+            if (!s.SearchItem) {
+                s.Field = 1;
+                s.Area = SearchArea::Texts;
+            }
+            break;
+        case SearchArea::Texts:
+            if (s.Field > 4) {
+                s.Field = 1;
+                s.Area = SearchArea::Finished;
+            }
+            break;
+        case SearchArea::Finished:
+            break;
+    }
+}
+
+bool TReplaceForm::SearchOn() {
+    THledani& s = state();
+    bool wasUpdating = doc_.Updating;
+    doc_.Updating = true;
+    bool found = false;
+    while (true) {
+        if (TSpecStrings* field = currentField();
+            field && field->FindPattern(s.Pattern, s.LineIndex, s.Column, options)) {
+            lastHit_ = SearchHit{s.Area,
+                                 s.Field,
+                                 s.SearchWindow,
+                                 s.SearchItem,
+                                 s.LineIndex,
+                                 s.Column,
+                                 field->GetXY(s.LineIndex, s.Column),
+                                 s.Pattern.size()};
+            if (s.Area == SearchArea::Windows && doc_.ShownWindow != s.SearchWindow)
+                doc_.ShownWindow = s.SearchWindow;
+            if (s.Area == SearchArea::Items && doc_.ShownItem != s.SearchItem)
+                doc_.ShownItem = s.SearchItem;
+            if (view_.ShowHit(lastHit_))
+                s.OpenedProperties = true;
+            s.Column += s.Pattern.size();
+            found = true;
+            break;
+        }
+        if (s.Area == SearchArea::Finished) {
+            if (s.OpenedProperties)
+                view_.HideProperties();
+            s.OpenedProperties = false;
+            break;
+        }
+        advance();
+    }
+    doc_.Updating = wasUpdating;
+    return found;
+}
+
+bool TReplaceForm::FindFirst(std::string_view pattern, std::string_view replacement) {
+    THledani& s = state();
+    s.Area = SearchArea::Windows;
+    s.Field = 1;
+    s.LineIndex = 0;
+    s.Column = 1;
+    windowHint_ = 0;
+    s.SearchWindow = doc_.Windows.empty() ? nullptr : doc_.Windows.objectAt(0);
+    s.SearchItem = nullptr;
+    s.Pattern = pattern;
+    s.Replacement = replacement;
+    bool found = SearchOn();
+    s.JustFound = true;
+    return found;
+}
+
+bool TReplaceForm::FindNext(std::string_view pattern, std::string_view replacement) {
+    THledani& s = state();
+    if (pattern != s.Pattern) {
+        s.Pattern = pattern;
+        s.LineIndex = 0;
+        s.Column = 1;
+        s.Area = SearchArea::Texts;
+        s.Field = 1;
+        SearchPlace place = view_.CurrentPlace();
+        if (place.page == SearchPlace::Page::Windows) {
+            s.Area = SearchArea::Windows;
+            s.SearchWindow = doc_.ShownWindow;
+            s.SearchItem = nullptr;
+        } else if (place.page == SearchPlace::Page::Items) {
+            s.Area = SearchArea::Items;
+            s.SearchWindow = nullptr;
+            s.SearchItem = doc_.ShownItem;
+        }
+        int maxField = s.Area == SearchArea::Windows ? 3 : 5;
+        if (s.Area != SearchArea::Texts && place.field >= 1 && place.field <= maxField) {
+            s.Field = place.field;
+            s.LineIndex = place.caretLine;
+            s.Column = place.caretColumn + 1;
+        }
+    }
+    s.Replacement = replacement;
+    bool found = SearchOn();
+    s.JustFound = true;
+    return found;
+}
+
+bool TReplaceForm::ReplaceOne(std::string_view pattern, std::string_view replacement) {
+    THledani& s = state();
+    s.Replacement = replacement;
+    bool inPlace = s.JustFound && pattern == s.Pattern && view_.HitStillSelected(lastHit_);
+    bool result = inPlace || FindNext(pattern, replacement);
+    if (result) {
+        ReplaceAnswer answer = askBeforeReplace ? view_.AskReplace() : ReplaceAnswer::Yes;
+        if (answer == ReplaceAnswer::Yes) {
+            // The hit's field is the one the search stands in.
+            TSpecStrings* field = currentField();
+            if (field && lastHit_.line < field->size()) {
+                std::string line = (*field)[lastHit_.line];
+                if (lastHit_.column - 1 <= line.size()) {
+                    line.replace(lastHit_.column - 1, lastHit_.length, s.Replacement);
+                    field->set(lastHit_.line, std::move(line));
+                    // Go on behind the inserted text, so it is never searched again.
+                    s.LineIndex = lastHit_.line;
+                    s.Column = lastHit_.column + s.Replacement.size();
+                    doc_.SetModified(true);
+                    view_.FieldReplaced(lastHit_, s.Replacement.size());
+                }
+            }
+        } else if (answer == ReplaceAnswer::Cancel) {
+            result = false;
+        }
+    }
+    s.JustFound = false;
+    return result;
+}
+
+int TReplaceForm::ReplaceAll(std::string_view pattern, std::string_view replacement) {
+    if (!FindFirst(pattern, replacement))
+        return -1;
+    int count = 0;
+    while (ReplaceOne(pattern, replacement))
+        ++count;
+    return count;
+}
+
+std::string TReplaceForm::NotFoundMessage() const {
+    return "\"" + doc_.Search.Pattern + "\" nenalezeno.";
+}
+
+}  // namespace vek

@@ -1,0 +1,193 @@
+#include "editor/document/sound_lines.h"
+
+#include <algorithm>
+
+#include "common/paths.h"
+#include "common/sound_entry.h"
+#include "editor/document/document.h"
+
+namespace vek {
+
+namespace {
+
+std::string underscores(std::string s) {
+    std::replace(s.begin(), s.end(), ' ', '_');
+    return s;
+}
+
+const char* kindLetter(SoundCategory category) {
+    switch (category) {
+        case SoundCategory::Effects:
+            return "X";
+        case SoundCategory::Music:
+            return "M";
+        default:
+            return "";
+    }
+}
+
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+}  // namespace
+
+std::string SoundNameCounter::next(std::string_view base) {
+    return std::string(base) + std::to_string(counter_++);
+}
+
+SoundFields NewSoundFields(SoundNameCounter& counter) {
+    SoundFields f;
+    f.id = counter.next();
+    return f;
+}
+
+SoundFields FieldsFromLine(std::string_view line) {
+    SoundFields f;
+    f.id = entry_line::Key(line);
+    f.text = entry_line::Text(line);
+    f.file = entry_line::FileSpec(line);
+    f.priority = std::to_string(entry_line::Priority(line));
+    switch (entry_line::Kind(line)) {
+        case SoundKind::Effect:
+            f.category = SoundCategory::Effects;
+            break;
+        case SoundKind::Music:
+            f.category = SoundCategory::Music;
+            break;
+        case SoundKind::Dialogue:
+            f.category = SoundCategory::Dialogue;
+            break;
+    }
+    return f;
+}
+
+SoundFields SeveralSoundsFields() {
+    SoundFields f;
+    f.text = std::string(kUnchangedField);
+    f.file = std::string(kUnchangedField);
+    f.priority.clear();
+    f.category = SoundCategory::Keep;
+    return f;
+}
+
+std::string BuildSoundLine(const SoundFields& fields, SoundNameCounter& counter) {
+    std::string id = underscores(fields.id);
+    if (id.empty())
+        id = counter.next();
+    std::string file = fields.file.empty() ? "wait" : fields.file;
+    std::string line = id + "=" + fields.text + "(" + file + ")";
+    // An empty priority box means no priority, like "0".
+    if (!fields.priority.empty() && fields.priority != "0")
+        line += ":" + fields.priority;
+    return line + kindLetter(fields.category);
+}
+
+std::string ChangeSeveralLine(std::string_view old, const SoundFields& fields) {
+    std::string line = std::string(entry_line::Key(old)) + "=";
+    line += fields.text != kUnchangedField ? fields.text : std::string(entry_line::Text(old));
+    line += "(";
+    std::string_view oldFile = entry_line::FileSpec(old);
+    if (fields.file == kUnchangedField) {
+        line += oldFile;
+    } else {
+        std::string prefix = fields.file;
+        if (!prefix.empty() && prefix.find('.') == std::string::npos && prefix.back() != '\\')
+            prefix += "\\";
+        if (prefix.size() >= 4 &&
+            sameText(std::string_view(prefix).substr(prefix.size() - 4), ".zvk"))
+            prefix += "|";
+        std::size_t cut = prefix.find_last_of("|\\");
+        prefix = cut == std::string::npos ? std::string() : prefix.substr(0, cut + 1);
+        std::size_t oldCut = oldFile.find_last_of("|\\");
+        line += prefix;
+        line += oldCut == std::string_view::npos ? oldFile : oldFile.substr(oldCut + 1);
+    }
+    line += ")";
+    if (!fields.priority.empty()) {
+        if (fields.priority != "0")
+            line += ":" + fields.priority;
+    } else if (int p = entry_line::Priority(old); p != 0) {
+        line += ":" + std::to_string(p);
+    }
+    if (fields.category == SoundCategory::Keep) {
+        if (!old.empty() && (old.back() == 'M' || old.back() == 'X'))
+            line += old.back();
+    } else {
+        line += kindLetter(fields.category);
+    }
+    return line;
+}
+
+std::string RelativeToDirectory(std::string_view path, std::string_view directory) {
+    while (!directory.empty() && isSeparator(directory.back()))
+        directory.remove_suffix(1);
+    if (!directory.empty() && path.size() > directory.size() && path.starts_with(directory) &&
+        isSeparator(path[directory.size()]))
+        return std::string(path.substr(directory.size() + 1));
+    return std::string(path);
+}
+
+std::string IdentifierFromFile(std::string_view path) {
+    std::string_view name = fileNamePart(path);
+    return underscores(std::string(name.substr(0, name.find('.'))));
+}
+
+void BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_view directory) {
+    fields.file = RelativeToDirectory(path, directory);
+    if (fields.id.starts_with("Nov\xFD_zvuk") || fields.id.starts_with("Nov\xE1_hudba")) {
+        std::string_view name = fileNamePart(fields.file);
+        fields.id = std::string(name.substr(0, name.find('.')));
+    }
+}
+
+std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode mode,
+                                          const SoundFields& fields,
+                                          const std::vector<std::size_t>& selected,
+                                          SoundNameCounter& counter) {
+    std::vector<std::size_t> changed;
+    switch (mode) {
+        case SoundDialogMode::New:
+            changed.push_back(doc.UserSounds.insert(BuildSoundLine(fields, counter)));
+            break;
+        case SoundDialogMode::ChangeOne:
+            if (!selected.empty() && selected.front() < doc.UserSounds.size())
+                changed.push_back(
+                    doc.UserSounds.replaceAt(selected.front(), BuildSoundLine(fields, counter)));
+            break;
+        case SoundDialogMode::ChangeSystem:
+            if (!selected.empty() && selected.front() < doc.SystemSounds.size())
+                doc.SystemSounds.set(selected.front(), BuildSoundLine(fields, counter));
+            break;
+        case SoundDialogMode::ChangeSeveral: {
+            std::vector<std::size_t> order = selected;
+            std::sort(order.begin(), order.end());
+            order.erase(std::unique(order.begin(), order.end()), order.end());
+            std::vector<std::string> rewritten;
+            for (auto it = order.rbegin(); it != order.rend(); ++it)
+                if (*it < doc.UserSounds.size())
+                    rewritten.push_back(ChangeSeveralLine(doc.UserSounds[*it], fields));
+            for (auto it = order.rbegin(); it != order.rend(); ++it)
+                if (*it < doc.UserSounds.size())
+                    doc.UserSounds.removeAt(*it);
+            for (auto& line : rewritten)
+                changed.push_back(doc.UserSounds.insert(std::move(line)));
+            break;
+        }
+    }
+    doc.SetModified(true);
+    return changed;
+}
+
+std::size_t AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& paths,
+                          std::string_view directory) {
+    for (const auto& path : paths) {
+        std::string relative = RelativeToDirectory(path, directory);
+        doc.UserSounds.add(IdentifierFromFile(relative) + "=(" + relative + ")");
+    }
+    if (!paths.empty())
+        doc.SetModified(true);
+    return paths.size();
+}
+
+}  // namespace vek
