@@ -122,8 +122,8 @@ def _wind(out):
 
 def _clock(out, tmp):
     tick = os.path.join(tmp, "tick.wav")
-    return [["-n"] + FORMAT + [tick, "synth", "0.03", "square", "2400", "fade", "0", "0.03",
-                               "0.025", "highpass", "1500", "vol", "0.4", "pad", "0", "0.47"],
+    return [["-n"] + FORMAT + [tick, "synth", "0.03", "square", "2400", "vol", "0.3",
+                               "highpass", "1500", "fade", "0", "0.03", "0.025", "pad", "0", "0.47"],
             [tick, tick, tick, tick, out]]
 
 

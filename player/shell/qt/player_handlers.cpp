@@ -4,12 +4,26 @@
 
 namespace vek {
 
-int ShellHandlers::FormKeyDown(int key, unsigned shift) { return shell_.FormKeyDown(key, shift); }
-char ShellHandlers::FormKeyPress(char ch) { return shell_.FormKeyPress(ch); }
-void ShellHandlers::Timer1Timer() { shell_.Timer1Timer(); }
-void ShellHandlers::FormClose() { shell_.FormClose(); }
-const MainBoxModel& ShellHandlers::mainBox() const { return shell_.mainBox(); }
-const MainMemoModel& ShellHandlers::mainMemo() const { return shell_.mainMemo(); }
-const DotazEditModel& ShellHandlers::dotazEdit() const { return shell_.dotazEdit(); }
+int ShellHandlers::FormKeyDown(int key, unsigned shift) {
+    return shell_.FormKeyDown(key, shift);
+}
+char ShellHandlers::FormKeyPress(char ch) {
+    return shell_.FormKeyPress(ch);
+}
+void ShellHandlers::Timer1Timer() {
+    shell_.Timer1Timer();
+}
+void ShellHandlers::FormClose() {
+    shell_.FormClose();
+}
+const MainBoxModel& ShellHandlers::mainBox() const {
+    return shell_.mainBox();
+}
+const MainMemoModel& ShellHandlers::mainMemo() const {
+    return shell_.mainMemo();
+}
+const DotazEditModel& ShellHandlers::dotazEdit() const {
+    return shell_.dotazEdit();
+}
 
 }  // namespace vek

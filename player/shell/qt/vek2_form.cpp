@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QLinearGradient>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
@@ -114,8 +114,8 @@ VEK2_form::VEK2_form(VEK2_splash* splash)
         "QListWidget::item:selected { background: white; color: black; }");
     MainBox->setFont(boldFont("Times New Roman", QFont::Serif));
     MainBox->setAccessibleName(QString::fromUtf8("P\u0159\u00edkazy"));
-    MainBox->setAccessibleDescription(
-        QString::fromUtf8("\u0160ipkami vyber p\u0159\u00edkaz, Enter ho provede, Escape vrac\u00ed zp\u011bt"));
+    MainBox->setAccessibleDescription(QString::fromUtf8(
+        "\u0160ipkami vyber p\u0159\u00edkaz, Enter ho provede, Escape vrac\u00ed zp\u011bt"));
 
     MainMemo = new QPlainTextEdit(this);
     MainMemo->setObjectName("MainMemo");
@@ -216,7 +216,9 @@ void VEK2_form::syncFocus() {
         setFocus();
 }
 
-void VEK2_form::memoCleared() { MainMemo->clear(); }
+void VEK2_form::memoCleared() {
+    MainMemo->clear();
+}
 
 void VEK2_form::memoLineAdded(const std::string& line) {
     MainMemo->appendPlainText(fromCp1250(line));
@@ -253,7 +255,9 @@ MessageAnswer VEK2_form::messageBox(const MessageBoxRequest& request) {
     return answerOf(box.exec(), request.defaultAnswer);
 }
 
-void VEK2_form::showOptions(TOptionsForm& form) { OptionsForm->showFor(form); }
+void VEK2_form::showOptions(TOptionsForm& form) {
+    OptionsForm->showFor(form);
+}
 
 void VEK2_form::waitWhile(const std::function<bool()>& waiting) {
     // Keys and timer ticks go on inside: the timer wakes the loop at least every 100 ms, and
@@ -293,7 +297,9 @@ bool VEK2_form::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void VEK2_form::keyPressEvent(QKeyEvent* event) { deliverKey(*event); }
+void VEK2_form::keyPressEvent(QKeyEvent* event) {
+    deliverKey(*event);
+}
 
 void VEK2_form::deliverKey(const QKeyEvent& event) {
     if (!handlers_ || closed_)

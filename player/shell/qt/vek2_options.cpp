@@ -44,16 +44,20 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     volumes->setContentsMargins(6, 4, 6, 4);
     volumes->setSpacing(0);
     TabSheet1->setLayout(volumes);
-    RecHlasBar = addSlider("Hlasitost dialog\u016f", "RecHlasBar", TOptionsForm::Slider::Rec, &STRecHlasBar);
-    ZvukHlasBar = addSlider("Hlasitost zvuk\u016f", "ZvukHlasBar", TOptionsForm::Slider::Zvuk, &STZvukyHlas);
-    HudbaHlasBar = addSlider("Hlasitost hudby", "HudbaHlasBar", TOptionsForm::Slider::Hudba, &STHudbaHlas);
+    RecHlasBar =
+        addSlider("Hlasitost dialog\u016f", "RecHlasBar", TOptionsForm::Slider::Rec, &STRecHlasBar);
+    ZvukHlasBar =
+        addSlider("Hlasitost zvuk\u016f", "ZvukHlasBar", TOptionsForm::Slider::Zvuk, &STZvukyHlas);
+    HudbaHlasBar =
+        addSlider("Hlasitost hudby", "HudbaHlasBar", TOptionsForm::Slider::Hudba, &STHudbaHlas);
     STRecHlasBar->setObjectName("STRecHlasBar");
     STZvukyHlas->setObjectName("STZvukyHlas");
     STHudbaHlas->setObjectName("STHudbaHlas");
 
     auto* about = new QVBoxLayout(TabSheet3);
     about->addWidget(aboutField("Kvelmora Sound Adventure", "TitleEdit", TabSheet3));
-    about->addWidget(aboutField("Hr\u00e1\u010d zvukov\u00fdch adventur VEK2", "InfoEdit", TabSheet3));
+    about->addWidget(
+        aboutField("Hr\u00e1\u010d zvukov\u00fdch adventur VEK2", "InfoEdit", TabSheet3));
     about->addWidget(aboutField("Kvelmora, verze 2.0", "MakerEdit", TabSheet3));
     about->addStretch();
 
