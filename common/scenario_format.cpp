@@ -107,16 +107,7 @@ bool ScenarioLineSource::atEnd() const {
 }
 
 std::string ScenarioLineSource::rawLine() {
-    if (atEnd())
-        return {};
-    std::size_t lf = bytes_.find('\n', pos_);
-    std::size_t end = lf == std::string::npos ? bytes_.size() : lf;
-    std::size_t contentEnd = end;
-    if (contentEnd > pos_ && bytes_[contentEnd - 1] == '\r')
-        --contentEnd;
-    std::string line = bytes_.substr(pos_, contentEnd - pos_);
-    pos_ = lf == std::string::npos ? bytes_.size() : lf + 1;
-    return line;
+    return std::string(nextLine(bytes_, pos_));
 }
 
 std::string ScenarioLineSource::NextScenarioLine() {

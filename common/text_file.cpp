@@ -24,20 +24,26 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
+std::string_view nextLine(std::string_view bytes, std::size_t& pos) {
+    if (pos >= bytes.size()) {
+        pos = bytes.size();
+        return {};
+    }
+    std::size_t lf = bytes.find('\n', pos);
+    std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
+    std::size_t contentEnd = end;
+    while (contentEnd > pos && bytes[contentEnd - 1] == '\r')
+        --contentEnd;
+    auto line = bytes.substr(pos, contentEnd - pos);
+    pos = lf == std::string_view::npos ? bytes.size() : lf + 1;
+    return line;
+}
+
 std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t lf = bytes.find('\n', start);
-        std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
-        std::size_t contentEnd = end;
-        if (contentEnd > start && bytes[contentEnd - 1] == '\r')
-            --contentEnd;
-        lines.emplace_back(bytes.substr(start, contentEnd - start));
-        if (lf == std::string_view::npos)
-            break;
-        start = lf + 1;
-    }
+    std::size_t pos = 0;
+    while (pos < bytes.size())
+        lines.emplace_back(nextLine(bytes, pos));
     return lines;
 }
 

@@ -12,9 +12,14 @@ namespace vek {
 // Whole file as bytes; nullopt when it cannot be opened or read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
-// Splits bytes into lines. CR LF and lone LF both end a line (files edited on Linux); a CR
-// before the LF is never kept. A final line without a line end is a line; NUL bytes and very
-// long lines are kept as they are.
+// The line starting at `pos` of `bytes`, without its line end; `pos` moves past the line end.
+// An LF ends a line; carriage returns at the end of a line are dropped (CR LF, and files whose
+// line ends were converted twice).
+std::string_view nextLine(std::string_view bytes, std::size_t& pos);
+
+// Splits bytes into lines with nextLine: CR LF and lone LF both end a line (files edited on
+// Linux); a CR at the end of a line is never kept. A final line without a line end is a line; NUL
+// bytes and very long lines are kept as they are.
 std::vector<std::string> splitLines(std::string_view bytes);
 
 // Lines of a file; nullopt when it cannot be read.

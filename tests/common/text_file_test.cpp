@@ -16,7 +16,8 @@ TEST(TextFile, SplitLinesAcceptsCrLfAndLoneLf) {
     EXPECT_EQ(splitLines("\n"), (Lines{""}));
     EXPECT_EQ(splitLines(""), Lines{});
     EXPECT_EQ(splitLines("a\rb\r\n"), (Lines{"a\rb"})) << "a lone CR is content";
-    EXPECT_EQ(splitLines("x\r"), (Lines{"x\r"})) << "no line end after the CR";
+    EXPECT_EQ(splitLines("x\r"), (Lines{"x"}));
+    EXPECT_EQ(splitLines("x\r\r\ny"), (Lines{"x", "y"})) << "line ends converted twice";
 
     std::string withNul("A\0B\r\nC", 6);
     EXPECT_EQ(splitLines(withNul), (Lines{std::string("A\0B", 3), "C"}));
