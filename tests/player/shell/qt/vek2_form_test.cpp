@@ -1,0 +1,259 @@
+#include "player/shell/qt/vek2_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "player/shell/qt/vek2_options.h"
+#include "player/shell/shell.h"
+
+namespace vek {
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "vek2_form_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// Records what the window hands over; moves the list like the shell does.
+class FakeHandlers : public PlayerHandlers {
+  public:
+    explicit FakeHandlers(ShellView& view) : view_(view) {}
+
+    int FormKeyDown(int key, unsigned shift) override {
+        calls.push_back("down " + std::to_string(key) + (shift & ShiftCtrl ? " ctrl" : ""));
+        if (key == vk::Down && box.selection + 1 < static_cast<int>(box.entries.size())) {
+            ++box.selection;
+            view_.mainBoxChanged();
+        }
+        return key;
+    }
+    char FormKeyPress(char ch) override {
+        calls.push_back("press " + std::to_string(static_cast<unsigned char>(ch)));
+        if (onPress)
+            onPress(ch);
+        return '*';
+    }
+    void Timer1Timer() override { ++ticks; }
+    void FormClose() override { ++closes; }
+    const MainBoxModel& mainBox() const override { return box; }
+    const MainMemoModel& mainMemo() const override { return memo; }
+    const DotazEditModel& dotazEdit() const override { return edit; }
+
+    MainBoxModel box;
+    MainMemoModel memo;
+    DotazEditModel edit;
+    std::vector<std::string> calls;
+    std::function<void(char)> onPress;
+    int ticks = 0;
+    int closes = 0;
+
+  private:
+    ShellView& view_;
+};
+
+class FormTest : public ::testing::Test {
+  protected:
+    FormTest() : handlers(form) {
+        handlers.box.entries = {"Nov\xE1 hra", "Na\xE8ti", "Konec"};
+        form.attach(&handlers);
+        form.show();
+        QApplication::setActiveWindow(&form);
+    }
+
+    void press(QWidget* target, int qtKey, const QString& text,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, text);
+        QApplication::sendEvent(target, &event);
+    }
+
+    struct AppFirst {
+        AppFirst() { app(); }
+    } appFirst_;  // widgets need the application object before they exist
+    VEK2_form form;
+    FakeHandlers handlers;
+};
+
+TEST_F(FormTest, WindowHasTheFixedClientAreaAndCaption) {
+    EXPECT_EQ(form.size(), QSize(534, 417));
+    EXPECT_EQ(form.windowTitle(), QString("Kvelmora Sound Adventure"));
+    EXPECT_EQ(form.MainBox->geometry(), QRect(31, 116, 162, 251));
+    EXPECT_EQ(form.MainMemo->geometry(), QRect(221, 100, 292, 301));
+    EXPECT_EQ(form.DotazEdit->geometry(), QRect(18, 378, 217, 21));
+    EXPECT_EQ(form.Timer1->interval(), 100);
+}
+
+TEST_F(FormTest, EveryKeyGoesToTheHandlersBeforeTheFocusedControl) {
+    press(form.MainBox, Qt::Key_Down, "");
+    press(form.MainBox, Qt::Key_Return, "\r");
+    press(form.MainBox, 0x10C, QString::fromUtf8("\xC4\x8D"));  // č
+    press(form.MainBox, Qt::Key_Left, "", Qt::ControlModifier);
+    EXPECT_EQ(handlers.calls, (std::vector<std::string>{"down 40", "down 13", "press 13",
+                                                        "down 223", "press 232", "down 37 ctrl"}));
+    // The list moved only because the handlers moved it, once.
+    EXPECT_EQ(form.MainBox->currentRow(), 0);
+}
+
+TEST_F(FormTest, TypingDuringReadReachesTheHandlersNotTheEntryField) {
+    handlers.edit.visible = true;
+    handlers.edit.focused = true;
+    handlers.onPress = [this](char ch) {
+        handlers.edit.text += ch;
+        form.dotazEditChanged();
+    };
+    form.dotazEditChanged();
+    ASSERT_TRUE(form.DotazEdit->isVisible());
+    press(form.DotazEdit, Qt::Key_A, "a");
+    press(form.DotazEdit, 0x17D, QString::fromUtf8("\xC5\xBE"));  // ž
+    EXPECT_EQ(form.DotazEdit->text(), QString::fromUtf8("a\xC5\xBE"));
+}
+
+TEST_F(FormTest, ControlsMirrorTheShellsModels) {
+    handlers.box.entries = {"Jdi", "Vezmi"};
+    handlers.box.selection = 1;
+    handlers.box.fontSize = 12;
+    form.mainBoxChanged();
+    ASSERT_EQ(form.MainBox->count(), 2);
+    EXPECT_EQ(form.MainBox->item(1)->text(), QString("Vezmi"));
+    EXPECT_EQ(form.MainBox->currentRow(), 1);
+    EXPECT_EQ(form.MainBox->font().pointSize(), 12);
+
+    handlers.box.selection = -1;
+    form.mainBoxChanged();
+    EXPECT_EQ(form.MainBox->currentRow(), -1);
+
+    form.memoLineAdded("P\xF8\xEDvoz");
+    form.memoLineAdded("druh\xE1");
+    EXPECT_EQ(form.MainMemo->toPlainText(), QString::fromUtf8("P\u0159\u00edvoz\ndruh\u00e1"));
+    handlers.memo.left = 20;
+    handlers.memo.width = 500;
+    form.memoLayoutChanged();
+    EXPECT_EQ(form.MainMemo->geometry(), QRect(20, 100, 500, 301));
+    form.memoCleared();
+    EXPECT_TRUE(form.MainMemo->toPlainText().isEmpty());
+}
+
+TEST_F(FormTest, NestedWaitKeepsTicksAndKeysFlowingUntilReleased) {
+    bool waiting = true;
+    handlers.onPress = [&](char ch) {
+        if (ch == 13)
+            waiting = false;
+    };
+    form.setTimerEnabled(true);
+    QTimer::singleShot(350, &form, [this] {
+        QKeyEvent* enter = new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QCoreApplication::postEvent(form.MainBox, enter);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    int depthInside = 0;
+    form.waitWhile([&] {
+        depthInside = form.waitDepth();
+        return waiting;
+    });
+    EXPECT_FALSE(waiting);
+    EXPECT_EQ(depthInside, 1);
+    EXPECT_EQ(form.waitDepth(), 0);
+    EXPECT_GE(handlers.ticks, 2);  // the 100 ms timer ran inside the wait
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST_F(FormTest, WaitThatIsNotNeededReturnsAtOnce) {
+    form.waitWhile([] { return false; });
+    EXPECT_EQ(form.waitDepth(), 0);
+}
+
+TEST_F(FormTest, ClosingDuringAWaitEndsTheWaitAndClosesAfterIt) {
+    QTimer::singleShot(50, &form, [this] { form.close(); });
+    form.waitWhile([] { return true; });
+    // The waiting script is still on the stack: the shell is not torn down under it.
+    EXPECT_EQ(handlers.closes, 0);
+    EXPECT_FALSE(form.isClosed());
+    QTest::qWait(50);
+    EXPECT_EQ(handlers.closes, 1);
+    EXPECT_TRUE(form.isClosed());
+    // Later waits (the rest of the script) return at once; keys are no longer delivered.
+    form.waitWhile([] { return true; });
+    press(form.MainBox, Qt::Key_Down, "");
+    EXPECT_TRUE(handlers.calls.empty());
+}
+
+TEST_F(FormTest, CloseRequestedByTheShellClosesOnce) {
+    form.closeWindow();
+    form.waitWhile([] { return true; });
+    QTest::qWait(20);
+    EXPECT_TRUE(form.isClosed());
+    EXPECT_EQ(handlers.closes, 1);
+    form.close();
+    EXPECT_EQ(handlers.closes, 1);
+}
+
+QString accessibleName(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QString("<none>");
+}
+
+TEST_F(FormTest, ScreenReaderCanReadTheCommandListTheTextAndTheEntryField) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form.MainBox);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), QString::fromUtf8("P\u0159\u00edkazy"));
+    // The entries themselves are readable, with their Czech letters.
+    ASSERT_EQ(list->childCount(), 3);
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name), QString::fromUtf8("Na\u010dti"));
+
+    QAccessibleInterface* memo = QAccessible::queryAccessibleInterface(form.MainMemo);
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->text(QAccessible::Name), QString("Text hry"));
+    form.memoLineAdded("Jsi u ml\xFDna.");
+    ASSERT_NE(memo->textInterface(), nullptr);
+    EXPECT_EQ(memo->textInterface()->text(0, memo->textInterface()->characterCount()),
+              QString::fromUtf8("Jsi u ml\u00fdna."));
+
+    EXPECT_EQ(accessibleName(form.DotazEdit), QString::fromUtf8("Odpov\u011b\u010f"));
+    EXPECT_EQ(accessibleName(&form), QString("Kvelmora Sound Adventure"));
+}
+
+TEST_F(FormTest, OptionsDialogControlsAreNamedAndEnterOrEscapeCloseIt) {
+    VEK2_options& options = *form.OptionsForm;
+    EXPECT_EQ(accessibleName(options.RecHlasBar), QString::fromUtf8("Hlasitost dialog\u016f"));
+    EXPECT_EQ(accessibleName(options.ZvukHlasBar), QString::fromUtf8("Hlasitost zvuk\u016f"));
+    EXPECT_EQ(accessibleName(options.HudbaHlasBar), QString("Hlasitost hudby"));
+    EXPECT_EQ(accessibleName(options.OKButton), QString("OK"));
+    EXPECT_EQ(options.RecHlasBar->maximum(), 65535);
+    EXPECT_EQ(options.RecHlasBar->singleStep(), 1000);
+    EXPECT_EQ(options.RecHlasBar->pageStep(), 10000);
+
+    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QTimer::singleShot(50, &options, [&options, key] {
+            QWidget* focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : &options, static_cast<Qt::Key>(key));
+        });
+        QElapsedTimer clock;
+        clock.start();
+        options.exec();
+        EXPECT_FALSE(options.isVisible()) << "key " << key;
+        EXPECT_LT(clock.elapsed(), 5000);
+    }
+}
+
+}  // namespace
+}  // namespace vek
