@@ -218,6 +218,8 @@ bool readCollectionIndex(const fs::path& path, std::string_view name, bool fromC
     }
 
     for (const auto& e : entries) {
+        if (e.position + offset > 0xFFFFFFFFu)
+            break;  // offsets are held in 32 bits: what starts beyond 4 GB cannot be reached
         std::string line(name);
         line += '|';
         line += e.sound;
