@@ -13,8 +13,8 @@ CR LF line ends, after two expansions:
 
 Recordings are spoken by espeak-ng's Czech voice and shaped by sox (mono, 22050 Hz, 16 bit);
 effects, background sounds and the menu melody are synthesized by sox. Without espeak-ng or sox
-no wave file is written at all: every entry whose file is missing stays out of the player's
-sound list, so the game still plays, with texts only.
+the same files are written silent, each about as long as its text takes to read: the game then
+plays with texts only, and keys and waits keep the rhythm (and the transcripts) of a voiced game.
 """
 
 import argparse
@@ -25,6 +25,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import wave
 
 RATE = "22050"
 FORMAT = ["-r", RATE, "-c", "1", "-b", "16"]
@@ -138,6 +139,21 @@ def _thunder(out):
                                "gain", "-n", "-2"]]
 
 
+# Lengths in seconds of the silent stand-ins for the synthesized sounds.
+SILENT_LENGTHS = {"tch000": 0.025, "sx04": 6.7, "dest": 6, "vitr": 8, "tikot": 2,
+                  "zvoneni": 4, "hrom": 3.5}
+
+
+def write_silence(path, text):
+    name = os.path.splitext(os.path.basename(path))[0]
+    seconds = SILENT_LENGTHS.get(name, max(0.3, 0.065 * len(text)))
+    with wave.open(path, "wb") as out:
+        out.setnchannels(1)
+        out.setsampwidth(2)
+        out.setframerate(int(RATE))
+        out.writeframes(b"\0\0" * int(seconds * int(RATE)))
+
+
 RECIPES = {
     "tch000": _click,
     "sx04": _melody,
@@ -235,7 +251,9 @@ class Generator:
         os.makedirs(os.path.dirname(path), exist_ok=True)
         name = os.path.splitext(os.path.basename(path))[0]
         part = path + ".part.wav"
-        if name in RECIPES and not text:
+        if not self.espeak or not self.sox:
+            write_silence(part, text)
+        elif name in RECIPES and not text:
             recipe = RECIPES[name]
             scratch = tempfile.mkdtemp(dir=self.tmp)
             commands = recipe(part, scratch) if recipe.__code__.co_argcount == 2 else recipe(part)
@@ -266,7 +284,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", required=True, help="the game directory")
     parser.add_argument("--stamp", help="file touched when everything is written")
-    parser.add_argument("--no-sound", action="store_true", help="write the scenarios only")
+    parser.add_argument("--silent", action="store_true",
+                        help="write silent recordings instead of speaking the texts")
     parser.add_argument("scenarios", nargs="*", help="scenario sources (*.scn.utf8)")
     args = parser.parse_args()
 
@@ -279,24 +298,24 @@ def main():
         scenarios.append((name, lines))
 
     espeak, sox = shutil.which("espeak-ng"), shutil.which("sox")
-    if args.no_sound or not espeak or not sox:
-        if not args.no_sound:
-            print("make-game: espeak-ng or sox is missing; the games will play with texts only",
+    if args.silent or not espeak or not sox:
+        if not args.silent:
+            print("make-game: espeak-ng or sox is missing; the recordings are written silent",
                   file=sys.stderr)
-    else:
-        with tempfile.TemporaryDirectory() as tmp:
-            generator = Generator(args.out, espeak, sox, tmp)
-            for key, text, file in SYSTEM_SOUNDS:
+        espeak = sox = None
+    with tempfile.TemporaryDirectory() as tmp:
+        generator = Generator(args.out, espeak, sox, tmp)
+        for key, text, file in SYSTEM_SOUNDS:
+            generator.add(text, file)
+        for text, file in SPOKEN_SAMPLES:
+            generator.add(text, file)
+        generator.add("", "sx04.wav")
+        for name, lines in scenarios:
+            for text, file in recordings_of(lines):
                 generator.add(text, file)
-            for text, file in SPOKEN_SAMPLES:
-                generator.add(text, file)
-            generator.add("", "sx04.wav")
-            for name, lines in scenarios:
-                for text, file in recordings_of(lines):
-                    generator.add(text, file)
-                # The scenario list announces a file by this recording (borvatin.scn).
-                generator.add(scenario_title(lines), name.replace(".", "_") + ".wav")
-            generator.run()
+            # The scenario list announces a file by this recording (borvatin.scn).
+            generator.add(scenario_title(lines), name.replace(".", "_") + ".wav")
+        generator.run()
 
     if args.stamp:
         with open(args.stamp, "w") as f:
