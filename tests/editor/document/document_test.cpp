@@ -1,0 +1,271 @@
+#include "editor/document/document.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/document/cz.h"
+
+namespace vek {
+namespace {
+
+using test::C;
+
+std::vector<std::string> names(std::initializer_list<const char*> utf8) {
+    std::vector<std::string> out;
+    for (auto n : utf8)
+        out.push_back(C(n));
+    return out;
+}
+
+TEST(MakeUniqueName, ReplacesSpacesAndNumbersTakenNames) {
+    std::vector<std::string> taken;
+    auto isTaken = [&](std::string_view n) {
+        for (auto& t : taken)
+            if (sameText(t, n))
+                return true;
+        return false;
+    };
+    EXPECT_EQ(MakeUniqueName(C("Velký stůl"), isTaken), C("Velký_stůl"));
+    taken = names({"Stůl"});
+    EXPECT_EQ(MakeUniqueName(C("stůl"), isTaken), C("stůl[1]"));
+    taken = names({"Stůl", "Stůl[1]"});
+    EXPECT_EQ(MakeUniqueName(C("Stůl"), isTaken), C("Stůl[2]"));
+    // A bracketed number at the end is replaced, not extended.
+    taken = {"Les[3]"};
+    EXPECT_EQ(MakeUniqueName("Les[3]", isTaken), "Les[1]");
+    taken = {"Les[3]", "Les[1]"};
+    EXPECT_EQ(MakeUniqueName("Les[3]", isTaken), "Les[2]");
+    // Brackets that do not end the name, or hold no number, are extended.
+    taken = {"a[x]", "a[1]b"};
+    EXPECT_EQ(MakeUniqueName("a[x]", isTaken), "a[x][1]");
+    EXPECT_EQ(MakeUniqueName("a[1]b", isTaken), "a[1]b[1]");
+}
+
+TEST(EditorDocumentStartup, HoldsTheExampleScenario) {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    ASSERT_EQ(doc.Windows.size(), 1u);
+    ASSERT_EQ(doc.Items.size(), 1u);
+    EXPECT_EQ(doc.ShownWindow->Name, C("Začátek_dobrodružství"));
+    EXPECT_EQ(doc.ShownWindow->Kam, C("na začátek dobrodružství"));
+    EXPECT_EQ(doc.ShownItem->Co, C("židli"));
+    EXPECT_EQ(doc.Settings.IntroText.items(), names({"Pozor, začínáme !"}));
+    EXPECT_EQ(doc.SystemSounds.size(), 40u);
+    EXPECT_FALSE(doc.Modified);
+    EXPECT_EQ(doc.ShownMenu->Name, C("(hlavní)"));
+    EXPECT_EQ(doc.ShownMenu->Entries.items(), EditorDocument::DefaultMainMenu());
+    EXPECT_EQ(doc.Menus.size(), 2u);
+    StatusLine status = doc.UpdateStatusLine();
+    EXPECT_EQ(status.counts, C("oken: 1, předmětů: 1, zvuků: 0"));
+    EXPECT_EQ(status.modified, "");
+    doc.NewWindow();
+    EXPECT_EQ(doc.UpdateStatusLine().modified, C("změněn"));
+}
+
+TEST(EditorDocumentStartup, NewKeepsTheStartWindowAndEmptiesTheRest) {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    doc.Settings.StartWindow = "Sklep";
+    doc.Settings.CycleActive = true;
+    doc.UserSounds.add("a=(a.wav)");
+    doc.NewWindow();
+    doc.ClearDocument();
+    EXPECT_TRUE(doc.Windows.empty());
+    EXPECT_TRUE(doc.Items.empty());
+    EXPECT_TRUE(doc.UserSounds.empty());
+    EXPECT_TRUE(doc.Settings.IntroText.empty());
+    EXPECT_FALSE(doc.Settings.CycleActive);
+    EXPECT_EQ(doc.Settings.StartWindow, "Sklep");
+    EXPECT_EQ(doc.Settings.ScenarioName, C("Nový scénář"));
+    EXPECT_FALSE(doc.Modified);
+    EXPECT_EQ(doc.ShownWindow, nullptr);
+    EXPECT_EQ(doc.Search.Area, SearchArea::Finished);
+}
+
+TEST(EditorDocumentLists, StayInCzechOrderWithoutRegardToCase) {
+    EditorDocument doc;
+    doc.ClearDocument();
+    for (const char* n : {"chodba", "Hrad", "cesta", "Čekárna", "zahrada", "Žumpa", "ihned", "Řeka",
+                          "rybník", "Šachta", "sklep", "Áčko", "auto"}) {
+        doc.NewWindow();
+        doc.Rename(EntityKind::Window, C(n));
+    }
+    EXPECT_EQ(doc.Windows.names(),
+              names({"Áčko", "auto", "cesta", "Čekárna", "Hrad", "chodba", "ihned", "rybník",
+                     "Řeka", "sklep", "Šachta", "zahrada", "Žumpa"}));
+    EXPECT_EQ(doc.Windows.find(C("ŠACHTA"))->Name, C("Šachta"));
+    EXPECT_EQ(doc.Windows.indexOf(C("hrad")), 4);
+}
+
+TEST(EditorDocumentCreate, NumbersNewWindowsAndReusesFreedNumbers) {
+    EditorDocument doc;
+    doc.ClearDocument();
+    doc.NewWindow();
+    doc.NewWindow();
+    doc.NewWindow();
+    EXPECT_EQ(doc.Windows.names(), names({"Nové_okno[1]", "Nové_okno[2]", "Nové_okno[3]"}));
+    doc.ShownWindow = doc.Windows.find(C("Nové_okno[2]"));
+    doc.DeleteShownWindow();
+    EXPECT_EQ(doc.ShownWindow->Name, C("Nové_okno[3]"));  // the one now at the same position
+    EXPECT_EQ(doc.NewWindow()->Name, C("Nové_okno[2]"));
+    EXPECT_EQ(doc.NewItem()->Name, C("Nový_předmět[1]"));
+    TNabidka* menu = doc.NewMenu();
+    EXPECT_EQ(menu->Name, C("Nová_nabídka[1]"));
+    EXPECT_EQ(menu->Parent, C("(automaticky)"));
+    EXPECT_EQ(doc.NewMenuItem()->Name, C("Nová_položka[1]"));
+    EXPECT_TRUE(doc.Modified);
+}
+
+TEST(EditorDocumentRename, FollowsPathsAndStartWindowButNotScripts) {
+    EditorDocument doc;
+    doc.ClearDocument();
+    TOkna* a = doc.NewWindow();
+    doc.Rename(EntityKind::Window, "A");
+    TOkna* b = doc.NewWindow();
+    doc.Rename(EntityKind::Window, "B");
+    b->Paths.assign({"a", "C", "A"});
+    b->LookScript.assign({"GO(A);"});
+    a->Paths.assign({"B"});
+    doc.Settings.StartWindow = "A";
+    doc.ShownWindow = a;
+    doc.SetModified(false);
+    EXPECT_TRUE(doc.Rename(EntityKind::Window, C("Velký sál")).done);
+    EXPECT_EQ(a->Name, C("Velký_sál"));
+    EXPECT_EQ(b->Paths.items(), names({"Velký_sál", "C", "Velký_sál"}));
+    EXPECT_EQ(b->LookScript.items(), std::vector<std::string>{"GO(A);"});
+    EXPECT_EQ(doc.Settings.StartWindow, C("Velký_sál"));
+    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.Windows.names(), names({"B", "Velký_sál"}));
+
+    // Renaming to a name another window holds, in another case, numbers it.
+    doc.Rename(EntityKind::Window, "b");
+    EXPECT_EQ(a->Name, "b[1]");
+    // Renaming to the same name keeps it.
+    doc.Rename(EntityKind::Window, "b[1]");
+    EXPECT_EQ(a->Name, "b[1]");
+}
+
+TEST(EditorDocumentRename, ItemsFollowInWindowsButNotInTheInventory) {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    doc.ShownWindow->Items.assign({C("Židle"), "x"});
+    doc.Settings.Inventory.assign({C("Židle")});
+    doc.Rename(EntityKind::Item, C("Stolička"));
+    EXPECT_EQ(doc.ShownWindow->Items.items(), names({"Stolička", "x"}));
+    EXPECT_EQ(doc.Settings.Inventory.items(), names({"Židle"}));
+}
+
+TEST(EditorDocumentDelete, RemovesReferencesAndChoosesTheNextEntity) {
+    EditorDocument doc;
+    doc.ClearDocument();
+    TOkna* a = doc.NewWindow();
+    TOkna* b = doc.NewWindow();
+    a->Paths.assign({b->Name, "x", b->Name});
+    doc.Settings.StartWindow = b->Name;
+    doc.ShownWindow = b;
+    doc.DeleteShownWindow();
+    EXPECT_EQ(a->Paths.items(), (std::vector<std::string>{"x", C("Nové_okno[2]")}));
+    EXPECT_EQ(doc.Settings.StartWindow, C("Nové_okno[2]"));  // left as it was
+    EXPECT_EQ(doc.ShownWindow, a);
+    doc.DeleteShownWindow();
+    EXPECT_EQ(doc.ShownWindow, nullptr);
+    doc.DeleteShownWindow();  // nothing left: nothing happens
+    EXPECT_TRUE(doc.Windows.empty());
+
+    TPredmet* item = doc.NewItem();
+    TOkna* w = doc.NewWindow();
+    w->Items.assign({item->Name});
+    doc.DeleteShownItem();
+    EXPECT_TRUE(w->Items.empty());
+    EXPECT_EQ(doc.ShownItem, nullptr);
+}
+
+TEST(EditorDocumentDelete, ProtectsTheSpecialMenusAndDefaultEntries) {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    EditResult r = doc.DeleteShownMenu();
+    EXPECT_FALSE(r.done);
+    EXPECT_EQ(r.message, C("Nabídku '(hlavní)' nelze smazat!"));
+    r = doc.Rename(EntityKind::Menu, "X");
+    EXPECT_EQ(r.message, C("Nabídku '(hlavní)' nelze přejmenovat!"));
+    EXPECT_EQ(doc.Menus.size(), 2u);
+
+    doc.ShownMenu = doc.Menus.find(C("(systémová)"));
+    EXPECT_EQ(doc.AddEntry(EntryList::MenuEntries, "x").message,
+              C("Systémovou nabídku nelze měnit!"));
+
+    // An ordinary menu item that happens to carry a default entry's name cannot be deleted.
+    doc.NewMenuItem();
+    doc.Rename(EntityKind::MenuItem, "Jdi[SZjdi]");
+    r = doc.DeleteShownMenuItem();
+    EXPECT_EQ(r.message, C("Položku 'Jdi[SZjdi]' nelze smazat!"));
+    EXPECT_EQ(doc.MenuItems.size(), 1u);
+    doc.NewMenuItem();
+    EXPECT_TRUE(doc.DeleteShownMenuItem().done);
+    EXPECT_EQ(doc.MenuItems.size(), 1u);
+
+    std::string menuName = doc.NewMenu()->Name;
+    EXPECT_TRUE(doc.DeleteShownMenu().done);
+    EXPECT_EQ(doc.Menus.find(menuName), nullptr);
+    EXPECT_EQ(doc.Menus.size(), 2u);
+}
+
+TEST(EditorDocumentEntries, AddOnceRemoveAndMove) {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    doc.SetModified(false);
+    EXPECT_TRUE(doc.AddEntry(EntryList::Paths, "Sklep").done);
+    doc.SetModified(false);
+    EXPECT_TRUE(doc.AddEntry(EntryList::Paths, "SKLEP").done);  // present: not added again
+    EXPECT_TRUE(doc.Modified);                                  // but still a change
+    doc.AddEntry(EntryList::Paths, "Les");
+    doc.AddEntry(EntryList::Paths, "Hora");
+    EXPECT_EQ(doc.ShownWindow->Paths.items(), (std::vector<std::string>{"Sklep", "Les", "Hora"}));
+    EXPECT_EQ(doc.MoveEntry(EntryList::Paths, 0, +1), 1);
+    EXPECT_EQ(doc.ShownWindow->Paths.items(), (std::vector<std::string>{"Les", "Sklep", "Hora"}));
+    EXPECT_EQ(doc.MoveEntry(EntryList::Paths, 0, -1), -1);
+    EXPECT_EQ(doc.MoveEntry(EntryList::Paths, 2, +1), -1);
+    doc.RemoveEntry(EntryList::Paths, 1);
+    EXPECT_EQ(doc.ShownWindow->Paths.items(), (std::vector<std::string>{"Les", "Hora"}));
+
+    doc.UserSounds.add("hudba=(h.wav)M");
+    auto music = doc.Choices(EntryList::Music);
+    EXPECT_EQ(music.front(), "hudba");
+    EXPECT_EQ(music.size(), 41u);
+    EXPECT_EQ(doc.SoundChoices().front(), C("(žádný)"));
+    auto entries = doc.Choices(EntryList::MenuEntries);
+    EXPECT_EQ(entries.back(), "Menu[SZMmenu]");
+
+    doc.StoreWindowSound(C("(žádný)"));
+    EXPECT_EQ(doc.ShownWindow->SoundId, "");
+    doc.StoreWindowSound("hudba");
+    EXPECT_EQ(doc.ShownWindow->SoundId, "hudba");
+    doc.Updating = true;
+    doc.StoreWindowSound("jiny");
+    EXPECT_EQ(doc.ShownWindow->SoundId, "hudba");
+}
+
+TEST(EditorDocumentEntries, StartWindowFallsBackToTheFirstWindow) {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    doc.Settings.StartWindow = "nikde";
+    doc.EnsureStartWindow();
+    EXPECT_EQ(doc.Settings.StartWindow, C("Začátek_dobrodružství"));
+    doc.ClearDocument();
+    doc.Settings.StartWindow = "nikde";
+    doc.EnsureStartWindow();
+    EXPECT_EQ(doc.Settings.StartWindow, "nikde");
+}
+
+TEST(EditorDocumentPurge, DropsUnnamedWindowsAndItems) {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    doc.NewWindow();
+    doc.Rename(EntityKind::Window, "");
+    EXPECT_EQ(doc.Windows.size(), 2u);
+    doc.PurgeUnnamed();
+    EXPECT_EQ(doc.Windows.size(), 1u);
+    EXPECT_EQ(doc.ShownWindow->Name, C("Začátek_dobrodružství"));
+}
+
+}  // namespace
+}  // namespace vek
