@@ -113,7 +113,9 @@ void TZvukFronta::pushHistory(std::string item) {
 }
 
 void TZvukFronta::Advance() {
-    pushHistory(std::move(current_));
+    // Nothing played before the first recording: an empty step back would only be silence.
+    if (!current_.empty())
+        pushHistory(std::move(current_));
     current_.clear();
     if (!pending_.empty()) {
         current_ = std::move(pending_.front());

@@ -36,7 +36,8 @@ void TSeznamZvuku::AddNahravku(std::string_view line) {
     if (!keep)
         return;
     lines_.try_emplace(entry->Line, entries_.size());
-    entries_.add(entry->Key(), std::move(entry));
+    std::string key = entry->Key();
+    entries_.add(std::move(key), std::move(entry));
 }
 
 void TSeznamZvuku::Vycisti() {
