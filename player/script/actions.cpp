@@ -354,9 +354,9 @@ const std::unordered_map<std::string_view, Handler>& commands() {
 // One statement, up to and including its ";".
 Statement cutStatement(std::string_view s) {
     Statement st;
-    std::string_view body = s;
+    // Without arguments only the ";" goes; "X;" is the command word X, echoed as "X;".
+    std::string_view body = s.substr(0, s.size() - 1);
     if (s.size() > 2) {
-        body = s.substr(0, s.size() - 1);
         std::size_t close = s.size() - 2;
         if (s[close] == ')') {
             int depth = 0;

@@ -22,10 +22,13 @@ std::optional<long long> wholeNumber(std::string_view s) {
         if (s[i] < '0' || s[i] > '9')
             return std::nullopt;
         v = v * 10 + (s[i] - '0');
-        if (v > 1'000'000'000'000LL)  // far beyond any interval; keeps the arithmetic exact
+        if (v > 2147483648LL)
             return std::nullopt;
     }
-    return negative ? -v : v;
+    v = negative ? -v : v;
+    if (v > 2147483647LL)
+        return std::nullopt;  // beyond a 32-bit number: not a number
+    return v;
 }
 
 double fraction(std::string_view digits) {
