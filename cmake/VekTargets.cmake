@@ -17,6 +17,12 @@ set(VEK_TEST_ENVIRONMENT
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
 file(CHMOD ${CMAKE_BINARY_DIR}/xdg-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
+# The libraries under test need coverage instrumentation too, or libFuzzer sees only the
+# target's own few lines.
+if(VEK_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # vek_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l])
 # One GoogleTest executable; every TEST in it is a CTest test of its own.
 function(vek_add_test name)
