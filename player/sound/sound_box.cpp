@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
+#include <cstdint>
 
 namespace vek {
 
@@ -21,8 +21,13 @@ int parseLevel(std::string_view text) {
     return value < 0 || value > 100 ? 100 : value;
 }
 
-int roundHalfEven(double v) {
-    return static_cast<int>(std::nearbyint(v));
+// num / den rounded to the nearest integer, ties to the even one, exactly.
+int roundHalfEven(std::int64_t num, std::int64_t den) {
+    std::int64_t q = num / den;
+    const std::int64_t twice = 2 * (num % den);
+    if (twice > den || (twice == den && q % 2 != 0))
+        ++q;
+    return static_cast<int>(q);
 }
 
 }  // namespace
@@ -51,10 +56,10 @@ VolumePan ComputeVolumePan(std::string_view spec, SoundKind kind, const VolumeSe
         const int right = parseLevel(x == std::string_view::npos ? rest : rest.substr(x + 1));
         percent = std::max(left, right);
         if (percent >= 1 && left != right)
-            pan = 255 - roundHalfEven(double(left) / double(left + right) * 255.0);
+            pan = 255 - roundHalfEven(std::int64_t(left) * 255, left + right);
     }
-    const double slider = std::clamp(volumes.forKind(kind), 0, 65535) / 65535.0;
-    return VolumePan{roundHalfEven(percent * slider * 255.0 / 100.0), pan};
+    const std::int64_t slider = std::clamp(volumes.forKind(kind), 0, 65535);
+    return VolumePan{roundHalfEven(percent * slider * 255, std::int64_t(100) * 65535), pan};
 }
 
 TSoundBox::TSoundBox(SoundDevice& device, ErrorSink showError)
