@@ -14,11 +14,7 @@
 #include "player/shell/qt/vek2_form.h"
 #include "player/shell/qt/vek2_splash.h"
 #include "player/shell/shell.h"
-#include "player/sound/sound_device.h"
-#if __has_include("player/sound/openal_device.h")
 #include "player/sound/openal_device.h"
-#define VEK_HAVE_OPENAL_DEVICE 1
-#endif
 
 namespace vek {
 namespace {
@@ -40,38 +36,6 @@ Arguments parseArguments(int argc, char** argv) {
     return args;
 }
 
-#ifndef VEK_HAVE_OPENAL_DEVICE
-// A build without the OpenAL output: opening fails, and the player says so once and plays
-// silently, exactly as on a machine without a sound card.
-class NoOutputDevice : public SoundDevice {
-  public:
-    bool init(std::string* error) override {
-        if (error)
-            *error = "Zvukov\xFD v\xFDstup nen\xED v t\xE9to sestav\xEC k dispozici";
-        return false;
-    }
-    void close() override {}
-    SampleHandle loadSample(const std::filesystem::path&) override { return 0; }
-    void freeSample(SampleHandle) override {}
-    ChannelHandle playPaused(SampleHandle) override { return -1; }
-    void stop(ChannelHandle) override {}
-    void setPaused(ChannelHandle, bool) override {}
-    bool paused(ChannelHandle) const override { return false; }
-    bool isPlaying(ChannelHandle) const override { return false; }
-    void setVolume(ChannelHandle, int) override {}
-    int volume(ChannelHandle) const override { return 0; }
-    void setPan(ChannelHandle, int) override {}
-    int pan(ChannelHandle) const override { return 128; }
-    void setLoop(ChannelHandle, bool) override {}
-    bool loop(ChannelHandle) const override { return false; }
-    void setPosition(ChannelHandle, std::uint32_t) override {}
-    std::uint32_t position(ChannelHandle) const override { return 0; }
-};
-using OutputDevice = NoOutputDevice;
-#else
-using OutputDevice = OpenAlDevice;
-#endif
-
 // Probability conditions draw from a source seeded once per run from a high-resolution counter.
 std::uint32_t startSeed() {
     auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
@@ -90,7 +54,7 @@ int runQtPlayer(int argc, char** argv) {
     QApplication::processEvents();
 
     try {
-        OutputDevice device;
+        OpenAlDevice device;
         SystemClock clock;
         VEK2_form form(&splash);
         ShellSetup setup{form, device, clock};
