@@ -500,6 +500,22 @@ int EditorDocument::MoveEntry(EntryList list, std::size_t position, int directio
     return static_cast<int>(other);
 }
 
+void EditorDocument::DeleteUserSounds(std::vector<std::size_t> positions) {
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    for (auto it = positions.rbegin(); it != positions.rend(); ++it)
+        if (*it < UserSounds.size())
+            UserSounds.removeAt(*it);
+    pageChanged(DocumentPage::Sounds);
+    SetModified(true);
+}
+
+void EditorDocument::ResetSystemSounds() {
+    SystemSounds.assign(editorDefaultSystemSounds());
+    pageChanged(DocumentPage::Sounds);
+    SetModified(true);
+}
+
 void EditorDocument::StoreWindowSound(std::string_view text) {
     if (!ShownWindow || Updating)
         return;

@@ -27,8 +27,9 @@ enum class DocumentPage { Windows, Items, Sounds, Menus, MenuItems };
 
 enum class EntityKind { Window = 1, Item = 2, Menu = 3, MenuItem = 4 };
 
-// The lists of the current window and the current menu that the author edits entry by entry.
-enum class EntryList { Paths, Items, Music, MenuEntries };
+// The lists the author edits entry by entry: those of the current window and the current
+// menu, and the starting inventory of the properties dialog.
+enum class EntryList { Paths, Items, Music, MenuEntries, Inventory };
 
 // The answer of an editing command: done, or refused with a message for a "Stop" box.
 struct EditResult {
@@ -120,6 +121,11 @@ class EditorDocument {
     // of the moved entry, or -1 when nothing moved.
     int MoveEntry(EntryList list, std::size_t position, int direction);
     TSpecStrings* EntriesOf(EntryList list) const;
+
+    // Deletes the user sounds at these positions; "Obnovit původní nastavení" of the system
+    // sounds puts the default table back.
+    void DeleteUserSounds(std::vector<std::size_t> positions);
+    void ResetSystemSounds();
 
     // Field write-back of the sound selectors: "(žádný)" is stored as no sound.
     void StoreWindowSound(std::string_view text);

@@ -244,6 +244,25 @@ TEST(EditorDocumentEntries, AddOnceRemoveAndMove) {
     EXPECT_EQ(doc.ShownWindow->SoundId, "hudba");
 }
 
+TEST(EditorDocumentEntries, InventoryOffersTakeableItemsAndSoundsCanBeDeleted) {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    EXPECT_TRUE(doc.Choices(EntryList::Inventory).empty());
+    doc.ShownItem->CanTake = true;
+    EXPECT_EQ(doc.Choices(EntryList::Inventory), names({"Židle"}));
+    doc.AddEntry(EntryList::Inventory, C("Židle"));
+    doc.AddEntry(EntryList::Inventory, C("židle"));
+    EXPECT_EQ(doc.Settings.Inventory.items(), names({"Židle"}));
+
+    for (const char* line : {"c=(c)", "a=(a)", "b=(b)"})
+        doc.UserSounds.add(line);
+    doc.DeleteUserSounds({2, 0, 2});
+    EXPECT_EQ(doc.UserSounds.lines(), std::vector<std::string>{"b=(b)"});
+    doc.SystemSounds.clear();
+    doc.ResetSystemSounds();
+    EXPECT_EQ(doc.SystemSounds.size(), 40u);
+}
+
 TEST(EditorDocumentEntries, StartWindowFallsBackToTheFirstWindow) {
     EditorDocument doc;
     doc.CreateStartupScenario();
