@@ -417,6 +417,8 @@ std::vector<std::string> EditorDocument::Choices(EntryList list) const {
             out = MenuItems.names();
             out.insert(out.end(), DefaultMainMenu().begin(), DefaultMainMenu().end());
             return out;
+        case EntryList::Inventory:
+            return TakeableItemNames();
     }
     return out;
 }
@@ -446,6 +448,8 @@ TSpecStrings* EditorDocument::EntriesOf(EntryList list) const {
             return ShownWindow ? &ShownWindow->Music : nullptr;
         case EntryList::MenuEntries:
             return ShownMenu ? &ShownMenu->Entries : nullptr;
+        case EntryList::Inventory:
+            return const_cast<TSpecStrings*>(&Settings.Inventory);
     }
     return nullptr;
 }
