@@ -181,8 +181,7 @@ void PlayerShell::NewGame() {
     env_.PauseTicks = 0;
     env_.SoundsOn = options_.ZvukCheckBox;
     LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
-    mainBox_.visible = false;
-    view_.mainBoxChanged();
+    SetMainBoxVisible(false);
     mainMemo_.visible = false;
     mainMemo_.left = 20;
     mainMemo_.width = 500;
@@ -237,6 +236,8 @@ void PlayerShell::MemoCaretToStart() {
 
 void PlayerShell::SetMainBoxVisible(bool visible) {
     mainBox_.visible = visible;
+    if (!visible)
+        mainBox_.focused = false;  // a hidden control loses the focus
     view_.mainBoxChanged();
 }
 
