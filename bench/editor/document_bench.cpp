@@ -1,0 +1,160 @@
+// Costs the author notices: opening and saving a large scenario, renaming a much-referenced
+// window, replacing everywhere, and keeping name lists sorted while they grow.
+#include <filesystem>
+#include <random>
+
+#include <benchmark/benchmark.h>
+
+#include "common/text_file.h"
+#include "editor/document/scenario_io.h"
+#include "editor/document/search.h"
+
+namespace vek {
+namespace {
+
+// About 5 MB: 2,000 windows, 5,000 items and 5,000 sounds with scripts.
+std::string largeScenario() {
+    EditorDocument doc;
+    doc.CreateStartupScenario();
+    for (int w = 0; w < 2000; ++w) {
+        auto o = std::make_unique<TOkna>();
+        o->Name = "Okno_" + std::to_string(w);
+        o->Kam = "do okna " + std::to_string(w);
+        for (int l = 0; l < 8; ++l)
+            o->LookScript.add("[IN(Okno_" + std::to_string(w) + ",Vec_" + std::to_string(l) +
+                              ");C05>3] PLAY(zvuk_" + std::to_string(l) + "); SET(P0" +
+                              std::to_string(l) + ",1); GO(Okno_" + std::to_string(w + 1) + ");");
+        o->ArrivalScript.assign(o->LookScript.items());
+        o->Paths.assign({"Okno_" + std::to_string((w + 1) % 2000),
+                         "Okno_" + std::to_string((w + 7) % 2000)});
+        o->Items.assign({"Vec_" + std::to_string(w), "Vec_" + std::to_string(w + 2000)});
+        doc.Windows.add(std::move(o));
+    }
+    for (int i = 0; i < 5000; ++i) {
+        auto p = std::make_unique<TPredmet>();
+        p->Name = "Vec_" + std::to_string(i);
+        p->Co = "vec " + std::to_string(i);
+        for (int l = 0; l < 3; ++l)
+            p->ExamineScript.add("[FIRST] PLAY(popis_" + std::to_string(i) +
+                                 "); Obycejna vec cislo " + std::to_string(i) + ".");
+        p->CanTake = i % 2 == 0;
+        doc.Items.add(std::move(p));
+    }
+    for (int s = 0; s < 5000; ++s)
+        doc.UserSounds.add("zvuk_" + std::to_string(s) + "=Nahravka " + std::to_string(s) +
+                           "(wave\\zvuk" + std::to_string(s) + ".wav):2X");
+    return ScenarioBytes(doc);
+}
+
+struct Files {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / "mirela_bench";
+    std::filesystem::path in = dir / "velky.scn";
+    std::filesystem::path out = dir / "ulozeny.scn";
+    std::size_t size = 0;
+    Files() {
+        std::filesystem::create_directories(dir);
+        std::string bytes = largeScenario();
+        size = bytes.size();
+        writeFileAtomically(in, bytes);
+    }
+};
+
+const Files& files() {
+    static Files f;
+    return f;
+}
+
+void BM_OpenAndSaveLargeScenario(benchmark::State& state) {
+    const Files& f = files();
+    for (auto _ : state) {
+        EditorDocument doc;
+        OpenResult opened = OpenScenario(doc, f.in, {});
+        SaveResult saved = SaveScenario(doc, f.out);
+        benchmark::DoNotOptimize(opened.ok() && saved.ok);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * f.size));
+    state.counters["MB"] = static_cast<double>(f.size) / 1e6;
+}
+BENCHMARK(BM_OpenAndSaveLargeScenario)->Unit(benchmark::kMillisecond);
+
+void BM_PlainReadAndWriteSameBytes(benchmark::State& state) {
+    const Files& f = files();
+    for (auto _ : state) {
+        auto bytes = readFileBytes(f.in);
+        benchmark::DoNotOptimize(writeFileAtomically(f.out, *bytes));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * f.size));
+}
+BENCHMARK(BM_PlainReadAndWriteSameBytes)->Unit(benchmark::kMillisecond);
+
+void BM_RenameWindowWithTwoThousandPathsToIt(benchmark::State& state) {
+    EditorDocument doc;
+    doc.ClearDocument();
+    auto target = std::make_unique<TOkna>();
+    target->Name = "Cil";
+    TOkna* shown = doc.Windows.add(std::move(target));
+    for (int w = 0; w < 2000; ++w) {
+        auto o = std::make_unique<TOkna>();
+        o->Name = "Okno_" + std::to_string(w);
+        o->Paths.assign({"Okno_" + std::to_string(w + 1), "Cil", "Jinam"});
+        doc.Windows.add(std::move(o));
+    }
+    doc.ShownWindow = shown;
+    bool flip = false;
+    for (auto _ : state) {
+        doc.Rename(EntityKind::Window, flip ? "Cil" : "Novy_cil");
+        flip = !flip;
+    }
+}
+BENCHMARK(BM_RenameWindowWithTwoThousandPathsToIt)->Unit(benchmark::kMillisecond);
+
+class NoView : public SearchView {
+  public:
+    bool ShowHit(const SearchHit&) override { return false; }
+};
+
+void BM_ReplaceAllTenThousandOccurrences(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        EditorDocument doc;
+        doc.ClearDocument();
+        for (int w = 0; w < 2000; ++w) {
+            auto o = std::make_unique<TOkna>();
+            o->Name = "Okno_" + std::to_string(w);
+            o->LookScript.assign({"[IN(A,klic)] PLAY(klic); GO(x);", "klic a klic"});
+            o->DepartureScript.assign({"SET(S01,\"klic\");", "nic"});
+            doc.Windows.add(std::move(o));
+        }
+        NoView view;
+        TReplaceForm form(doc, view);
+        form.options.wholeWords = true;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(form.ReplaceAll("klic", "dvere"));
+    }
+}
+BENCHMARK(BM_ReplaceAllTenThousandOccurrences)->Unit(benchmark::kMillisecond);
+
+void BM_SortedInsertionOneByOne(benchmark::State& state) {
+    std::vector<std::string> names;
+    std::mt19937 random(7);
+    for (int i = 0; i < state.range(0); ++i)
+        names.push_back("Jm\xE9no_" + std::to_string(random()));
+    for (auto _ : state) {
+        SortedNamedList<TOkna> list;
+        for (const auto& n : names) {
+            auto o = std::make_unique<TOkna>();
+            o->Name = n;
+            list.add(std::move(o));
+        }
+        benchmark::DoNotOptimize(list.nameAt(0));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_SortedInsertionOneByOne)
+    ->Arg(5000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+}  // namespace
+}  // namespace vek
