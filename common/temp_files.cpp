@@ -53,8 +53,10 @@ std::string safeComponent(std::string_view name) {
             altered = true;
         }
     }
-    if (altered)
-        safe += "~" + shortHash(name);
+    if (altered) {
+        safe += '~';
+        safe += shortHash(name);
+    }
     return safe;
 }
 
