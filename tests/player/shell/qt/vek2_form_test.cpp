@@ -1,4 +1,5 @@
 #include "player/shell/qt/vek2_form.h"
+#include "tests/player/shell/qt/qt_app.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +25,6 @@
 
 namespace vek {
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "vek2_form_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
 
 // Records what the window hands over; moves the list like the shell does.
 class FakeHandlers : public PlayerHandlers {
@@ -86,7 +79,7 @@ class FormTest : public ::testing::Test {
     }
 
     struct AppFirst {
-        AppFirst() { app(); }
+        AppFirst() { testApplication(); }
     } appFirst_;  // widgets need the application object before they exist
     VEK2_form form;
     FakeHandlers handlers;

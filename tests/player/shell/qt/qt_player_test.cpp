@@ -1,0 +1,146 @@
+// The window over the real shell, on the demo game: keys typed into the window reach the game
+// and what the game shows reaches the controls, including typing an answer during a READ.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "player/shell/clock.h"
+#include "player/shell/qt/player_handlers.h"
+#include "player/shell/qt/vek2_form.h"
+#include "player/shell/shell.h"
+#include "player/sound/virtual_device.h"
+#include "tests/player/shell/qt/qt_app.h"
+
+namespace vek {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DemoInWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testApplication();
+        const char* game = std::getenv("VEK_GAME_DIR");
+        if (!game || !fs::exists(fs::path(game) / "borvatin.scn"))
+            GTEST_SKIP() << "the demo game has not been built";
+        previous_ = fs::current_path();
+        work_ = fs::temp_directory_path() /
+                ("vek_qt_player_test_" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        fs::remove_all(work_);
+        fs::copy(game, work_, fs::copy_options::recursive);
+        fs::current_path(work_);
+
+        form_ = std::make_unique<VEK2_form>();
+        ShellSetup setup{*form_, device_, clock_};
+        shell_ = std::make_unique<PlayerShell>(setup);
+        handlers_ = std::make_unique<ShellHandlers>(*shell_);
+        form_->attach(handlers_.get());
+        shell_->FormCreate();
+        form_->show();
+        tick();
+    }
+
+    void TearDown() override {
+        if (form_) {
+            form_->close();
+            form_->attach(nullptr);
+        }
+        handlers_.reset();
+        shell_.reset();
+        form_.reset();
+        if (!work_.empty()) {
+            fs::current_path(previous_);
+            fs::remove_all(work_);
+        }
+    }
+
+    void tick() {
+        device_.advance(100);
+        clock_.advanceTicks(1);
+        shell_->Timer1Timer();
+    }
+
+    static QKeyEvent* keyEvent(int key, const QString& text) {
+        return new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text);
+    }
+
+    // A key typed into the control that has the focus, as the platform would deliver it.
+    void type(int key, const QString& text = QString()) {
+        std::unique_ptr<QKeyEvent> event(keyEvent(key, text));
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form_.get();
+        QApplication::sendEvent(target, event.get());
+        tick();
+    }
+
+    QString memo() const { return form_->MainMemo->toPlainText(); }
+    QStringList entries() const {
+        QStringList list;
+        for (int i = 0; i < form_->MainBox->count(); ++i)
+            list << form_->MainBox->item(i)->text();
+        return list;
+    }
+
+    VirtualDevice device_;
+    VirtualClock clock_;
+    std::unique_ptr<VEK2_form> form_;
+    std::unique_ptr<PlayerShell> shell_;
+    std::unique_ptr<ShellHandlers> handlers_;
+    fs::path previous_, work_;
+};
+
+TEST_F(DemoInWindow, KeysPlayTheGameAndTheControlsFollow) {
+    EXPECT_EQ(entries().value(0), QString::fromUtf8("Nov\u00e1 hra"));
+    EXPECT_EQ(form_->MainBox->currentRow(), -1);
+    type(Qt::Key_Down);
+    EXPECT_EQ(form_->MainBox->currentRow(), 0);
+
+    type(Qt::Key_Return, "\r");  // "Nová hra": the intro, list hidden, text pane widened
+    EXPECT_FALSE(form_->MainBox->isVisible());
+    EXPECT_TRUE(memo().startsWith(QString::fromUtf8("Borvat\u00edn")));
+    EXPECT_EQ(form_->MainMemo->geometry().x(), 20);
+    EXPECT_EQ(form_->MainMemo->geometry().width(), 500);
+
+    type(Qt::Key_Return, "\r");  // play begins on the village green
+    EXPECT_TRUE(form_->MainBox->isVisible());
+    EXPECT_EQ(entries().size(), 9);
+    EXPECT_EQ(form_->MainMemo->geometry().x(), 256);
+    EXPECT_TRUE(memo().contains(QString::fromUtf8("n\u00e1vsi")));
+
+    type(Qt::Key_J, "j");
+    EXPECT_EQ(entries(), QStringList({"Hospoda", QString::fromUtf8("Kov\u00e1rna"), "Kostel",
+                                      QString::fromUtf8("Ml\u00fdn")}));
+    type(Qt::Key_Down);
+    type(Qt::Key_Return, "\r");
+    EXPECT_TRUE(memo().contains(QString::fromUtf8("hostinsk\u00fd")));
+
+    // Talking to the innkeeper asks for the password: the answer is typed into the entry field
+    // while the script waits inside the key handler, so the keys are queued beforehand.
+    type(Qt::Key_M, "m");
+    type(Qt::Key_Down);
+    for (QChar c : QString::fromUtf8("vydra"))
+        QCoreApplication::postEvent(form_->MainBox, keyEvent(Qt::Key_A + (c.unicode() - 'a'), c));
+    QCoreApplication::postEvent(form_->MainBox, keyEvent(Qt::Key_Return, "\r"));
+    bool editSeen = false;
+    QMetaObject::Connection watch =
+        QObject::connect(form_->DotazEdit, &QLineEdit::textChanged, [&](const QString& text) {
+            editSeen = editSeen || (text == "vydra" && form_->DotazEdit->isVisible());
+        });
+    type(Qt::Key_Return, "\r");
+    QObject::disconnect(watch);
+    EXPECT_TRUE(editSeen);
+    EXPECT_FALSE(form_->DotazEdit->isVisible());
+    EXPECT_TRUE(memo().contains(QString::fromUtf8("Tady m\u00e1\u0161 kl\u00ed\u010d")));
+    EXPECT_TRUE(form_->MainBox->hasFocus() || !form_->isActiveWindow());
+}
+
+}  // namespace
+}  // namespace vek
