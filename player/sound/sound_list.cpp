@@ -10,21 +10,27 @@ TNahravka* TSeznamZvuku::Najdi(std::string_view name) const {
     return entries_.find(name.substr(0, name.find('|')));
 }
 
-bool TSeznamZvuku::holdsLine(std::string_view line) {
-    auto it = lines_.find(std::string(line));
-    if (it == lines_.end())
-        return false;
-    if (it->second < entries_.size() && entries_.objectAt(it->second)->Line == line)
-        return true;
-    // An entry's line was changed from outside since the index was built.
-    rebuildLineIndex();
-    return lines_.contains(std::string(line));
+namespace {
+
+std::size_t lineHash(std::string_view line) {
+    return std::hash<std::string_view>{}(line);
+}
+
+}  // namespace
+
+bool TSeznamZvuku::holdsLine(std::string_view line) const {
+    auto [from, to] = lines_.equal_range(lineHash(line));
+    for (auto it = from; it != to; ++it)
+        if (it->second < entries_.size() && entries_.objectAt(it->second)->Line == line)
+            return true;
+    return false;
 }
 
 void TSeznamZvuku::rebuildLineIndex() {
     lines_.clear();
+    lines_.reserve(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        lines_.try_emplace(entries_.objectAt(i)->Line, i);
+        lines_.emplace(lineHash(entries_.objectAt(i)->Line), i);
 }
 
 void TSeznamZvuku::AddNahravku(std::string_view line) {
@@ -35,7 +41,7 @@ void TSeznamZvuku::AddNahravku(std::string_view line) {
                       resolvedFileExists(paths_.programPath, entry->FileSpec());
     if (!keep)
         return;
-    lines_.try_emplace(entry->Line, entries_.size());
+    lines_.emplace(lineHash(entry->Line), entries_.size());
     std::string key = entry->Key();
     entries_.add(std::move(key), std::move(entry));
 }

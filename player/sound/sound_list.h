@@ -30,12 +30,13 @@ class TSeznamZvuku {
     const SoundBasePaths& paths() const { return paths_; }
 
   private:
-    bool holdsLine(std::string_view line);
+    bool holdsLine(std::string_view line) const;
     void rebuildLineIndex();
 
     const SoundBasePaths& paths_;
     NamedList<TNahravka> entries_;
-    std::unordered_map<std::string, std::size_t> lines_;  // line -> an entry holding it
+    // Hash of each entry's line to its position, for the identical-line test without copies.
+    std::unordered_multimap<std::size_t, std::size_t> lines_;
 };
 
 // The player's system texts: "SZkey=Text" lines, defaults replaced by the scenario's texts.
