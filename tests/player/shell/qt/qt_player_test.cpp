@@ -29,7 +29,9 @@ class DemoInWindow : public ::testing::Test {
     void SetUp() override {
         testApplication();
         const char* game = std::getenv("VEK_GAME_DIR");
-        if (!game || !fs::exists(fs::path(game) / "borvatin.scn"))
+        if (!game)
+            game = VEK_BUILT_GAME_DIR;
+        if (!fs::exists(fs::path(game) / "borvatin.scn"))
             GTEST_SKIP() << "the demo game has not been built";
         previous_ = fs::current_path();
         work_ = fs::temp_directory_path() /

@@ -1,0 +1,189 @@
+// The shell against a recording view, a virtual device and a virtual clock, for what a
+// walkthrough cannot show: a sound output that cannot start, the second counting of timers, the
+// options dialog's volumes and the scroll bar of the text pane.
+#include "player/shell/shell.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/text_file.h"
+#include "player/sound/virtual_device.h"
+
+namespace vek {
+namespace {
+
+class RecordingView : public ShellView {
+  public:
+    MessageAnswer messageBox(const MessageBoxRequest& request) override {
+        messages.push_back(request.caption + ": " + request.text);
+        return request.defaultAnswer;
+    }
+    void showOptions(TOptionsForm& form) override {
+        if (onOptions)
+            onOptions(form);
+    }
+    void waitWhile(const std::function<bool()>& waiting) override {
+        while (waiting() && onWait)
+            onWait();
+    }
+    void closeWindow() override { closeAsked = true; }
+
+    std::vector<std::string> messages;
+    std::function<void(TOptionsForm&)> onOptions;
+    std::function<void()> onWait;
+    bool closeAsked = false;
+};
+
+// Each test runs in a fresh directory of its own: the player works in the current directory.
+class ShellTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        old_ = std::filesystem::current_path();
+        dir_ = std::filesystem::temp_directory_path() /
+               ("vek_shell_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        std::filesystem::current_path(dir_);
+    }
+    void TearDown() override {
+        shell_.reset();
+        std::filesystem::current_path(old_);
+        std::filesystem::remove_all(dir_);
+    }
+
+    // The device outlives the shell: both are members, the shell reset first.
+    PlayerShell& start(const std::string& deviceFailure = {}) {
+        device_ = std::make_unique<VirtualDevice>(deviceFailure);
+        ShellSetup setup{view_, *device_, clock_};
+        setup.seed = 1;
+        shell_ = std::make_unique<PlayerShell>(setup);
+        shell_->FormCreate();
+        return *shell_;
+    }
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            clock_.advanceTicks(1);
+            shell_->Timer1Timer();
+        }
+    }
+    // Presses a key as the window delivers it.
+    void press(int key, char ch = 0) {
+        shell_->FormKeyDown(key);
+        if (ch)
+            shell_->FormKeyPress(ch);
+    }
+    void writeScenario(const std::string& body) {
+        ASSERT_TRUE(writeFileAtomically("borvatin.scn", "VEK2 sc\xE9n\xE1\xF8\r\n" + body));
+    }
+    void startNewGame() {
+        press(vk::Down);
+        press(vk::Return, '\r');  // "Nová hra"
+    }
+
+    std::filesystem::path old_;
+    std::filesystem::path dir_;
+    RecordingView view_;
+    VirtualClock clock_{3600};
+    std::unique_ptr<VirtualDevice> device_;
+    std::unique_ptr<PlayerShell> shell_;
+};
+
+TEST_F(ShellTest, SoundThatCannotStartIsReportedOnceAndTheGameStillPlays) {
+    writeScenario("START=a\r\nNOVEOKNO=a\r\nROZHLEDNI=\r\nTicho.\r\n*\r\n");
+    PlayerShell& shell = start("no sound card");
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].rfind("Error: Chyba p\xF8i inicializaci", 0), 0u);
+    EXPECT_TRUE(std::filesystem::exists("sx00.wav"));
+
+    tick(3);
+    startNewGame();
+    press(vk::Return, '\r');  // out of the intro
+    ASSERT_EQ(shell.menuState(), MenuState::MainMenu);
+    press(vk::Down);
+    press(vk::Return, '\r');  // "Rozhlédni se"
+    EXPECT_EQ(shell.mainMemo().lines, std::vector<std::string>{"Ticho."});
+    tick(20);
+    shell.FormClose();
+    EXPECT_EQ(view_.messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists("vek.cfg"));
+}
+
+TEST_F(ShellTest, ScriptTimersCountWallClockSecondsNotTicks) {
+    writeScenario(
+        "START=a\r\nINTROTEXT=\r\nSET(T01,1);SET(T02,2147483547);SET(T03,0);\r\n*\r\n"
+        "NOVEOKNO=a\r\n");
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    GameState& world = shell.world();
+    ASSERT_EQ(world.Timers[1], 1);
+    tick(10);  // one second of virtual time
+    EXPECT_EQ(world.Timers[1], 2);
+    EXPECT_EQ(world.Timers[2], 1);  // passed the limit: starts again
+    EXPECT_EQ(world.Timers[3], 0);  // stopped timers stay
+    tick(5);
+    EXPECT_EQ(world.Timers[1], 2);
+    tick(5);
+    EXPECT_EQ(world.Timers[1], 3);
+}
+
+TEST_F(ShellTest, OptionsSlidersSetTheVolumesAndAreWrittenOnClosing) {
+    PlayerShell& shell = start();
+    tick();  // the first tick applies the saved volumes and starts the menu music
+    EXPECT_EQ(shell.volumes().music, 57535);
+    view_.onOptions = [&](TOptionsForm& form) {
+        form.SetPosition(TOptionsForm::Slider::Hudba, 0);
+        form.SetPosition(TOptionsForm::Slider::Rec, 70000);  // clamped
+    };
+    // The system menu before a game: Načti, Nastavení, ...
+    press(vk::Down);
+    press(vk::Down);
+    ASSERT_EQ(shell.mainBox().entries[shell.mainBox().selection], "Nastaven\xED");
+    press(vk::Return, '\r');
+    EXPECT_EQ(shell.volumes().music, 0);
+    EXPECT_EQ(shell.volumes().voice, 65535);
+    shell.FormClose();
+    EXPECT_EQ(readFileBytes("vek.cfg"),
+              "VOICEVOLUME=65535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=0\r\nPROGRAMPATH=\r\n"
+              "CDPATH=D:\\\r\n");
+}
+
+TEST_F(ShellTest, TextPaneShowsItsScrollBarBeyondThirteenLines) {
+    std::string look;
+    for (int i = 0; i < 14; ++i)
+        look += "Radek " + std::to_string(i) + ".\r\n";
+    writeScenario("START=a\r\nNOVEOKNO=a\r\nROZHLEDNI=\r\n" + look + "*\r\n");
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    press(vk::Space, ' ');
+    EXPECT_FALSE(shell.mainMemo().scrollBar);
+    EXPECT_EQ(shell.mainMemo().left, 256);
+    EXPECT_EQ(shell.mainMemo().width, 265);
+    shell.FormKeyPress('r');
+    EXPECT_EQ(shell.mainMemo().lines.size(), 14u);
+    EXPECT_TRUE(shell.mainMemo().scrollBar);
+}
+
+TEST_F(ShellTest, ClosingDuringAWaitEndsTheWait) {
+    writeScenario("START=a\r\nINTROTEXT=\r\nPrvn\xED. WAIT;\r\nDruh\xE1.\r\n*\r\nNOVEOKNO=a\r\n");
+    PlayerShell& shell = start();
+    tick();
+    int waits = 0;
+    view_.onWait = [&] {
+        if (++waits == 3)
+            shell.FormClose();
+        else
+            tick();
+    };
+    startNewGame();
+    EXPECT_EQ(waits, 3);
+    EXPECT_FALSE(shell.readKeyMode());
+    EXPECT_TRUE(std::filesystem::exists("vek.cfg"));
+}
+
+}  // namespace
+}  // namespace vek
