@@ -97,7 +97,7 @@ struct OpenAlDevice::Impl {
     std::map<CacheKey, std::shared_ptr<AlSample>> cache;
     std::map<SampleHandle, std::shared_ptr<AlSample>> samples;
     mutable std::map<ChannelHandle, Channel> channels;
-    std::vector<ALuint> freeSources;
+    mutable std::vector<ALuint> freeSources;  // released by the const queries that reap
     SampleHandle nextSample = 1;
     ChannelHandle nextChannel = 1;
     std::uint64_t useCounter = 0;
@@ -234,7 +234,7 @@ void OpenAlDevice::Impl::releaseChannel(Channel& channel) const {
     for (ALuint source : channel.sources) {
         alSourcei(source, AL_BUFFER, 0);
         alSourceRewind(source);
-        const_cast<Impl*>(this)->freeSources.push_back(source);
+        freeSources.push_back(source);
     }
     channel.sample.reset();
 }
