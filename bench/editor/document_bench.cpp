@@ -20,7 +20,7 @@ std::string largeScenario() {
         auto o = std::make_unique<TOkna>();
         o->Name = "Okno_" + std::to_string(w);
         o->Kam = "do okna " + std::to_string(w);
-        for (int l = 0; l < 8; ++l)
+        for (int l = 0; l < 12; ++l)
             o->LookScript.add("[IN(Okno_" + std::to_string(w) + ",Vec_" + std::to_string(l) +
                               ");C05>3] PLAY(zvuk_" + std::to_string(l) + "); SET(P0" +
                               std::to_string(l) + ",1); GO(Okno_" + std::to_string(w + 1) + ");");

@@ -1,5 +1,6 @@
 #include "editor/document/scenario_io.h"
 
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -281,6 +282,12 @@ void writeBody(const EditorDocument& doc, ScenarioWriter& w) {
 
 }  // namespace
 
+std::string PasswordForFile(std::string password) {
+    std::replace_if(
+        password.begin(), password.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return password;
+}
+
 OpenResult ReadScenario(EditorDocument& doc, std::string bytes, const PasswordPrompt& askPassword) {
     ScenarioLineSource source(std::move(bytes));
     if (!isScenarioHeader(source.header()))
@@ -299,7 +306,7 @@ OpenResult ReadScenario(EditorDocument& doc, std::string bytes, const PasswordPr
     fresh.ClearDocument();
     fresh.SystemSounds.clear();
     fresh.Settings.Encode = source.encoded();
-    fresh.Settings.Password = source.storedPassword();
+    fresh.Settings.Password = PasswordForFile(source.storedPassword());
     DocumentReader(fresh, source).run();
     fresh.PurgeUnnamed();
     fresh.ShownWindow = fresh.Windows.empty() ? nullptr : fresh.Windows.objectAt(0);

@@ -42,6 +42,11 @@ OpenResult OpenScenario(EditorDocument& doc, const std::filesystem::path& path,
 // The same from the bytes of a file (the password check included).
 OpenResult ReadScenario(EditorDocument& doc, std::string bytes, const PasswordPrompt& askPassword);
 
+// A password as a file line can hold it: a damaged file's stored password may carry a lone
+// carriage return, which the file's password line cannot keep, so it becomes a space (the key
+// is then computed from what is actually written).
+std::string PasswordForFile(std::string password);
+
 // The whole file the editor writes for `doc`, in the writer's key order. Throws
 // UnwritablePasswordError for a password whose key line would hold a line break.
 std::string ScenarioBytes(const EditorDocument& doc);

@@ -109,7 +109,7 @@ int run(const Options& o, std::ostream& err) {
     }
     if (o.encode) {
         doc.Settings.Encode = true;
-        doc.Settings.Password = passwordText(*o.encode);
+        doc.Settings.Password = PasswordForFile(passwordText(*o.encode));
         if (doc.Settings.Password.empty())
             throw UsageError("Heslo pro --encode nesm\u00ed b\u00fdt pr\u00e1zdn\u00e9.");
     } else if (o.plain) {
