@@ -67,7 +67,7 @@ void TZvukFronta::Tick() {
 }
 
 void TZvukFronta::step() {
-    const std::string& item = pending_.front();
+    const std::string item = pending_.front();  // observers may change the queue meanwhile
     if (item.empty()) {
         pending_.pop_front();
         return;
@@ -91,6 +91,7 @@ void TZvukFronta::step() {
         return;
     }
     Advance();
+    notifyStarted(item);  // last, so an observer finds the queue in order
 }
 
 bool TZvukFronta::startRecording(const TNahravka& entry, std::string_view item) {
@@ -101,9 +102,12 @@ bool TZvukFronta::startRecording(const TNahravka& entry, std::string_view item) 
     audio_->SetVolume(vp.volume);
     audio_->SetPan(vp.pan);
     audio_->Resume();
+    return true;
+}
+
+void TZvukFronta::notifyStarted(std::string_view item) {
     if (env_.observer)
         env_.observer->queueStarted(name_, withoutSuffix(item));
-    return true;
 }
 
 void TZvukFronta::pushHistory(std::string item) {
@@ -128,7 +132,8 @@ void TZvukFronta::PlayCurrent() {
     if (!entry || !canSound())
         return;
     audio_->Stop();
-    startRecording(*entry, current_);
+    if (startRecording(*entry, current_))
+        notifyStarted(current_);
 }
 
 void TZvukFronta::Back() {

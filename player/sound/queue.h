@@ -45,6 +45,7 @@ class TZvukFronta {
     bool canSound() const;
     void step();
     bool startRecording(const TNahravka& entry, std::string_view item);
+    void notifyStarted(std::string_view item);
     void pushHistory(std::string item);
 
     SoundEnv& env_;
