@@ -90,6 +90,11 @@ StatusLine EditorDocument::UpdateStatusLine() const {
     return s;
 }
 
+std::string EditorDocument::WindowTitle() const {
+    std::string title = "Editor sc\xE9n\xE1\xF8\xF9";
+    return FileName.empty() ? title : title + " - " + FileName;
+}
+
 void EditorDocument::ResetMainMenu() {
     TNabidka* main = Menus.find(kMainMenuName);
     if (!main) {

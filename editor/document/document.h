@@ -92,6 +92,8 @@ class EditorDocument {
     // An edit made by a control: counts only outside `Updating`.
     void Changed();
     StatusLine UpdateStatusLine() const;
+    // "Editor scénářů", with " - " and the file name once the document has a file.
+    std::string WindowTitle() const;
 
     TOkna* NewWindow();
     TPredmet* NewItem();

@@ -28,6 +28,12 @@ struct OpenResult {
 // Asks for the password of an encoded file; nullopt when the author cancels.
 using PasswordPrompt = std::function<std::optional<std::string>()>;
 
+// The status bar's third panel while a file is read or written.
+inline constexpr std::string_view kLoadingStatus = "Na\xE8\xEDt\xE1m soubor";
+inline constexpr std::string_view kSavingStatus =
+    "Ukl\xE1"
+    "d\xE1m soubor";
+
 inline constexpr std::string_view kBadHeaderMessage = "Nespr\xE1vn\xE1 hlavi\xE8ka souboru!";
 inline constexpr std::string_view kWrongPasswordMessage =
     "Zadan\xE9 heslo neodpov\xED"
