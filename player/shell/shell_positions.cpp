@@ -17,7 +17,8 @@ constexpr const char* kHeaderVersion = " verze 3.3";
 // nesprávné verze."
 constexpr const char* kLoadFailed =
     "P\xF8i pokusu o na\xE8ten\xED pozice do\x9Alo k chyb\xEC.\n\r"
-    "Soubor je asi poru\x9A" "en nebo je nespr\xE1vn\xE9 verze.";
+    "Soubor je asi poru\x9A"
+    "en nebo je nespr\xE1vn\xE9 verze.";
 // "Pozici se nepodařilo uložit."
 constexpr const char* kSaveFailed = "Pozici se nepoda\xF8ilo ulo\x9Eit.";
 

@@ -23,7 +23,7 @@ struct MainBoxModel {
     int selection = -1;  // -1: nothing selected
     bool visible = true;
     bool focused = true;  // has the keyboard focus (never while hidden)
-    int fontSize = 14;  // points: 14 main and system menu, 13 "Seznam", 12 game lists, 11 files
+    int fontSize = 14;    // points: 14 main and system menu, 13 "Seznam", 12 game lists, 11 files
 };
 
 // The game's text pane.

@@ -69,7 +69,7 @@ std::optional<std::string> parseBody(const std::string& body, WalkToken& token) 
         long ticks = 0;
         auto [end, ec] = std::from_chars(n->data(), n->data() + n->size(), ticks);
         if (ec != std::errc() || end != n->data() + n->size() || ticks < 0)
-            return "Tick needs a number of ticks";
+            return "Tick potřebuje počet tiků";
         token.kind = WalkToken::Kind::Tick;
         token.ticks = ticks;
         return std::nullopt;
@@ -79,13 +79,13 @@ std::optional<std::string> parseBody(const std::string& body, WalkToken& token) 
     if (!text)
         text = argument("Type");
     if (!text)
-        return "unknown token \"" + body + "\"";
+        return "neznámý pokyn „" + body + "“";
     EncodingError encodingError;
     auto cp = utf8ToCp1250(*text, &encodingError);
     if (!cp || cp->empty())
-        return "the text cannot be written in code page 1250";
+        return "text nelze zapsat v kódové stránce 1250";
     if (single && cp->size() != 1)
-        return "Key takes exactly one character";
+        return "Key bere právě jeden znak";
     token.kind = single ? WalkToken::Kind::Key : WalkToken::Kind::Type;
     token.chars = *cp;
     token.keyCode = VirtualKeyForChar((*cp)[0]);

@@ -21,7 +21,7 @@ struct WalkToken {
 
 struct WalkParseError {
     int line = 0;
-    std::string message;  // UTF-8, for standard error
+    std::string message;  // Czech, UTF-8, for standard error
 };
 
 // Parses a key file (UTF-8). Empty lines and lines beginning with "#" are skipped.

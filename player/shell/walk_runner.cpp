@@ -21,17 +21,18 @@ namespace {
 
 constexpr long kMaxWaitTicks = 6000;
 
+// UTF-8 (not code page 1250): the help goes straight to the terminal.
 constexpr std::string_view kUsage =
-    "Pou\xC5\xBEit\xC3\xAD: VEK2 [SC\xC3\x89N\xC3\x81\xC5\x98]\n"
-    "       VEK2 --walk KL\xC3\x81VESY [SC\xC3\x89N\xC3\x81\xC5\x98] [--seed N] "
-    "[--timestamps] [--trace]\n"
+    "Použití: VEK2 [SCÉNÁŘ] [--trace]\n"
+    "       VEK2 --walk KLÁVESY [SCÉNÁŘ] [--seed N] [--timestamps] [--trace]\n"
     "\n"
-    "  --walk KEYFILE   plays the keys of KEYFILE without a window and prints a transcript\n"
-    "  --seed N         seeds the random source (default 1)\n"
-    "  --timestamps     prefixes every transcript line with its timer tick\n"
-    "  --trace          writes the diagnostic trace to report.txt\n"
-    "  --help           prints this help\n"
-    "  --version        prints the version\n";
+    "  --walk KLÁVESY  projde hru podle souboru kláves bez okna a bez zvukové karty\n"
+    "                  a vypíše záznam toho, co hráč ukazuje a říká\n"
+    "  --seed N        počáteční hodnota náhody (výchozí 1)\n"
+    "  --timestamps    každý řádek záznamu začne číslem tiku\n"
+    "  --trace         zapisuje průběh do report.txt\n"
+    "  --help          tato nápověda\n"
+    "  --version       verze programu\n";
 
 struct WalkOptions {
     std::string keyFile;
@@ -223,13 +224,17 @@ std::optional<WalkOptions> parseArguments(int argc, char** argv, std::ostream& e
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
-        if (arg == "--walk" && i + 1 < argc) {
+        if (arg == "--walk") {
+            if (i + 1 >= argc) {
+                err << "VEK2: --walk potřebuje soubor kláves\n";
+                return std::nullopt;
+            }
             options.keyFile = argv[++i];
-        } else if (arg == "--seed" && i + 1 < argc) {
-            std::string_view n = argv[++i];
+        } else if (arg == "--seed") {
+            std::string_view n = i + 1 < argc ? argv[++i] : "";
             auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), options.seed);
             if (ec != std::errc() || end != n.data() + n.size()) {
-                err << "VEK2: --seed needs a whole number\n";
+                err << "VEK2: --seed potřebuje celé číslo\n";
                 return std::nullopt;
             }
         } else if (arg == "--timestamps") {
@@ -237,7 +242,7 @@ std::optional<WalkOptions> parseArguments(int argc, char** argv, std::ostream& e
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg.starts_with("--")) {
-            err << "VEK2: unknown option " << arg << "\n";
+            err << "VEK2: neznámý přepínač " << arg << "\n";
             return std::nullopt;
         } else {
             positional.emplace_back(arg);
@@ -280,7 +285,7 @@ int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err) 
         return 2;
     auto bytes = readFileBytes(options->keyFile);
     if (!bytes) {
-        err << options->keyFile << ":0: the key file cannot be read\n";
+        err << options->keyFile << ":0: soubor kláves nelze přečíst\n";
         return 2;
     }
     WalkParseError error;
