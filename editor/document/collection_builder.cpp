@@ -35,7 +35,10 @@ std::vector<std::string> OfferedCollectionKeys(const EditorDocument& doc) {
 std::string DefaultCollectionName(std::string_view scenarioFile) {
     if (scenarioFile.empty())
         return "collect01.zvk";
-    return std::string(scenarioFile.substr(0, scenarioFile.find('.'))) + ".zvk";
+    // Cut in the file name only: a directory with a dot in its name must stay whole.
+    std::size_t nameStart = scenarioFile.size() - fileNamePart(scenarioFile).size();
+    std::size_t dot = scenarioFile.find('.', nameStart);
+    return std::string(scenarioFile.substr(0, dot)) + ".zvk";
 }
 
 std::string BrowsedCollectionName(std::string_view name) {

@@ -18,7 +18,8 @@ class EditorDocument;
 // point into a collection; in the sorted order of the dialog's list.
 std::vector<std::string> OfferedCollectionKeys(const EditorDocument& doc);
 
-// The proposed collection name: the scenario's file name cut at its first "." plus ".zvk", or
+// The proposed collection name: the scenario's path with its file name cut at its first "." plus
+// ".zvk", or
 // "collect01.zvk" for a scenario never saved.
 std::string DefaultCollectionName(std::string_view scenarioFile);
 // A name chosen in the save dialog: ".zvk" is added when it holds no ".".

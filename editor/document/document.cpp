@@ -91,7 +91,7 @@ StatusLine EditorDocument::UpdateStatusLine() const {
 }
 
 std::string EditorDocument::WindowTitle() const {
-    std::string title = "Editor sc\xE9n\xE1\xF8\xF9";
+    std::string title = cp1250ToUtf8("Editor sc\xE9n\xE1\xF8\xF9");
     return FileName.empty() ? title : title + " - " + FileName;
 }
 

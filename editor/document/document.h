@@ -65,7 +65,7 @@ class EditorDocument {
     StringList SystemSounds;  // NOVYSYSWAV= lines, in the table's order
     ScenarioSettings Settings;
 
-    std::string FileName;
+    std::string FileName;  // a path of this system (UTF-8), not code page text
     bool Modified = false;
     bool Updating = false;  // set while pages are filled: control changes write nothing back
 
@@ -92,7 +92,8 @@ class EditorDocument {
     // An edit made by a control: counts only outside `Updating`.
     void Changed();
     StatusLine UpdateStatusLine() const;
-    // "Editor scénářů", with " - " and the file name once the document has a file.
+    // The main window's title in UTF-8: "Editor scénářů", with " - " and the file name once the
+    // document has a file.
     std::string WindowTitle() const;
 
     TOkna* NewWindow();

@@ -322,10 +322,13 @@ OpenResult ReadScenario(EditorDocument& doc, std::string bytes, const PasswordPr
 OpenResult OpenScenario(EditorDocument& doc, const std::filesystem::path& path,
                         const PasswordPrompt& askPassword) {
     std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes)
-        return {OpenStatus::CannotRead, "Soubor " + path.string() +
+    if (!bytes) {
+        // Paths are UTF-8 on this side; the message is in the document's code page.
+        std::string name = utf8ToCp1250(path.string()).value_or(path.string());
+        return {OpenStatus::CannotRead, "Soubor " + name +
                                             " nelze p\xF8"
                                             "e\xE8\xEDst."};
+    }
     std::string previousName = doc.FileName;
     doc.FileName = path.string();
     OpenResult result = ReadScenario(doc, std::move(*bytes), askPassword);

@@ -42,6 +42,8 @@ TEST_F(CollectionFixture, OffersKeysNotYetInACollection) {
     EXPECT_EQ(OfferedCollectionKeys(doc), (std::vector<std::string>{"a", "a", "b", "c", "SZjdi"}));
     EXPECT_EQ(DefaultCollectionName(""), "collect01.zvk");
     EXPECT_EQ(DefaultCollectionName("/hry/hra.v1.scn"), "/hry/hra.zvk");
+    EXPECT_EQ(DefaultCollectionName("/home/a/.hry/hra.scn"), "/home/a/.hry/hra.zvk");
+    EXPECT_EQ(DefaultCollectionName("C:\\v1.0\\hra.scn"), "C:\\v1.0\\hra.zvk");
     EXPECT_EQ(BrowsedCollectionName("moje"), "moje.zvk");
     EXPECT_EQ(BrowsedCollectionName("moje.bin"), "moje.bin");
     // A key in both lists is taken from the recordings.

@@ -59,9 +59,9 @@ TEST(EditorDocumentStartup, HoldsTheExampleScenario) {
     EXPECT_EQ(status.modified, "");
     doc.NewWindow();
     EXPECT_EQ(doc.UpdateStatusLine().modified, C("změněn"));
-    EXPECT_EQ(doc.WindowTitle(), C("Editor scénářů"));
+    EXPECT_EQ(doc.WindowTitle(), "Editor scénářů");
     doc.FileName = "/hry/hra.scn";
-    EXPECT_EQ(doc.WindowTitle(), C("Editor scénářů - /hry/hra.scn"));
+    EXPECT_EQ(doc.WindowTitle(), "Editor scénářů - /hry/hra.scn");
 }
 
 TEST(EditorDocumentStartup, NewKeepsTheStartWindowAndEmptiesTheRest) {
