@@ -1,5 +1,7 @@
 #include "player/world/loader.h"
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -60,6 +62,8 @@ class WorldReader {
 
     void readLine(std::string& line) {
         for (const Key& k : kKeys) {
+            if (line.empty() || line.front() != k.key.front())
+                continue;  // every key must begin the line; most lines fail at once
             switch (k.match) {
                 case Match::Exact:
                     if (line == k.key)
@@ -202,6 +206,27 @@ class WorldReader {
     bool lastWasItem_ = false;
 };
 
+// The whole file in one read: scenarios run to megabytes and are read on every new game.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    in.seekg(0, std::ios::end);
+    std::streamoff size = in.tellg();
+    if (size < 0)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), size);
+    if (in.bad())
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
 void clearScenario(GameState& world, const WorldLoadSetup& setup) {
     setup.host.Report("Clearing memory");
     world.ClearObjects();
@@ -249,12 +274,13 @@ bool LoadWorld(const std::string& scenarioFileName, GameState& world, const Worl
     setup.host.Report("Loading scenario: " + scenarioFileName);
     world.MainCommandEnabled.fill(true);
     setup.host.Report("Opening file");
-    auto source = ScenarioLineSource::open(resolvePath(scenarioFileName));
-    if (!source) {
+    auto bytes = readWholeFile(resolvePath(scenarioFileName));
+    if (!bytes) {
         setup.host.ShowError(kLoadErrorCaption, kLoadErrorText);
         return false;
     }
-    load(*source, world, setup);
+    ScenarioLineSource source(std::move(*bytes));
+    load(source, world, setup);
     return true;
 }
 
