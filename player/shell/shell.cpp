@@ -187,13 +187,15 @@ void PlayerShell::NewGame() {
     mainMemo_.width = 500;
     view_.memoLayoutChanged();
     menuState_ = MenuState::Intro;
+    // The timer runs again before the intro: an intro that waits for a key (WAIT, READ) must be
+    // heard while it waits, and its splash must not cover it.
+    view_.splash({}, false);
+    view_.setTimerEnabled(true);
     script_.PlayIntro();
     mainMemo_.visible = true;
     view_.memoLayoutChanged();
     world_.CycleCounter = 0;
     gameRunning_ = true;
-    view_.splash({}, false);
-    view_.setTimerEnabled(true);
 }
 
 // --- ScriptHost ---

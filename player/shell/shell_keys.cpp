@@ -155,7 +155,6 @@ void PlayerShell::EnterSequence(int index, const std::string& text) {
             BuildMenu();
         }
         if (text == Text("SZnastaveni")) {
-            view_.splash({}, false);
             options_.FormShow();
             view_.showOptions(options_);
             options_.FormHide();

@@ -100,6 +100,8 @@ class WalkRunner : public ShellView, public SoundObserver {
         }
     }
     void closeWindow() override { closeRequested_ = true; }
+    // As in the window: time goes on, but a stopped timer does not reach the player.
+    void setTimerEnabled(bool enabled) override { timerEnabled_ = enabled; }
 
     // SoundObserver
     void queueStarted(std::string_view queueName, std::string_view item) override {
@@ -135,7 +137,8 @@ class WalkRunner : public ShellView, public SoundObserver {
     void tick() {
         clock_.advanceTicks(1);
         device_.advance(100);
-        shell_->Timer1Timer();
+        if (timerEnabled_)
+            shell_->Timer1Timer();
         closeIfAsked();
     }
 
@@ -217,6 +220,7 @@ class WalkRunner : public ShellView, public SoundObserver {
     long builds_ = 0;
     bool closeRequested_ = false;
     bool closed_ = false;
+    bool timerEnabled_ = true;
 };
 
 std::optional<WalkOptions> parseArguments(int argc, char** argv, std::ostream& err) {
