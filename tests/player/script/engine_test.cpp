@@ -101,6 +101,9 @@ TEST_F(RunScriptTest, ReadFormsAreComparedExactly) {
     host.events.clear();
     run({"READ(S25)", "READ(Sxx)"});
     EXPECT_TRUE(host.events.empty());
+    // Cut short: the field is emptied, nothing is waited for.
+    run({"READ(S0", "READ(S01", "READ(S01,ke"});
+    EXPECT_EQ(host.events, Lines(3, "dotaz cleared"));
 }
 
 TEST_F(RunScriptTest, NegationCommentsAndShortActionParts) {
