@@ -179,28 +179,38 @@ bool TReplaceForm::FindNext(std::string_view pattern, std::string_view replaceme
     return found;
 }
 
+bool TReplaceForm::hitStillInField() {
+    // The field may have been edited since the match was shown; never replace other text.
+    TSpecStrings* field = currentField();
+    if (!field || lastHit_.line >= field->size() || lastHit_.length == 0)
+        return false;
+    std::string_view line = (*field)[lastHit_.line];
+    if (lastHit_.column - 1 + lastHit_.length > line.size())
+        return false;
+    std::string_view found = line.substr(lastHit_.column - 1, lastHit_.length);
+    return options.caseSensitive ? found == state().Pattern
+                                 : cpUpper(found) == cpUpper(state().Pattern);
+}
+
 bool TReplaceForm::ReplaceOne(std::string_view pattern, std::string_view replacement) {
     THledani& s = state();
     s.Replacement = replacement;
-    bool inPlace = s.JustFound && pattern == s.Pattern && view_.HitStillSelected(lastHit_);
+    bool inPlace = s.JustFound && pattern == s.Pattern && hitStillInField() &&
+                   view_.HitStillSelected(lastHit_);
     bool result = inPlace || FindNext(pattern, replacement);
     if (result) {
         ReplaceAnswer answer = askBeforeReplace ? view_.AskReplace() : ReplaceAnswer::Yes;
         if (answer == ReplaceAnswer::Yes) {
             // The hit's field is the one the search stands in.
             TSpecStrings* field = currentField();
-            if (field && lastHit_.line < field->size()) {
-                std::string line = (*field)[lastHit_.line];
-                if (lastHit_.column - 1 <= line.size()) {
-                    line.replace(lastHit_.column - 1, lastHit_.length, s.Replacement);
-                    field->set(lastHit_.line, std::move(line));
-                    // Go on behind the inserted text, so it is never searched again.
-                    s.LineIndex = lastHit_.line;
-                    s.Column = lastHit_.column + s.Replacement.size();
-                    doc_.SetModified(true);
-                    view_.FieldReplaced(lastHit_, s.Replacement.size());
-                }
-            }
+            std::string line = (*field)[lastHit_.line];
+            line.replace(lastHit_.column - 1, lastHit_.length, s.Replacement);
+            field->set(lastHit_.line, std::move(line));
+            // Go on behind the inserted text, so it is never searched again.
+            s.LineIndex = lastHit_.line;
+            s.Column = lastHit_.column + s.Replacement.size();
+            doc_.SetModified(true);
+            view_.FieldReplaced(lastHit_, s.Replacement.size());
         } else if (answer == ReplaceAnswer::Cancel) {
             result = false;
         }

@@ -76,6 +76,7 @@ class TReplaceForm {
   private:
     THledani& state() { return doc_.Search; }
     bool SearchOn();
+    bool hitStillInField();
     TSpecStrings* currentField();
     void advance();
     template <typename T>

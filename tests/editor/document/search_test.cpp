@@ -158,6 +158,15 @@ TEST_F(SearchFixture, ReplaceAllNeverRefindsItsInsertionsAndEnds) {
     EXPECT_EQ(a->LookScript[0], "k k");
 }
 
+TEST_F(SearchFixture, ReplaceNeverOverwritesTextEditedSinceTheMatch) {
+    ASSERT_TRUE(form.FindFirst("klic", "X"));
+    a->LookScript.set(0, "zamek klic");  // the author typed over the match
+    EXPECT_TRUE(form.ReplaceOne("klic", "X"));
+    // The match at the shown place is gone: the search goes on from there instead of
+    // overwriting "zame".
+    EXPECT_EQ(a->LookScript[0], "zamek X");
+}
+
 TEST_F(SearchFixture, SurvivesTheWindowItStoodInBeingDeleted) {
     ASSERT_TRUE(form.FindFirst("klic", ""));
     doc.ShownWindow = a;
