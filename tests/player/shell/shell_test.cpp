@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "common/text_file.h"
@@ -183,6 +184,88 @@ TEST_F(ShellTest, ClosingDuringAWaitEndsTheWait) {
     EXPECT_EQ(waits, 3);
     EXPECT_FALSE(shell.readKeyMode());
     EXPECT_TRUE(std::filesystem::exists("vek.cfg"));
+}
+
+// The unscrambled lines of a position file.
+std::vector<std::string> positionLines(const std::string& file) {
+    PositionReader reader(readFileBytes(file).value_or(""));
+    std::vector<std::string> lines;
+    while (!reader.AtEnd())
+        lines.push_back(reader.ReadLine());
+    return lines;
+}
+
+TEST_F(ShellTest, PositionKeepsVariablesCycleLimitAndBackgroundSounds) {
+    ASSERT_TRUE(writeFileAtomically("dest.wav", Sx00WaveBytes()));
+    writeScenario(
+        "START=a\r\nINTROTEXT=\r\nPLAYBG(dest,loop,50x100);\r\n*\r\nCYKLUSINTERVAL=1 sec\r\n"
+        "NOVEOKNO=a\r\nCESTY=\r\nb\r\n*\r\nNOVEOKNO=b\r\nNOVYWAV=dest=D\xE9\x9A\x9D(dest.wav)"
+        "X\r\n");
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    press(vk::Return, '\r');
+    tick(3);
+    GameState& world = shell.world();
+    world.Switches[0] = true;
+    world.Counters[1] = 255;
+    world.StringVars[19] = "Jan Nov\xE1k";
+    world.Timers[19] = 42;
+    world.CycleActive = true;
+    world.CycleHasRun = true;
+    world.ScenSett.MaxItems = 3;
+    shell.SavePosition(3);
+    EXPECT_EQ(shell.menuState(), MenuState::MainMenu);
+
+    std::vector<std::string> lines = positionLines("Pozice3.sav");
+    ASSERT_GT(lines.size(), 150u);
+    EXPECT_EQ(lines[0], "borvatin.scn verze 3.3");
+    auto at = [&](const std::string& key) {
+        return std::find(lines.begin(), lines.end(), key) - lines.begin();
+    };
+    auto pc = at("PC=");
+    EXPECT_EQ(lines[pc + 1], "10");    // switch set, counter 0
+    EXPECT_EQ(lines[pc + 2], "0255");  // switch clear, counter 255
+    auto st = at("ST=");
+    EXPECT_EQ(lines[st + 39], "Jan Nov\xE1k");
+    EXPECT_EQ(lines[st + 40], "42");
+    auto cycle = at("CYKLUS=");
+    EXPECT_EQ(lines[cycle + 1], "5");
+    EXPECT_EQ(lines[cycle + 3], "1");
+    EXPECT_EQ(lines[cycle + 5], "MAX=3");
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(cycle + 7));
+    EXPECT_EQ(lines.back().rfind("BGSOUND=dest,", 0), 0u);
+    EXPECT_EQ(lines.back().substr(lines.back().size() - 2), ",1");  // looping
+
+    // Loading it back during the game: the game being left is saved first.
+    world.Switches[0] = false;
+    world.Counters[1] = 7;
+    world.ScenSett.MaxItems = 99;
+    shell.LoadPosition(3);
+    EXPECT_TRUE(std::filesystem::exists("autosave.sav"));
+    EXPECT_TRUE(shell.world().Switches[0]);
+    EXPECT_EQ(shell.world().Counters[1], 255);
+    EXPECT_EQ(shell.world().StringVars[19], "Jan Nov\xE1k");
+    EXPECT_EQ(shell.world().ScenSett.MaxItems, 3);
+    EXPECT_TRUE(shell.gameRunning());
+    EXPECT_TRUE(view_.messages.empty());
+    shell.SavePosition(4);
+    EXPECT_EQ(positionLines("Pozice4.sav").back(), lines.back());  // the sound came back
+}
+
+TEST_F(ShellTest, PositionOfAnUnknownScenarioFileFailsWithoutAGame) {
+    PositionWriter writer;
+    writer.WriteLine("chybi.scn verze 3.3");
+    writer.WriteLine("PC=");
+    ASSERT_TRUE(writeFileAtomically("Pozice0.sav", writer.bytes()));
+    PlayerShell& shell = start();
+    tick();
+    shell.LoadPosition(0);
+    // The scenario cannot be opened, and the PC= block is cut short: both are reported.
+    ASSERT_EQ(view_.messages.size(), 2u);
+    EXPECT_EQ(view_.messages[1].rfind("Stop: P\xF8i pokusu", 0), 0u);
+    EXPECT_FALSE(shell.gameRunning());
+    EXPECT_EQ(shell.menuState(), MenuState::SystemMenu);
 }
 
 }  // namespace
