@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "common/cp1250.h"
@@ -155,6 +156,8 @@ VEK2_form::VEK2_form(VEK2_splash* splash)
     for (QWidget* control : {static_cast<QWidget*>(MainBox), static_cast<QWidget*>(MainMemo),
                              static_cast<QWidget*>(DotazEdit)})
         control->installEventFilter(this);
+    // The selection belongs to the shell: a click must not move it behind the shell's back.
+    MainBox->viewport()->installEventFilter(this);
 }
 
 VEK2_form::~VEK2_form() = default;
@@ -290,6 +293,11 @@ bool VEK2_form::eventFilter(QObject* watched, QEvent* event) {
         deliverKey(static_cast<const QKeyEvent&>(*event));
         return true;  // the shell moves the list and types into the entry field itself
     }
+    if (watched == MainBox->viewport() &&
+        (event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonDblClick ||
+         event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseMove))
+        return true;
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();  // no shortcut may take a key from the player
         return true;
@@ -308,6 +316,11 @@ void VEK2_form::deliverKey(const QKeyEvent& event) {
     handlers_->FormKeyDown(key.virtualKey, key.shift);
     if (key.character && !closed_)
         handlers_->FormKeyPress(*key.character);
+}
+
+void VEK2_form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    syncFocus();
 }
 
 void VEK2_form::closeEvent(QCloseEvent* event) {
