@@ -135,7 +135,14 @@ void PlayerShell::LoadPosition(int slot) {
     view_.splash("Na\xE8ten\xED pozice...", true);
     auto bytes = readFileBytes(PositionFileName(slot));
     if (!bytes) {
-        FinishLoad(slot, true);
+        // Nothing has been read or cleared: a running game simply goes on, rather than being
+        // replaced by whatever older automatic save lies around.
+        view_.splash({}, false);
+        ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
+        if (slot == kAutosaveSlot)
+            gameRunning_ = false;
+        menuState_ = gameRunning_ ? MenuState::MainMenu : MenuState::SystemMenu;
+        BuildMenu();
         return;
     }
     if (slot < kAutosaveSlot && gameRunning_)

@@ -268,5 +268,23 @@ TEST_F(ShellTest, PositionOfAnUnknownScenarioFileFailsWithoutAGame) {
     EXPECT_EQ(shell.menuState(), MenuState::SystemMenu);
 }
 
+TEST_F(ShellTest, PositionThatCannotBeOpenedLeavesTheRunningGameAsItWas) {
+    writeScenario("START=a\r\nNOVEOKNO=a\r\nCESTY=\r\nb\r\n*\r\nNOVEOKNO=b\r\n");
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    press(vk::Return, '\r');
+    shell.SavePosition(kAutosaveSlot);  // an older automatic save, in the start window
+    shell.GoTo(0);
+    ASSERT_EQ(shell.world().CurrentWindow->Name, "b");
+    std::filesystem::create_directory("Pozice5.sav");  // listed, but no file to read
+    shell.LoadPosition(5);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].rfind("Stop: ", 0), 0u);
+    EXPECT_TRUE(shell.gameRunning());
+    EXPECT_EQ(shell.world().CurrentWindow->Name, "b");
+    EXPECT_EQ(shell.menuState(), MenuState::MainMenu);
+}
+
 }  // namespace
 }  // namespace vek
