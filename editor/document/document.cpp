@@ -323,6 +323,49 @@ EditResult EditorDocument::DeleteShownMenuItem() {
     return check;
 }
 
+// ---- moving between entities -----------------------------------------------------------------
+
+namespace {
+
+template <typename T>
+bool step(const SortedNamedList<T>& list, T*& shown, int direction) {
+    int i = list.indexOfObject(shown);
+    if (i < 0)
+        return false;
+    long next = static_cast<long>(i) + direction;
+    if (next < 0 || next >= static_cast<long>(list.size()))
+        return false;
+    shown = list.objectAt(static_cast<std::size_t>(next));
+    return true;
+}
+
+}  // namespace
+
+bool EditorDocument::StepShown(EntityKind kind, int direction) {
+    bool moved = false;
+    DocumentPage page = DocumentPage::Windows;
+    switch (kind) {
+        case EntityKind::Window:
+            moved = step(Windows, ShownWindow, direction);
+            break;
+        case EntityKind::Item:
+            moved = step(Items, ShownItem, direction);
+            page = DocumentPage::Items;
+            break;
+        case EntityKind::Menu:
+            moved = step(Menus, ShownMenu, direction);
+            page = DocumentPage::Menus;
+            break;
+        case EntityKind::MenuItem:
+            moved = step(MenuItems, ShownMenuItem, direction);
+            page = DocumentPage::MenuItems;
+            break;
+    }
+    if (moved)
+        pageChanged(page);
+    return moved;
+}
+
 // ---- renaming -------------------------------------------------------------------------------
 
 namespace {

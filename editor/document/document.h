@@ -110,6 +110,10 @@ class EditorDocument {
     EditResult CanDeleteShownMenuItem() const;
     EditResult CanRename(EntityKind kind) const;
 
+    // Ctrl+Up / Ctrl+Down: the previous (-1) or next (+1) entity of that kind becomes the
+    // current one; false, and nothing changes, at the list's ends.
+    bool StepShown(EntityKind kind, int direction);
+
     // Gives the current entity of `kind` the name typed in the name dialog.
     EditResult Rename(EntityKind kind, std::string_view newText);
 

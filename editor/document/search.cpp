@@ -5,17 +5,23 @@
 namespace vek {
 
 template <typename T>
-T* TReplaceForm::validated(const SortedNamedList<T>& list, T* object, std::size_t& hint) const {
-    // The author may have deleted the entity the search stood in since the last command.
+T* TReplaceForm::validated(const SortedNamedList<T>& list, T* object, std::size_t& hint) {
     if (!object)
         return nullptr;
     if (hint < list.size() && list.objectAt(hint) == object)
         return object;
     int i = list.indexOfObject(object);
-    if (i < 0)
+    if (i >= 0) {
+        hint = static_cast<std::size_t>(i);
+        return object;
+    }
+    // Deleted since the last command: go on from the start of the entry that took its place.
+    if (hint >= list.size())
         return nullptr;
-    hint = static_cast<std::size_t>(i);
-    return object;
+    state().Field = 1;
+    state().LineIndex = 0;
+    state().Column = 1;
+    return list.objectAt(hint);
 }
 
 TSpecStrings* TReplaceForm::currentField() {

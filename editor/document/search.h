@@ -80,7 +80,7 @@ class TReplaceForm {
     TSpecStrings* currentField();
     void advance();
     template <typename T>
-    T* validated(const SortedNamedList<T>& list, T* object, std::size_t& hint) const;
+    T* validated(const SortedNamedList<T>& list, T* object, std::size_t& hint);
 
     EditorDocument& doc_;
     SearchView& view_;

@@ -118,6 +118,19 @@ TEST(EditorDocumentCreate, NumbersNewWindowsAndReusesFreedNumbers) {
     EXPECT_TRUE(doc.Modified);
 }
 
+TEST(EditorDocumentCreate, StepsBetweenEntitiesAndStopsAtTheEnds) {
+    EditorDocument doc;
+    doc.ClearDocument();
+    TOkna* first = doc.NewWindow();
+    TOkna* second = doc.NewWindow();
+    EXPECT_FALSE(doc.StepShown(EntityKind::Window, +1));
+    EXPECT_EQ(doc.ShownWindow, second);
+    EXPECT_TRUE(doc.StepShown(EntityKind::Window, -1));
+    EXPECT_EQ(doc.ShownWindow, first);
+    EXPECT_FALSE(doc.StepShown(EntityKind::Window, -1));
+    EXPECT_FALSE(doc.StepShown(EntityKind::Item, +1));  // no items at all
+}
+
 TEST(EditorDocumentRename, FollowsPathsAndStartWindowButNotScripts) {
     EditorDocument doc;
     doc.ClearDocument();
