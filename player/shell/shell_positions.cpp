@@ -1,5 +1,6 @@
 // Saved positions: the keyed layout written and read, the old positional layout read, the
 // automatic save and the fallbacks of a failed load.
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -249,9 +250,13 @@ void PlayerShell::ReadKeyedPosition(PositionReader& r) {
                 else
                     fields[f] += c;
             }
-            auto field = [&](int k) { return static_cast<int>(number(fields[k]).value_or(0)); };
+            // A damaged or edited file must not hand the device values out of its range.
+            auto field = [&](int k, long long high) {
+                return std::clamp<long long>(number(fields[k]).value_or(0), 0, high);
+            };
             background_.AddZvuk(fields[0], fields[4] == "1", 0,
-                                static_cast<std::uint16_t>(field(3)), field(2), field(1));
+                                static_cast<std::uint16_t>(field(3, 65535)),
+                                static_cast<int>(field(2, 255)), static_cast<int>(field(1, 255)));
         }
     }
 }
