@@ -112,7 +112,7 @@ void ScriptEngine::readInput(std::string_view action) {
         std::string text = host_.DotazEditText();
         std::erase(text, '*');
         variable = text;
-    } else if (action.substr(8, 4) == ",key") {
+    } else if (action.size() >= 12 && action.substr(8, 4) == ",key") {
         state_.ReadKeyMode = true;
         host_.SetMainBoxVisible(false);
         host_.WaitWhile([this] { return state_.ReadKeyMode; });
