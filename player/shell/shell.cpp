@@ -20,9 +20,9 @@ constexpr int kMemoRowsNarrow = 13;  // rows the pane shows without a scroll bar
 constexpr int kMemoRowsWide = 14;    // during the intro the pane is wider and taller
 
 std::unique_ptr<RandomSource> makeRandom(const ShellSetup& setup) {
-    if (setup.seed == 0)
+    if (!setup.seed)
         return std::make_unique<SystemRandomSource>();
-    return std::make_unique<SeededRandomSource>(setup.seed);
+    return std::make_unique<SeededRandomSource>(*setup.seed);
 }
 
 }  // namespace

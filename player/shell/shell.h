@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,9 +61,9 @@ struct ShellSetup {
     ShellView& view;
     SoundDevice& device;
     const Clock& clock;
-    std::uint32_t seed = 0;        // random source of probability conditions; 0: from the clock
-    bool trace = false;            // Report writes report.txt
-    std::string scenarioArgument;  // the first command-line argument, or empty
+    std::optional<std::uint32_t> seed;  // random source of probability conditions; none: clock
+    bool trace = false;                 // Report writes report.txt
+    std::string scenarioArgument;       // the first command-line argument, or empty
     SoundObserver* observer = nullptr;  // hears what the queues and the background start
 };
 
