@@ -140,6 +140,7 @@ bool TReplaceForm::SearchOn() {
 
 bool TReplaceForm::FindFirst(std::string_view pattern, std::string_view replacement) {
     THledani& s = state();
+    view_.CancelSelection();
     s.Area = SearchArea::Windows;
     s.Field = 1;
     s.LineIndex = 0;
@@ -156,6 +157,7 @@ bool TReplaceForm::FindFirst(std::string_view pattern, std::string_view replacem
 
 bool TReplaceForm::FindNext(std::string_view pattern, std::string_view replacement) {
     THledani& s = state();
+    view_.CancelSelection();
     if (pattern != s.Pattern) {
         s.Pattern = pattern;
         s.LineIndex = 0;

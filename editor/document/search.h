@@ -42,6 +42,8 @@ class SearchView {
     // Shows the field of `hit` (page, current window or item, or the properties dialog) and
     // selects the match in its editor. Returns whether it had to open the properties dialog.
     virtual bool ShowHit(const SearchHit& hit) = 0;
+    // A find starts: a script editor with the focus drops its selection.
+    virtual void CancelSelection() {}
     // The search ended after opening the properties dialog itself: hide it again.
     virtual void HideProperties() {}
     // The field of `hit` was changed by a replacement of `length` characters: refill its editor
