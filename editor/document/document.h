@@ -44,8 +44,9 @@ struct StatusLine {
     std::string modified;  // "změněn" or empty
 };
 
-// A name not yet in `names`: spaces become "_", and a taken name gets "[n]" (a bracketed
-// number at its end is replaced, not extended).
+// A name that `taken` does not report as used: spaces become "_", and a used name gets "[n]"
+// (a bracketed number at its end is replaced, not extended). Without `taken`, only the spaces
+// change.
 std::string MakeUniqueName(std::string_view base,
                            const std::function<bool(std::string_view)>& taken);
 std::string MakeUniqueName(std::string_view base);
