@@ -192,26 +192,19 @@ bool TZvukFronta::StopUpTo(int level) {
 void TZvukFronta::SayNumber(int n) {
     if (n < 0)
         return;
-    std::string digits = std::to_string(n);
-    if (digits.size() < 3)
-        digits.insert(0, 3 - digits.size(), '0');
+    const std::string plain = std::to_string(n);
+    const std::string digits = std::string(plain.size() < 3 ? 3 - plain.size() : 0, '0') + plain;
     const char h = digits[0], t = digits[1], u = digits[2];
     std::string tens;
-    if (t != '0' && t != '1') {
-        tens = std::string{t, '0'};
-        if (u != '0')
-            tens.insert(0, 1, '0');
-    }
+    if (t != '0' && t != '1')
+        tens = std::string(u != '0' ? "0" : "") + t + '0';
     std::string units;
-    if (t == '1') {
-        units = std::string{'1', u};
-    } else if (u != '0') {
-        units = std::string(1, u);
-        if (t != '0' || h != '0')
-            units.insert(0, 1, '0');
-    }
+    if (t == '1')
+        units = std::string("1") + u;
+    else if (u != '0')
+        units = std::string(t != '0' || h != '0' ? "0" : "") + u;
     if (digits == "000")
-        units = "0";
+        units.assign(1, '0');
     Add("C" + tens);
     Add("C" + units);
 }
