@@ -286,5 +286,46 @@ TEST_F(ShellTest, PositionThatCannotBeOpenedLeavesTheRunningGameAsItWas) {
     EXPECT_EQ(shell.menuState(), MenuState::MainMenu);
 }
 
+TEST_F(ShellTest, DamagedPositionFilesNeverBreakThePlayer) {
+    ASSERT_TRUE(writeFileAtomically("dest.wav", Sx00WaveBytes()));
+    writeScenario("START=a\r\nNOVEOKNO=a\r\nNOVYPREDMET=x\r\nNOVYWAV=dest=(dest.wav)\r\n");
+    PlayerShell& shell = start();
+    tick();
+    auto keyed = [](std::vector<std::string> body) {
+        PositionWriter writer;
+        writer.WriteLine("borvatin.scn verze 9.9");
+        for (const std::string& line : body)
+            writer.WriteLine(line);
+        return writer.bytes();
+    };
+    const std::vector<std::string> files = {
+        std::string("\0\xFF\r\n\n\r\x01garbage", 14),
+        keyed({"OKNO=a"}),          // lists and flags cut off
+        keyed({"PREDMET=x", "1"}),  // a flags line too short
+        keyed({"AKT=nikde", "PRED=", "MAX=-300", "CYKLUS=", "x", "99999999999", "1"}),
+        keyed({"BGSOUND=dest,999999,-4,9999999,1", "BGSOUND=nic,1,2,3,1", "BGSOUND="}),
+        keyed({"DRZIS=", std::string(100000, 'x')}),
+        "borvatin.scn\r\n",  // the old layout, ending at once
+    };
+    for (const std::string& bytes : files) {
+        ASSERT_TRUE(writeFileAtomically("Pozice0.sav", bytes));
+        view_.messages.clear();
+        shell.LoadPosition(0);
+        tick(3);
+        ASSERT_TRUE(shell.menuState() == MenuState::MainMenu ||
+                    shell.menuState() == MenuState::SystemMenu);
+        if (shell.gameRunning()) {
+            ASSERT_NE(shell.world().CurrentWindow, nullptr);
+            EXPECT_LE(shell.world().ScenSett.MaxItems, 255);
+        }
+    }
+    // Values out of range were kept within the device's: full volume, no more.
+    ASSERT_TRUE(writeFileAtomically("Pozice0.sav", files[4]));
+    shell.LoadPosition(0);
+    shell.SavePosition(1);
+    std::vector<std::string> lines = positionLines("Pozice1.sav");
+    EXPECT_EQ(lines.back().rfind("BGSOUND=dest,255,", 0), 0u) << lines.back();
+}
+
 }  // namespace
 }  // namespace vek
