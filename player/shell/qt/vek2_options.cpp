@@ -27,8 +27,8 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8("Nastaven\u00ed"));
     setFixedSize(307, 190);
     setStyleSheet(
-        "QDialog, QTabWidget QWidget#TabSheet1, QTabWidget QWidget#TabSheet3 { background: "
-        "black; } QLabel { color: white; font-weight: bold; }");
+        "#TOptionsForm, #TabSheet1, #TabSheet3 { background-color: black; }"
+        "QLabel { color: white; font-weight: bold; background: transparent; }");
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
@@ -36,6 +36,8 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     TabSheet1->setObjectName("TabSheet1");
     TabSheet3 = new QWidget;
     TabSheet3->setObjectName("TabSheet3");
+    for (QWidget* page : {TabSheet1, TabSheet3})
+        page->setAttribute(Qt::WA_StyledBackground);  // plain widgets paint no background else
     PageControl1->addTab(TabSheet1, QString::fromUtf8("Hlasitost"));
     PageControl1->addTab(TabSheet3, QString::fromUtf8("O programu"));
     PageControl1->setAccessibleName(QString::fromUtf8("Nastaven\u00ed"));
