@@ -16,6 +16,14 @@ bool flagValue(std::string_view value) {
     return value.empty() || value[0] != '0';
 }
 
+// A damaged file can hold a lone carriage return inside a line, which no saved line can keep
+// (the writer turns it into a space). Taking it as a space at once means the document holds
+// what a save writes, so names sort the same before and after saving.
+std::string asWritable(std::string line) {
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    return line;
+}
+
 // Builds a document from body lines; keys may come in any order, later ones win.
 class DocumentReader {
   public:
@@ -23,7 +31,7 @@ class DocumentReader {
 
     void run() {
         while (!source_.atEnd())
-            handle(source_.NextScenarioLine());
+            handle(asWritable(source_.NextScenarioLine()));
     }
 
   private:
@@ -33,6 +41,8 @@ class DocumentReader {
     void handle(const std::string& line) {
         if (auto it = blocks().find(line); it != blocks().end()) {
             std::vector<std::string> content = source_.ReadBlock();
+            for (auto& l : content)
+                l = asWritable(std::move(l));
             if (TSpecStrings* target = (this->*(it->second))())
                 target->assign(std::move(content));
             return;

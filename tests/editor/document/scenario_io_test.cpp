@@ -178,6 +178,10 @@ TEST(ScenarioReading, SystemSoundsAndMainMenuComeExactlyFromTheFile) {
     // An unfinished block ends with the file.
     ASSERT_TRUE(ReadScenario(doc, "VEK\r\nNOVEOKNO=a\r\nCESTY=\r\nb\r\nc", {}).ok());
     EXPECT_EQ(doc.Windows.find("a")->Paths.items(), (std::vector<std::string>{"b", "c"}));
+    // A lone carriage return inside a line, which no saved line can keep, is read as a space.
+    ASSERT_TRUE(ReadScenario(doc, "VEK\r\nNOVEOKNO=a\rb\r\nCESTY=\r\nc\rd\r\n*\r\n", {}).ok());
+    ASSERT_EQ(doc.Windows.names(), std::vector<std::string>{"a b"});
+    EXPECT_EQ(doc.Windows.objectAt(0)->Paths.items(), std::vector<std::string>{"c d"});
     // Window keys before any window are skipped; unnamed windows are dropped.
     ASSERT_TRUE(ReadScenario(doc, "VEK\r\nKAM=x\r\nCESTY=\r\nb\r\n*\r\nNOVEOKNO=\r\n", {}).ok());
     EXPECT_TRUE(doc.Windows.empty());
