@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <system_error>
+#include <vector>
 
 #include "player/sound/sound_file.h"
 

@@ -5,10 +5,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "player/sound/sound_device.h"
 
