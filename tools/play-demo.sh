@@ -46,8 +46,14 @@ install_packages() {
         return
     fi
     say "Instaluji balíčky: ${PACKAGES[*]}"
-    as_root apt-get update
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "${PACKAGES[@]}"
+    # Offline, or without sudo rights, the packages may still be there: go on and let the build
+    # say what is missing.
+    if ! as_root apt-get update; then
+        say "Seznam balíčků se nepodařilo obnovit; pokračuji s tím, co je nainstalováno"
+    fi
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "${PACKAGES[@]}"; then
+        say "Instalace balíčků se nezdařila; pokračuji s tím, co je nainstalováno"
+    fi
 }
 
 build() {
