@@ -20,8 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "player/shell/options.h"
 #include "player/shell/qt/vek2_options.h"
 #include "player/shell/shell.h"
+#include "player/sound/background.h"
+#include "player/sound/sound_env.h"
+#include "player/sound/virtual_device.h"
 
 namespace vek {
 namespace {
@@ -246,6 +250,37 @@ TEST_F(FormTest, OptionsDialogControlsAreNamedAndEnterOrEscapeCloseIt) {
         EXPECT_FALSE(options.isVisible()) << "key " << key;
         EXPECT_LT(clock.elapsed(), 5000);
     }
+}
+
+TEST_F(FormTest, OptionsSlidersStartAtTheVolumesAndMoveThemAtOnce) {
+    VirtualDevice device;
+    TSoundBox box(device);
+    SoundBasePaths paths;
+    TSeznamZvuku list(paths);
+    VolumeSettings volumes{62535, 60535, 57535};
+    SoundEnv env{box, list, paths, volumes};
+    TBackFronta background(env);
+    bool soundsOn = false;
+    TOptionsForm options(volumes, background, soundsOn);
+    options.FormShow();
+
+    VEK2_options& dialog = *form.OptionsForm;
+    int seenWhileOpen = -1;
+    QTimer::singleShot(50, &dialog, [&] {
+        EXPECT_EQ(dialog.RecHlasBar->value(), 62535);
+        EXPECT_EQ(dialog.HudbaHlasBar->value(), 57535);
+        QTest::keyClick(dialog.RecHlasBar, Qt::Key_Left);  // one arrow step: 1000
+        seenWhileOpen = volumes.voice;
+        QTest::keyClick(dialog.RecHlasBar, Qt::Key_Escape);
+    });
+    form.showOptions(options);
+    EXPECT_EQ(seenWhileOpen, 61535);
+    EXPECT_EQ(volumes.voice, 61535);
+    EXPECT_EQ(volumes.sound, 60535);
+
+    // Closed, the dialog no longer writes to the options it was shown for.
+    dialog.ZvukHlasBar->setValue(1000);
+    EXPECT_EQ(volumes.sound, 60535);
 }
 
 }  // namespace
