@@ -66,6 +66,18 @@ std::string CollectionProgressText(CollectionPhase phase, std::size_t index, std
            std::to_string(p + 50) + "%";
 }
 
+std::string CreateCollectionQuestion(std::size_t count) {
+    return "Vytvo\xF8it kolekci z vybran\xFD"
+           "ch " +
+           std::to_string(count) + " soubor\xF9?";
+}
+
+std::string OverwriteCollectionQuestion(std::string_view file) {
+    return "Soubor " + std::string(file) +
+           " ji\x9E existuje. Chcete jej p\xF8"
+           "epsat?";
+}
+
 CollectionWriteResult BuildCollection(const EditorDocument& doc,
                                       const std::vector<std::string>& keys,
                                       const std::filesystem::path& target,

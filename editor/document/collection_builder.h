@@ -33,6 +33,13 @@ std::filesystem::path CollectionKeyFile(const EditorDocument& doc, std::string_v
 // p = position × 50 / count rounded.
 std::string CollectionProgressText(CollectionPhase phase, std::size_t index, std::size_t count);
 
+// The dialog's questions and its text while a build is being cancelled.
+std::string CreateCollectionQuestion(std::size_t count);
+std::string OverwriteCollectionQuestion(std::string_view file);
+inline constexpr std::string_view kCollectionCancelPressed =
+    "Akce zru\x9A"
+    "ena!";
+
 inline constexpr std::string_view kCollectionCancelled = "Tvorba kolekce zastavena";
 
 // Writes the collection of `keys` (in that order) to `target`. `progress` gets each progress

@@ -141,6 +141,20 @@ void BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_vie
     }
 }
 
+std::string ChangeSeveralQuestion(std::size_t count) {
+    return "Zm\xECnit " + std::to_string(count) +
+           " ozna\xE8"
+           "en\xFD"
+           "ch zvuk\xF9?";
+}
+
+std::string DeleteSeveralQuestion(std::size_t count) {
+    return "Smazat " + std::to_string(count) +
+           " ozna\xE8"
+           "en\xFD"
+           "ch zvuk\xF9?";
+}
+
 std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode mode,
                                           const SoundFields& fields,
                                           const std::vector<std::size_t>& selected,

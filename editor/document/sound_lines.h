@@ -52,6 +52,10 @@ std::string IdentifierFromFile(std::string_view path);
 // "&procházet": the file goes into the file field, and a proposed identifier follows it.
 void BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_view directory);
 
+// The questions before several sounds are changed or deleted at once.
+std::string ChangeSeveralQuestion(std::size_t count);
+std::string DeleteSeveralQuestion(std::size_t count);
+
 // OK applied to the document: mode 1 adds, mode 3 replaces the selected recording, mode 5 the
 // selected system sound, mode 7 every selected recording. Returns the positions of the changed
 // recordings afterwards (the list is sorted), and marks the document modified.

@@ -49,6 +49,9 @@ TEST_F(CollectionFixture, OffersKeysNotYetInACollection) {
     // A key in both lists is taken from the recordings.
     EXPECT_EQ(CollectionKeyFile(doc, "a"), std::filesystem::path("wave/a.wav"));
     EXPECT_TRUE(CollectionKeyFile(doc, "nic").empty());
+    EXPECT_EQ(CreateCollectionQuestion(3), C("Vytvořit kolekci z vybraných 3 souborů?"));
+    EXPECT_EQ(OverwriteCollectionQuestion("k.zvk"),
+              C("Soubor k.zvk již existuje. Chcete jej přepsat?"));
 }
 
 TEST_F(CollectionFixture, ShowsProgressAndCancellingLeavesNoFile) {
