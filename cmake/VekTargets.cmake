@@ -31,9 +31,13 @@ function(vek_add_test name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
     target_compile_definitions(${name} PRIVATE VEK_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
     include(GoogleTest)
+    # Discovered tests cannot carry a list-valued ENVIRONMENT property (the discovery script
+    # splits it), so every run, discovery included, goes through `cmake -E env` instead.
+    set_target_properties(${name} PROPERTIES
+        CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${VEK_TEST_ENVIRONMENT}")
     gtest_discover_tests(${name}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-        PROPERTIES ENVIRONMENT "${VEK_TEST_ENVIRONMENT}" LABELS "${ARG_LABELS}"
+        PROPERTIES LABELS "${ARG_LABELS}"
         DISCOVERY_TIMEOUT 60)
 endfunction()
 
