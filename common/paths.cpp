@@ -112,6 +112,30 @@ bool resolvedFileExists(std::string_view baseDir, std::string_view relative) {
     return fs::is_regular_file(resolvePath(baseDir, relative), ec);
 }
 
+bool FileExistenceCache::exists(std::string_view baseDir, std::string_view relative) {
+    auto parts = components(relative);
+    if (parts.empty() || relative.front() == '/' || relative.front() == '\\')
+        return resolvedFileExists(baseDir, relative);
+    fs::path dir = baseDirectory(baseDir);
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
+        dir /= diskName(parts[i]);
+    if (listing(dir).count(diskName(parts.back())) > 0)
+        return true;
+    return resolvedFileExists(baseDir, relative);
+}
+
+const std::unordered_set<std::string>& FileExistenceCache::listing(const fs::path& dir) {
+    auto [it, inserted] = listings_.try_emplace(dir.string());
+    if (!inserted)
+        return it->second;
+    std::error_code ec;
+    fs::directory_iterator entries(dir.empty() ? fs::path(".") : dir, ec);
+    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec))
+        if (entries->is_regular_file(ec))
+            it->second.insert(entries->path().filename().string());
+    return it->second;
+}
+
 std::string_view fileNamePart(std::string_view path) {
     auto pos = path.find_last_of("\\/:");
     return pos == std::string_view::npos ? path : path.substr(pos + 1);

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace vek {
 
@@ -18,6 +20,22 @@ std::filesystem::path resolvePath(std::string_view relative);
 
 // Whether the file named by resolvePath(baseDir, relative) exists as a regular file.
 bool resolvedFileExists(std::string_view baseDir, std::string_view relative);
+
+// Answers resolvedFileExists for many files of the same few directories with one directory
+// read per directory: loading a scenario tests the recording of every one of thousands of sound
+// entries. A name found exactly as written is answered from the listing; anything else takes the
+// full case-insensitive resolution. Listings are kept until clear(), so callers clear the cache
+// whenever the files may have changed (the sound list does at every scenario load).
+class FileExistenceCache {
+  public:
+    bool exists(std::string_view baseDir, std::string_view relative);
+    void clear() { listings_.clear(); }
+
+  private:
+    const std::unordered_set<std::string>& listing(const std::filesystem::path& dir);
+
+    std::unordered_map<std::string, std::unordered_set<std::string>> listings_;
+};
 
 // The file-name part of a Windows or Unix path: everything after the last "\", "/" or ":".
 std::string_view fileNamePart(std::string_view path);

@@ -37,8 +37,8 @@ void TSeznamZvuku::AddNahravku(std::string_view line) {
     if (holdsLine(line))
         return;
     auto entry = std::make_unique<TNahravka>(std::string(line));
-    const bool keep = !entry->CollectionSound().empty() ||
-                      resolvedFileExists(paths_.programPath, entry->FileSpec());
+    const bool keep =
+        !entry->CollectionSound().empty() || files_.exists(paths_.programPath, entry->FileSpec());
     if (!keep)
         return;
     lines_.emplace(lineHash(entry->Line), entries_.size());
@@ -49,6 +49,7 @@ void TSeznamZvuku::AddNahravku(std::string_view line) {
 void TSeznamZvuku::Vycisti() {
     entries_.clear();
     lines_.clear();
+    files_.clear();
 }
 
 void TSeznamZvuku::AddBasic() {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/paths.h"
 #include "common/sound_entry.h"
 #include "common/string_list.h"
 
@@ -37,6 +38,8 @@ class TSeznamZvuku {
     NamedList<TNahravka> entries_;
     // Hash of each entry's line to its position, for the identical-line test without copies.
     std::unordered_multimap<std::size_t, std::size_t> lines_;
+    // Directory listings for the existence test of plain-file entries, kept for one load.
+    FileExistenceCache files_;
 };
 
 // The player's system texts: "SZkey=Text" lines, defaults replaced by the scenario's texts.

@@ -39,6 +39,23 @@ TEST(Paths, MissingFilesGiveThePlainJoinedPath) {
     EXPECT_EQ(resolvePath("a\\b.wav"), std::filesystem::path("a/b.wav"));
 }
 
+TEST(Paths, ExistenceCacheAgreesWithTheFullResolution) {
+    testing::ScratchDir dir;
+    dir.write("wave/tch031.wav", "RIFF");
+    dir.write("Zvuky/Deszt.WAV", "RIFF");
+    std::string base = dir.path().string() + "\\";
+    FileExistenceCache cache;
+    for (const char* rel :
+         {"wave\\tch031.wav", "zvuky\\deszt.wav", "wave\\chybi.wav", "wave", "nic\\x.wav", ""})
+        EXPECT_EQ(cache.exists(base, rel), resolvedFileExists(base, rel)) << rel;
+
+    // Listings are kept until cleared: a file written later is seen after clear().
+    dir.write("wave/nova.wav", "RIFF");
+    EXPECT_TRUE(cache.exists(base, "wave\\Nova.wav"));  // not listed: full resolution finds it
+    cache.clear();
+    EXPECT_TRUE(cache.exists(base, "wave\\nova.wav"));
+}
+
 TEST(Paths, FileNamePart) {
     EXPECT_EQ(fileNamePart("wave\\tch031.wav"), "tch031.wav");
     EXPECT_EQ(fileNamePart("C:kolekce.zvk"), "kolekce.zvk");
