@@ -173,7 +173,9 @@ bool TZvukFronta::StopUpTo(int level) {
     if (!env_.SoundsOn)
         return true;
     const TNahravka* current = env_.list.Najdi(current_);
-    if (current && current->Priority() > level)
+    // Only a recording still sounding holds the queue: one that has ended stays Current until the
+    // next starts, and must not swallow the next key press.
+    if (current && current->Priority() > level && Playing())
         return pending_.empty();
     if (current)
         pushHistory(current_);

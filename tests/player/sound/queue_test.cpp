@@ -116,6 +116,18 @@ TEST_F(QueueTest, StopUpToRespectsPriorities) {
     EXPECT_EQ(primary.Current(), "P3");
 }
 
+TEST_F(QueueTest, AnEndedHigherPrioritySoundNoLongerHoldsTheQueue) {
+    addSound("P2", "p2.wav", 1000, ":2");
+    addSound("A", "a.wav", 1000);
+    primary.Add("P2");
+    primary.Tick();
+    device.advance(1500);  // P2 has ended but stays Current until the next recording starts
+    ASSERT_FALSE(primary.Playing());
+    primary.Add("A");  // the click of the next key
+    EXPECT_TRUE(primary.StopUpTo(0));
+    EXPECT_TRUE(primary.Pending().empty());
+}
+
 TEST_F(QueueTest, StopUpToDoesNothingWhileSoundsAreOff) {
     addSound("A", "a.wav", 1000);
     primary.Add("A");
