@@ -1,5 +1,6 @@
 #include "common/paths.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -62,6 +63,17 @@ std::optional<fs::path> findInDirectory(const fs::path& dir, const std::string& 
     return std::nullopt;
 }
 
+// Names of the regular files in `dir`; empty when it cannot be read.
+std::unordered_set<std::string> readListing(const fs::path& dir) {
+    std::unordered_set<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator entries(dir.empty() ? fs::path(".") : dir, ec);
+    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec))
+        if (entries->is_regular_file(ec))
+            names.insert(entries->path().filename().string());
+    return names;
+}
+
 fs::path baseDirectory(std::string_view baseDir) {
     std::string base(baseDir);
     for (char& c : base)
@@ -113,27 +125,31 @@ bool resolvedFileExists(std::string_view baseDir, std::string_view relative) {
 }
 
 bool FileExistenceCache::exists(std::string_view baseDir, std::string_view relative) {
-    auto parts = components(relative);
-    if (parts.empty() || relative.front() == '/' || relative.front() == '\\')
+    const auto sep = relative.find_last_of("\\/");
+    const std::string_view dirPart =
+        sep == std::string_view::npos ? std::string_view{} : relative.substr(0, sep);
+    const std::string_view name =
+        sep == std::string_view::npos ? relative : relative.substr(sep + 1);
+    if (name.empty() || relative.front() == '/' || relative.front() == '\\')
         return resolvedFileExists(baseDir, relative);
-    fs::path dir = baseDirectory(baseDir);
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
-        dir /= diskName(parts[i]);
-    if (listing(dir).count(diskName(parts.back())) > 0)
+
+    // Keyed by the spelling as given: another spelling of the same directory only costs one
+    // more listing.
+    std::string key;
+    key.reserve(baseDir.size() + dirPart.size() + 1);
+    key.append(baseDir).append(1, '\0').append(dirPart);
+    auto it = listings_.find(key);
+    if (it == listings_.end()) {
+        fs::path dir = baseDirectory(baseDir);
+        for (const auto& part : components(dirPart))
+            dir /= diskName(part);
+        it = listings_.emplace(std::move(key), readListing(dir)).first;
+    }
+    const bool ascii = std::all_of(name.begin(), name.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (it->second.count(ascii ? std::string(name) : diskName(std::string(name))) > 0)
         return true;
     return resolvedFileExists(baseDir, relative);
-}
-
-const std::unordered_set<std::string>& FileExistenceCache::listing(const fs::path& dir) {
-    auto [it, inserted] = listings_.try_emplace(dir.string());
-    if (!inserted)
-        return it->second;
-    std::error_code ec;
-    fs::directory_iterator entries(dir.empty() ? fs::path(".") : dir, ec);
-    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec))
-        if (entries->is_regular_file(ec))
-            it->second.insert(entries->path().filename().string());
-    return it->second;
 }
 
 std::string_view fileNamePart(std::string_view path) {

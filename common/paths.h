@@ -32,8 +32,6 @@ class FileExistenceCache {
     void clear() { listings_.clear(); }
 
   private:
-    const std::unordered_set<std::string>& listing(const std::filesystem::path& dir);
-
     std::unordered_map<std::string, std::unordered_set<std::string>> listings_;
 };
 
