@@ -33,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (passwordLength > size)
         passwordLength = size;
     std::string password(reinterpret_cast<const char*>(data), passwordLength);
-    std::string bytes(reinterpret_cast<const char*>(data) + passwordLength,
-                      size - passwordLength);
+    std::string bytes(reinterpret_cast<const char*>(data) + passwordLength, size - passwordLength);
 
     vek::EditorDocument doc;
     doc.CreateStartupScenario();

@@ -130,8 +130,8 @@ bool setVariable(ActionContext& c) {
         op = value.front();
         value.remove_prefix(1);
     }
-    std::int64_t n = decimal(value).value_or(-1);
-    auto number = decimal(target.substr(target.empty() ? 0 : 1, 2));
+    std::int64_t n = parseDecimal32(value).value_or(-1);
+    auto number = parseDecimal32(target.substr(target.empty() ? 0 : 1, 2));
     if (!number) {
         if (!sameTextAscii(target, "MAX") || n < 0)
             return false;
@@ -222,8 +222,8 @@ bool playBackground(ActionContext& c) {
         d = a;
         a = {};
     }
-    c.sound.BackgroundAddNew(std::string(c.arg(0)), b == "1" || b == "loop", decimal(d).value_or(0),
-                             a);
+    c.sound.BackgroundAddNew(std::string(c.arg(0)), b == "1" || b == "loop",
+                             parseDecimal32(d).value_or(0), a);
     return true;
 }
 
@@ -252,7 +252,7 @@ bool clearMusic(ActionContext& c) {
 }
 
 int level(const ActionContext& c) {
-    return decimal(c.arg(0)).value_or(0);
+    return parseDecimal32(c.arg(0)).value_or(0);
 }
 
 bool stop(ActionContext& c) {

@@ -105,11 +105,11 @@ std::string_view innerArgument(std::string_view t, std::size_t prefixLength) {
 double probability(std::string_view p) {
     std::size_t dot = p.find('.');
     if (dot == std::string_view::npos)
-        return decimal(p).value_or(100);
-    double whole = decimal(p.substr(0, dot)).value_or(0);
+        return parseDecimal32(p).value_or(100);
+    double whole = parseDecimal32(p.substr(0, dot)).value_or(0);
     std::string thousandths(p.substr(dot + 1, 3));
     thousandths.resize(3, '0');
-    return whole + decimal(thousandths).value_or(0) / 1000.0;
+    return whole + parseDecimal32(thousandths).value_or(0) / 1000.0;
 }
 
 struct AtomForm {
@@ -136,7 +136,7 @@ const AtomForm kAtomForms[] = {
     // Cnn op vvv: three characters of value.
     {[](std::string_view t) { return variableForm(t, 'C'); },
      [](const AtomContext& c, std::string_view t) {
-         auto v = decimal(t.substr(4, 3));
+         auto v = parseDecimal32(t.substr(4, 3));
          return !v ||
                 compare(t[3], c.world.Counters[static_cast<std::size_t>(*variableNumber(t))], *v);
      }},
@@ -150,7 +150,7 @@ const AtomForm kAtomForms[] = {
     // Tnn op v
     {[](std::string_view t) { return variableForm(t, 'T') && *variableNumber(t) < 20; },
      [](const AtomContext& c, std::string_view t) {
-         auto v = decimal(t.substr(4));
+         auto v = parseDecimal32(t.substr(4));
          return !v ||
                 compare(t[3], c.world.Timers[static_cast<std::size_t>(*variableNumber(t))], *v);
      }},

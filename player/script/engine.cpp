@@ -98,7 +98,7 @@ int ScriptEngine::executePending(EventKind kind, RunState& run) {
 }
 
 void ScriptEngine::readInput(std::string_view action) {
-    auto number = script_text::decimal(action.substr(6, 2));
+    auto number = parseDecimal32(action.substr(6, 2));
     if (!number || *number < 0 || *number >= static_cast<int>(kStringVarCount))
         return;
     std::string& variable = world_.StringVars[static_cast<std::size_t>(*number)];

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/numbers.h"
+
 namespace vek::script_text {
 
 inline bool isDigit(char c) {
@@ -16,28 +18,6 @@ inline bool isAsciiLetter(char c) {
 }
 inline bool isQuote(char c) {
     return c == '"' || c == '\'';
-}
-
-// A decimal integer within 32 bits, with an optional sign and nothing else around it.
-inline std::optional<std::int32_t> decimal(std::string_view s) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        negative = s[i++] == '-';
-    if (i == s.size())
-        return std::nullopt;
-    std::int64_t v = 0;
-    for (; i < s.size(); ++i) {
-        if (!isDigit(s[i]))
-            return std::nullopt;
-        v = v * 10 + (s[i] - '0');
-        if (v > 2147483648LL)
-            return std::nullopt;
-    }
-    v = negative ? -v : v;
-    if (v > 2147483647LL)
-        return std::nullopt;
-    return static_cast<std::int32_t>(v);
 }
 
 // One quote character (double or single) removed at each end where present.

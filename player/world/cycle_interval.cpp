@@ -1,5 +1,7 @@
 #include "player/world/cycle_interval.h"
 
+#include "common/numbers.h"
+
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -9,27 +11,6 @@
 namespace vek {
 
 namespace {
-
-std::optional<long long> wholeNumber(std::string_view s) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        negative = s[i++] == '-';
-    if (i == s.size())
-        return std::nullopt;
-    long long v = 0;
-    for (; i < s.size(); ++i) {
-        if (s[i] < '0' || s[i] > '9')
-            return std::nullopt;
-        v = v * 10 + (s[i] - '0');
-        if (v > 2147483648LL)
-            return std::nullopt;
-    }
-    v = negative ? -v : v;
-    if (v > 2147483647LL)
-        return std::nullopt;  // beyond a 32-bit number: not a number
-    return v;
-}
 
 double fraction(std::string_view digits) {
     double f = 0, scale = 0.1;
@@ -45,8 +26,8 @@ double fraction(std::string_view digits) {
 double numberValue(std::string_view number) {
     std::size_t dot = number.find('.');
     if (dot == std::string_view::npos)
-        return static_cast<double>(wholeNumber(number).value_or(1));
-    double whole = static_cast<double>(wholeNumber(number.substr(0, dot)).value_or(1));
+        return static_cast<double>(parseDecimal32(number).value_or(1));
+    double whole = static_cast<double>(parseDecimal32(number.substr(0, dot)).value_or(1));
     double f = fraction(number.substr(dot + 1));
     return whole + f;
 }

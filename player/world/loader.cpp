@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/numbers.h"
 #include "common/paths.h"
 #include "common/scenario_format.h"
 #include "player/sound/sound_env.h"
@@ -16,27 +17,6 @@
 namespace vek {
 
 namespace {
-
-std::optional<long long> decimal(std::string_view s) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        negative = s[i++] == '-';
-    if (i == s.size())
-        return std::nullopt;
-    long long v = 0;
-    for (; i < s.size(); ++i) {
-        if (s[i] < '0' || s[i] > '9')
-            return std::nullopt;
-        v = v * 10 + (s[i] - '0');
-        if (v > 2147483648LL)
-            return std::nullopt;
-    }
-    v = negative ? -v : v;
-    if (v > 2147483647LL)
-        return std::nullopt;
-    return v;
-}
 
 // Reads the body of one scenario file into the model. Each key is tested in turn against the
 // line; a prefix key strips itself, so the keys after it see only the value.
@@ -92,7 +72,7 @@ class WorldReader {
     void takeOff(std::string_view) { world_.ScenSett.RepeatTake = false; }
     void inventory(std::string_view) { block(world_.Inventory); }
     void maxItems(std::string_view v) {
-        long long n = decimal(v).value_or(99);
+        long long n = parseDecimal32(v).value_or(99);
         world_.ScenSett.MaxItems = static_cast<std::uint8_t>(((n % 256) + 256) % 256);
     }
     void introText(std::string_view) { block(world_.IntroText); }
