@@ -8,6 +8,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -95,6 +96,12 @@ struct OpenAlDevice::Impl {
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
     LPALCRENDERSAMPLESSOFT renderSamples = nullptr;
+    LPALCDEVICEPAUSESOFT pauseDevice = nullptr;
+    LPALCDEVICERESUMESOFT resumeDevice = nullptr;
+    LPALCGETINTEGER64VSOFT getInteger64 = nullptr;
+    // A paused output mixes nothing, so a quiet game costs no processor time.
+    mutable bool outputPaused = false;
+    mutable std::optional<ALCint64SOFT> idleSince;  // device clock when the last channel ended
 
     std::map<CacheKey, std::shared_ptr<AlSample>> cache;
     std::map<SampleHandle, std::shared_ptr<AlSample>> samples;
@@ -114,6 +121,10 @@ struct OpenAlDevice::Impl {
     void releaseChannel(Channel& channel) const;
     Channel* live(ChannelHandle handle) const;
     void applyGains(const Channel& channel) const;
+
+    ALCint64SOFT clock() const;
+    void pauseWhenIdle() const;
+    void wake();
 };
 
 bool OpenAlDevice::Impl::open(std::string* error) {
@@ -123,8 +134,11 @@ bool OpenAlDevice::Impl::open(std::string* error) {
         shutdown();
         return false;
     };
-    std::vector<ALCint> attributes = {ALC_HRTF_SOFT, ALC_FALSE,          ALC_MONO_SOURCES,
-                                      1024,          ALC_STEREO_SOURCES, 0};
+    // No output limiter: its per-sample gain computation was most of the mixer's time, and a
+    // single recording never goes past full scale at any volume and pan anyway.
+    std::vector<ALCint> attributes = {
+        ALC_HRTF_SOFT,      ALC_FALSE, ALC_MONO_SOURCES,        1024,
+        ALC_STEREO_SOURCES, 0,         ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE};
     if (options.loopback) {
         if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback"))
             return fail("OpenAL: loopback rendering is not available");
@@ -146,6 +160,21 @@ bool OpenAlDevice::Impl::open(std::string* error) {
     if (!context || !alcMakeContextCurrent(context))
         return fail("OpenAL: the output cannot be set up");
     alDistanceModel(AL_NONE);
+    if (alcIsExtensionPresent(device, "ALC_SOFT_device_clock"))
+        getInteger64 = reinterpret_cast<LPALCGETINTEGER64VSOFT>(
+            alcGetProcAddress(device, "alcGetInteger64vSOFT"));
+    // A loopback device cannot be paused; render() stands still in its place.
+    if (!options.loopback && alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
+        pauseDevice =
+            reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device, "alcDevicePauseSOFT"));
+        resumeDevice = reinterpret_cast<LPALCDEVICERESUMESOFT>(
+            alcGetProcAddress(device, "alcDeviceResumeSOFT"));
+    }
+    if (options.loopback || (pauseDevice && resumeDevice)) {
+        if (pauseDevice)
+            pauseDevice(device);
+        outputPaused = true;
+    }
     return true;
 }
 
@@ -167,6 +196,11 @@ void OpenAlDevice::Impl::shutdown() {
         alcCloseDevice(device);
         device = nullptr;
     }
+    pauseDevice = nullptr;
+    resumeDevice = nullptr;
+    getInteger64 = nullptr;
+    outputPaused = false;
+    idleSince.reset();
 }
 
 std::shared_ptr<AlSample> OpenAlDevice::Impl::decode(const std::filesystem::path& path) {
@@ -241,8 +275,53 @@ void OpenAlDevice::Impl::releaseChannel(Channel& channel) const {
     channel.sample.reset();
 }
 
+// Nanoseconds of sound the device has mixed so far.
+ALCint64SOFT OpenAlDevice::Impl::clock() const {
+    ALCint64SOFT now = 0;
+    if (getInteger64)
+        getInteger64(device, ALC_DEVICE_CLOCK_SOFT, 1, &now);
+    return now;
+}
+
+// Pauses the output once no channel has sounded for a while. The wait lets the end of the last
+// sound, already mixed into the sound card's buffer, be heard instead of being dropped.
+void OpenAlDevice::Impl::pauseWhenIdle() const {
+    if (outputPaused || !device || (!options.loopback && !pauseDevice))
+        return;
+    for (const auto& [handle, channel] : channels)
+        if (channel.started && !channel.paused) {
+            idleSince.reset();
+            return;
+        }
+    const ALCint64SOFT now = clock();
+    if (!idleSince) {
+        idleSince = now;
+        return;
+    }
+    ALCint64SOFT latency = 0;
+    if (getInteger64 && !options.loopback)
+        getInteger64(device, ALC_DEVICE_LATENCY_SOFT, 1, &latency);
+    constexpr ALCint64SOFT kTailNs = 200'000'000;
+    if (now - *idleSince < kTailNs + std::max<ALCint64SOFT>(latency, 0))
+        return;
+    if (pauseDevice)
+        pauseDevice(device);
+    outputPaused = true;
+    idleSince.reset();
+}
+
+void OpenAlDevice::Impl::wake() {
+    idleSince.reset();
+    if (!outputPaused)
+        return;
+    if (resumeDevice)
+        resumeDevice(device);
+    outputPaused = false;
+}
+
 // The channel while it exists; one that has run to its end is released here.
 Channel* OpenAlDevice::Impl::live(ChannelHandle handle) const {
+    pauseWhenIdle();
     auto it = channels.find(handle);
     if (it == channels.end())
         return nullptr;
@@ -253,6 +332,7 @@ Channel* OpenAlDevice::Impl::live(ChannelHandle handle) const {
         if (state == AL_STOPPED) {
             releaseChannel(channel);
             channels.erase(it);
+            pauseWhenIdle();
             return nullptr;
         }
     }
@@ -322,6 +402,7 @@ void OpenAlDevice::freeSample(SampleHandle sample) {
     }
     impl_->samples.erase(sample);
     impl_->trimCache();
+    impl_->pauseWhenIdle();
 }
 
 ChannelHandle OpenAlDevice::playPaused(SampleHandle sample) {
@@ -349,6 +430,7 @@ void OpenAlDevice::stop(ChannelHandle channel) {
         return;
     impl_->releaseChannel(it->second);
     impl_->channels.erase(it);
+    impl_->pauseWhenIdle();
 }
 
 void OpenAlDevice::setPaused(ChannelHandle handle, bool paused) {
@@ -358,8 +440,10 @@ void OpenAlDevice::setPaused(ChannelHandle handle, bool paused) {
     channel->paused = paused;
     if (paused) {
         alSourcePausev(2, channel->sources);
+        impl_->pauseWhenIdle();
         return;
     }
+    impl_->wake();
     if (!channel->started) {
         for (ALuint source : channel->sources)
             alSourcei(source, AL_SAMPLE_OFFSET, static_cast<ALint>(channel->startOffset));
@@ -443,7 +527,16 @@ std::uint32_t OpenAlDevice::position(ChannelHandle handle) const {
 void OpenAlDevice::render(float* out, std::size_t frames) {
     if (!impl_->renderSamples || !impl_->device)
         return;
+    if (impl_->outputPaused) {
+        std::fill(out, out + 2 * frames, 0.0f);
+        return;
+    }
     impl_->renderSamples(impl_->device, out, static_cast<ALCsizei>(frames));
+}
+
+bool OpenAlDevice::outputPaused() const {
+    impl_->pauseWhenIdle();
+    return impl_->outputPaused;
 }
 
 void OpenAlDevice::clearCache() {

@@ -1,6 +1,7 @@
 // The real sound output: OpenAL Soft for playing, libsndfile for reading every format it knows.
 // Each channel is a pair of sources pinned hard left and hard right, so that volume and pan are
-// plain gains (constant-power balance) for mono and stereo samples alike.
+// plain gains (constant-power balance) for mono and stereo samples alike. With nothing playing
+// the output is paused so that an idle player leaves the processor alone.
 #pragma once
 
 #include <cstdint>
@@ -51,6 +52,9 @@ class OpenAlDevice : public SoundDevice {
     void render(float* out, std::size_t frames);
     // Drops every decoded sample no sample handle holds.
     void clearCache();
+    // True while the output is paused because no channel has sounded for a moment; starting
+    // a channel resumes it.
+    bool outputPaused() const;
 
   private:
     struct Impl;

@@ -208,6 +208,80 @@ TEST_F(OpenAlTest, DamagedFilesFailAndChangedFilesAreReadAgain) {
     EXPECT_FALSE(device.isPlaying(c));
 }
 
+TEST_F(OpenAlTest, LoudSoundsTogetherAddUpUnchanged) {
+    ASSERT_TRUE(ready);
+    // A recording near full scale comes out as it is, and two of them overlapping simply add
+    // up: nothing rides the gain behind the mix's back.
+    constexpr double kLoud = 30000;
+    const SampleHandle s = load("a.wav", sine(kRate, kLoud, 1000));
+    const ChannelHandle a = start(s, 255, 0);
+    const Levels one = render(4410, 441);
+    EXPECT_NEAR(one.left / rms(kLoud), 1.0, 0.01);
+    const ChannelHandle b = start(s, 255, 0);
+    device.setPosition(b, device.position(a));
+    const Levels two = render(4410, 441);
+    EXPECT_NEAR(two.left / rms(kLoud), 2.0, 0.04);
+    device.stop(a);
+    device.stop(b);
+}
+
+TEST_F(OpenAlTest, OutputPausesWhileNothingSoundsAndResumesForTheNextChannel) {
+    ASSERT_TRUE(ready);
+    EXPECT_TRUE(device.outputPaused());
+    const SampleHandle s = load("a.wav", sine(kRate / 10, kAmp, 1000));  // 100 ms
+    const SampleHandle longer = load("b.wav", sine(kRate, kAmp, 1000));
+
+    // A channel prepared but not started keeps the output paused; starting it is heard at once.
+    ChannelHandle c = device.playPaused(s);
+    render(kRate / 2);
+    EXPECT_TRUE(device.outputPaused());
+    device.setPaused(c, false);
+    EXPECT_FALSE(device.outputPaused());
+    EXPECT_GT(render(2205, 441).left, 0.6 * rms(kAmp));
+
+    // Once it has ended, the output runs on a moment (the end is still on its way to the
+    // speakers) and then pauses.
+    render(kRate / 10);
+    EXPECT_FALSE(device.isPlaying(c));
+    EXPECT_FALSE(device.outputPaused());
+    render(kRate / 4);
+    EXPECT_TRUE(device.outputPaused());
+
+    // A looping channel keeps it running for as long as it plays.
+    c = start(longer, 255, 128, true);
+    for (int i = 0; i < 4; ++i) {
+        render(kRate / 2);
+        EXPECT_TRUE(device.isPlaying(c));
+        EXPECT_FALSE(device.outputPaused());
+    }
+
+    // Pausing the only channel pauses the output too; its place is kept across it.
+    device.setPaused(c, true);
+    const std::uint32_t at = device.position(c);
+    render(kRate / 4);
+    EXPECT_TRUE(device.paused(c));
+    EXPECT_TRUE(device.outputPaused());
+    EXPECT_EQ(device.position(c), at);
+    device.setPaused(c, false);
+    EXPECT_FALSE(device.outputPaused());
+    const Levels l = render(4410, 441);
+    EXPECT_GT(l.left, 0.6 * rms(kAmp));
+    EXPECT_GT(l.right, 0.6 * rms(kAmp));
+    EXPECT_NEAR(double(device.position(c)), double((at + 4410) % kRate), 64.0);
+
+    // Stopping it, or freeing its sample, lets the output pause again.
+    device.stop(c);
+    render(kRate / 4);
+    EXPECT_TRUE(device.outputPaused());
+    c = start(longer, 255, 128);
+    EXPECT_FALSE(device.outputPaused());
+    render(4410);
+    device.freeSample(longer);
+    render(kRate / 4);
+    EXPECT_TRUE(device.outputPaused());
+    EXPECT_LT(render(4410).left, 1e-4);
+}
+
 TEST(OpenAlInitTest, NoOutputDeviceFailsWithATextInsteadOfCrashing) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
