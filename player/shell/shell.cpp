@@ -180,6 +180,7 @@ void PlayerShell::NewGame() {
     primary_.ClearCurrent();
     env_.PauseTicks = 0;
     env_.SoundsOn = options_.ZvukCheckBox;
+    loadedScenarioFileName_ = scenarioFileName_;
     LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
     SetMainBoxVisible(false);
     mainMemo_.visible = false;

@@ -189,7 +189,7 @@ class PlayerShell : public ScriptHost {
     bool WritePosition(int slot);
     void ReadKeyedPosition(PositionReader& reader);
     void ReadOldPosition(PositionReader& reader);
-    void LoadScenarioForPosition(const std::string& fileName);
+    bool LoadScenarioForPosition(const std::string& fileName);
     void FinishLoad(int slot, bool loadError);
 
     ShellSetup setup_;
@@ -217,6 +217,9 @@ class PlayerShell : public ScriptHost {
     DotazEditModel dotazEdit_;
     MenuState menuState_ = MenuState::SystemMenu;
     std::string scenarioFileName_;
+    // The scenario the game in progress came from: choosing another file in the scenario list
+    // must not change what a saved position names.
+    std::string loadedScenarioFileName_;
     int mainMenuIndex_ = -1;
     int lastSecond_ = 0;
     int buildDepth_ = 0;

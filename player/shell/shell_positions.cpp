@@ -62,7 +62,7 @@ std::string after(const std::string& line, std::size_t count) {
 
 bool PlayerShell::WritePosition(int slot) {
     PositionWriter w;
-    w.WriteLine(scenarioFileName_ + kHeaderVersion);
+    w.WriteLine(loadedScenarioFileName_ + kHeaderVersion);
     for (std::size_t i = 0; i < world_.WindowList.size(); ++i) {
         const TOkno* window = world_.WindowList.at(i);
         w.WriteLine("OKNO=" + world_.WindowList.nameAt(i));
@@ -125,9 +125,10 @@ void PlayerShell::SavePosition(int slot) {
     }
 }
 
-void PlayerShell::LoadScenarioForPosition(const std::string& fileName) {
+bool PlayerShell::LoadScenarioForPosition(const std::string& fileName) {
     scenarioFileName_ = fileName;
-    LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
+    loadedScenarioFileName_ = fileName;
+    return LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
 }
 
 void PlayerShell::LoadPosition(int slot) {
@@ -166,8 +167,12 @@ void PlayerShell::LoadPosition(int slot) {
         FinishLoad(slot, loadError);
         return;
     }
-    LoadScenarioForPosition(header.substr(0, mark));
-    ReadKeyedPosition(reader);
+    // Without its scenario the saved values would be laid over whatever world is left: a
+    // failed load, so that a running game comes back from the automatic save.
+    if (LoadScenarioForPosition(header.substr(0, mark)))
+        ReadKeyedPosition(reader);
+    else
+        reader.SetLoadError();
     if (!reader.LoadError())
         gameRunning_ = true;
     menuState_ = MenuState::MainMenu;
@@ -263,7 +268,10 @@ void PlayerShell::ReadKeyedPosition(PositionReader& r) {
 
 void PlayerShell::ReadOldPosition(PositionReader& r) {
     GameState& w = world_;
-    LoadScenarioForPosition(r.ReadLine());
+    if (!LoadScenarioForPosition(r.ReadLine())) {
+        r.SetLoadError();
+        return;
+    }
     for (std::size_t i = 0; i < w.WindowList.size(); ++i) {
         TOkno* window = w.WindowList.at(i);
         r.ReadList(window->Paths);

@@ -327,5 +327,79 @@ TEST_F(ShellTest, DamagedPositionFilesNeverBreakThePlayer) {
     EXPECT_EQ(lines.back().rfind("BGSOUND=dest,255,", 0), 0u) << lines.back();
 }
 
+TEST_F(ShellTest, PositionNamesTheScenarioBeingPlayedNotTheOneChosenSince) {
+    writeScenario("START=a\r\nNOVEOKNO=a\r\nCESTY=\r\nb\r\n*\r\nNOVEOKNO=b\r\n");
+    ASSERT_TRUE(writeFileAtomically("jina.scn", "VEK2\r\nSTART=x\r\nNOVEOKNO=x\r\n"));
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    press(vk::Return, '\r');
+    shell.GoTo(0);
+    // Menu, "Výběr scénáře", the second file; then back to the game.
+    press(vk::End);
+    press(vk::Return, '\r');
+    ASSERT_EQ(shell.menuState(), MenuState::SystemMenu);
+    press(vk::Home);
+    for (int i = 0; i < 5; ++i)
+        press(vk::Down);
+    press(vk::Return, '\r');
+    ASSERT_EQ(shell.menuState(), MenuState::ScenarioList);
+    press(vk::End);
+    press(vk::Return, '\r');
+    ASSERT_EQ(shell.scenarioFileName(), "jina.scn");
+    press(vk::Home);
+    press(vk::Return, '\r');  // "Zpět do hry"
+    ASSERT_EQ(shell.menuState(), MenuState::MainMenu);
+
+    shell.SavePosition(0);
+    EXPECT_EQ(positionLines("Pozice0.sav").front(), "borvatin.scn verze 3.3");
+    shell.SavePosition(kAutosaveSlot);
+    EXPECT_EQ(positionLines("autosave.sav").front(), "borvatin.scn verze 3.3");
+    shell.LoadPosition(0);
+    EXPECT_TRUE(view_.messages.empty());
+    EXPECT_EQ(shell.scenarioFileName(), "borvatin.scn");
+    ASSERT_NE(shell.world().CurrentWindow, nullptr);
+    EXPECT_EQ(shell.world().CurrentWindow->Name, "b");
+    // A position loaded from the other scenario is then what later saves name.
+    PositionWriter writer;
+    writer.WriteLine("jina.scn verze 3.3");
+    writer.WriteLine("AKT=x");
+    ASSERT_TRUE(writeFileAtomically("Pozice1.sav", writer.bytes()));
+    shell.LoadPosition(1);
+    ASSERT_TRUE(view_.messages.empty());
+    shell.SavePosition(2);
+    EXPECT_EQ(positionLines("Pozice2.sav").front(), "jina.scn verze 3.3");
+}
+
+TEST_F(ShellTest, PositionWhoseScenarioCannotBeOpenedGivesTheRunningGameBack) {
+    writeScenario("START=a\r\nNOVEOKNO=a\r\nCESTY=\r\nb\r\n*\r\nNOVEOKNO=b\r\n");
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    press(vk::Return, '\r');
+    shell.GoTo(0);
+    shell.world().Switches[7] = true;
+    for (const char* header : {"chybi.scn verze 3.3", "chybi.scn"}) {
+        SCOPED_TRACE(header);
+        PositionWriter writer;
+        writer.WriteLine(header);
+        writer.WriteLine("AKT=a");
+        for (int k = 0; k < 9; ++k)
+            writer.WriteLine("*");
+        ASSERT_TRUE(writeFileAtomically("Pozice0.sav", writer.bytes()));
+        view_.messages.clear();
+        shell.LoadPosition(0);
+        // The scenario's own error, then the position's; the game being left comes back.
+        ASSERT_EQ(view_.messages.size(), 2u);
+        EXPECT_EQ(view_.messages[1].rfind("Stop: P\xF8i pokusu", 0), 0u);
+        EXPECT_TRUE(shell.gameRunning());
+        EXPECT_EQ(shell.scenarioFileName(), "borvatin.scn");
+        ASSERT_NE(shell.world().CurrentWindow, nullptr);
+        EXPECT_EQ(shell.world().CurrentWindow->Name, "b");
+        EXPECT_TRUE(shell.world().Switches[7]);
+        EXPECT_EQ(shell.menuState(), MenuState::MainMenu);
+    }
+}
+
 }  // namespace
 }  // namespace vek
