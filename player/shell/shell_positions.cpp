@@ -1,9 +1,9 @@
 // Saved positions: the keyed layout written and read, the old positional layout read, the
 // automatic save and the fallbacks of a failed load.
 #include <algorithm>
-#include <charconv>
 #include <optional>
 
+#include "common/numbers.h"
 #include "common/text_file.h"
 #include "player/shell/shell.h"
 #include "player/world/loader.h"
@@ -23,12 +23,9 @@ constexpr const char* kLoadFailed =
 // "Pozici se nepodařilo uložit."
 constexpr const char* kSaveFailed = "Pozici se nepoda\xF8ilo ulo\x9Eit.";
 
+// Numbers are read as the scenario files' are: 32-bit decimals; anything else is no number.
 std::optional<long long> number(std::string_view text) {
-    long long value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return value;
+    return parseDecimal32(text);
 }
 
 std::uint8_t byteValue(long long value) {

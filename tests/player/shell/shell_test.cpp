@@ -401,5 +401,34 @@ TEST_F(ShellTest, PositionWhoseScenarioCannotBeOpenedGivesTheRunningGameBack) {
     }
 }
 
+TEST_F(ShellTest, PositionNumbersAreReadAsThirtyTwoBitDecimals) {
+    writeScenario("START=a\r\nNOVEOKNO=a\r\n");
+    PositionWriter writer;
+    writer.WriteLine("borvatin.scn verze 3.3");
+    writer.WriteLine("PC=");
+    writer.WriteLine("1300");         // 300 modulo 256
+    writer.WriteLine("0+7");          // a sign is part of a number
+    writer.WriteLine("14294967303");  // beyond 32 bits: no number
+    for (int k = 3; k < 100; ++k)
+        writer.WriteLine("0");
+    writer.WriteLine("CYKLUS=");
+    for (const char* line : {"+3", "99999999999", "1", "0"})
+        writer.WriteLine(line);
+    writer.WriteLine("MAX=99999999999");
+    ASSERT_TRUE(writeFileAtomically("Pozice0.sav", writer.bytes()));
+    PlayerShell& shell = start();
+    tick();
+    shell.LoadPosition(0);
+    ASSERT_TRUE(view_.messages.empty());
+    const GameState& world = shell.world();
+    EXPECT_EQ(world.Counters[0], 44);
+    EXPECT_EQ(world.Counters[1], 7);
+    EXPECT_TRUE(world.Switches[2]);
+    EXPECT_EQ(world.Counters[2], 0);
+    EXPECT_EQ(world.CycleInterval, 3);
+    EXPECT_EQ(world.CycleCounter, 0);
+    EXPECT_EQ(world.ScenSett.MaxItems, 99);
+}
+
 }  // namespace
 }  // namespace vek
