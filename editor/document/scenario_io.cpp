@@ -220,16 +220,26 @@ const char* flag(bool b) {
     return b ? "1" : "0";
 }
 
+// A line that is exactly "*" would end its block on reading, and the lines after it would be
+// read as keys of the file; written with a trailing space it stays a line of the block.
+std::vector<std::string> blockLines(const TSpecStrings& list) {
+    std::vector<std::string> lines = list.items();
+    for (auto& line : lines)
+        if (line == "*")
+            line = "* ";
+    return lines;
+}
+
 void writeBody(const EditorDocument& doc, ScenarioWriter& w) {
     const ScenarioSettings& s = doc.Settings;
     w.value("JMENO=", s.ScenarioName);
     w.value("START=", s.StartWindow);
     w.value("MAXITEMS=", s.MaxItems);
-    w.block("INVENTORY=", s.Inventory.items());
-    w.block("INTROTEXT=", s.IntroText.items());
-    w.block("WINTEXT=", s.WinText.items());
-    w.block("LOSETEXT=", s.LoseText.items());
-    w.block("CYKLUSTEXT=", s.CycleText.items());
+    w.block("INVENTORY=", blockLines(s.Inventory));
+    w.block("INTROTEXT=", blockLines(s.IntroText));
+    w.block("WINTEXT=", blockLines(s.WinText));
+    w.block("LOSETEXT=", blockLines(s.LoseText));
+    w.block("CYKLUSTEXT=", blockLines(s.CycleText));
     w.value("MLUVPRED=", flag(s.TalkToItems));
     w.value("REPWALK=", flag(s.ReportWalk));
     w.value("REPTAKE=", flag(s.ReportTake));
@@ -242,12 +252,12 @@ void writeBody(const EditorDocument& doc, ScenarioWriter& w) {
             w.value("KAM=", o.Kam);
         if (!o.SoundId.empty())
             w.value("NAZEVWAV=", o.SoundId);
-        w.block("ROZHLEDNI=", o.LookScript.items());
-        w.block("PRICHOD=", o.ArrivalScript.items());
-        w.block("ODCHOD=", o.DepartureScript.items());
-        w.block("CESTY=", o.Paths.items());
-        w.block("PREDMETY=", o.Items.items());
-        w.block("SKLADBY=", o.Music.items());
+        w.block("ROZHLEDNI=", blockLines(o.LookScript));
+        w.block("PRICHOD=", blockLines(o.ArrivalScript));
+        w.block("ODCHOD=", blockLines(o.DepartureScript));
+        w.block("CESTY=", blockLines(o.Paths));
+        w.block("PREDMETY=", blockLines(o.Items));
+        w.block("SKLADBY=", blockLines(o.Music));
     }
     for (std::size_t i = 0; i < doc.Items.size(); ++i) {
         const TPredmet& p = *doc.Items.objectAt(i);
@@ -256,11 +266,11 @@ void writeBody(const EditorDocument& doc, ScenarioWriter& w) {
             w.value("CO=", p.Co);
         if (!p.SoundId.empty())
             w.value("NAZEVWAV=", p.SoundId);
-        w.block("PROZKOUMEJ=", p.ExamineScript.items());
-        w.block("VEZMI=", p.TakeScript.items());
-        w.block("POLOZ=", p.PutScript.items());
-        w.block("POUZIJ=", p.UseScript.items());
-        w.block("PROMLUV=", p.TalkScript.items());
+        w.block("PROZKOUMEJ=", blockLines(p.ExamineScript));
+        w.block("VEZMI=", blockLines(p.TakeScript));
+        w.block("POLOZ=", blockLines(p.PutScript));
+        w.block("POUZIJ=", blockLines(p.UseScript));
+        w.block("PROMLUV=", blockLines(p.TalkScript));
         w.value("VZIT=", flag(p.CanTake));
         w.value("NA=", flag(p.UseOn));
         w.value("POSTAVA=", flag(p.IsCharacter));
@@ -280,13 +290,13 @@ void writeBody(const EditorDocument& doc, ScenarioWriter& w) {
             continue;
         w.value("NOVANABIDKA=", m.Name);
         w.value("NADNABIDKA=", m.Parent);
-        w.block("POLOZKY=", m.Entries.items());
+        w.block("POLOZKY=", blockLines(m.Entries));
     }
     for (std::size_t i = 0; i < doc.MenuItems.size(); ++i) {
         const TPolozka& p = *doc.MenuItems.objectAt(i);
         w.value("NOVAPOLOZKA=", p.Name);
         w.value("POLOZKAWAV=", p.SoundId);
-        w.block("FUNKCEPOLOZKY=", p.FunctionScript.items());
+        w.block("FUNKCEPOLOZKY=", blockLines(p.FunctionScript));
     }
 }
 

@@ -246,6 +246,34 @@ TEST(ScenarioSaving, WritesOffMenuItemsAndNoSoundChoices) {
     EXPECT_FALSE(has(C("NOVANABIDKA=(hlavní)")));
 }
 
+TEST(ScenarioSaving, AScriptLineOfALoneStarStaysInsideItsBlock) {
+    // A line "*" would close the block early and the lines behind it would be read as keys.
+    for (std::string password : {"", "heslo"}) {
+        SCOPED_TRACE(password);
+        EditorDocument doc;
+        doc.CreateStartupScenario();
+        doc.Settings.Encode = !password.empty();
+        doc.Settings.Password = password;
+        doc.ShownWindow->ArrivalScript.assign({"*", "JMENO=Jiny", "NOVEOKNO=Falesne", "*"});
+        doc.Settings.IntroText.assign({"*"});
+        doc.ShownItem->TalkScript.assign({"a", "*", "b"});
+
+        EditorDocument back;
+        ASSERT_TRUE(ReadScenario(back, ScenarioBytes(doc), answer(password)).ok());
+        EXPECT_EQ(back.Settings.ScenarioName, doc.Settings.ScenarioName);
+        ASSERT_EQ(back.Windows.names(), doc.Windows.names());
+        EXPECT_EQ(back.Windows.objectAt(0)->ArrivalScript.items(),
+                  (std::vector<std::string>{"* ", "JMENO=Jiny", "NOVEOKNO=Falesne", "* "}));
+        EXPECT_EQ(back.Settings.IntroText.items(), std::vector<std::string>{"* "});
+        ASSERT_EQ(back.Items.size(), 1u);
+        EXPECT_EQ(back.Items.objectAt(0)->TalkScript.items(),
+                  (std::vector<std::string>{"a", "* ", "b"}));
+        EXPECT_EQ(back.Items.objectAt(0)->ExamineScript, doc.ShownItem->ExamineScript);
+        // Saving what was read writes the same file again.
+        EXPECT_EQ(ScenarioBytes(back), ScenarioBytes(doc));
+    }
+}
+
 TEST(ScenarioSaving, AFailedSaveKeepsTheDocumentModifiedAndTheOldFile) {
     auto dir = test::tempDir("save");
     auto path = dir / "hra.scn";
