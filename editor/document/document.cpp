@@ -583,11 +583,10 @@ void EditorDocument::StoreItemSound(std::string_view text) {
 }
 
 void EditorDocument::EnsureStartWindow() {
-    if (Windows.empty())
-        return;
-    auto names = Windows.names();
-    if (std::find(names.begin(), names.end(), Settings.StartWindow) == names.end())
-        Settings.StartWindow = names.front();
+    // Looked up as every window name is, without regard to case: the player finds "sklep" in a
+    // window called Sklep, so such a start window is kept as written.
+    if (!Windows.empty() && !Windows.contains(Settings.StartWindow))
+        Settings.StartWindow = Windows.nameAt(0);
 }
 
 const std::string* EditorDocument::FindSoundLine(std::string_view key) const {

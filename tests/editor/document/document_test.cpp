@@ -285,6 +285,12 @@ TEST(EditorDocumentEntries, StartWindowFallsBackToTheFirstWindow) {
     doc.Settings.StartWindow = "nikde";
     doc.EnsureStartWindow();
     EXPECT_EQ(doc.Settings.StartWindow, C("Začátek_dobrodružství"));
+    // A start window written in other letter case still names that window: it is kept.
+    doc.NewWindow();
+    doc.Rename(EntityKind::Window, "Sklep");
+    doc.Settings.StartWindow = "sKLEP";
+    doc.EnsureStartWindow();
+    EXPECT_EQ(doc.Settings.StartWindow, "sKLEP");
     doc.ClearDocument();
     doc.Settings.StartWindow = "nikde";
     doc.EnsureStartWindow();
