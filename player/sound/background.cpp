@@ -1,17 +1,15 @@
 #include "player/sound/background.h"
 
-#include <charconv>
-
 #include "common/cp1250.h"
+#include "common/numbers.h"
 
 namespace vek {
 
 namespace {
 
+// A fade step as scripts write numbers (a sign allowed); 0 when it is not a number.
 int parseStep(std::string_view text) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() ? value : 0;
+    return parseDecimal32(text).value_or(0);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "player/sound/queue.h"
 
-#include <charconv>
 #include <system_error>
 
+#include "common/numbers.h"
 #include "common/paths.h"
 
 namespace vek {
@@ -12,15 +12,14 @@ namespace {
 constexpr std::size_t kHistoryLimit = 501;
 constexpr int kDefaultPauseTicks = 5;
 
-// The ticks of a pause item "%N" or "%N|suffix": 5 when N does not parse; a negative count
-// would stop both queues for good, so it means no pause.
+// The ticks of a pause item "%N" or "%N|suffix", N read as scripts write numbers (a sign
+// allowed): 5 when N does not parse; a negative count would stop both queues for good, so it
+// means no pause.
 int pauseTicks(std::string_view item) {
-    const std::string_view number = item.substr(1, item.find('|') - 1);
-    int value = 0;
-    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || ec != std::errc() || end != number.data() + number.size())
+    const auto value = parseDecimal32(item.substr(1, item.find('|') - 1));
+    if (!value)
         return kDefaultPauseTicks;
-    return value < 0 ? 0 : value;
+    return *value < 0 ? 0 : *value;
 }
 
 std::string_view withoutSuffix(std::string_view item) {

@@ -84,6 +84,13 @@ TEST_F(BackgroundTest, FadeLowersTheVolumeEachTickAndRemovesTheSound) {
     EXPECT_FALSE(background.Playing("A"));
 
     background.AddNew("A", true, 0, "");
+    background.FadeOut("A", "+100");  // a signed step fades like any other
+    bgTick();
+    ASSERT_TRUE(background.Playing("A"));
+    EXPECT_EQ(background.items()[0].audio->GetVolume(), 155);
+    background.Stop("A");
+
+    background.AddNew("A", true, 0, "");
     background.FadeOut("A", "nic");  // no step: stopped at once
     EXPECT_FALSE(background.Playing("A"));
 }

@@ -37,6 +37,12 @@ TEST_F(QueueTest, PauseItemsWithOddNumbers) {
     primary.Tick();
     EXPECT_EQ(env.PauseTicks, 4);  // unreadable: 5, already counted once
 
+    // A number with its sign is a number like any other.
+    env.PauseTicks = 0;
+    primary.Add("%+12|");
+    primary.Tick();
+    EXPECT_EQ(env.PauseTicks, 11);
+
     // A negative count must not stop the queues for good.
     env.PauseTicks = 0;
     primary.Add("%-3");
