@@ -102,6 +102,8 @@ void PlayerShell::Take(int i) {
     if (i < 0 || i >= static_cast<int>(here.size()))
         return;
     std::string id = here[i];
+    // The item leaves the window it was chosen in, also when its script has moved the player.
+    std::string chosenIn = world_.CurrentWindow->Name;
     TPredmet* item = world_.ItemList.Najdi(id);
     world_.CurrentItem = item;
     if (!item)
@@ -118,8 +120,8 @@ void PlayerShell::Take(int i) {
                 primary_.Add("SZnepoberes");
                 Write("SZnepoberes");
             } else {
-                if (world_.CurrentWindow)
-                    RemoveChosen(world_.CurrentWindow->Items, i, id);
+                if (TOkno* window = world_.WindowList.Najdi(chosenIn))
+                    RemoveChosen(window->Items, i, id);
                 world_.Inventory.add(id);
                 if (r == 0 && world_.ScenSett.RepeatTake) {
                     primary_.Add("SZvzals");

@@ -430,5 +430,23 @@ TEST_F(ShellTest, PositionNumbersAreReadAsThirtyTwoBitDecimals) {
     EXPECT_EQ(world.ScenSett.MaxItems, 99);
 }
 
+TEST_F(ShellTest, TakenItemLeavesTheWindowItWasChosenInWhenItsScriptMovesThePlayer) {
+    writeScenario(
+        "START=a\r\nNOVEOKNO=a\r\nPREDMETY=\r\nx\r\n*\r\nNOVEOKNO=b\r\nPREDMETY=\r\ny\r\n*\r\n"
+        "NOVYPREDMET=x\r\nVEZMI=\r\nPropadl jsi se. GO(b);\r\n*\r\nVZIT=1\r\n"
+        "NOVYPREDMET=y\r\nVZIT=1\r\n");
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    press(vk::Return, '\r');
+    shell.Take(0);
+    GameState& world = shell.world();
+    ASSERT_EQ(world.CurrentWindow->Name, "b");
+    EXPECT_TRUE(world.WindowList.Najdi("a")->Items.empty());
+    EXPECT_EQ(world.WindowList.Najdi("b")->Items.size(), 1u);  // y stays where it lies
+    ASSERT_EQ(world.Inventory.size(), 1u);
+    EXPECT_EQ(world.Inventory[0], "x");
+}
+
 }  // namespace
 }  // namespace vek
