@@ -117,10 +117,9 @@ void PlayerShell::FormClose() {
     secondary_.StopUpTo(9);
     background_.StopAll();
     std::string error;
-    if (!config_.WriteConfig(volumes_, PlayerConfig::kFileName, &error)) {
+    // A configuration that cannot be written is reported; the sound device is closed all the same.
+    if (!config_.WriteConfig(volumes_, PlayerConfig::kFileName, &error))
         ShowMessage("Chyba", error, MessageIcon::Stop);
-        return;
-    }
     if (box_.Initialised()) {
         primary_.FreeAudio();
         secondary_.FreeAudio();

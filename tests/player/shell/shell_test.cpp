@@ -152,6 +152,17 @@ TEST_F(ShellTest, OptionsSlidersSetTheVolumesAndAreWrittenOnClosing) {
               "CDPATH=D:\\\r\n");
 }
 
+TEST_F(ShellTest, ConfigurationThatCannotBeWrittenIsReportedAndTheSoundIsStillClosed) {
+    std::filesystem::create_directory("vek.cfg");  // nothing can be renamed over a directory
+    PlayerShell& shell = start();
+    tick();
+    ASSERT_GT(device_->loadedSamples(), 0u);
+    shell.FormClose();
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].rfind("Chyba: ", 0), 0u);
+    EXPECT_EQ(device_->loadedSamples(), 0u);
+}
+
 TEST_F(ShellTest, TextPaneShowsItsScrollBarBeyondThirteenLines) {
     std::string look;
     for (int i = 0; i < 14; ++i)
