@@ -111,10 +111,15 @@ std::string ScenarioLineSource::rawLine() {
 }
 
 std::string ScenarioLineSource::NextScenarioLine() {
-    std::string line = rawLine();
-    if (encoded_)
-        ScrambleLine(line, key_, ScrambleDirection::Unscramble);
+    std::string line;
+    NextScenarioLine(line);
     return line;
+}
+
+void ScenarioLineSource::NextScenarioLine(std::string& into) {
+    into.assign(nextLine(bytes_, pos_));
+    if (encoded_)
+        ScrambleLine(into, key_, ScrambleDirection::Unscramble);
 }
 
 std::vector<std::string> ScenarioLineSource::ReadBlock() {

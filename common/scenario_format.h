@@ -72,6 +72,8 @@ class ScenarioLineSource {
     bool atEnd() const;
     // NextScenarioLine: the next body line, unscrambled when encoded; empty at the end.
     std::string NextScenarioLine();
+    // The same into a buffer the caller keeps, so a loop over a large file reuses one allocation.
+    void NextScenarioLine(std::string& into);
     // ReadBlock: the lines up to a line that is exactly "*" (consumed, not returned) or the end.
     std::vector<std::string> ReadBlock();
 

@@ -26,8 +26,9 @@ class WorldReader {
         : source_(source), world_(world), setup_(setup) {}
 
     void readAll() {
+        std::string line;
         while (!source_.atEnd()) {
-            std::string line = source_.NextScenarioLine();
+            source_.NextScenarioLine(line);
             readLine(line);
         }
     }
