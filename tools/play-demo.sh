@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the player needs (Debian 12), builds it (Release, build/release) and starts the
-# demo adventure. Without a display it plays the demo's walkthrough in the terminal instead.
+# Installs what the build needs (Debian 12), builds everything (Release, build/release) and
+# starts the player on the demo adventure. Without a display it plays the demo's walkthrough in the terminal instead.
 #
 #   sudo bash tools/play-demo.sh
 #
@@ -14,7 +14,7 @@ BUILD="$ROOT/build/release"
 GAME="$BUILD/game"
 WALKTHROUGH="$ROOT/tests/walk/demo/keys.txt"
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libopenal-dev libopenal1
-          libsndfile1-dev libicu-dev libgtest-dev libbenchmark-dev espeak-ng sox)
+          libsndfile1-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev espeak-ng sox)
 
 say() { printf '\n== %s\n' "$*"; }
 
@@ -57,9 +57,9 @@ install_packages() {
 }
 
 build() {
-    say "Překládám přehrávač VEK2 a demo hru (build/release)"
+    say "Překládám přehrávač, editor a demo hru (build/release)"
     as_player cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
-    as_player cmake --build "$BUILD" --parallel 2 --target VEK2 vek_game_data
+    as_player cmake --build "$BUILD" --parallel 2
 }
 
 play() {
