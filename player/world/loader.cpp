@@ -1,7 +1,6 @@
 #include "player/world/loader.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "common/scenario_format.h"
+#include "common/text_file.h"
 #include "player/sound/sound_env.h"
 #include "player/sound/sound_list.h"
 #include "player/world/cycle_interval.h"
@@ -187,27 +187,6 @@ class WorldReader {
     bool lastWasItem_ = false;
 };
 
-// The whole file in one read: scenarios run to megabytes and are read on every new game.
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    if (size < 0)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), size);
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
 void clearScenario(GameState& world, const WorldLoadSetup& setup) {
     setup.host.Report("Clearing memory");
     world.ClearObjects();
@@ -255,7 +234,7 @@ bool LoadWorld(const std::string& scenarioFileName, GameState& world, const Worl
     setup.host.Report("Loading scenario: " + scenarioFileName);
     world.MainCommandEnabled.fill(true);
     setup.host.Report("Opening file");
-    auto bytes = readWholeFile(resolvePath(scenarioFileName));
+    auto bytes = readFileBytes(resolvePath(scenarioFileName));
     if (!bytes) {
         setup.host.ShowError(kLoadErrorCaption, kLoadErrorText);
         return false;
