@@ -9,7 +9,7 @@
 #include "editor/document/scenario_io.h"
 #include "editor/document/search.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 // About 5 MB: 2,000 windows, 5,000 items and 5,000 sounds with scripts.
@@ -165,4 +165,4 @@ BENCHMARK(BM_SortedInsertionOneByOne)
     ->Complexity(benchmark::oNLogN);
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

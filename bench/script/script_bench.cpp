@@ -11,7 +11,7 @@
 #include "player/world/loader.h"
 #include "tests/player/script/script_fakes.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 namespace fs = std::filesystem;
@@ -248,4 +248,4 @@ void BM_RunScript20Lines(benchmark::State& state) {
 BENCHMARK(BM_RunScript20Lines);
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

@@ -9,7 +9,7 @@
 #include "player/shell/shell.h"
 #include "player/sound/virtual_device.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 class QuietView : public ShellView {
@@ -85,4 +85,4 @@ void BM_DownInAListOf500(benchmark::State& state) {
 BENCHMARK(BM_DownInAListOf500);
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

@@ -7,7 +7,7 @@
 #include "common/sound_entry.h"
 #include "editor/document/document.h"
 
-namespace vek {
+namespace vek::editor {
 
 namespace {
 
@@ -545,4 +545,4 @@ Insertion InsertAction(std::string_view text, std::size_t caret, std::size_t sel
     return insertAt(base, caret, 0, what);
 }
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vek {
+namespace vek::editor {
 
 class EditorDocument;
 
@@ -74,4 +74,4 @@ Insertion InsertCondition(std::string_view text, std::size_t caret, std::string_
 Insertion InsertAction(std::string_view text, std::size_t caret, std::size_t selected,
                        std::string_view result, BuilderPurpose purpose);
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -9,7 +9,7 @@
 
 #include "common/cp1250.h"
 
-namespace vek {
+namespace vek::editor {
 
 namespace {
 
@@ -50,4 +50,4 @@ int czechCompare(std::string_view a, std::string_view b) {
     return czechSortKey(a).compare(czechSortKey(b));
 }
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -9,7 +9,7 @@
 #include "editor/document/document.h"
 #include "editor/document/sound_lines.h"
 
-namespace vek {
+namespace vek::editor {
 
 std::vector<std::string> OfferedCollectionKeys(const EditorDocument& doc) {
     std::vector<std::string> keys;
@@ -119,4 +119,4 @@ void ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::s
     doc.SetModified(true);
 }
 
-}  // namespace vek
+}  // namespace vek::editor

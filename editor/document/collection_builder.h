@@ -10,7 +10,7 @@
 
 #include "common/collection.h"
 
-namespace vek {
+namespace vek::editor {
 
 class EditorDocument;
 
@@ -55,4 +55,4 @@ CollectionWriteResult BuildCollection(const EditorDocument& doc,
 void ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::string>& keys,
                                    std::string_view collection, std::string_view currentDirectory);
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -6,7 +6,7 @@
 #include "common/sound_entry.h"
 #include "common/system_sounds.h"
 
-namespace vek {
+namespace vek::editor {
 
 namespace {
 
@@ -606,4 +606,4 @@ int SortedLines::indexOfKey(std::string_view key) const {
     return -1;
 }
 
-}  // namespace vek
+}  // namespace vek::editor

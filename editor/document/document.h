@@ -13,7 +13,7 @@
 #include "editor/document/search_state.h"
 #include "editor/document/sorted_list.h"
 
-namespace vek {
+namespace vek::editor {
 
 inline constexpr std::string_view kMainMenuName = "(hlavn\xED)";
 inline constexpr std::string_view kSystemMenuName = "(syst\xE9mov\xE1)";
@@ -153,4 +153,4 @@ class EditorDocument {
     TSpecStrings* entryTarget(EntryList list, EditResult& refusal) const;
 };
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -5,7 +5,7 @@
 
 #include "editor/document/spec_strings.h"
 
-namespace vek {
+namespace vek::editor {
 
 // A location of the scenario.
 struct TOkna {
@@ -71,4 +71,4 @@ struct ScenarioSettings {
     friend bool operator==(const ScenarioSettings&, const ScenarioSettings&) = default;
 };
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -7,7 +7,7 @@
 #include "common/paths.h"
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::editor {
 
 void TMenuFilesList::Load(const std::filesystem::path& file) {
     files_.clear();
@@ -86,4 +86,4 @@ void SavePlacement(PlacementStore& store, const WindowPlacement& placement) {
     store.setValue("Height", std::to_string(placement.height));
 }
 
-}  // namespace vek
+}  // namespace vek::editor

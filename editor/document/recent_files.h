@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vek {
+namespace vek::editor {
 
 inline constexpr std::string_view kRecentFilesName = "VEKEdit.hst";
 
@@ -55,4 +55,4 @@ WindowPlacement LoadPlacement(const PlacementStore& store, WindowPlacement curre
 // Maximized: only "Maximize" = "1" (the last normal placement stays); else all five values.
 void SavePlacement(PlacementStore& store, const WindowPlacement& placement);
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -8,7 +8,7 @@
 #include "common/scenario_format.h"
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::editor {
 
 namespace {
 
@@ -381,4 +381,4 @@ SaveResult SaveScenario(EditorDocument& doc, const std::filesystem::path& path) 
     return {};
 }
 
-}  // namespace vek
+}  // namespace vek::editor

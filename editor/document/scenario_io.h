@@ -9,7 +9,7 @@
 
 #include "editor/document/document.h"
 
-namespace vek {
+namespace vek::editor {
 
 enum class OpenStatus {
     Loaded,
@@ -67,4 +67,4 @@ struct SaveResult {
 // document modified and the previous file intact.
 SaveResult SaveScenario(EditorDocument& doc, const std::filesystem::path& path);
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -2,7 +2,7 @@
 
 #include "common/cp1250.h"
 
-namespace vek {
+namespace vek::editor {
 
 template <typename T>
 T* TReplaceForm::validated(const SortedNamedList<T>& list, T* object, std::size_t& hint) {
@@ -240,4 +240,4 @@ std::string TReplaceForm::NotFoundMessage() const {
     return "\"" + doc_.Search.Pattern + "\" nenalezeno.";
 }
 
-}  // namespace vek
+}  // namespace vek::editor

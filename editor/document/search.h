@@ -11,7 +11,7 @@
 #include "editor/document/search_state.h"
 #include "editor/document/text_search.h"
 
-namespace vek {
+namespace vek::editor {
 
 // A match: the field it is in, its place there and its offset as the edit control counts.
 struct SearchHit {
@@ -91,4 +91,4 @@ class TReplaceForm {
     std::size_t itemHint_ = 0;
 };
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-namespace vek {
+namespace vek::editor {
 
 struct TOkna;
 struct TPredmet;
@@ -31,4 +31,4 @@ struct THledani {
     }
 };
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -18,7 +18,7 @@
 #include "common/cp1250.h"
 #include "editor/document/collation.h"
 
-namespace vek {
+namespace vek::editor {
 
 namespace detail {
 
@@ -202,4 +202,4 @@ class SortedLines {
     detail::SortedStore<Nothing> store_;
 };
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -6,7 +6,7 @@
 #include "common/sound_entry.h"
 #include "editor/document/document.h"
 
-namespace vek {
+namespace vek::editor {
 
 namespace {
 
@@ -204,4 +204,4 @@ std::size_t AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& p
     return paths.size();
 }
 
-}  // namespace vek
+}  // namespace vek::editor

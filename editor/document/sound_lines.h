@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vek {
+namespace vek::editor {
 
 class EditorDocument;
 
@@ -68,4 +68,4 @@ std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode m
 std::size_t AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& paths,
                           std::string_view directory);
 
-}  // namespace vek
+}  // namespace vek::editor

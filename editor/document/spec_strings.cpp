@@ -2,7 +2,7 @@
 
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::editor {
 
 std::size_t TSpecStrings::GetXY(std::size_t line, std::size_t column) const {
     std::size_t offset = 0;
@@ -43,4 +43,4 @@ void TSpecStrings::setText(std::string_view text) {
     assign(text.empty() ? std::vector<std::string>{} : splitLines(text));
 }
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -9,7 +9,7 @@
 #include "common/string_list.h"
 #include "editor/document/text_search.h"
 
-namespace vek {
+namespace vek::editor {
 
 class TSpecStrings : public StringList {
   public:
@@ -31,4 +31,4 @@ class TSpecStrings : public StringList {
     void setText(std::string_view text);
 };
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -5,7 +5,7 @@
 #include "common/cp1250.h"
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::editor {
 
 namespace {
 
@@ -105,4 +105,4 @@ bool ExportText(const EditorDocument& doc, const std::filesystem::path& path, st
     return writeLinesAtomically(path, ExportTextLines(doc), error);
 }
 
-}  // namespace vek
+}  // namespace vek::editor

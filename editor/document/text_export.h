@@ -7,7 +7,7 @@
 
 #include "editor/document/document.h"
 
-namespace vek {
+namespace vek::editor {
 
 // The export's lines (code page 1250), without line ends.
 std::vector<std::string> ExportTextLines(const EditorDocument& doc);
@@ -17,4 +17,4 @@ std::vector<std::string> ExportTextLines(const EditorDocument& doc);
 bool ExportText(const EditorDocument& doc, const std::filesystem::path& path,
                 std::string* error = nullptr);
 
-}  // namespace vek
+}  // namespace vek::editor

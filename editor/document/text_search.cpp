@@ -5,7 +5,7 @@
 
 #include "common/cp1250.h"
 
-namespace vek {
+namespace vek::editor {
 
 bool IsWordSeparator(char ch) {
     auto c = static_cast<unsigned char>(ch);
@@ -79,4 +79,4 @@ std::size_t FindInTextFrom(std::string_view pattern, std::string_view text, std:
     }
 }
 
-}  // namespace vek
+}  // namespace vek::editor

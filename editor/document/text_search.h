@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace vek {
+namespace vek::editor {
 
 struct SearchOptions {
     bool insideBrackets = false;  // "Jen v parametrech funkcí"
@@ -33,4 +33,4 @@ std::size_t FindInText(std::string_view pattern, std::string_view text,
 std::size_t FindInTextFrom(std::string_view pattern, std::string_view text, std::size_t from,
                            std::size_t bracketFrom, const SearchOptions& options);
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -10,7 +10,7 @@
 #define MIRELA_VERSION "2.0.0"
 #endif
 
-namespace vek {
+namespace vek::editor {
 
 namespace {
 
@@ -153,4 +153,4 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ost
     }
 }
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace vek {
+namespace vek::editor {
 
 // Runs the command line `args` (without the program name). Returns the exit code, or nullopt
 // when the arguments ask for no window-less mode and the editor's window should start.
@@ -14,4 +14,4 @@ namespace vek {
 std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out,
                                   std::ostream& err);
 
-}  // namespace vek
+}  // namespace vek::editor

@@ -18,7 +18,7 @@ int startWindow(int, char**) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (std::optional<int> code = vek::RunCommandLine(args, std::cout, std::cerr))
+    if (std::optional<int> code = vek::editor::RunCommandLine(args, std::cout, std::cerr))
         return *code;
     return startWindow(argc, argv);
 }

@@ -10,10 +10,10 @@
 
 namespace {
 
-std::string savedBytes(const vek::EditorDocument& doc, bool& ok) {
+std::string savedBytes(const vek::editor::EditorDocument& doc, bool& ok) {
     try {
         ok = true;
-        return vek::ScenarioBytes(doc);
+        return vek::editor::ScenarioBytes(doc);
     } catch (const vek::UnwritablePasswordError&) {
         ok = false;  // a stored password the writer refuses
         return {};
@@ -35,24 +35,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string password(reinterpret_cast<const char*>(data), passwordLength);
     std::string bytes(reinterpret_cast<const char*>(data) + passwordLength, size - passwordLength);
 
-    vek::EditorDocument doc;
+    vek::editor::EditorDocument doc;
     doc.CreateStartupScenario();
     auto prompt = [&]() -> std::optional<std::string> {
         if (password.empty())
             return std::nullopt;
         return password;
     };
-    if (!vek::ReadScenario(doc, bytes, prompt).ok())
+    if (!vek::editor::ReadScenario(doc, bytes, prompt).ok())
         return 0;
 
     bool ok = false;
     std::string saved = savedBytes(doc, ok);
     if (!ok)
         return 0;
-    vek::EditorDocument again;
+    vek::editor::EditorDocument again;
     std::string storedPassword = doc.Settings.Password;
     auto samePassword = [&]() -> std::optional<std::string> { return storedPassword; };
-    if (!vek::ReadScenario(again, saved, samePassword).ok())
+    if (!vek::editor::ReadScenario(again, saved, samePassword).ok())
         std::abort();
     if (savedBytes(again, ok) != saved)
         std::abort();

@@ -7,7 +7,7 @@
 
 #include "tests/player/script/script_fakes.h"
 
-namespace vek::fuzzing {
+namespace vek::player::fuzzing {
 
 struct FuzzWorld : testing::EngineFixture {
     FuzzWorld() {
@@ -31,4 +31,4 @@ struct FuzzWorld : testing::EngineFixture {
     }
 };
 
-}  // namespace vek::fuzzing
+}  // namespace vek::player::fuzzing

@@ -8,10 +8,10 @@
 #include "fuzz_world.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vek::fuzzing::FuzzWorld f;
+    vek::player::fuzzing::FuzzWorld f;
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    vek::EndState end = vek::EndState::None;
-    f.engine.ExecuteStatements(text, vek::EventKind::Examine, end);
+    vek::player::EndState end = vek::player::EndState::None;
+    f.engine.ExecuteStatements(text, vek::player::EventKind::Examine, end);
 
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     f.world.CycleText = vek::StringList(lines);
     f.world.CycleActive = true;
-    f.engine.RunScript(vek::EventKind::Use, vek::StringList(std::move(lines)), true);
+    f.engine.RunScript(vek::player::EventKind::Use, vek::StringList(std::move(lines)), true);
     f.engine.MainCycleStep();
     return 0;
 }

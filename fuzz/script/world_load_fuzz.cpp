@@ -9,7 +9,7 @@
 
 namespace {
 
-class QuietHost : public vek::WorldHost {
+class QuietHost : public vek::player::WorldHost {
   public:
     void ShowError(const std::string&, const std::string&) override {}
 };
@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vek::TSeznamZvuku sounds(paths);
     vek::SystemTexts texts;
     QuietHost host;
-    vek::GameState world;
-    vek::LoadWorldFromBytes(std::string(reinterpret_cast<const char*>(data), size), world,
+    vek::player::GameState world;
+    vek::player::LoadWorldFromBytes(std::string(reinterpret_cast<const char*>(data), size), world,
                             {host, &sounds, &texts});
     if (!world.WindowList.empty() && world.CurrentWindow == nullptr)
         std::abort();

@@ -8,7 +8,7 @@
 #include "player/script/engine.h"
 #include "player/script/script_text.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -419,4 +419,4 @@ void ScriptEngine::ExecuteStatements(std::string_view actions, EventKind kind, E
         host_.ShowText(std::string(actions), false);
 }
 
-}  // namespace vek
+}  // namespace vek::player

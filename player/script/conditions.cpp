@@ -5,7 +5,7 @@
 #include "player/script/engine.h"
 #include "player/script/script_text.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -373,4 +373,4 @@ bool ScriptEngine::EvaluateCondition(std::string_view text, EventKind kind) {
     return combine(evaluated, 0);
 }
 
-}  // namespace vek
+}  // namespace vek::player

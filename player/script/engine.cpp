@@ -8,7 +8,7 @@
 #include "common/cp1250.h"
 #include "player/script/script_text.h"
 
-namespace vek {
+namespace vek::player {
 
 struct ScriptEngine::RunState {
     std::vector<std::string> pending;  // accepted action parts not yet executed
@@ -173,4 +173,4 @@ void ScriptEngine::PlayIntro() {
     host_.ForgetMainMenuSelection();
 }
 
-}  // namespace vek
+}  // namespace vek::player

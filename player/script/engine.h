@@ -12,7 +12,7 @@
 #include "player/script/script_state.h"
 #include "player/world/world.h"
 
-namespace vek {
+namespace vek::player {
 
 class ScriptEngine {
   public:
@@ -58,4 +58,4 @@ class ScriptEngine {
     bool cycleRunning_ = false;
 };
 
-}  // namespace vek
+}  // namespace vek::player

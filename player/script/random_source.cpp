@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-namespace vek {
+namespace vek::player {
 
 double SeededRandomSource::next() {
     // The top 53 bits as a fraction: the same numbers from every standard library.
@@ -13,4 +13,4 @@ SystemRandomSource::SystemRandomSource()
     : SeededRandomSource(static_cast<std::uint64_t>(
           std::chrono::high_resolution_clock::now().time_since_epoch().count())) {}
 
-}  // namespace vek
+}  // namespace vek::player

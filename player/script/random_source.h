@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-namespace vek {
+namespace vek::player {
 
 class RandomSource {
   public:
@@ -29,4 +29,4 @@ class SystemRandomSource : public SeededRandomSource {
     SystemRandomSource();
 };
 
-}  // namespace vek
+}  // namespace vek::player

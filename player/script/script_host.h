@@ -11,7 +11,7 @@
 #include "player/shell/menu_state.h"
 #include "player/world/world_host.h"
 
-namespace vek {
+namespace vek::player {
 
 class ScriptHost : public WorldHost {
   public:
@@ -51,4 +51,4 @@ class ScriptHost : public WorldHost {
     virtual void ForgetMainMenuSelection() = 0;
 };
 
-}  // namespace vek
+}  // namespace vek::player

@@ -3,7 +3,7 @@
 #include "player/sound/background.h"
 #include "player/sound/queue.h"
 
-namespace vek {
+namespace vek::player {
 
 void PlayerScriptSound::QueuePrimary(const std::string& item) {
     primary_.Add(item);
@@ -49,4 +49,4 @@ void PlayerScriptSound::ClearBackground() {
     background_.Vycisti();
 }
 
-}  // namespace vek
+}  // namespace vek::player

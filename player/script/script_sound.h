@@ -5,9 +5,11 @@
 #include <string_view>
 
 namespace vek {
-
 class TZvukFronta;
 class TBackFronta;
+}  // namespace vek
+
+namespace vek::player {
 
 class ScriptSound {
   public:
@@ -57,4 +59,4 @@ class PlayerScriptSound : public ScriptSound {
     TBackFronta& background_;
 };
 
-}  // namespace vek
+}  // namespace vek::player

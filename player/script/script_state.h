@@ -1,7 +1,7 @@
 // The script engine's own state, shared with the key handler that ends its waits.
 #pragma once
 
-namespace vek {
+namespace vek::player {
 
 // The number under which a script runs; it decides FIRST/NOFIRST and a few rules of the run.
 enum class EventKind : int {
@@ -35,4 +35,4 @@ struct ScriptState {
     bool ReadLineMode = false;
 };
 
-}  // namespace vek
+}  // namespace vek::player

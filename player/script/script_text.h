@@ -8,7 +8,7 @@
 
 #include "common/numbers.h"
 
-namespace vek::script_text {
+namespace vek::player::script_text {
 
 inline bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -36,4 +36,4 @@ inline std::optional<int> variableNumber(std::string_view token) {
     return (token[1] - '0') * 10 + (token[2] - '0');
 }
 
-}  // namespace vek::script_text
+}  // namespace vek::player::script_text

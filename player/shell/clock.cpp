@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-namespace vek {
+namespace vek::player {
 
 int SystemClock::secondOfDay() const {
     std::time_t now = std::time(nullptr);
@@ -15,4 +15,4 @@ int VirtualClock::secondOfDay() const {
     return static_cast<int>((startSecond_ + ticks_ / 10) % 86400);
 }
 
-}  // namespace vek
+}  // namespace vek::player

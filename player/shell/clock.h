@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace vek {
+namespace vek::player {
 
 class Clock {
   public:
@@ -31,4 +31,4 @@ class VirtualClock : public Clock {
     std::int64_t ticks_ = 0;
 };
 
-}  // namespace vek
+}  // namespace vek::player

@@ -5,7 +5,7 @@
 #include "common/cp1250.h"
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -70,4 +70,4 @@ bool PlayerConfig::WriteConfig(const VolumeSettings& volumes, const std::filesys
     return writeLinesAtomically(file, lines, error);
 }
 
-}  // namespace vek
+}  // namespace vek::player

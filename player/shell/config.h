@@ -8,7 +8,7 @@
 #include "common/sound_entry.h"
 #include "player/sound/sound_box.h"
 
-namespace vek {
+namespace vek::player {
 
 class PlayerConfig {
   public:
@@ -36,4 +36,4 @@ class PlayerConfig {
     SoundBasePaths paths_;
 };
 
-}  // namespace vek
+}  // namespace vek::player

@@ -1,6 +1,6 @@
 #include "player/shell/menu_state.h"
 
-namespace vek {
+namespace vek::player {
 
 std::string_view menuStateName(MenuState state) {
     switch (state) {
@@ -36,4 +36,4 @@ std::string_view menuStateName(MenuState state) {
     return "?";
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace vek {
+namespace vek::player {
 
 enum class MenuState : std::uint8_t {
     Intro = 0,
@@ -34,4 +34,4 @@ inline bool isSystemState(MenuState state) {
     return v >= 100 && v <= 200;
 }
 
-}  // namespace vek
+}  // namespace vek::player

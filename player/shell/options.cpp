@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -65,4 +65,4 @@ void TOptionsForm::FormHide() {
     background_.ReVolumeAll();
 }
 
-}  // namespace vek
+}  // namespace vek::player

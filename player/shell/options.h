@@ -6,7 +6,7 @@
 #include "player/sound/background.h"
 #include "player/sound/sound_box.h"
 
-namespace vek {
+namespace vek::player {
 
 class TOptionsForm {
   public:
@@ -38,4 +38,4 @@ class TOptionsForm {
     bool updating_ = true;
 };
 
-}  // namespace vek
+}  // namespace vek::player

@@ -2,7 +2,7 @@
 
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::player {
 
 std::string PositionFileName(int slot) {
     if (slot == kAutosaveSlot)
@@ -42,4 +42,4 @@ void PositionReader::ReadList(StringList& list) {
     }
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -8,7 +8,7 @@
 #include "common/scenario_format.h"
 #include "common/string_list.h"
 
-namespace vek {
+namespace vek::player {
 
 inline constexpr ScrambleKey kPositionKey{17, 5};
 
@@ -46,4 +46,4 @@ class PositionReader {
     bool loadError_ = false;
 };
 
-}  // namespace vek
+}  // namespace vek::player

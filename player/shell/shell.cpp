@@ -10,7 +10,7 @@
 #include "player/sound/sound_device.h"
 #include "player/world/loader.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -271,4 +271,4 @@ void PlayerShell::WaitWhile(const std::function<bool()>& waiting) {
     view_.waitWhile([&] { return !closing_ && waiting(); });
 }
 
-}  // namespace vek
+}  // namespace vek::player

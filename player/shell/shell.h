@@ -32,9 +32,11 @@
 #include "player/world/world.h"
 
 namespace vek {
-
 class SoundDevice;
 class SoundObserver;
+}  // namespace vek
+
+namespace vek::player {
 
 // Windows virtual key codes the player knows.
 namespace vk {
@@ -232,4 +234,4 @@ class PlayerShell : public ScriptHost {
     bool readCleared_ = false;  // READ emptied the entry field: the next wait reads input
 };
 
-}  // namespace vek
+}  // namespace vek::player

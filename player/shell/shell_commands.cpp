@@ -5,7 +5,7 @@
 #include "common/cp1250.h"
 #include "player/shell/text_helpers.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -247,7 +247,7 @@ void PlayerShell::ShowList(int i) {
             for (const std::string& id : here) {
                 if (TPredmet* item = world_.ItemList.Najdi(id)) {
                     primary_.Add(item->SoundId);
-                    ShowText(vek::DisplayName(id), false);
+                    ShowText(vek::player::DisplayName(id), false);
                 }
             }
         }
@@ -256,4 +256,4 @@ void PlayerShell::ShowList(int i) {
     BuildMenu();
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -3,7 +3,7 @@
 
 #include "player/shell/shell.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -421,4 +421,4 @@ void PlayerShell::Announce(int i) {
     }
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -5,7 +5,7 @@
 #include "player/shell/shell.h"
 #include "player/shell/text_helpers.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr int kSlotCount = 10;
 }  // namespace
 
 std::string PlayerShell::DisplayName(std::string_view id) const {
-    return vek::DisplayName(id);
+    return vek::player::DisplayName(id);
 }
 
 const StringList& PlayerShell::ItemsHere() const {
@@ -39,7 +39,7 @@ std::string PlayerShell::MixedItemId(int i) const {
 std::vector<std::string> PlayerShell::ItemEntries(const StringList& ids) const {
     std::vector<std::string> entries;
     for (const std::string& id : ids)
-        entries.push_back(vek::DisplayName(id));
+        entries.push_back(vek::player::DisplayName(id));
     return entries;
 }
 
@@ -189,4 +189,4 @@ void PlayerShell::MenuMusic() {
     }
 }
 
-}  // namespace vek
+}  // namespace vek::player

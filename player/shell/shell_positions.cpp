@@ -8,7 +8,7 @@
 #include "player/shell/shell.h"
 #include "player/world/loader.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -303,4 +303,4 @@ void PlayerShell::ReadOldPosition(PositionReader& r) {
     w.ScenSett.MaxItems = byteValue(number(r.ReadLine()).value_or(99));
 }
 
-}  // namespace vek
+}  // namespace vek::player

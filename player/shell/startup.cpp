@@ -8,7 +8,7 @@
 #include "common/scenario_format.h"
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -95,4 +95,4 @@ void TReport::operator()(const std::string& line) const {
     out << line << "\r\n";
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace vek {
+namespace vek::player {
 
 // The player's own short wave (mono, 16 bit, 22050 Hz, a soft click fading into silence).
 std::string Sx00WaveBytes();
@@ -31,4 +31,4 @@ class TReport {
     std::filesystem::path file_;
 };
 
-}  // namespace vek
+}  // namespace vek::player

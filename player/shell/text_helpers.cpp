@@ -1,6 +1,6 @@
 #include "player/shell/text_helpers.h"
 
-namespace vek {
+namespace vek::player {
 
 std::string DisplayName(std::string_view id) {
     std::string out;
@@ -45,4 +45,4 @@ SpokenText SplitSpokenText(std::string_view text) {
     return result;
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace vek {
+namespace vek::player {
 
 // How an id is shown in lists: bracketed parts (nested) removed, "_" turned into spaces.
 // A "]" met outside brackets is kept: a]b stays a]b.
@@ -23,4 +23,4 @@ struct SpokenText {
 };
 SpokenText SplitSpokenText(std::string_view text);
 
-}  // namespace vek
+}  // namespace vek::player

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace vek {
+namespace vek::player {
 
 class TOptionsForm;
 
@@ -97,4 +97,4 @@ class ShellView {
     virtual void setTimerEnabled(bool enabled) {}
 };
 
-}  // namespace vek
+}  // namespace vek::player

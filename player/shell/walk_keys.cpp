@@ -7,7 +7,7 @@
 #include "common/text_file.h"
 #include "player/shell/shell.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -140,4 +140,4 @@ std::optional<std::vector<WalkToken>> ParseWalkKeys(const std::string& utf8Text,
     return tokens;
 }
 
-}  // namespace vek
+}  // namespace vek::player

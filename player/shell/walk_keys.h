@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace vek {
+namespace vek::player {
 
 struct WalkToken {
     enum class Kind { Key, Type, Tick, Wait };
@@ -32,4 +32,4 @@ std::optional<std::vector<WalkToken>> ParseWalkKeys(const std::string& utf8Text,
 // gives them; every other character a neutral code outside the navigation and function keys).
 int VirtualKeyForChar(char cp1250);
 
-}  // namespace vek
+}  // namespace vek::player

@@ -15,7 +15,7 @@
 #include "player/sound/sound_env.h"
 #include "player/sound/virtual_device.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -301,4 +301,4 @@ int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err) 
     return WalkRunner(*options, std::move(*tokens), out).run();
 }
 
-}  // namespace vek
+}  // namespace vek::player

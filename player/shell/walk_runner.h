@@ -5,7 +5,7 @@
 
 #include <iosfwd>
 
-namespace vek {
+namespace vek::player {
 
 // Handles "VEK2 --walk KEYFILE [SCENARIO] [--seed N] [--timestamps] [--trace]" and
 // "--help" / "--version". Answers the exit status: 0 done, 2 for a bad key file or bad
@@ -16,4 +16,4 @@ int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err);
 // the window.
 bool wantsWalkthrough(int argc, char** argv);
 
-}  // namespace vek
+}  // namespace vek::player

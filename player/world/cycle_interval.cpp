@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::int32_t ParseCycleInterval(std::string_view value) {
     return static_cast<std::int32_t>(steps);
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-namespace vek {
+namespace vek::player {
 
 // ParseCycleInterval: the CYKLUSINTERVAL= value as a number of 200 ms steps, rounded half to
 // even; 1 when the text gives no time or a time of 0.
 std::int32_t ParseCycleInterval(std::string_view value);
 
-}  // namespace vek
+}  // namespace vek::player

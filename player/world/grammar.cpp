@@ -1,6 +1,6 @@
 #include "player/world/grammar.h"
 
-namespace vek {
+namespace vek::player {
 
 void ApplyGrammarDefaults(GameState& world, WorldHost* host) {
     if (host)
@@ -14,4 +14,4 @@ void ApplyGrammarDefaults(GameState& world, WorldHost* host) {
     }
 }
 
-}  // namespace vek
+}  // namespace vek::player

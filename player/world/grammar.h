@@ -4,10 +4,10 @@
 #include "player/world/world.h"
 #include "player/world/world_host.h"
 
-namespace vek {
+namespace vek::player {
 
 // ApplyGrammarDefaults: an empty Co becomes the item's name; an item with a sound gets
 // " PLAY(sound);" appended unless its Co already holds "PLAY(". A second pass changes nothing.
 void ApplyGrammarDefaults(GameState& world, WorldHost* host = nullptr);
 
-}  // namespace vek
+}  // namespace vek::player

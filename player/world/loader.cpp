@@ -14,7 +14,7 @@
 #include "player/world/cycle_interval.h"
 #include "player/world/grammar.h"
 
-namespace vek {
+namespace vek::player {
 
 namespace {
 
@@ -250,4 +250,4 @@ void LoadWorldFromBytes(std::string bytes, GameState& world, const WorldLoadSetu
     load(source, world, setup);
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -7,9 +7,11 @@
 #include "player/world/world_host.h"
 
 namespace vek {
-
 class TSeznamZvuku;
 class SystemTexts;
+}  // namespace vek
+
+namespace vek::player {
 
 // "Chyba při načítání souboru"
 inline constexpr const char* kLoadErrorText =
@@ -32,4 +34,4 @@ bool LoadWorld(const std::string& scenarioFileName, GameState& world, const Worl
 // The same from bytes already in memory (tests, fuzzing): never fails.
 void LoadWorldFromBytes(std::string bytes, GameState& world, const WorldLoadSetup& setup);
 
-}  // namespace vek
+}  // namespace vek::player

@@ -1,6 +1,6 @@
 #include "player/world/world.h"
 
-namespace vek {
+namespace vek::player {
 
 void GameState::ResetForNewGame() {
     ClearObjects();
@@ -39,4 +39,4 @@ void GameState::ClearObjects() {
     ItemList.Vycisti();
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -11,7 +11,7 @@
 
 #include "common/string_list.h"
 
-namespace vek {
+namespace vek::player {
 
 // One window (location).
 class TOkno {
@@ -146,4 +146,4 @@ class GameState {
     void ClearObjects();
 };
 
-}  // namespace vek
+}  // namespace vek::player

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vek {
+namespace vek::player {
 
 class WorldHost {
   public:
@@ -15,4 +15,4 @@ class WorldHost {
     virtual void ShowError(const std::string& caption, const std::string& text) = 0;
 };
 
-}  // namespace vek
+}  // namespace vek::player

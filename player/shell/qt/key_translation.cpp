@@ -6,7 +6,7 @@
 #include "common/cp1250.h"
 #include "player/shell/shell.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 const std::unordered_map<int, int>& namedKeys() {
@@ -92,4 +92,4 @@ WindowsKey translateKey(const QKeyEvent& event) {
     return translateKey(event.key(), event.modifiers(), event.text());
 }
 
-}  // namespace vek
+}  // namespace vek::player

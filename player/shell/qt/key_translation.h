@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QString>
 
-namespace vek {
+namespace vek::player {
 
 struct WindowsKey {
     int virtualKey = 0;
@@ -22,4 +22,4 @@ inline constexpr int kNeutralVirtualKey = 0xDF;
 WindowsKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 WindowsKey translateKey(const QKeyEvent& event);
 
-}  // namespace vek
+}  // namespace vek::player

@@ -2,7 +2,7 @@
 
 #include "player/shell/shell.h"
 
-namespace vek {
+namespace vek::player {
 
 int ShellHandlers::FormKeyDown(int key, unsigned shift) {
     return shell_.FormKeyDown(key, shift);
@@ -26,4 +26,4 @@ const DotazEditModel& ShellHandlers::dotazEdit() const {
     return shell_.dotazEdit();
 }
 
-}  // namespace vek
+}  // namespace vek::player

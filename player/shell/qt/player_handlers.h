@@ -4,7 +4,7 @@
 
 #include "player/shell/view.h"
 
-namespace vek {
+namespace vek::player {
 
 class PlayerShell;
 
@@ -36,4 +36,4 @@ class ShellHandlers : public PlayerHandlers {
     PlayerShell& shell_;
 };
 
-}  // namespace vek
+}  // namespace vek::player

@@ -16,7 +16,7 @@
 #include "player/shell/shell.h"
 #include "player/sound/openal_device.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 struct Arguments {
@@ -82,4 +82,4 @@ int runQtPlayer(int argc, char** argv) {
     }
 }
 
-}  // namespace vek
+}  // namespace vek::player

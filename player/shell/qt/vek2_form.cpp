@@ -17,7 +17,7 @@
 #include "player/shell/qt/vek2_options.h"
 #include "player/shell/qt/vek2_splash.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 constexpr int kMemoTop = 100;
@@ -356,4 +356,4 @@ void VEK2_form::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(0, 24, width(), 50), Qt::AlignCenter, QStringLiteral("Kvelmora"));
 }
 
-}  // namespace vek
+}  // namespace vek::player

@@ -17,7 +17,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QTimer;
 
-namespace vek {
+namespace vek::player {
 
 class VEK2_options;
 class VEK2_splash;
@@ -76,4 +76,4 @@ class VEK2_form : public QWidget, public ShellView {
     bool closed_ = false;
 };
 
-}  // namespace vek
+}  // namespace vek::player

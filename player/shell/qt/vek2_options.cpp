@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 QLineEdit* aboutField(const char* text, const char* name, QWidget* parent) {
@@ -127,4 +127,4 @@ void VEK2_options::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-}  // namespace vek
+}  // namespace vek::player

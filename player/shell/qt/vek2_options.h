@@ -12,7 +12,7 @@ class QSlider;
 class QTabWidget;
 class QWidget;
 
-namespace vek {
+namespace vek::player {
 
 class VEK2_options : public QDialog {
   public:
@@ -42,4 +42,4 @@ class VEK2_options : public QDialog {
     TOptionsForm* form_ = nullptr;
 };
 
-}  // namespace vek
+}  // namespace vek::player

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace vek {
+namespace vek::player {
 
 VEK2_splash::VEK2_splash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName("VEK2_splash");
@@ -42,4 +42,4 @@ void VEK2_splash::showText(const QString& text) {
     repaint();
 }
 
-}  // namespace vek
+}  // namespace vek::player

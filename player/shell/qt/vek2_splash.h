@@ -5,7 +5,7 @@
 
 class QLabel;
 
-namespace vek {
+namespace vek::player {
 
 class VEK2_splash : public QWidget {
   public:
@@ -16,4 +16,4 @@ class VEK2_splash : public QWidget {
     QLabel* Label1;
 };
 
-}  // namespace vek
+}  // namespace vek::player

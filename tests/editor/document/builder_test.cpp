@@ -5,7 +5,7 @@
 #include "editor/document/cz.h"
 #include "editor/document/document.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 using test::C;
@@ -198,4 +198,4 @@ TEST(BuilderInsertion, ActionsGetSpacesAndReadGoesOnItsOwnLine) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

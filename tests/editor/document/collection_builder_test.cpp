@@ -7,7 +7,7 @@
 #include "editor/document/cz.h"
 #include "editor/document/document.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 using test::C;
@@ -88,4 +88,4 @@ TEST_F(CollectionFixture, ReplacesEntriesWithPointersRelativeToTheCurrentDirecto
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

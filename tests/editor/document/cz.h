@@ -9,7 +9,7 @@
 
 #include "common/cp1250.h"
 
-namespace vek::test {
+namespace vek::editor::test {
 
 inline std::string C(std::string_view utf8) {
     return utf8ToCp1250(utf8).value();
@@ -24,4 +24,4 @@ inline std::filesystem::path tempDir(std::string_view name) {
     return dir;
 }
 
-}  // namespace vek::test
+}  // namespace vek::editor::test

@@ -4,7 +4,7 @@
 
 #include "editor/document/cz.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 using test::C;
@@ -309,4 +309,4 @@ TEST(EditorDocumentPurge, DropsUnnamedWindowsAndItems) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

@@ -7,7 +7,7 @@
 #include "common/text_file.h"
 #include "editor/document/cz.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 TEST(RecentFiles, MovesReopenedFilesUpAndKeepsFour) {
@@ -75,4 +75,4 @@ TEST(WindowPlacementStore, MaximizedKeepsTheLastNormalPlacement) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

@@ -8,7 +8,7 @@
 #include "common/text_file.h"
 #include "editor/document/cz.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 using test::C;
@@ -317,4 +317,4 @@ TEST(ScenarioSaving, AFailedSaveKeepsTheDocumentModifiedAndTheOldFile) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

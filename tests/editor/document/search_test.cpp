@@ -6,7 +6,7 @@
 
 #include "editor/document/cz.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 using test::C;
@@ -177,4 +177,4 @@ TEST_F(SearchFixture, SurvivesTheWindowItStoodInBeingDeleted) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

@@ -5,7 +5,7 @@
 #include "editor/document/cz.h"
 #include "editor/document/document.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 using test::C;
@@ -93,4 +93,4 @@ TEST(SoundLines, BrowsedAndAddedFilesAreRelativeWithTheirIdentifier) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

@@ -5,7 +5,7 @@
 #include "common/text_file.h"
 #include "editor/document/cz.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 using test::C;
@@ -101,4 +101,4 @@ TEST(TextExport, UnwritableTargetIsReported) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

@@ -12,7 +12,7 @@
 #include "editor/document/cz.h"
 #include "editor/document/scenario_io.h"
 
-namespace vek {
+namespace vek::editor {
 namespace {
 
 struct Outcome {
@@ -116,4 +116,4 @@ TEST(CommandLine, TheProgramExitsWithTheContractedCodes) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::editor

@@ -5,7 +5,7 @@
 
 #include "script_fakes.h"
 
-namespace vek::testing {
+namespace vek::player::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -258,4 +258,4 @@ TEST_F(ActionTest, EndStatesAndAbort) {
 }
 
 }  // namespace
-}  // namespace vek::testing
+}  // namespace vek::player::testing

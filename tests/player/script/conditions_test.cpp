@@ -4,7 +4,7 @@
 
 #include "script_fakes.h"
 
-namespace vek::testing {
+namespace vek::player::testing {
 namespace {
 
 // One scene for every atom row: in Kuchyn, came from Sklep, holding noz.
@@ -259,4 +259,4 @@ TEST_F(ConditionTest, FirstAndNofirstFollowTheRunningEventsDoneFlag) {
 }
 
 }  // namespace
-}  // namespace vek::testing
+}  // namespace vek::player::testing

@@ -6,7 +6,7 @@
 
 #include "script_fakes.h"
 
-namespace vek::testing {
+namespace vek::player::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -238,4 +238,4 @@ TEST_F(RunScriptTest, IntroRunsWithTheBackgroundSilencedAndPaneCleared) {
 }
 
 }  // namespace
-}  // namespace vek::testing
+}  // namespace vek::player::testing

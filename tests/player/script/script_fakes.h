@@ -11,7 +11,7 @@
 
 #include "player/script/engine.h"
 
-namespace vek::testing {
+namespace vek::player::testing {
 
 class FakeHost : public ScriptHost {
   public:
@@ -169,4 +169,4 @@ struct EngineFixture {
     }
 };
 
-}  // namespace vek::testing
+}  // namespace vek::player::testing

@@ -6,7 +6,7 @@
 #include "player/sound/sound_env.h"
 #include "player/sound/virtual_device.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 // The script's sounds reach the right queue and the background set's own lists.
@@ -35,4 +35,4 @@ TEST(PlayerScriptSound, BindsToThePlayersQueuesAndBackground) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

@@ -9,7 +9,7 @@
 #include "player/world/loader.h"
 #include "script_fakes.h"
 
-namespace vek::testing {
+namespace vek::player::testing {
 namespace {
 
 std::string readData(const std::string& name) {
@@ -83,4 +83,4 @@ TEST(ScriptWalk, KitchenScenarioPlaysAsWritten) {
 }
 
 }  // namespace
-}  // namespace vek::testing
+}  // namespace vek::player::testing

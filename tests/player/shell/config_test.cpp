@@ -6,7 +6,7 @@
 
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 class ConfigTest : public ::testing::Test {
@@ -71,4 +71,4 @@ TEST_F(ConfigTest, NonNumericVolumeIsSilenceAndFailedWriteKeepsOldFile) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

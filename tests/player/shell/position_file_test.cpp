@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 TEST(PositionFileTest, LinesRoundTripScrambledWithTheFixedKey) {
@@ -43,4 +43,4 @@ TEST(PositionFileTest, SlotFileNames) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

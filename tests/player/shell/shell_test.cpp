@@ -12,7 +12,7 @@
 #include "common/text_file.h"
 #include "player/sound/virtual_device.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 class RecordingView : public ShellView {
@@ -460,4 +460,4 @@ TEST_F(ShellTest, TakenItemLeavesTheWindowItWasChosenInWhenItsScriptMovesThePlay
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

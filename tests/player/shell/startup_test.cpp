@@ -6,7 +6,7 @@
 
 #include "common/text_file.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 class StartupTest : public ::testing::Test {
@@ -66,4 +66,4 @@ TEST_F(StartupTest, ReportAppendsOnlyWhenSwitchedOn) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

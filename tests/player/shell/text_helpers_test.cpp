@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 TEST(DisplayNameTest, BracketsAndUnderscores) {
@@ -35,4 +35,4 @@ TEST(SplitSpokenTextTest, EmbeddedSoundIsCutOut) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

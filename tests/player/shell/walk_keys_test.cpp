@@ -4,7 +4,7 @@
 
 #include "player/shell/shell.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 TEST(WalkKeysTest, TokensOfEveryKind) {
@@ -54,4 +54,4 @@ TEST(WalkKeysTest, CharacterKeysNeverLookLikeNavigationKeys) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

@@ -7,7 +7,7 @@
 #include "player/sound/sound_list.h"
 #include "player/world/loader.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 class RecordingHost : public WorldHost {
@@ -186,4 +186,4 @@ TEST(LoaderBytes, KeysSeeOnlyWhatEarlierKeysLeftOfTheLine) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

@@ -4,7 +4,7 @@
 #include "player/world/grammar.h"
 #include "player/world/world.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 TEST(WorldLists, LookupIgnoresCaseAndFindsTheFirstOfTwins) {
@@ -125,4 +125,4 @@ TEST(Grammar, ItemsGetTheirNameAndRecordedSoundOnce) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

@@ -4,7 +4,7 @@
 
 #include "player/shell/shell.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 struct Case {
@@ -102,4 +102,4 @@ TEST(KeyTranslation, ModifierCombinationsAreKeysNotCharacters) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-namespace vek {
+namespace vek::player {
 
 inline QApplication& testApplication() {
     static int argc = 1;
@@ -14,4 +14,4 @@ inline QApplication& testApplication() {
     return *application;
 }
 
-}  // namespace vek
+}  // namespace vek::player

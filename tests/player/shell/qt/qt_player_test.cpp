@@ -19,7 +19,7 @@
 #include "player/sound/virtual_device.h"
 #include "tests/player/shell/qt/qt_app.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 namespace fs = std::filesystem;
@@ -145,4 +145,4 @@ TEST_F(DemoInWindow, KeysPlayTheGameAndTheControlsFollow) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player

@@ -27,7 +27,7 @@
 #include "player/sound/sound_env.h"
 #include "player/sound/virtual_device.h"
 
-namespace vek {
+namespace vek::player {
 namespace {
 
 // Records what the window hands over; moves the list like the shell does.
@@ -284,4 +284,4 @@ TEST_F(FormTest, OptionsSlidersStartAtTheVolumesAndMoveThemAtOnce) {
 }
 
 }  // namespace
-}  // namespace vek
+}  // namespace vek::player
