@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QuietHost host;
     vek::player::GameState world;
     vek::player::LoadWorldFromBytes(std::string(reinterpret_cast<const char*>(data), size), world,
-                            {host, &sounds, &texts});
+                                    {host, &sounds, &texts});
     if (!world.WindowList.empty() && world.CurrentWindow == nullptr)
         std::abort();
     for (std::size_t i = 0; i < world.ItemList.size(); ++i)
