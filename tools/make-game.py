@@ -121,6 +121,12 @@ def _wind(out):
                                "tremolo", "0.125", "70", "gain", "-n", "-10"]]
 
 
+def _river(out):
+    # A low, steady rush with a slow swell: the flooded river at the ferry.
+    return [["-n"] + FORMAT + [out, "synth", "10", "brownnoise", "lowpass", "450",
+                               "tremolo", "0.1", "35", "gain", "-n", "-9"]]
+
+
 def _clock(out, tmp):
     tick = os.path.join(tmp, "tick.wav")
     return [["-n"] + FORMAT + [tick, "synth", "0.03", "square", "2400", "vol", "0.3",
@@ -141,7 +147,7 @@ def _thunder(out):
 
 # Lengths in seconds of the silent stand-ins for the synthesized sounds.
 SILENT_LENGTHS = {"tch000": 0.025, "sx04": 6.7, "dest": 6, "vitr": 8, "tikot": 2,
-                  "zvoneni": 4, "hrom": 3.5}
+                  "zvoneni": 4, "hrom": 3.5, "reka": 10}
 
 
 def write_silence(path, text):
@@ -162,6 +168,7 @@ RECIPES = {
     "tikot": _clock,
     "zvoneni": _bell,
     "hrom": _thunder,
+    "reka": _river,
 }
 
 
