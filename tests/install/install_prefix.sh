@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, moves the installation elsewhere, and plays the
+# demo with the installed player from a fresh, empty home directory. The player must find its
+# data relative to its own executable, play the demo with its recordings exactly as the build
+# tree does, and write nothing outside the per-user game directory of that home.
+#
+#   install_prefix.sh BUILD_DIR WORK_DIR BUILT_VEK2 DEMO_CASE_DIR
+set -euo pipefail
+
+build=$1 work=$2 built_player=$3 demo=$4
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+failed=0
+fail() { echo "FAIL: $*" >&2; failed=1; }
+
+rm -rf "$work"
+mkdir -p "$work"
+cmake --install "$build" --prefix "$work/first/usr" >"$work/install.log"
+# Anywhere else works as well as where it was installed.
+mkdir -p "$work/moved"
+mv "$work/first/usr" "$work/moved/usr"
+prefix=$work/moved/usr
+
+while read -r file; do
+    case "$file" in '' | '#'*) continue ;; esac
+    [ -e "$prefix/$file" ] || fail "not installed: $file"
+done <"$here/installed-files.txt"
+for name in vek.cfg sx00.wav temp .recordings.stamp; do
+    [ ! -e "$prefix/share/vek2/$name" ] || fail "installed but written by a player: $name"
+done
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix"/share/applications/*.desktop || fail "desktop entries"
+else
+    echo "desktop-file-validate not installed: desktop entries not validated"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml || fail "AppStream"
+else
+    echo "appstreamcli not installed: AppStream metadata not validated"
+fi
+
+# The scenario type is recognised by its header even where another type claims "*.scn".
+if command -v update-mime-database >/dev/null && command -v gio >/dev/null &&
+    [ -f /usr/share/mime/packages/freedesktop.org.xml ]; then
+    mime=$work/mime
+    mkdir -p "$mime/mime/packages"
+    cp /usr/share/mime/packages/freedesktop.org.xml "$prefix/share/mime/packages/"*.xml \
+        "$mime/mime/packages/"
+    update-mime-database "$mime/mime" >/dev/null 2>&1
+    type=$(XDG_DATA_DIRS=$mime XDG_DATA_HOME=$work/none \
+        gio info -a standard::content-type "$prefix/share/vek2/borvatin.scn" |
+        sed -n 's/.*content-type: //p')
+    [ "$type" = application/x-vek2-scenario ] || fail "borvatin.scn recognised as '$type'"
+fi
+
+"$prefix/bin/Mirela2" --version >/dev/null || fail "the installed editor does not start"
+
+# The reference: the build tree's player in a copy of the build's game directory.
+mkdir -p "$work/reference"
+cp -R "$build/game/." "$work/reference/"
+(cd "$work/reference" &&
+    "$built_player" --walk "$demo/keys.txt" --timestamps >"$work/reference.txt")
+
+snapshot() { (cd "$prefix" && find . -printf '%p %y %s %T@\n' | sort); }
+snapshot >"$work/prefix.before"
+home=$work/home
+mkdir -p "$home"
+(cd "$home" && env -u XDG_DATA_HOME HOME="$home" \
+    "$prefix/bin/VEK2" --walk "$demo/keys.txt" --timestamps >"$work/installed.txt")
+snapshot >"$work/prefix.after"
+
+# Equal ticks mean equal recordings: a missing one would have been skipped at once.
+diff -u "$work/reference.txt" "$work/installed.txt" || fail "the installed player plays differently"
+sed 's/^\[[0-9]*\] //' "$work/installed.txt" | diff -u "$demo/expected.txt" - ||
+    fail "the installed player's transcript differs from the demo walkthrough"
+
+diff -u "$work/prefix.before" "$work/prefix.after" || fail "the player wrote into its installation"
+games=$home/.local/share/vek2
+outside=$(cd "$home" && find . -mindepth 1 | grep -v -e '^\./\.local$' -e '^\./\.local/share$' \
+    -e '^\./\.local/share/vek2\(/\|$\)' || true)
+[ -z "$outside" ] || fail "written outside the per-user game directory: $outside"
+[ -f "$games/vek.cfg" ] || fail "no vek.cfg in the per-user game directory"
+[ -f "$games/sx00.wav" ] || fail "no sx00.wav in the per-user game directory"
+[ -d "$games/temp" ] || fail "no temp folder in the per-user game directory"
+[ "$(readlink "$games/wave")" = "$prefix/share/vek2/wave" ] ||
+    fail "the default recordings are not linked: $(readlink "$games/wave")"
+
+exit "$failed"
