@@ -67,10 +67,18 @@ home=$work/home
 mkdir -p "$home"
 (cd "$home" && env -u XDG_DATA_HOME HOME="$home" \
     "$prefix/bin/VEK2" --walk "$demo/keys.txt" --timestamps >"$work/installed.txt")
+# The installed demo opened by a double click: played from the installation, which it must not
+# write to, with its positions in the per-user directory of another fresh home.
+clicked=$work/clicked
+mkdir -p "$clicked"
+(cd "$clicked" && env -u XDG_DATA_HOME HOME="$clicked" "$prefix/bin/VEK2" --walk \
+    "$demo/keys.txt" --timestamps "$prefix/share/vek2/borvatin.scn" >"$work/clicked.txt")
 snapshot >"$work/prefix.after"
 
 # Equal ticks mean equal recordings: a missing one would have been skipped at once.
 diff -u "$work/reference.txt" "$work/installed.txt" || fail "the installed player plays differently"
+diff -u "$work/reference.txt" "$work/clicked.txt" || fail "the clicked demo plays differently"
+[ -f "$clicked/.local/share/vek2/vek.cfg" ] || fail "the clicked demo keeps no vek.cfg"
 sed 's/^\[[0-9]*\] //' "$work/installed.txt" | diff -u "$demo/expected.txt" - ||
     fail "the installed player's transcript differs from the demo walkthrough"
 
