@@ -39,18 +39,50 @@ else
     echo "appstreamcli not installed: AppStream metadata not validated"
 fi
 
-# The scenario type is recognised by its header even where another type claims "*.scn".
-if command -v update-mime-database >/dev/null && command -v gio >/dev/null &&
-    [ -f /usr/share/mime/packages/freedesktop.org.xml ]; then
-    mime=$work/mime
-    mkdir -p "$mime/mime/packages"
+# What a desktop needs beyond what the validators check.
+apps=$prefix/share/applications
+grep -qx 'Categories=Game;AdventureGame;' "$apps/cz.kvelmora.VEK2.desktop" || fail "VEK2 not a game"
+grep -qx 'Categories=Development;' "$apps/cz.kvelmora.Mirela2.desktop" || fail "Mirela2 category"
+grep -qx 'Name\[cs\]=Upravit v editoru' "$apps/cz.kvelmora.VEK2.edit.desktop" ||
+    fail "no \"Upravit v editoru\""
+grep -qx 'Exec=Mirela2 %f' "$apps/cz.kvelmora.VEK2.edit.desktop" || fail "the editor's action"
+covers() { # PAGE OPTION...: the installed manual page names every option
+    local page=$1 text option
+    shift
+    text=$(zcat "$prefix/share/man/$page" | sed 's/\\-/-/g')
+    for option in "$@"; do
+        [[ "$text" == *"--$option"* ]] || fail "$page lacks --$option"
+    done
+}
+for page in man6/VEK2.6.gz cs/man6/VEK2.6.gz; do
+    covers "$page" walk seed timestamps trace help version
+done
+for page in man1/Mirela2.1.gz cs/man1/Mirela2.1.gz; do
+    covers "$page" check export-text convert password encode plain help version
+done
+
+# The scenario type is recognised by its header even where another type claims "*.scn"; a double
+# click plays it and the editor comes second.
+if command -v update-mime-database >/dev/null && command -v update-desktop-database >/dev/null &&
+    command -v gio >/dev/null && [ -f /usr/share/mime/packages/freedesktop.org.xml ]; then
+    share=$work/share
+    mkdir -p "$share/mime/packages"
     cp /usr/share/mime/packages/freedesktop.org.xml "$prefix/share/mime/packages/"*.xml \
-        "$mime/mime/packages/"
-    update-mime-database "$mime/mime" >/dev/null 2>&1
-    type=$(XDG_DATA_DIRS=$mime XDG_DATA_HOME=$work/none \
-        gio info -a standard::content-type "$prefix/share/vek2/borvatin.scn" |
+        "$share/mime/packages/"
+    cp -R "$apps" "$share/applications"
+    update-mime-database "$share/mime" >/dev/null 2>&1
+    update-desktop-database "$share/applications"
+    desktop=(env LC_ALL=C PATH="$prefix/bin:$PATH" XDG_DATA_DIRS="$share"
+        XDG_DATA_HOME="$work/none" XDG_CONFIG_HOME="$work/none" XDG_CONFIG_DIRS="$work/none")
+    type=$("${desktop[@]}" gio info -a standard::content-type "$prefix/share/vek2/borvatin.scn" |
         sed -n 's/.*content-type: //p')
     [ "$type" = application/x-vek2-scenario ] || fail "borvatin.scn recognised as '$type'"
+    handlers=$("${desktop[@]}" gio mime application/x-vek2-scenario |
+        sed -n '/^Registered/,/^Recommended/{s/^[[:space:]]\+//p}' | tr '\n' ' ')
+    [ "$handlers" = "cz.kvelmora.VEK2.desktop cz.kvelmora.VEK2.edit.desktop " ] ||
+        fail "scenario files open with: $handlers"
+else
+    echo "gio, update-mime-database or update-desktop-database missing: file type not checked"
 fi
 
 "$prefix/bin/Mirela2" --version >/dev/null || fail "the installed editor does not start"
