@@ -33,7 +33,6 @@ depends=$(field Depends)
 for lib in libopenal1 libsndfile1 libc6; do
     [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
 done
-[[ "$depends" != *espeak* ]] || fail "espeak-ng is not needed at run time: $depends"
 
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./usr/||' >"$work/contents.txt"
 while read -r file; do
@@ -44,6 +43,12 @@ done <"$here/installed-files.txt"
 # Unpacked into any folder, the player finds its data there.
 dpkg-deb -x "$deb" "$work/root"
 "$work/root/usr/bin/VEK2" --version >/dev/null || fail "the packaged player does not start"
+# The demo's voice is recorded at build time: espeak-ng is a dependency only of a program that
+# speaks through it while running.
+if [[ "$depends" == *espeak* ]] &&
+    ! objdump -p "$work/root/usr/bin/"* | grep -q 'NEEDED.*espeak'; then
+    fail "espeak-ng is not needed at run time: $depends"
+fi
 
 if command -v lintian >/dev/null; then
     lintian --fail-on error "$deb" || fail "lintian"
