@@ -8,6 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(
     cmake ninja-build g++ clang pkg-config python3
+    desktop-file-utils appstream lintian dpkg-dev libglib2.0-bin shared-mime-info
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libopenal-dev libopenal1 libsndfile1-dev libicu-dev
     espeak-ng sox xvfb xauth libclang-rt-14-dev

@@ -1,6 +1,10 @@
-// VEK2: the window, or with --walk the walkthrough runner in the terminal.
+// VEK2: the window, or with --walk the walkthrough runner in the terminal. Either plays in the
+// game directory chosen at start-up (game_dir.h).
 #include <iostream>
+#include <string>
+#include <vector>
 
+#include "player/shell/game_dir.h"
 #include "player/shell/walk_runner.h"
 
 #ifdef VEK_HAVE_QT
@@ -8,10 +12,20 @@
 #endif
 
 int main(int argc, char** argv) {
+    std::string programPath;
+    std::vector<std::string> args = vek::player::EnterGameDirectory(
+        std::vector<std::string>(argv + 1, argv + argc), programPath, std::cerr);
+    std::vector<char*> argp{argv[0]};
+    for (std::string& arg : args)
+        argp.push_back(arg.data());
+    argp.push_back(nullptr);
+    argc = static_cast<int>(argp.size()) - 1;
+    argv = argp.data();
+
     if (vek::player::wantsWalkthrough(argc, argv))
-        return vek::player::runWalkthrough(argc, argv, std::cout, std::cerr);
+        return vek::player::runWalkthrough(argc, argv, std::cout, std::cerr, programPath);
 #ifdef VEK_HAVE_QT
-    return vek::player::runQtPlayer(argc, argv);
+    return vek::player::runQtPlayer(argc, argv, programPath);
 #else
     std::cerr << "VEK2: okno hr\xC3\xA1\xC4\x8D\x65 nen\xC3\xAD v t\xC3\xA9to sestav\xC4\x9B k "
                  "dispozici (bez Qt); hru lze proj\xC3\xADt p\xC5\x99\x65s --walk.\n";

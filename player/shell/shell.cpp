@@ -78,6 +78,8 @@ void PlayerShell::InitPlayer() {
     started_ = false;
     config_.ReadConfig();
     paths_ = config_.Paths();
+    if (!setup_.programPath.empty())
+        paths_.programPath = setup_.programPath;
     tempFiles_ = std::make_unique<TTempFiles>("temp");
     env_.tempFiles = tempFiles_.get();
     soundList_.SetDefault();

@@ -66,6 +66,7 @@ struct ShellSetup {
     std::optional<std::uint32_t> seed;  // random source of probability conditions; none: clock
     bool trace = false;                 // Report writes report.txt
     std::string scenarioArgument;       // the first command-line argument, or empty
+    std::string programPath;            // not empty: the sounds' base for this run (game_dir.h)
     SoundObserver* observer = nullptr;  // hears what the queues and the background start
 };
 

@@ -40,6 +40,7 @@ struct WalkOptions {
     std::uint32_t seed = 1;
     bool timestamps = false;
     bool trace = false;
+    std::string programPath;
 };
 
 class WalkRunner : public ShellView, public SoundObserver {
@@ -52,6 +53,7 @@ class WalkRunner : public ShellView, public SoundObserver {
         setup.seed = options_.seed;
         setup.trace = options_.trace;
         setup.scenarioArgument = options_.scenario;
+        setup.programPath = options_.programPath;
         setup.observer = this;
         shell_ = std::make_unique<PlayerShell>(setup);
         shell_->FormCreate();
@@ -275,7 +277,8 @@ bool wantsWalkthrough(int argc, char** argv) {
            hasArgument(argc, argv, "--version");
 }
 
-int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err) {
+int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err,
+                   const std::string& programPath) {
     if (hasArgument(argc, argv, "--help")) {
         out << kUsage;
         return 0;
@@ -287,6 +290,7 @@ int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err) 
     auto options = parseArguments(argc, argv, err);
     if (!options)
         return 2;
+    options->programPath = programPath;
     auto bytes = readFileBytes(options->keyFile);
     if (!bytes) {
         err << options->keyFile << ":0: soubor kláves nelze přečíst\n";

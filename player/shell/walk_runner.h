@@ -4,13 +4,16 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 namespace vek::player {
 
 // Handles "VEK2 --walk KEYFILE [SCENARIO] [--seed N] [--timestamps] [--trace]" and
 // "--help" / "--version". Answers the exit status: 0 done, 2 for a bad key file or bad
 // arguments.
-int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err);
+// `programPath`, when not empty, is the sounds' base for this run (game_dir.h).
+int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err,
+                   const std::string& programPath = {});
 
 // Whether the command line asks for the runner (or for help or the version) rather than for
 // the window.

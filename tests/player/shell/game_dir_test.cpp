@@ -1,0 +1,163 @@
+#include "player/shell/game_dir.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "common/text_file.h"
+
+namespace vek::player {
+namespace {
+
+namespace fs = std::filesystem;
+
+class GameDirTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("vek_gamedir_" + std::to_string(::getpid()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        for (const char* dir : {"home", "share/vek2/wave", "hry", "cd", "user"})
+            fs::create_directories(root_ / dir);
+        write("share/vek2/borvatin.scn", "VEK\r\n");
+        write("share/vek2/sx01.wav", "RIFF");
+        write("hry/moje.scn", "VEK\r\n");
+        write("cd/hra.scn", "VEK\r\n");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    void write(const std::string& name, const std::string& bytes) {
+        ASSERT_TRUE(writeFileAtomically(root_ / name, bytes));
+    }
+
+    GameDirRequest request(const std::string& current, const std::string& scenario = {}) {
+        // Everything but the "cd" folder can be written; the installation is writable too, as it
+        // is for root, and still must never be written.
+        return {root_ / current, scenario, root_ / "share/vek2", root_ / "user",
+                [this](const fs::path& dir) { return dir != root_ / "cd"; }};
+    }
+
+    fs::path root_;
+};
+
+TEST_F(GameDirTest, TheDirectoryToPlayInFollowsWhereThePlayerIsStarted) {
+    // A writable game directory: everything as it always was.
+    GameDirChoice c = ChooseGameDirectory(request("hry", "moje.scn"));
+    EXPECT_EQ(c.dir, root_ / "hry");
+    EXPECT_EQ(c.scenarioArgument, "moje.scn");
+    EXPECT_FALSE(c.perUser);
+
+    // From the menu (home directory, no scenario): the per-user game directory.
+    c = ChooseGameDirectory(request("home"));
+    EXPECT_EQ(c.dir, root_ / "user");
+    EXPECT_TRUE(c.perUser);
+    EXPECT_EQ(c.scenarioArgument, "");
+    EXPECT_EQ(c.programPath, "");
+
+    // Started inside its own installation, which it must never write into.
+    c = ChooseGameDirectory(request("share/vek2"));
+    EXPECT_EQ(c.dir, root_ / "user");
+    EXPECT_TRUE(c.perUser);
+
+    // Without an installation (a build tree) the player stays where it was started.
+    GameDirRequest build = request("home");
+    build.installedData.reset();
+    c = ChooseGameDirectory(build);
+    EXPECT_EQ(c.dir, root_ / "home");
+    EXPECT_FALSE(c.perUser);
+}
+
+TEST_F(GameDirTest, AScenarioOpenedByDoubleClickPlaysFromItsOwnDirectory) {
+    // Writable: the player moves there and keeps its positions beside the scenario.
+    GameDirChoice c = ChooseGameDirectory(request("home", (root_ / "hry/moje.scn").string()));
+    EXPECT_EQ(c.dir, root_ / "hry");
+    EXPECT_EQ(c.scenarioArgument, "moje.scn");
+    EXPECT_EQ(c.programPath, "");
+
+    // Relative to where it was given.
+    c = ChooseGameDirectory(request("home", "../hry/moje.scn"));
+    EXPECT_EQ(c.dir, root_ / "hry");
+
+    // Read-only: the sounds still come from there, the positions go to the per-user directory.
+    c = ChooseGameDirectory(request("home", (root_ / "cd/hra.scn").string()));
+    EXPECT_EQ(c.dir, root_ / "user");
+    EXPECT_TRUE(c.perUser);
+    EXPECT_EQ(c.scenarioArgument, (root_ / "cd/hra.scn").string());
+    EXPECT_EQ(c.programPath, (root_ / "cd").string() + "/");
+
+    // The installed demo counts as read-only.
+    c = ChooseGameDirectory(request("home", (root_ / "share/vek2/borvatin.scn").string()));
+    EXPECT_EQ(c.dir, root_ / "user");
+    EXPECT_EQ(c.programPath, (root_ / "share/vek2").string() + "/");
+
+    // A name that is not where the player was started is looked for in the game directory.
+    c = ChooseGameDirectory(request("home", "borvatin.scn"));
+    EXPECT_EQ(c.dir, root_ / "user");
+    EXPECT_EQ(c.scenarioArgument, "borvatin.scn");
+}
+
+TEST_F(GameDirTest, PreparingLinksTheInstalledDataAndKeepsThePlayersOwnFiles) {
+    fs::path user = root_ / "user";
+    write("user/sx01.wav", "mine");
+    write("user/Pozice1.sav", "saved");
+    ASSERT_TRUE(PrepareUserGameDirectory(user, root_ / "share/vek2"));
+
+    EXPECT_TRUE(fs::is_directory(user / "temp"));
+    EXPECT_TRUE(fs::is_symlink(user / "wave"));
+    EXPECT_TRUE(fs::is_directory(user / "wave"));
+    EXPECT_EQ(readFileBytes(user / "borvatin.scn"), "VEK\r\n");
+    EXPECT_EQ(readFileBytes(user / "sx01.wav"), "mine");
+    EXPECT_EQ(readFileBytes(user / "Pozice1.sav"), "saved");
+    EXPECT_EQ(readFileBytes(user / "vek.cfg"),
+              "VOICEVOLUME=62535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=57535\r\nPROGRAMPATH=\r\n"
+              "CDPATH=D:\\\r\n");
+
+    // Later starts keep the player's configuration and renew links that lead nowhere (an
+    // installation that moved).
+    write("user/vek.cfg", "VOICEVOLUME=1\r\n");
+    fs::remove(user / "wave");
+    fs::create_directory_symlink(root_ / "old/wave", user / "wave");
+    ASSERT_TRUE(PrepareUserGameDirectory(user, root_ / "share/vek2"));
+    EXPECT_EQ(readFileBytes(user / "vek.cfg"), "VOICEVOLUME=1\r\n");
+    EXPECT_EQ(fs::read_symlink(user / "wave"), root_ / "share/vek2/wave");
+
+    // A directory that cannot be made is reported.
+    write("blocked", "a file, not a folder");
+    std::string error;
+    EXPECT_FALSE(PrepareUserGameDirectory(root_ / "blocked/vek2", root_ / "share/vek2", &error));
+    EXPECT_NE(error.find("blocked"), std::string::npos);
+}
+
+TEST_F(GameDirTest, EnteringTheGameDirectoryRewritesTheArgumentsForIt) {
+    fs::path before = fs::current_path();
+    fs::current_path(root_ / "home");
+    write("home/keys.txt", "Enter\n");
+    std::string programPath = "stale";
+    std::ostringstream err;
+    auto args = EnterGameDirectory({"--walk", "keys.txt", "--seed", "3", "../hry/moje.scn"},
+                                   programPath, err);
+    fs::path now = fs::current_path();
+    fs::current_path(before);
+
+    EXPECT_EQ(now, fs::canonical(root_ / "hry"));
+    ASSERT_EQ(args.size(), 5u);
+    EXPECT_EQ(args[1], (fs::canonical(root_ / "home") / "keys.txt").string());
+    EXPECT_EQ(args[3], "3");
+    EXPECT_EQ(args[4], "moje.scn");
+    EXPECT_EQ(programPath, "");
+    EXPECT_EQ(err.str(), "");
+
+    // Asking for help or the version moves nowhere.
+    fs::current_path(root_ / "home");
+    args = EnterGameDirectory({"--version", "../hry/moje.scn"}, programPath, err);
+    now = fs::current_path();
+    fs::current_path(before);
+    EXPECT_EQ(now, fs::canonical(root_ / "home"));
+    EXPECT_EQ(args[1], "../hry/moje.scn");
+}
+
+}  // namespace
+}  // namespace vek::player
