@@ -136,23 +136,18 @@ void ScriptEngine::endGame(EndState end) {
     host_.ClearMemo();
     host_.SetMainBoxVisible(true);
     state_.ActionAborted = true;
-    host_.SetGameRunning(false);
-    host_.SetMenuState(MenuState::SystemMenu);
-    host_.BuildMenu();
+    host_.EndGame();
 }
 
-void ScriptEngine::MainCycleStep() {
-    if (!host_.GameRunning() || !world_.CycleActive)
-        return;
-    MenuState menu = host_.GetMenuState();
-    if (menu == MenuState::Intro || isSystemState(menu))
-        return;
+bool ScriptEngine::MainCycleStep() {
+    if (!world_.CycleActive || !host_.CycleMayRun())
+        return false;
     // A cycle run that waits would otherwise gain one nested run per interval for as long as
     // the player does not answer.
     if (cycleRunning_)
-        return;
+        return false;
     if (++world_.CycleCounter < world_.CycleInterval)
-        return;
+        return false;
 
     struct Guard {
         bool& flag;
@@ -163,6 +158,7 @@ void ScriptEngine::MainCycleStep() {
     world_.CycleCounter = 0;
     sound_.ClearBackgroundFinished();
     world_.CycleHasRun = true;
+    return true;
 }
 
 void ScriptEngine::PlayIntro() {

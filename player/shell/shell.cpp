@@ -41,6 +41,7 @@ PlayerShell::PlayerShell(ShellSetup setup)
       secondary_(env_, "secondary"),
       background_(env_),
       options_(volumes_, background_, env_.SoundsOn),
+      scenarioSounds_(soundList_, systemTexts_),
       scriptSound_(primary_, secondary_, background_),
       random_(makeRandom(setup)),
       script_(world_, *this, scriptSound_, *random_) {}
@@ -60,7 +61,7 @@ void PlayerShell::FormCreate() {
             setup_.scenarioArgument.empty() ? "borvatin.scn" : setup_.scenarioArgument;
         if (!resolvedFileExists("", scenarioFileName_))
             scenarioFileName_.clear();
-        menuState_ = MenuState::SystemMenu;
+        SetMenuState(MenuState::SystemMenu);
         BuildMenu();
         view_.splash({}, false);
     } catch (const std::exception& e) {
@@ -144,15 +145,16 @@ void PlayerShell::Timer1Timer() {
         secondary_.Tick();
         background_.ProvedAll(true);
     }
-    if (menuState_ == MenuState::SystemMenu && !background_.Playing("INTROmus"))
+    if (menuState() == MenuState::SystemMenu && !background_.Playing("INTROmus"))
         background_.AddNew("INTROmus", true, 0, "100x100");
     int second = setup_.clock.secondOfDay();
     if (second != lastSecond_) {
         lastSecond_ = second;
         world_.AdvanceTimers();
     }
-    if (gameRunning_ && menuState_ != MenuState::Intro && !isSystemState(menuState_))
-        script_.MainCycleStep();
+    // What the player hears in a list must be what Enter chooses, also after the cycle changed it.
+    if (CycleMayRun() && script_.MainCycleStep())
+        RefreshGameList();
 }
 
 bool PlayerShell::soundIdle() const {
@@ -182,22 +184,27 @@ void PlayerShell::NewGame() {
     env_.PauseTicks = 0;
     env_.SoundsOn = options_.ZvukCheckBox;
     loadedScenarioFileName_ = scenarioFileName_;
-    LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
+    LoadScenario(scenarioFileName_, false);
     SetMainBoxVisible(false);
     mainMemo_.visible = false;
     mainMemo_.left = 20;
     mainMemo_.width = 500;
     view_.memoLayoutChanged();
-    menuState_ = MenuState::Intro;
+    SetMenuState(MenuState::Intro);
     // The timer runs again before the intro: an intro that waits for a key (WAIT, READ) must be
     // heard while it waits, and its splash must not cover it.
     view_.splash({}, false);
     view_.setTimerEnabled(true);
+    // Running from the intro on: an intro that ends the game (WIN, LOSE) leaves it ended.
+    gameRunning_ = true;
     script_.PlayIntro();
     mainMemo_.visible = true;
     view_.memoLayoutChanged();
     world_.CycleCounter = 0;
-    gameRunning_ = true;
+}
+
+bool PlayerShell::LoadScenario(const std::string& fileName, bool freshGame) {
+    return LoadWorld(fileName, world_, WorldLoadSetup{*this, &scenarioSounds_, freshGame});
 }
 
 // --- ScriptHost ---
@@ -218,7 +225,7 @@ bool PlayerShell::ShowText(const std::string& text, bool clear) {
         mainMemo_.lines.push_back(*line);
         view_.memoLineAdded(*line);
     }
-    int rows = menuState_ == MenuState::Intro ? kMemoRowsWide : kMemoRowsNarrow;
+    int rows = menuState() == MenuState::Intro ? kMemoRowsWide : kMemoRowsNarrow;
     bool scrollBar = static_cast<int>(mainMemo_.lines.size()) > rows;
     if (scrollBar != mainMemo_.scrollBar) {
         mainMemo_.scrollBar = scrollBar;
@@ -263,14 +270,36 @@ void PlayerShell::WaitWhile(const std::function<bool()>& waiting) {
     if (closing_ || !waiting())
         return;
     const ScriptState& state = script_.state();
+    // A key wait (the cycle's WAIT) may begin while a line is being typed: then both flags are set.
+    bool insideLine =
+        !waits_.empty() && waits_.back() == ShellView::WaitKind::Line && state.ReadKeyMode;
     ShellView::WaitKind kind = ShellView::WaitKind::Key;
-    if (state.ReadLineMode)
+    if (state.ReadLineMode && !insideLine)
         kind = ShellView::WaitKind::Line;
     else if (readCleared_)
         kind = ShellView::WaitKind::ReadKey;
     readCleared_ = false;
+    waits_.push_back(kind);
     view_.waitStarted(kind);
     view_.waitWhile([&] { return !closing_ && waiting(); });
+    waits_.pop_back();
+}
+
+bool PlayerShell::KeyWaitInsideLineRead() const {
+    const ScriptState& state = script_.state();
+    return !waits_.empty() && waits_.back() == ShellView::WaitKind::Key && state.ReadLineMode &&
+           state.ReadKeyMode;
+}
+
+bool PlayerShell::CycleMayRun() const {
+    MenuState state = menuState();
+    return gameRunning_ && state != MenuState::Intro && !isSystemState(state);
+}
+
+void PlayerShell::EndGame() {
+    gameRunning_ = false;
+    SetMenuState(MenuState::SystemMenu);
+    BuildMenu();
 }
 
 }  // namespace vek::player
