@@ -43,7 +43,8 @@ std::string DefaultCollectionName(std::string_view scenarioFile) {
 
 std::string BrowsedCollectionName(std::string_view name) {
     std::string out(name);
-    if (out.find('.') == std::string::npos)
+    // Only the file name decides: "/home/a/.hry/moje" still has no extension.
+    if (fileNamePart(name).find('.') == std::string_view::npos)
         out += ".zvk";
     return out;
 }

@@ -19,10 +19,9 @@ class EditorDocument;
 std::vector<std::string> OfferedCollectionKeys(const EditorDocument& doc);
 
 // The proposed collection name: the scenario's path with its file name cut at its first "." plus
-// ".zvk", or
-// "collect01.zvk" for a scenario never saved.
+// ".zvk", or "collect01.zvk" for a scenario never saved.
 std::string DefaultCollectionName(std::string_view scenarioFile);
-// A name chosen in the save dialog: ".zvk" is added when it holds no ".".
+// A name chosen in the save dialog: ".zvk" is added when its file name holds no ".".
 std::string BrowsedCollectionName(std::string_view name);
 
 // The file of a key's entry (recordings first), relative to the current directory; empty when
