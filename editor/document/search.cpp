@@ -219,8 +219,9 @@ bool TReplaceForm::ReplaceOne(std::string_view pattern, std::string_view replace
             s.Column = lastHit_.column + s.Replacement.size();
             doc_.SetModified(true);
             view_.FieldReplaced(lastHit_, s.Replacement.size());
-        } else if (answer == ReplaceAnswer::Cancel) {
-            result = false;
+        } else {
+            view_.PlaceCaretBehind(lastHit_);
+            result = answer != ReplaceAnswer::Cancel;
         }
     }
     s.JustFound = false;

@@ -49,6 +49,9 @@ class SearchView {
     // The field of `hit` was changed by a replacement of `length` characters: refill its editor
     // and select the inserted text.
     virtual void FieldReplaced(const SearchHit& hit, std::size_t length) {}
+    // A match answered No or Cancel stays as it is: the caret goes just behind it, so that the
+    // author (and the next command) goes on from there.
+    virtual void PlaceCaretBehind(const SearchHit& hit) {}
     // "Zaměnit výskyt?"
     virtual ReplaceAnswer AskReplace() { return ReplaceAnswer::Yes; }
     virtual SearchPlace CurrentPlace() const { return {}; }
