@@ -1,0 +1,292 @@
+#include "editor/ui/replace_form.h"
+
+#include <deque>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include "editor/document/document.h"
+#include "editor/ui/vlastnosti_form.h"
+#include "tools_support.h"
+
+namespace vek::editor {
+namespace {
+
+using test::C;
+using test::Q;
+
+// The script editors of the main window's two pages, refilled from the document when the search
+// shows another window or item, and writing every change back as the main window does.
+class FakeMainWindow : public QWidget, public SearchHost {
+  public:
+    explicit FakeMainWindow(EditorDocument& doc) : doc_(doc) {
+        auto* layout = new QVBoxLayout(this);
+        for (auto* e : editors()) {
+            *e = new QPlainTextEdit(this);
+            layout->addWidget(*e);
+            connect(*e, &QPlainTextEdit::textChanged, this, [this, e] { store(*e); });
+        }
+    }
+    QPlainTextEdit* windowEditors[3];
+    QPlainTextEdit* itemEditors[5];
+    SearchPlace place;
+    int pageShows = 0;
+
+    QPlainTextEdit* ShowSearchField(const SearchHit& hit) override {
+        if (hit.area == SearchArea::Windows && shownWindow_ != hit.window) {
+            shownWindow_ = hit.window;
+            fill(windowEditors, {&hit.window->LookScript, &hit.window->ArrivalScript,
+                                 &hit.window->DepartureScript});
+            ++pageShows;
+        }
+        if (hit.area == SearchArea::Items && shownItem_ != hit.item) {
+            shownItem_ = hit.item;
+            fill(itemEditors, {&hit.item->ExamineScript, &hit.item->TakeScript,
+                               &hit.item->PutScript, &hit.item->UseScript, &hit.item->TalkScript});
+            ++pageShows;
+        }
+        return hit.area == SearchArea::Windows ? windowEditors[hit.field - 1]
+                                               : itemEditors[hit.field - 1];
+    }
+    SearchPlace CurrentPlace() const override { return place; }
+    QPlainTextEdit* FocusedScriptEditor() const override {
+        for (auto* e : editors())
+            if (*e == focusWidget())
+                return *e;
+        return nullptr;
+    }
+    void showWindow(TOkna* w) {
+        shownWindow_ = w;
+        doc_.ShownWindow = w;
+        fill(windowEditors, {&w->LookScript, &w->ArrivalScript, &w->DepartureScript});
+    }
+
+  private:
+    std::vector<QPlainTextEdit**> editors() const {
+        auto* self = const_cast<FakeMainWindow*>(this);
+        std::vector<QPlainTextEdit**> out;
+        for (auto& e : self->windowEditors)
+            out.push_back(&e);
+        for (auto& e : self->itemEditors)
+            out.push_back(&e);
+        return out;
+    }
+    template <std::size_t N>
+    void fill(QPlainTextEdit* (&to)[N], std::initializer_list<TSpecStrings*> fields) {
+        doc_.Updating = true;
+        std::size_t i = 0;
+        for (TSpecStrings* f : fields)
+            to[i++]->setPlainText(
+                QString::fromStdString(cp1250ToUtf8(f->text())).replace("\r\n", "\n"));
+        doc_.Updating = false;
+    }
+    void store(QPlainTextEdit* editor) {
+        if (doc_.Updating)
+            return;
+        TSpecStrings* fields[8] = {};
+        if (shownWindow_) {
+            fields[0] = &shownWindow_->LookScript;
+            fields[1] = &shownWindow_->ArrivalScript;
+            fields[2] = &shownWindow_->DepartureScript;
+        }
+        if (shownItem_) {
+            fields[3] = &shownItem_->ExamineScript;
+            fields[4] = &shownItem_->TakeScript;
+            fields[5] = &shownItem_->PutScript;
+            fields[6] = &shownItem_->UseScript;
+            fields[7] = &shownItem_->TalkScript;
+        }
+        auto all = editors();
+        for (std::size_t i = 0; i < all.size(); ++i)
+            if (*all[i] == editor && fields[i])
+                fields[i]->setText(utf8ToCp1250(editor->toPlainText().toStdString()).value());
+        doc_.Changed();
+    }
+
+    EditorDocument& doc_;
+    TOkna* shownWindow_ = nullptr;
+    TPredmet* shownItem_ = nullptr;
+};
+
+struct SearchDialogFixture : ::testing::Test {
+    EditorDocument doc;
+    FakeMainWindow* main = nullptr;
+    Vlastnosti_form* properties = nullptr;
+    Replace_form* dialog = nullptr;
+    std::deque<ReplaceAnswer> answers;
+    QStringList warnings;
+    TOkna* a = nullptr;
+    TOkna* b = nullptr;
+    TPredmet* item = nullptr;
+
+    void SetUp() override {
+        test::app();
+        doc.ClearDocument();
+        a = doc.NewWindow();
+        doc.Rename(EntityKind::Window, "A");
+        b = doc.NewWindow();
+        doc.Rename(EntityKind::Window, "B");
+        item = doc.NewItem();
+        a->LookScript.assign({"klic klic"});
+        a->DepartureScript.assign({"x", "GO(klic);"});
+        b->ArrivalScript.assign({"klic"});
+        item->TalkScript.assign({C("KLÍČ klic")});
+        doc.Settings.CycleText.assign({"klic"});
+        doc.NewMenuItem()->FunctionScript.assign({"klic"});
+        doc.SetModified(false);
+
+        main = new FakeMainWindow(doc);
+        properties = new Vlastnosti_form(doc, main);
+        dialog = new Replace_form(doc, *main, *properties, main);
+        dialog->askReplace = [this] {
+            ReplaceAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+        dialog->showWarning = [this](const QString& text) { warnings << text; };
+        main->show();
+    }
+    void TearDown() override { delete main; }
+
+    QString selected(QPlainTextEdit* e) { return e->textCursor().selectedText(); }
+    int selectionLine(QPlainTextEdit* e) {
+        return e->document()->findBlock(e->textCursor().selectionStart()).blockNumber();
+    }
+};
+
+TEST_F(SearchDialogFixture, F3WalksWindowsItemsAndTextsToNotFoundWhileTheDialogIsHidden) {
+    dialog->HledanyEdit->setText("klic");
+    ASSERT_TRUE(dialog->FindFirstCommand());
+    EXPECT_EQ(selected(main->windowEditors[0]), "klic");
+    EXPECT_EQ(main->windowEditors[0]->textCursor().selectionStart(), 0);
+    ASSERT_TRUE(dialog->FindNextCommand());  // behind the match, in the same field
+    EXPECT_EQ(main->windowEditors[0]->textCursor().selectionStart(), 5);
+    ASSERT_TRUE(dialog->FindNextCommand());
+    EXPECT_EQ(main->focusWidget(), main->windowEditors[2]);
+    EXPECT_EQ(selectionLine(main->windowEditors[2]), 1);
+    ASSERT_TRUE(dialog->FindNextCommand());
+    EXPECT_EQ(doc.ShownWindow, b);
+    ASSERT_TRUE(dialog->FindNextCommand());  // KLÍČ is another word; klic behind it
+    EXPECT_EQ(main->itemEditors[4]->textCursor().selectionStart(), 5);
+    EXPECT_TRUE(properties->isHidden());
+    ASSERT_TRUE(dialog->FindNextCommand());  // the cycle text, in the properties dialog
+    EXPECT_TRUE(properties->isVisible());
+    EXPECT_EQ(properties->PageControl->currentIndex(), 1);
+    EXPECT_EQ(selected(properties->CyklusMemo), "klic");
+    EXPECT_TRUE(warnings.isEmpty());
+    // The menu item's script is never searched: the walk ends and hides the dialog it opened.
+    EXPECT_FALSE(dialog->FindNextCommand());
+    EXPECT_TRUE(properties->isHidden());
+    EXPECT_EQ(warnings, QStringList{Q("\"klic\" nenalezeno.")});
+    EXPECT_FALSE(doc.Modified);
+}
+
+TEST_F(SearchDialogFixture, OptionsOfTheDialogApply) {
+    a->LookScript.assign({"PLAYSEC(a); x PLAY_y", C("Vidíš ŽIDLE.")});
+    dialog->HledanyEdit->setText("PLAY");
+    dialog->CelaSlovaBox->setChecked(true);
+    ASSERT_TRUE(dialog->FindFirstCommand());
+    EXPECT_EQ(main->windowEditors[0]->textCursor().selectionStart(), 14);
+    dialog->CelaSlovaBox->setChecked(false);
+    dialog->VParamFciBox->setChecked(true);
+    dialog->HledanyEdit->setText("klic");
+    ASSERT_TRUE(dialog->FindFirstCommand());  // only GO(klic) is inside brackets
+    EXPECT_EQ(main->focusWidget(), main->windowEditors[2]);
+    dialog->VParamFciBox->setChecked(false);
+    dialog->HledanyEdit->setText(Q("židle"));
+    ASSERT_TRUE(dialog->FindFirstCommand());
+    EXPECT_EQ(selected(main->windowEditors[0]), Q("ŽIDLE"));
+    dialog->VelkaMalaBox->setChecked(true);
+    EXPECT_FALSE(dialog->FindFirstCommand());
+    EXPECT_FALSE(dialog->VybTextBox->isEnabled());
+    EXPECT_TRUE(test::unnamedControls(dialog).isEmpty());
+}
+
+TEST_F(SearchDialogFixture, ANewTextStartsAtTheCaretInTheFocusedEditor) {
+    main->showWindow(a);
+    QPlainTextEdit* odchod = main->windowEditors[2];
+    odchod->setFocus();
+    QTextCursor c = odchod->textCursor();
+    c.setPosition(odchod->document()->findBlockByNumber(1).position());
+    odchod->setTextCursor(c);
+    main->place = {SearchPlace::Page::Windows, 3, 1, 0};
+    dialog->HledanyEdit->setText("klic");
+    ASSERT_TRUE(dialog->FindNextCommand());
+    EXPECT_EQ(main->focusWidget(), odchod);
+    EXPECT_EQ(selectionLine(odchod), 1);
+    EXPECT_EQ(selected(odchod), "klic");
+}
+
+TEST_F(SearchDialogFixture, AskingNoLeavesTheCaretBehindAndCancelStops) {
+    dialog->HledanyEdit->setText("klic");
+    dialog->NahradaEdit->setText("dvere");
+    dialog->DotPriZamBox->setChecked(true);
+    dialog->show();
+    answers = {ReplaceAnswer::No, ReplaceAnswer::Yes, ReplaceAnswer::Cancel};
+    ASSERT_TRUE(dialog->FindFirstCommand());
+    EXPECT_TRUE(dialog->ReplaceCommand());  // No
+    QPlainTextEdit* look = main->windowEditors[0];
+    EXPECT_FALSE(look->textCursor().hasSelection());
+    EXPECT_EQ(look->textCursor().position(), 4);  // just behind the kept match
+    EXPECT_TRUE(dialog->ReplaceCommand());        // the next one, Yes
+    EXPECT_EQ(look->toPlainText(), "klic dvere");
+    EXPECT_EQ(selected(look), "dvere");
+    EXPECT_EQ(a->LookScript[0], "klic dvere");
+    EXPECT_TRUE(warnings.isEmpty());
+    EXPECT_FALSE(dialog->ReplaceCommand());  // Cancel: stops with the message
+    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_EQ(a->DepartureScript[1], "GO(klic);");
+    EXPECT_TRUE(dialog->isVisible());  // hidden only while asking
+    EXPECT_TRUE(doc.Modified);
+}
+
+TEST_F(SearchDialogFixture, ReplaceAllOfALetterByItselfDoubledEndsAndTheEditorsFollow) {
+    dialog->HledanyEdit->setText("k");
+    dialog->NahradaEdit->setText("kk");
+    EXPECT_EQ(dialog->ReplaceAllCommand(), 7);
+    EXPECT_EQ(a->LookScript[0], "kklic kklic");
+    EXPECT_EQ(main->itemEditors[4]->toPlainText(), Q("kkLÍČ kklic"));
+    EXPECT_EQ(doc.MenuItems.objectAt(0)->FunctionScript[0], "klic");
+    EXPECT_EQ(properties->CyklusMemo->toPlainText(), "kklic");
+    EXPECT_TRUE(properties->isHidden());
+    EXPECT_TRUE(warnings.isEmpty());
+    dialog->HledanyEdit->setText("nic");
+    EXPECT_EQ(dialog->ReplaceAllCommand(), -1);
+    EXPECT_EQ(warnings, QStringList{Q("\"nic\" nenalezeno.")});
+}
+
+TEST_F(SearchDialogFixture, TextTypedInThePropertiesDialogIsSearchedAndItsOkKeepsReplacements) {
+    properties->Open(0);
+    properties->IntroMemo->setFocus();
+    properties->IntroMemo->setPlainText(Q("Vítej\nzamek"));  // typed, not yet confirmed
+    dialog->HledanyEdit->setText("zamek");
+    dialog->NahradaEdit->setText("dvere");
+    ASSERT_TRUE(dialog->FindFirstCommand());
+    EXPECT_EQ(selected(properties->IntroMemo), "zamek");
+    EXPECT_EQ(properties->IntroMemo->toPlainText(), Q("Vítej\nzamek"));
+    EXPECT_TRUE(dialog->ReplaceCommand());
+    EXPECT_EQ(properties->IntroMemo->toPlainText(), Q("Vítej\ndvere"));
+    properties->accept();
+    EXPECT_EQ(doc.Settings.IntroText.items(), (std::vector<std::string>{C("Vítej"), "dvere"}));
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
+TEST_F(SearchDialogFixture, UnmappableReplacementIsRefused) {
+    QStringList errors;
+    dialog->showError = [&](const QString& text) { errors << text; };
+    dialog->HledanyEdit->setText("klic");
+    dialog->NahradaEdit->setText(Q("\u2603"));
+    EXPECT_EQ(dialog->ReplaceAllCommand(), -1);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(a->LookScript[0], "klic klic");
+}
+
+}  // namespace
+}  // namespace vek::editor
