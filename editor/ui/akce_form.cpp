@@ -5,15 +5,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "common/qt/cp1250_guard.h"
+#include "common/qt/qt_text.h"
 #include "editor/document/document.h"
-#include "editor/ui/tool_text.h"
 
 namespace vek::editor {
 
@@ -38,7 +38,8 @@ QString unlabelledSlotName(const std::string& slot) {
 
 }  // namespace
 
-Akce_form::Akce_form(EditorDocument& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
+Akce_form::Akce_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), doc_(doc) {
     setObjectName("Akce_form");
     setModal(true);
 
@@ -62,6 +63,7 @@ Akce_form::Akce_form(EditorDocument& doc, QWidget* parent) : QDialog(parent), do
         ParBox[i]->setEditable(true);
         ParBox[i]->setInsertPolicy(QComboBox::NoInsert);
         ParBox[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        guardCp1250(ParBox[i], boxes);
         STPar[i]->setBuddy(ParBox[i]);
         params->addWidget(ParBox[i]);
         connect(ParBox[i], &QComboBox::currentTextChanged, this, [this] { updatePreview(); });
@@ -126,15 +128,11 @@ Akce_form::Akce_form(EditorDocument& doc, QWidget* parent) : QDialog(parent), do
     connect(DisjRadio, &QRadioButton::toggled, this, [this] { updatePreview(); });
     connect(AkceOkButton, &QPushButton::clicked, this, &Akce_form::accept);
     connect(AkceCancelButton, &QPushButton::clicked, this, &Akce_form::reject);
-
-    showError = [this](const QString& text) {
-        QMessageBox::critical(this, QString::fromUtf8("Chyba"), text);
-    };
 }
 
 void Akce_form::Prepare(BuilderPurpose purpose) {
     purpose_ = purpose;
-    QString caption = qText(BuilderCaption(purpose));
+    QString caption = fromCp1250(BuilderCaption(purpose));
     setWindowTitle(caption);
     STVeta->setAccessibleName(caption);
     bool conditions = purpose == BuilderPurpose::Conditions;
@@ -148,7 +146,7 @@ void Akce_form::Prepare(BuilderPurpose purpose) {
     QSignalBlocker block(ComboBox1);
     ComboBox1->clear();
     for (const auto& t : BuilderTemplates(purpose))
-        ComboBox1->addItem(qText(t.sentence));
+        ComboBox1->addItem(fromCp1250(t.sentence));
     ComboBox1->setCurrentIndex(0);
     layOut(0);
     ComboBox1->setFocus();
@@ -170,7 +168,7 @@ void Akce_form::layOut(int sentence) {
         QSignalBlocker block(box);
         box->clear();
         box->clearEditText();
-        QString label = qText(layout.labels[i]).trimmed();
+        QString label = fromCp1250(layout.labels[i]).trimmed();
         STPar[i]->setText(label);
         STPar[i]->setVisible(!label.isEmpty());
         bool used = !layout.slots[i].empty();
@@ -182,7 +180,7 @@ void Akce_form::layOut(int sentence) {
         items.reserve(static_cast<qsizetype>(entries.size()));
         int longest = 0;
         for (const auto& e : entries) {
-            items << qText(e);
+            items << fromCp1250(e);
             longest = std::max(longest, static_cast<int>(e.size()));
         }
         box->addItems(items);
@@ -193,19 +191,19 @@ void Akce_form::layOut(int sentence) {
         STPar[i]->setAccessibleName(label.isEmpty() ? unlabelledSlotName(layout.slots[i])
                                                     : QString());
     }
-    QString trailing = qText(layout.trailing).trimmed();
+    QString trailing = fromCp1250(layout.trailing).trimmed();
     STPar[3]->setText(trailing);
     STPar[3]->setVisible(!trailing.isEmpty());
     updatePreview();
 }
 
-std::optional<BuilderParams> Akce_form::params(QString* error) const {
+std::optional<BuilderParams> Akce_form::params() const {
     BuilderParams out;
     for (std::size_t i = 0; i < 3; ++i) {
         if (ParBox[i]->isHidden())
             continue;
         QString text = ParBox[i]->currentText();
-        auto cp = cpText(text, error);
+        auto cp = toCp1250(text);
         if (!cp)
             return std::nullopt;
         out[i].text = *cp;
@@ -216,7 +214,7 @@ std::optional<BuilderParams> Akce_form::params(QString* error) const {
 }
 
 std::string Akce_form::Preview() const {
-    auto p = params(nullptr);
+    auto p = params();
     if (!p || ComboBox1->currentIndex() < 0)
         return {};
     ConditionOptions options{NegaceBox->isChecked(), DisjRadio->isChecked()};
@@ -224,15 +222,12 @@ std::string Akce_form::Preview() const {
 }
 
 void Akce_form::updatePreview() {
-    VysledekEdit->setText(qText(Preview()));
+    VysledekEdit->setText(fromCp1250(Preview()));
 }
 
 void Akce_form::accept() {
-    QString error;
-    if (!params(&error)) {
-        showError(error);
-        return;
-    }
+    if (!params())
+        return;  // the boxes refuse such text as it is typed
     result_ = Preview();
     for (QComboBox* box : ParBox)
         box->hide();
@@ -313,7 +308,7 @@ std::pair<QString, int> widgetText(const Insertion& insertion) {
     }
     if (insertion.caret >= insertion.text.size())
         caret = static_cast<int>(text.size());
-    return {qText(text), caret};
+    return {fromCp1250(text), caret};
 }
 
 Insertion inserted(const std::string& text, int caret, int selected, BuilderPurpose purpose,
@@ -329,7 +324,7 @@ Insertion inserted(const std::string& text, int caret, int selected, BuilderPurp
 void InsertBuilderResult(QWidget* control, BuilderPurpose purpose, const std::string& result) {
     if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
         QString before = memo->toPlainText();
-        auto text = cpText(before);
+        auto text = toCp1250(before);
         if (!text)
             return;
         QTextCursor cursor = memo->textCursor();
@@ -347,7 +342,7 @@ void InsertBuilderResult(QWidget* control, BuilderPurpose purpose, const std::st
         memo->setTextCursor(cursor);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         QString before = edit->text();
-        auto text = cpText(before);
+        auto text = toCp1250(before);
         if (!text)
             return;
         int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();

@@ -18,13 +18,17 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace vek {
+class MessageBoxes;
+}
+
 namespace vek::editor {
 
 class EditorDocument;
 
 class Akce_form : public QDialog {
   public:
-    explicit Akce_form(EditorDocument& doc, QWidget* parent = nullptr);
+    Akce_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // Sets the dialog up for `purpose` as every opening does: caption, sentences, the first one
     // laid out, the placeholder result.
@@ -51,13 +55,10 @@ class Akce_form : public QDialog {
     QPushButton* AkceOkButton;
     QPushButton* AkceCancelButton;
 
-    // Reports text that code page 1250 cannot hold; a message box unless replaced (tests).
-    std::function<void(const QString&)> showError;
-
   private:
     void layOut(int sentence);
     void updatePreview();
-    std::optional<BuilderParams> params(QString* error) const;
+    std::optional<BuilderParams> params() const;
 
     EditorDocument& doc_;
     BuilderPurpose purpose_ = BuilderPurpose::Conditions;

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -15,8 +14,10 @@
 #include <QVBoxLayout>
 
 #include "common/cp1250.h"
+#include "common/qt/cp1250_guard.h"
+#include "common/qt/message_boxes.h"
+#include "common/qt/qt_text.h"
 #include "editor/document/document.h"
-#include "editor/ui/tool_text.h"
 #include "editor/ui/vlastnosti_form.h"
 
 namespace vek::editor {
@@ -91,8 +92,13 @@ void select(QPlainTextEdit* editor, int from, int length) {
 }  // namespace
 
 Replace_form::Replace_form(EditorDocument& doc, SearchHost& host, Vlastnosti_form& properties,
-                           QWidget* parent)
-    : QDialog(parent), doc_(doc), host_(host), properties_(properties), search_(doc, *this) {
+                           MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent),
+      doc_(doc),
+      host_(host),
+      properties_(properties),
+      boxes_(boxes),
+      search_(doc, *this) {
     setObjectName("Replace_form");
     setWindowTitle(u("Najdi / Zaměň"));
     setModal(false);
@@ -103,6 +109,8 @@ Replace_form::Replace_form(EditorDocument& doc, SearchHost& host, Vlastnosti_for
     NahradaEdit = new QLineEdit(this);
     NahradaEdit->setObjectName("NahradaEdit");
     NahradaEdit->setAccessibleName(u("Zaměnit za"));
+    guardCp1250(HledanyEdit, boxes);
+    guardCp1250(NahradaEdit, boxes);
     auto* hledanyLabel = new QLabel(u("&Hledaný text:"), this);
     hledanyLabel->setBuddy(HledanyEdit);
     auto* nahradaLabel = new QLabel(u("Zaměnit z&a:"), this);
@@ -148,20 +156,20 @@ Replace_form::Replace_form(EditorDocument& doc, SearchHost& host, Vlastnosti_for
     connect(ReplaceButt, &QPushButton::clicked, this, [this] { ReplaceCommand(); });
     connect(ReplaceAllButt, &QPushButton::clicked, this, [this] { ReplaceAllCommand(); });
     connect(CloseButt, &QPushButton::clicked, this, &QDialog::hide);
+}
 
-    QWidget* owner = parent;
-    askReplace = [owner] {
-        auto answer = QMessageBox::question(
-            owner, u("Otázka"), u("Zaměnit výskyt?"),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-        return answer == QMessageBox::Yes  ? ReplaceAnswer::Yes
-               : answer == QMessageBox::No ? ReplaceAnswer::No
-                                           : ReplaceAnswer::Cancel;
-    };
-    showWarning = [owner](const QString& text) {
-        QMessageBox::warning(owner, u("Upozornění"), text);
-    };
-    showError = [owner](const QString& text) { QMessageBox::critical(owner, u("Chyba"), text); };
+ReplaceAnswer Replace_form::AskReplace() {
+    // The dialog may be hidden meanwhile: the question belongs to the main window.
+    switch (boxes_.ask(parentWidget(), u("Zaměnit výskyt?"), BoxButtons::YesNoCancel)) {
+        case BoxAnswer::Yes:
+        case BoxAnswer::Ok:
+            return ReplaceAnswer::Yes;
+        case BoxAnswer::No:
+            return ReplaceAnswer::No;
+        case BoxAnswer::Cancel:
+            break;
+    }
+    return ReplaceAnswer::Cancel;
 }
 
 void Replace_form::showEvent(QShowEvent* event) {
@@ -180,11 +188,11 @@ void Replace_form::keyPressEvent(QKeyEvent* event) {
 }
 
 bool Replace_form::readFields(std::string& pattern, std::string& replacement) {
-    QString message;
-    auto p = cpText(HledanyEdit->text(), &message);
-    auto r = p ? cpText(NahradaEdit->text(), &message) : std::nullopt;
+    UnmappableCharacter bad;
+    auto p = toCp1250(HledanyEdit->text(), &bad);
+    auto r = p ? toCp1250(NahradaEdit->text(), &bad) : std::nullopt;
     if (!p || !r) {
-        showError(message);
+        boxes_.stop(this, unmappableMessage(bad));
         return false;
     }
     pattern = std::move(*p);
@@ -200,7 +208,9 @@ void Replace_form::applyOptions() {
 }
 
 void Replace_form::notFound() {
-    showWarning(qText(search_.NotFoundMessage()));
+    // "Upozornění" with the warning icon.
+    boxes_.show(parentWidget(), {captionText(BoxCaption::Notice),
+                                 fromCp1250(search_.NotFoundMessage()), BoxIcon::Warning});
 }
 
 template <typename F>
@@ -304,7 +314,7 @@ bool Replace_form::HitStillSelected(const SearchHit& hit) const {
     QTextCursor cursor = editor->textCursor();
     if (cursor.selectionStart() != positionOf(editor, hit.line, hit.column))
         return false;
-    auto selected = cpText(cursor.selectedText());
+    auto selected = toCp1250(cursor.selectedText());
     const std::string& pattern = doc_.Search.Pattern;
     if (!selected)
         return false;
@@ -325,12 +335,12 @@ void Replace_form::FieldReplaced(const SearchHit& hit, std::size_t length) {
     if (from >= 0) {
         cursor.setPosition(from);
         cursor.setPosition(from + static_cast<int>(hit.length), QTextCursor::KeepAnchor);
-        cursor.insertText(qText(std::string_view(line).substr(hit.column - 1, length)));
+        cursor.insertText(fromCp1250(std::string_view(line).substr(hit.column - 1, length)));
     }
-    if (from < 0 ||
-        editor->document()->findBlockByNumber(static_cast<int>(hit.line)).text() != qText(line)) {
+    if (from < 0 || editor->document()->findBlockByNumber(static_cast<int>(hit.line)).text() !=
+                        fromCp1250(line)) {
         // The editor no longer showed the field as stored: show it again whole.
-        QString text = qText(field->text());
+        QString text = fromCp1250(field->text());
         text.replace("\r\n", "\n");
         editor->setPlainText(text);
         from = positionOf(editor, hit.line, hit.column);

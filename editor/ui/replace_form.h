@@ -16,6 +16,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace vek {
+class MessageBoxes;
+}
+
 namespace vek::editor {
 
 class Vlastnosti_form;
@@ -36,7 +40,7 @@ class SearchHost {
 class Replace_form : public QDialog, private SearchView {
   public:
     Replace_form(EditorDocument& doc, SearchHost& host, Vlastnosti_form& properties,
-                 QWidget* parent = nullptr);
+                 MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // The commands of the five buttons; "&Další" is also F3 in the main window, shown or not.
     bool FindFirstCommand();
@@ -57,11 +61,6 @@ class Replace_form : public QDialog, private SearchView {
     QPushButton* ReplaceAllButt;
     QPushButton* CloseButt;
 
-    // "Zaměnit výskyt?" and the "nenalezeno." message; message boxes unless replaced (tests).
-    std::function<ReplaceAnswer()> askReplace;
-    std::function<void(const QString&)> showWarning;
-    std::function<void(const QString&)> showError;
-
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,7 +72,7 @@ class Replace_form : public QDialog, private SearchView {
     void HideProperties() override;
     void FieldReplaced(const SearchHit& hit, std::size_t length) override;
     void PlaceCaretBehind(const SearchHit& hit) override;
-    ReplaceAnswer AskReplace() override { return askReplace(); }
+    ReplaceAnswer AskReplace() override;
     SearchPlace CurrentPlace() const override { return host_.CurrentPlace(); }
     bool HitStillSelected(const SearchHit& hit) const override;
 
@@ -88,6 +87,7 @@ class Replace_form : public QDialog, private SearchView {
     EditorDocument& doc_;
     SearchHost& host_;
     Vlastnosti_form& properties_;
+    MessageBoxes& boxes_;
     TReplaceForm search_;
     QPointer<QPlainTextEdit> editor_;  // the editor of the last match
 };

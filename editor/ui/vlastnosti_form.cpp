@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -18,10 +17,12 @@
 #include <QVBoxLayout>
 
 #include "common/numbers.h"
+#include "common/qt/cp1250_guard.h"
+#include "common/qt/message_boxes.h"
+#include "common/qt/qt_text.h"
 #include "common/scenario_format.h"
 #include "editor/document/document.h"
 #include "editor/ui/akce_form.h"
-#include "editor/ui/tool_text.h"
 
 namespace vek::editor {
 
@@ -61,7 +62,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption, cons
 
 // The item limit as a number: 99 for what does not parse.
 int maxItemsNumber(const QString& text) {
-    auto cp = cpText(text);
+    auto cp = toCp1250(text);
     auto n = cp ? parseDecimal32(*cp) : std::nullopt;
     return n ? static_cast<int>(*n) : 99;
 }
@@ -82,8 +83,8 @@ const std::vector<const char*>& CycleIntervals() {
     return entries;
 }
 
-Vlastnosti_form::Vlastnosti_form(EditorDocument& doc, QWidget* parent)
-    : QDialog(parent), doc_(doc) {
+Vlastnosti_form::Vlastnosti_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), doc_(doc), boxes_(boxes) {
     setObjectName("Vlastnosti_form");
     setWindowTitle(u("Vlastnosti scénáře"));
     setModal(false);
@@ -115,14 +116,18 @@ Vlastnosti_form::Vlastnosti_form(EditorDocument& doc, QWidget* parent)
                         const std::vector<std::string>& choices) -> std::optional<std::string> {
         QStringList items;
         for (const auto& c : choices)
-            items << qText(c);
+            items << fromCp1250(c);
         bool ok = false;
         QString chosen = QInputDialog::getItem(this, caption, caption, items, 0, false, &ok);
         if (!ok)
             return std::nullopt;
-        return cpText(chosen);
+        return toCp1250(chosen);
     };
-    showError = [this](const QString& text) { QMessageBox::critical(this, u("Chyba"), text); };
+    for (QLineEdit* edit : {JmenoEdit, HesloEdit, MaxPrEdit})
+        guardCp1250(edit, boxes);
+    guardCp1250(IntervalBox, boxes);
+    for (QPlainTextEdit* memo : memos_)
+        guardCp1250(memo, boxes);
 }
 
 QWidget* Vlastnosti_form::buildGeneralPage() {
@@ -205,12 +210,10 @@ QWidget* Vlastnosti_form::buildGeneralPage() {
         if (auto cp = accepted(text)) {
             doc_.Settings.ScenarioName = *cp;
             changed();
-        } else {
-            Refresh();
         }
     });
     connect(ZacitComboBox, &QComboBox::activated, this, [this](int i) {
-        if (auto cp = cpText(ZacitComboBox->itemText(i))) {
+        if (auto cp = toCp1250(ZacitComboBox->itemText(i))) {
             doc_.Settings.StartWindow = *cp;
             changed();
         }
@@ -230,8 +233,6 @@ QWidget* Vlastnosti_form::buildGeneralPage() {
         if (auto cp = accepted(text)) {
             doc_.Settings.Password = *cp;
             changed();
-        } else {
-            Refresh();
         }
     });
     connect(MaxPrEdit, &QLineEdit::textEdited, this, &Vlastnosti_form::storeMaxItems);
@@ -264,8 +265,6 @@ QWidget* Vlastnosti_form::buildGeneralPage() {
         if (auto cp = accepted(IntroMemo->toPlainText())) {
             doc_.Settings.IntroText.setText(*cp);
             changed();
-        } else {
-            Refresh();
         }
     });
     return page;
@@ -283,8 +282,6 @@ QPlainTextEdit* Vlastnosti_form::addMemo(QWidget* page, const char* name, const 
         if (auto cp = accepted(memo->toPlainText())) {
             (doc_.Settings.*field).setText(*cp);
             changed();
-        } else {
-            Refresh();
         }
     });
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
@@ -340,19 +337,13 @@ QWidget* Vlastnosti_form::buildTextsPage() {
         if (auto cp = accepted(text)) {
             doc_.Settings.CycleInterval = *cp;
             changed();
-        } else {
-            Refresh();
         }
     });
     return page;
 }
 
 std::optional<std::string> Vlastnosti_form::accepted(const QString& text) {
-    QString message;
-    auto cp = cpText(text, &message);
-    if (!cp)
-        showError(message);
-    return cp;
+    return toCp1250(text);
 }
 
 void Vlastnosti_form::changed() {
@@ -361,10 +352,8 @@ void Vlastnosti_form::changed() {
 
 void Vlastnosti_form::storeMaxItems(const QString& text) {
     auto cp = accepted(text);
-    if (!cp) {
-        Refresh();
+    if (!cp)
         return;
-    }
     doc_.Settings.MaxItems = *cp;
     {
         QSignalBlocker block(MaxUpDown);
@@ -377,34 +366,34 @@ void Vlastnosti_form::Refresh() {
     bool wasUpdating = doc_.Updating;
     doc_.Updating = true;
     const ScenarioSettings& s = doc_.Settings;
-    if (JmenoEdit->text() != qText(s.ScenarioName))
-        JmenoEdit->setText(qText(s.ScenarioName));
+    if (JmenoEdit->text() != fromCp1250(s.ScenarioName))
+        JmenoEdit->setText(fromCp1250(s.ScenarioName));
 
     ZacitComboBox->clear();
     QStringList windows;
     for (const auto& name : doc_.Windows.names())
-        windows << qText(name);
+        windows << fromCp1250(name);
     ZacitComboBox->addItems(windows);
     ZacitComboBox->setCurrentIndex(doc_.Windows.indexOf(s.StartWindow));
 
     fillInventory(PredmetyListBox->currentRow());
     for (std::size_t i = 0; i < memos_.size(); ++i) {
         const TSpecStrings* fields[] = {&s.IntroText, &s.WinText, &s.LoseText, &s.CycleText};
-        QString text = qText(fields[i]->text());
+        QString text = fromCp1250(fields[i]->text());
         text.replace("\r\n", "\n");
         if (memos_[i]->toPlainText() != text)
             memos_[i]->setPlainText(text);
     }
     HesloCheckBox->setChecked(s.Encode);
     HesloEdit->setEnabled(s.Encode);
-    HesloEdit->setText(qText(s.Password));
-    MaxPrEdit->setText(qText(s.MaxItems));
+    HesloEdit->setText(fromCp1250(s.Password));
+    MaxPrEdit->setText(fromCp1250(s.MaxItems));
     MaxUpDown->setValue(std::clamp(maxItemsNumber(MaxPrEdit->text()), 0, 99));
     MluvPredBox->setChecked(s.TalkToItems);
     RepWalkBox->setChecked(s.ReportWalk);
     RepTakeBox->setChecked(s.ReportTake);
     AktivniBox->setChecked(s.CycleActive);
-    IntervalBox->setCurrentText(qText(s.CycleInterval));
+    IntervalBox->setCurrentText(fromCp1250(s.CycleInterval));
     doc_.Updating = wasUpdating;
 }
 
@@ -412,7 +401,7 @@ void Vlastnosti_form::fillInventory(int select) {
     QSignalBlocker block(PredmetyListBox);
     PredmetyListBox->clear();
     for (const auto& name : doc_.Settings.Inventory)
-        PredmetyListBox->addItem(qText(name));
+        PredmetyListBox->addItem(fromCp1250(name));
     int row = std::min(select, PredmetyListBox->count() - 1);
     PredmetyListBox->setCurrentRow(row);
     DelZacButton->setEnabled(row >= 0 && select >= 0);
@@ -519,7 +508,7 @@ void Vlastnosti_form::accept() {
     if (s.Encode) {
         auto key = keyForPassword(s.Password);
         if (key && !keyIsWritable(*key)) {
-            showError(qText(UnwritablePasswordError().what()));
+            boxes_.error(this, fromCp1250(UnwritablePasswordError().what()));
             PageControl->setCurrentIndex(0);
             HesloEdit->setFocus();
             return;

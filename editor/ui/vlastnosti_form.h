@@ -23,6 +23,10 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 
+namespace vek {
+class MessageBoxes;
+}
+
 namespace vek::editor {
 
 class Akce_form;
@@ -30,7 +34,7 @@ class EditorDocument;
 
 class Vlastnosti_form : public QDialog {
   public:
-    explicit Vlastnosti_form(EditorDocument& doc, QWidget* parent = nullptr);
+    Vlastnosti_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // "&Vlastnosti scénáře..." (page 0) and "&Další texty..." (page 1): the controls show the
     // document, a start window that names no window becomes the first window, and the settings
@@ -78,8 +82,6 @@ class Vlastnosti_form : public QDialog {
     std::function<std::optional<std::string>(const QString& caption,
                                              const std::vector<std::string>& choices)>
         chooseItem;
-    // Error messages ("Chyba"); message boxes unless replaced (tests).
-    std::function<void(const QString&)> showError;
 
     // "Přidej", "Uber" and the moves of the starting inventory.
     void AddInventoryItem();
@@ -96,11 +98,13 @@ class Vlastnosti_form : public QDialog {
                             TSpecStrings ScenarioSettings::*field);
     void fillInventory(int select);
     void storeMaxItems(const QString& text);
-    // Whether a text typed into a control may be stored; refuses with a message otherwise.
+    // The text of a control as stored; nothing for what the code page cannot hold (the
+    // control refuses it and says so).
     std::optional<std::string> accepted(const QString& text);
     void changed();
 
     EditorDocument& doc_;
+    MessageBoxes& boxes_;
     Akce_form* builder_ = nullptr;
     ScenarioSettings snapshot_;
     std::array<QPlainTextEdit*, 4> memos_{};

@@ -13,15 +13,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/qt/message_boxes.h"
+#include "common/qt/qt_text.h"
 #include "editor/document/collation.h"
 #include "editor/document/collection_builder.h"
 #include "editor/document/document.h"
-#include "editor/ui/tool_text.h"
 
 namespace vek::editor {
 
@@ -72,7 +72,7 @@ void KeyList::addKey(const std::string& key) {
         else
             hi = mid;
     }
-    auto* entry = new QListWidgetItem(qText(key));
+    auto* entry = new QListWidgetItem(fromCp1250(key));
     entry->setData(kKeyRole, QByteArray::fromStdString(key));
     entry->setData(kSortRole, sortKey);
     insertItem(lo, entry);
@@ -116,7 +116,8 @@ void KeyList::dropEvent(QDropEvent* event) {
     event->accept();
 }
 
-WaveCol_form::WaveCol_form(EditorDocument& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
+WaveCol_form::WaveCol_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), doc_(doc), boxes_(boxes) {
     setObjectName("WaveCol_form");
     setWindowTitle(u("Kolekce zvuků"));
     setModal(false);
@@ -219,7 +220,7 @@ WaveCol_form::WaveCol_form(EditorDocument& doc, QWidget* parent) : QDialog(paren
     connect(CloseButt, &QPushButton::clicked, this, &QDialog::hide);
     connect(CancelButt, &QPushButton::clicked, this, [this] {
         cancel_ = true;
-        STProgress->setText(qText(kCollectionCancelPressed));
+        STProgress->setText(fromCp1250(kCollectionCancelPressed));
         ProgressBar->setFormat(STProgress->text());
     });
 
@@ -233,14 +234,6 @@ WaveCol_form::WaveCol_form(EditorDocument& doc, QWidget* parent) : QDialog(paren
                    ? dialog.selectedFiles().front()
                    : QString();
     };
-    ask = [this](const QString& text, bool warning) {
-        auto answer = warning ? QMessageBox::warning(this, u("Upozornění"), text,
-                                                     QMessageBox::Yes | QMessageBox::No)
-                              : QMessageBox::question(this, u("Otázka"), text,
-                                                      QMessageBox::Yes | QMessageBox::No);
-        return answer == QMessageBox::Yes;
-    };
-    showStop = [this](const QString& text) { QMessageBox::critical(this, u("Stop"), text); };
 }
 
 void WaveCol_form::Open() {
@@ -297,7 +290,7 @@ void WaveCol_form::setBuilding(bool on) {
 }
 
 bool WaveCol_form::progress(const std::string& text) {
-    QString shown = qText(text);
+    QString shown = fromCp1250(text);
     STProgress->setText(shown);
     ProgressBar->setValue(percentOf(text));
     ProgressBar->setFormat(shown);
@@ -314,19 +307,24 @@ bool WaveCol_form::CreateCollection() {
         return false;
     // The entries will name the collection in the scenario's code page: refuse a name it
     // cannot hold before anything is written.
-    QString message;
-    auto entryName = cpText(fileText, &message);
+    UnmappableCharacter bad;
+    auto entryName = toCp1250(fileText, &bad);
     if (!entryName && NahraditBox->isChecked()) {
-        showStop(message);
+        boxes_.stop(this, unmappableMessage(bad));
         return false;
     }
-    if (!ask(qText(CreateCollectionQuestion(keys.size())), false))
+    if (boxes_.ask(this, fromCp1250(CreateCollectionQuestion(keys.size())), BoxButtons::YesNo) !=
+        BoxAnswer::Yes)
         return false;
     std::filesystem::path target(fileText.toStdString());
     std::error_code ec;
-    if (std::filesystem::exists(target, ec) &&
-        !ask(qText(OverwriteCollectionQuestion("%1")).arg(fileText), true))
-        return false;
+    if (std::filesystem::exists(target, ec)) {
+        MessageRequest overwrite{captionText(BoxCaption::Notice),
+                                 fromCp1250(OverwriteCollectionQuestion("%1")).arg(fileText),
+                                 BoxIcon::Warning, BoxButtons::YesNo, BoxAnswer::Yes};
+        if (boxes_.show(this, overwrite) != BoxAnswer::Yes)
+            return false;
+    }
 
     cancel_ = false;
     setBuilding(true);
@@ -342,16 +340,17 @@ bool WaveCol_form::CreateCollection() {
     CreateButt->setFocus();
 
     if (result == CollectionWriteResult::Cancelled) {
-        showStop(qText(kCollectionCancelled));
+        boxes_.stop(this, fromCp1250(kCollectionCancelled));
         return false;
     }
     if (result == CollectionWriteResult::Failed) {
         // Nothing was written: the entries keep pointing where they did.
-        showStop(qText(error));
+        boxes_.error(this, fromCp1250(error));
         return false;
     }
     if (NahraditBox->isChecked()) {
-        auto directory = cpText(QString::fromStdString(std::filesystem::current_path(ec).string()));
+        auto directory =
+            toCp1250(QString::fromStdString(std::filesystem::current_path(ec).string()));
         ReplaceWithCollectionPointers(doc_, keys, *entryName, directory ? *directory : "");
         UsedList->clear();
     }

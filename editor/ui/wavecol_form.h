@@ -15,6 +15,10 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
+namespace vek {
+class MessageBoxes;
+}
+
 namespace vek::editor {
 
 class EditorDocument;
@@ -46,7 +50,7 @@ class KeyList : public QListWidget {
 
 class WaveCol_form : public QDialog {
   public:
-    explicit WaveCol_form(EditorDocument& doc, QWidget* parent = nullptr);
+    WaveCol_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // "&Kolekce zvuků...": the keys on offer afresh and a proposed file name.
     void Open();
@@ -77,10 +81,6 @@ class WaveCol_form : public QDialog {
 
     // The save dialog ("Jméno zvukové kolekce"): a path, or empty when cancelled.
     std::function<QString()> browseFile;
-    // A Yes/No question ("Otázka", or the overwrite warning "Upozornění" when `warning`).
-    std::function<bool(const QString& text, bool warning)> ask;
-    // "Tvorba kolekce zastavena" ("Stop") and other failures.
-    std::function<void(const QString&)> showStop;
     // Told after each progress step, once the window has processed its events (tests cancel
     // from here).
     std::function<void()> onProgress;
@@ -95,6 +95,7 @@ class WaveCol_form : public QDialog {
     bool progress(const std::string& text);
 
     EditorDocument& doc_;
+    MessageBoxes& boxes_;
     bool cancel_ = false;
     bool building_ = false;
 };

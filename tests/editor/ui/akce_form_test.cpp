@@ -23,13 +23,14 @@ using test::Q;
 
 struct BuilderFixture : ::testing::Test {
     QApplication& app = test::app();
+    RecordingBoxes boxes;
     EditorDocument doc;
     Akce_form* form = nullptr;
     QPlainTextEdit memo;
 
     void SetUp() override {
         test::app();
-        form = new Akce_form(doc);
+        form = new Akce_form(doc, boxes);
         doc.SetModified(false);
     }
     void TearDown() override { delete form; }

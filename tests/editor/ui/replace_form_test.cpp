@@ -120,8 +120,7 @@ struct SearchDialogFixture : ::testing::Test {
     FakeMainWindow* main = nullptr;
     Vlastnosti_form* properties = nullptr;
     Replace_form* dialog = nullptr;
-    std::deque<ReplaceAnswer> answers;
-    QStringList warnings;
+    RecordingBoxes boxes;
     TOkna* a = nullptr;
     TOkna* b = nullptr;
     TPredmet* item = nullptr;
@@ -143,14 +142,8 @@ struct SearchDialogFixture : ::testing::Test {
         doc.SetModified(false);
 
         main = new FakeMainWindow(doc);
-        properties = new Vlastnosti_form(doc, main);
-        dialog = new Replace_form(doc, *main, *properties, main);
-        dialog->askReplace = [this] {
-            ReplaceAnswer answer = answers.front();
-            answers.pop_front();
-            return answer;
-        };
-        dialog->showWarning = [this](const QString& text) { warnings << text; };
+        properties = new Vlastnosti_form(doc, boxes, main);
+        dialog = new Replace_form(doc, *main, *properties, boxes, main);
         main->show();
     }
     void TearDown() override { delete main; }
@@ -180,11 +173,13 @@ TEST_F(SearchDialogFixture, F3WalksWindowsItemsAndTextsToNotFoundWhileTheDialogI
     EXPECT_TRUE(properties->isVisible());
     EXPECT_EQ(properties->PageControl->currentIndex(), 1);
     EXPECT_EQ(selected(properties->CyklusMemo), "klic");
-    EXPECT_TRUE(warnings.isEmpty());
+    EXPECT_TRUE(boxes.shown.empty());
     // The menu item's script is never searched: the walk ends and hides the dialog it opened.
     EXPECT_FALSE(dialog->FindNextCommand());
     EXPECT_TRUE(properties->isHidden());
-    EXPECT_EQ(warnings, QStringList{Q("\"klic\" nenalezeno.")});
+    ASSERT_EQ(test::texts(boxes), QStringList{Q("\"klic\" nenalezeno.")});
+    EXPECT_EQ(boxes.shown[0].caption, Q("Upozornění"));
+    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Warning);
     EXPECT_FALSE(doc.Modified);
 }
 
@@ -229,7 +224,7 @@ TEST_F(SearchDialogFixture, AskingNoLeavesTheCaretBehindAndCancelStops) {
     dialog->NahradaEdit->setText("dvere");
     dialog->DotPriZamBox->setChecked(true);
     dialog->show();
-    answers = {ReplaceAnswer::No, ReplaceAnswer::Yes, ReplaceAnswer::Cancel};
+    boxes.answers = {BoxAnswer::No, BoxAnswer::Yes, BoxAnswer::Cancel};
     ASSERT_TRUE(dialog->FindFirstCommand());
     EXPECT_TRUE(dialog->ReplaceCommand());  // No
     QPlainTextEdit* look = main->windowEditors[0];
@@ -239,9 +234,11 @@ TEST_F(SearchDialogFixture, AskingNoLeavesTheCaretBehindAndCancelStops) {
     EXPECT_EQ(look->toPlainText(), "klic dvere");
     EXPECT_EQ(selected(look), "dvere");
     EXPECT_EQ(a->LookScript[0], "klic dvere");
-    EXPECT_TRUE(warnings.isEmpty());
+    EXPECT_EQ(test::texts(boxes), QStringList(2, Q("Zaměnit výskyt?")));
+    EXPECT_EQ(boxes.shown[0].caption, Q("Otázka"));
+    EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::YesNoCancel);
     EXPECT_FALSE(dialog->ReplaceCommand());  // Cancel: stops with the message
-    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_EQ(test::texts(boxes).last(), Q("\"klic\" nenalezeno."));
     EXPECT_EQ(a->DepartureScript[1], "GO(klic);");
     EXPECT_TRUE(dialog->isVisible());  // hidden only while asking
     EXPECT_TRUE(doc.Modified);
@@ -256,10 +253,10 @@ TEST_F(SearchDialogFixture, ReplaceAllOfALetterByItselfDoubledEndsAndTheEditorsF
     EXPECT_EQ(doc.MenuItems.objectAt(0)->FunctionScript[0], "klic");
     EXPECT_EQ(properties->CyklusMemo->toPlainText(), "kklic");
     EXPECT_TRUE(properties->isHidden());
-    EXPECT_TRUE(warnings.isEmpty());
+    EXPECT_TRUE(boxes.shown.empty());
     dialog->HledanyEdit->setText("nic");
     EXPECT_EQ(dialog->ReplaceAllCommand(), -1);
-    EXPECT_EQ(warnings, QStringList{Q("\"nic\" nenalezeno.")});
+    EXPECT_EQ(test::texts(boxes), QStringList{Q("\"nic\" nenalezeno.")});
 }
 
 TEST_F(SearchDialogFixture, TextTypedInThePropertiesDialogIsSearchedAndItsOkKeepsReplacements) {
@@ -275,17 +272,7 @@ TEST_F(SearchDialogFixture, TextTypedInThePropertiesDialogIsSearchedAndItsOkKeep
     EXPECT_EQ(properties->IntroMemo->toPlainText(), Q("Vítej\ndvere"));
     properties->accept();
     EXPECT_EQ(doc.Settings.IntroText.items(), (std::vector<std::string>{C("Vítej"), "dvere"}));
-    EXPECT_TRUE(warnings.isEmpty());
-}
-
-TEST_F(SearchDialogFixture, UnmappableReplacementIsRefused) {
-    QStringList errors;
-    dialog->showError = [&](const QString& text) { errors << text; };
-    dialog->HledanyEdit->setText("klic");
-    dialog->NahradaEdit->setText(Q("\u2603"));
-    EXPECT_EQ(dialog->ReplaceAllCommand(), -1);
-    EXPECT_EQ(errors.size(), 1);
-    EXPECT_EQ(a->LookScript[0], "klic klic");
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 }  // namespace

@@ -10,16 +10,21 @@
 #include <QWidget>
 
 #include "common/cp1250.h"
+#include "tests/common/qt/qt_app.h"
+#include "tests/common/qt/recording_boxes.h"
 
 namespace vek::editor::test {
 
-// Never destroyed: Qt tears down its own statics at exit first.
 inline QApplication& app() {
-    static int argc = 1;
-    static char name[] = "mirela_tools_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
+    return testApplication();
+}
+
+// The texts of the boxes shown so far.
+inline QStringList texts(const RecordingBoxes& boxes) {
+    QStringList out;
+    for (const auto& r : boxes.shown)
+        out << r.text;
+    return out;
 }
 
 inline std::string C(std::string_view utf8) {

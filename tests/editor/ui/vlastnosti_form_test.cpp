@@ -28,7 +28,7 @@ struct PropertiesFixture : ::testing::Test {
     Vlastnosti_form* form = nullptr;
     std::vector<std::string> offered;
     std::optional<std::string> choice;
-    QStringList errors;
+    RecordingBoxes boxes;
 
     void SetUp() override {
         test::app();
@@ -43,13 +43,12 @@ struct PropertiesFixture : ::testing::Test {
         }
         doc.Settings.StartWindow = "Sklep";
         doc.SetModified(false);
-        form = new Vlastnosti_form(doc);
+        form = new Vlastnosti_form(doc, boxes);
         form->chooseItem = [this](const QString& caption, const std::vector<std::string>& c) {
             EXPECT_EQ(caption, Q("Výběr předmětu"));
             offered = c;
             return choice;
         };
-        form->showError = [this](const QString& text) { errors << text; };
     }
     void TearDown() override { delete form; }
 };
@@ -138,8 +137,8 @@ TEST_F(PropertiesFixture, ItemLimitPasswordAndTheWritersRefusal) {
     EXPECT_TRUE(doc.Settings.Encode);
     form->OkButton->click();
     EXPECT_TRUE(form->isVisible());
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith(Q("Toto heslo nelze použít")));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(Q("Toto heslo nelze použít")));
 
     form->HesloEdit->setText("tajne");
     form->HesloEdit->textEdited("tajne");
@@ -155,7 +154,7 @@ TEST_F(PropertiesFixture, ItemLimitPasswordAndTheWritersRefusal) {
 }
 
 TEST_F(PropertiesFixture, MemosTakeTheBuildersAndRefuseUnmappableText) {
-    Akce_form builder(doc);
+    Akce_form builder(doc, boxes);
     form->setBuilder(&builder);
     form->Open(1);
     form->CyklusMemo->setFocus();
@@ -168,8 +167,10 @@ TEST_F(PropertiesFixture, MemosTakeTheBuildersAndRefuseUnmappableText) {
     EXPECT_EQ(form->CyklusMemo->toPlainText(), "[FULL] ");
     EXPECT_EQ(doc.Settings.CycleText.items(), (std::vector<std::string>{"[FULL] "}));
 
-    form->WinMemo->setPlainText(Q("\u2603"));
-    EXPECT_EQ(errors.size(), 1);
+    form->WinMemo->setFocus();
+    form->WinMemo->insertPlainText(Q("\u2603"));
+    QApplication::processEvents();  // the refusal is said once the edit is over
+    EXPECT_EQ(test::texts(boxes).size(), 1);
     EXPECT_EQ(form->WinMemo->toPlainText(), "");
     EXPECT_TRUE(doc.Settings.WinText.empty());
 

@@ -28,7 +28,8 @@ struct CollectionDialogFixture : ::testing::Test {
     std::filesystem::path previous, dir;
     EditorDocument doc;
     WaveCol_form* form = nullptr;
-    QStringList questions, stops, progress;
+    QStringList progress;
+    RecordingBoxes boxes;
 
     void SetUp() override {
         test::app();
@@ -48,12 +49,7 @@ struct CollectionDialogFixture : ::testing::Test {
         doc.UserSounds.add("d=D(old.zvk|d)");
         doc.SystemSounds.assign({"SZjdi=Jdi(wave\\tch007.wav)", "a=jiny(wave\\x.wav)"});
         doc.SetModified(false);
-        form = new WaveCol_form(doc);
-        form->ask = [this](const QString& text, bool) {
-            questions << text;
-            return true;
-        };
-        form->showStop = [this](const QString& text) { stops << text; };
+        form = new WaveCol_form(doc, boxes);
         form->onProgress = [this] { progress << form->STProgress->text(); };
     }
     void TearDown() override {
@@ -104,7 +100,8 @@ TEST_F(CollectionDialogFixture, ShowsSixProgressTextsAndPointsTheEntriesIntoTheC
     choose({"a", "b", "c"});
     form->FileEdit->setText(QString::fromStdString((dir / "kol.zvk").string()));
     ASSERT_TRUE(form->CreateCollection());
-    EXPECT_EQ(questions, QStringList{Q("Vytvořit kolekci z vybraných 3 souborů?")});
+    EXPECT_EQ(test::texts(boxes), QStringList{Q("Vytvořit kolekci z vybraných 3 souborů?")});
+    EXPECT_EQ(boxes.shown[0].caption, Q("Otázka"));
     EXPECT_EQ(progress, (QStringList{Q("Formátuji kolekci: 0%"), Q("Formátuji kolekci: 17%"),
                                      Q("Formátuji kolekci: 33%"), Q("Ukládám kolekci: 50%"),
                                      Q("Ukládám kolekci: 67%"), Q("Ukládám kolekci: 83%")}));
@@ -126,8 +123,11 @@ TEST_F(CollectionDialogFixture, ShowsSixProgressTextsAndPointsTheEntriesIntoTheC
     form->Open();
     choose({"chybi"});
     ASSERT_TRUE(form->CreateCollection());
-    EXPECT_EQ(questions.last(), QString(Q("Soubor %1 již existuje. Chcete jej přepsat?"))
-                                    .arg(QString::fromStdString((dir / "kol.zvk").string())));
+    EXPECT_EQ(test::texts(boxes).last(),
+              QString(Q("Soubor %1 již existuje. Chcete jej přepsat?"))
+                  .arg(QString::fromStdString((dir / "kol.zvk").string())));
+    EXPECT_EQ(boxes.shown.back().caption, Q("Upozornění"));
+    EXPECT_EQ(boxes.shown.back().icon, BoxIcon::Warning);
     EXPECT_EQ(*doc.FindSoundLine("chybi"), "chybi=X(kol.zvk|chybi)");
     TCollectionList index;
     readCollectionIndex(dir / "kol.zvk", "kol.zvk", false, index);
@@ -146,7 +146,8 @@ TEST_F(CollectionDialogFixture, CancellingDuringTheDataPhaseLeavesNoFileAndNoPoi
     };
     EXPECT_FALSE(form->CreateCollection());
     EXPECT_EQ(progress.size(), 4);
-    EXPECT_EQ(stops, QStringList{Q("Tvorba kolekce zastavena")});
+    EXPECT_EQ(test::texts(boxes).last(), Q("Tvorba kolekce zastavena"));
+    EXPECT_EQ(boxes.shown.back().caption, "Stop");
     EXPECT_FALSE(std::filesystem::exists("zruseno.zvk"));
     EXPECT_EQ(doc.UserSounds[0], "a=A(wave\\a.wav)");
     EXPECT_FALSE(doc.Modified);
@@ -157,7 +158,7 @@ TEST_F(CollectionDialogFixture, CancellingDuringTheDataPhaseLeavesNoFileAndNoPoi
     form->FileEdit->setText("chybi/adresar/k.zvk");
     form->onProgress = {};
     EXPECT_FALSE(form->CreateCollection());
-    EXPECT_EQ(stops.size(), 2);
+    EXPECT_EQ(boxes.shown.back().caption, Q("Chyba"));
     EXPECT_EQ(doc.UserSounds[0], "a=A(wave\\a.wav)");
 }
 
