@@ -327,18 +327,20 @@ void Replace_form::FieldReplaced(const SearchHit& hit, std::size_t length) {
     QPlainTextEdit* editor = editor_;
     if (!field || !editor || hit.line >= field->size())
         return;
-    bool wasUpdating = doc_.Updating;
-    doc_.Updating = true;  // the document holds the change already
-    const std::string& line = (*field)[hit.line];
+    EditorDocument::UpdateGuard guard(doc_);  // the document holds the change already
+    QString line = fromCp1250((*field)[hit.line]);
+    auto shownLine = [&] {
+        return editor->document()->findBlockByNumber(static_cast<int>(hit.line)).text();
+    };
     int from = positionOf(editor, hit.line, hit.column);
-    QTextCursor cursor = editor->textCursor();
-    if (from >= 0) {
+    if (from >= 0 && shownLine() != line) {
+        QTextCursor cursor = editor->textCursor();
         cursor.setPosition(from);
         cursor.setPosition(from + static_cast<int>(hit.length), QTextCursor::KeepAnchor);
-        cursor.insertText(fromCp1250(std::string_view(line).substr(hit.column - 1, length)));
+        cursor.insertText(
+            line.mid(static_cast<qsizetype>(hit.column - 1), static_cast<qsizetype>(length)));
     }
-    if (from < 0 || editor->document()->findBlockByNumber(static_cast<int>(hit.line)).text() !=
-                        fromCp1250(line)) {
+    if (from < 0 || shownLine() != line) {
         // The editor no longer showed the field as stored: show it again whole.
         QString text = fromCp1250(field->text());
         text.replace("\r\n", "\n");
@@ -346,7 +348,6 @@ void Replace_form::FieldReplaced(const SearchHit& hit, std::size_t length) {
         from = positionOf(editor, hit.line, hit.column);
     }
     select(editor, from, static_cast<int>(length));
-    doc_.Updating = wasUpdating;
 }
 
 void Replace_form::PlaceCaretBehind(const SearchHit& hit) {

@@ -67,6 +67,13 @@ int maxItemsNumber(const QString& text) {
     return n ? static_cast<int>(*n) : 99;
 }
 
+constexpr Field kSettingsFields[] = {
+    Field::ScenarioName, Field::StartWindow, Field::IntroText,     Field::WinText,
+    Field::LoseText,     Field::CycleText,   Field::MaxItems,      Field::TalkToItems,
+    Field::ReportWalk,   Field::ReportTake,  Field::CycleInterval, Field::CycleActive,
+    Field::Encode,       Field::Password,
+};
+
 }  // namespace
 
 const std::vector<const char*>& CycleIntervals() {
@@ -85,6 +92,7 @@ const std::vector<const char*>& CycleIntervals() {
 
 Vlastnosti_form::Vlastnosti_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), doc_(doc), boxes_(boxes) {
+    token_ = doc_.Subscribe([this](const DocumentChange& change) { documentChanged(change); });
     setObjectName("Vlastnosti_form");
     setWindowTitle(u("Vlastnosti scénáře"));
     setModal(false);
@@ -206,84 +214,52 @@ QWidget* Vlastnosti_form::buildGeneralPage() {
     form->addRow(RepWalkBox);
     form->addRow(RepTakeBox);
 
-    connect(JmenoEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (auto cp = accepted(text)) {
-            doc_.Settings.ScenarioName = *cp;
-            changed();
-        }
-    });
-    connect(ZacitComboBox, &QComboBox::activated, this, [this](int i) {
-        if (auto cp = toCp1250(ZacitComboBox->itemText(i))) {
-            doc_.Settings.StartWindow = *cp;
-            changed();
-        }
-    });
+    connect(JmenoEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { store(Field::ScenarioName, text); });
+    connect(ZacitComboBox, &QComboBox::activated, this,
+            [this](int i) { store(Field::StartWindow, ZacitComboBox->itemText(i)); });
     connect(PredmetyListBox, &QListWidget::currentRowChanged, this,
             [this](int row) { DelZacButton->setEnabled(row >= 0); });
     connect(AddZacButton, &QPushButton::clicked, this, &Vlastnosti_form::AddInventoryItem);
     connect(DelZacButton, &QPushButton::clicked, this, &Vlastnosti_form::RemoveInventoryItem);
     connect(HesloCheckBox, &QCheckBox::toggled, this, [this](bool on) {
         HesloEdit->setEnabled(on);
-        if (doc_.Updating)
-            return;
-        doc_.Settings.Encode = on;
-        changed();
+        storeFlag(Field::Encode, on);
     });
-    connect(HesloEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (auto cp = accepted(text)) {
-            doc_.Settings.Password = *cp;
-            changed();
-        }
-    });
+    connect(HesloEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { store(Field::Password, text); });
     connect(MaxPrEdit, &QLineEdit::textEdited, this, &Vlastnosti_form::storeMaxItems);
     connect(MaxUpDown, &QSpinBox::valueChanged, this, [this](int value) {
-        if (doc_.Updating)
+        if (doc_.Updating())
             return;
         MaxPrEdit->setText(QString::number(value));
         storeMaxItems(MaxPrEdit->text());
     });
-    auto flag = [this](QCheckBox* box, bool ScenarioSettings::*field) {
-        connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
-            if (doc_.Updating)
-                return;
-            doc_.Settings.*field = on;
-            changed();
-        });
+    auto flag = [this](QCheckBox* box, Field field) {
+        connect(box, &QCheckBox::toggled, this, [this, field](bool on) { storeFlag(field, on); });
     };
-    flag(MluvPredBox, &ScenarioSettings::TalkToItems);
-    flag(RepWalkBox, &ScenarioSettings::ReportWalk);
-    flag(RepTakeBox, &ScenarioSettings::ReportTake);
+    flag(MluvPredBox, Field::TalkToItems);
+    flag(RepWalkBox, Field::ReportWalk);
+    flag(RepTakeBox, Field::ReportTake);
 
     PredmetyListBox->installEventFilter(this);
     MaxPrEdit->installEventFilter(this);
     memos_[0] = IntroMemo;
     IntroMemo->setTabChangesFocus(true);
     IntroMemo->installEventFilter(this);
-    connect(IntroMemo, &QPlainTextEdit::textChanged, this, [this] {
-        if (doc_.Updating)
-            return;
-        if (auto cp = accepted(IntroMemo->toPlainText())) {
-            doc_.Settings.IntroText.setText(*cp);
-            changed();
-        }
-    });
+    connect(IntroMemo, &QPlainTextEdit::textChanged, this,
+            [this] { store(Field::IntroText, IntroMemo->toPlainText()); });
     return page;
 }
 
 QPlainTextEdit* Vlastnosti_form::addMemo(QWidget* page, const char* name, const char* label,
-                                         const char* hint, TSpecStrings ScenarioSettings::*field) {
+                                         const char* hint, Field field) {
     auto* memo = new QPlainTextEdit(page);
     describe(memo, name, nameFromLabel(u(label)), hint);
     memo->setTabChangesFocus(true);
     memo->installEventFilter(this);
-    connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, field] {
-        if (doc_.Updating)
-            return;
-        if (auto cp = accepted(memo->toPlainText())) {
-            (doc_.Settings.*field).setText(*cp);
-            changed();
-        }
-    });
+    connect(memo, &QPlainTextEdit::textChanged, this,
+            [this, memo, field] { store(field, memo->toPlainText()); });
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
     layout->addWidget(labelFor(memo, label, page));
     layout->addWidget(memo, 1);  // the three memos share the height
@@ -294,12 +270,10 @@ QWidget* Vlastnosti_form::buildTextsPage() {
     auto* page = new QWidget(this);
     page->setObjectName("TabSheet2");
     new QVBoxLayout(page);
-    WinMemo = addMemo(page, "WinMemo", "&Vítězství:", "Co se stane po příkazu WIN",
-                      &ScenarioSettings::WinText);
-    LoseMemo = addMemo(page, "LoseMemo", "&Prohra:", "Co se stane po příkazu LOSE",
-                       &ScenarioSettings::LoseText);
-    CyklusMemo =
-        addMemo(page, "CyklusMemo", "C&yklus:", "Obsah cyklu", &ScenarioSettings::CycleText);
+    WinMemo = addMemo(page, "WinMemo", "&Vítězství:", "Co se stane po příkazu WIN", Field::WinText);
+    LoseMemo =
+        addMemo(page, "LoseMemo", "&Prohra:", "Co se stane po příkazu LOSE", Field::LoseText);
+    CyklusMemo = addMemo(page, "CyklusMemo", "C&yklus:", "Obsah cyklu", Field::CycleText);
     memos_[1] = WinMemo;
     memos_[2] = LoseMemo;
     memos_[3] = CyklusMemo;
@@ -325,46 +299,75 @@ QWidget* Vlastnosti_form::buildTextsPage() {
     cycle->addStretch();
     static_cast<QVBoxLayout*>(page->layout())->addLayout(cycle);
 
-    connect(AktivniBox, &QCheckBox::toggled, this, [this](bool on) {
-        if (doc_.Updating)
-            return;
-        doc_.Settings.CycleActive = on;
-        changed();
-    });
-    connect(IntervalBox, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-        if (doc_.Updating)
-            return;
-        if (auto cp = accepted(text)) {
-            doc_.Settings.CycleInterval = *cp;
-            changed();
-        }
-    });
+    connect(AktivniBox, &QCheckBox::toggled, this,
+            [this](bool on) { storeFlag(Field::CycleActive, on); });
+    connect(IntervalBox, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { store(Field::CycleInterval, text); });
     return page;
 }
 
-std::optional<std::string> Vlastnosti_form::accepted(const QString& text) {
-    return toCp1250(text);
+void Vlastnosti_form::store(Field field, const QString& text) {
+    // What the code page cannot hold is refused by the field itself; nothing is stored altered.
+    auto cp = toCp1250(text);
+    if (!cp)
+        return;
+    writing_ = true;
+    doc_.SetField(field, *cp);
+    writing_ = false;
 }
 
-void Vlastnosti_form::changed() {
-    doc_.Changed();
+void Vlastnosti_form::storeFlag(Field field, bool value) {
+    writing_ = true;
+    doc_.SetFieldFlag(field, value);
+    writing_ = false;
 }
 
 void Vlastnosti_form::storeMaxItems(const QString& text) {
-    auto cp = accepted(text);
-    if (!cp)
+    if (doc_.Updating())
         return;
-    doc_.Settings.MaxItems = *cp;
     {
         QSignalBlocker block(MaxUpDown);
         MaxUpDown->setValue(std::clamp(maxItemsNumber(text), 0, 99));
     }
-    changed();
+    store(Field::MaxItems, text);
+}
+
+void Vlastnosti_form::documentChanged(const DocumentChange& change) {
+    if (writing_)
+        return;
+    switch (change.kind) {
+        case ChangeKind::DocumentReplaced:
+            // Another scenario: Cancel now goes back to its settings.
+            takeSnapshot();
+            Refresh();
+            break;
+        case ChangeKind::FieldChanged:
+            if (OwnerOf(change.field) == FieldOwner::Settings)
+                Refresh();
+            break;
+        case ChangeKind::EntriesChanged:
+            if (change.list == EntryList::Inventory)
+                fillInventory(PredmetyListBox->currentRow());
+            break;
+        case ChangeKind::EntityAdded:
+        case ChangeKind::EntityRemoved:
+        case ChangeKind::EntityRenamed:
+            if (change.entity == EntityKind::Window)
+                Refresh();
+            break;
+        default:
+            break;
+    }
+}
+
+void Vlastnosti_form::takeSnapshot() {
+    snapshot_ = doc_.Settings;
+    // The limit is remembered as the number the dialog shows.
+    snapshot_.MaxItems = std::to_string(maxItemsNumber(fromCp1250(snapshot_.MaxItems)));
 }
 
 void Vlastnosti_form::Refresh() {
-    bool wasUpdating = doc_.Updating;
-    doc_.Updating = true;
+    EditorDocument::UpdateGuard guard(doc_);
     const ScenarioSettings& s = doc_.Settings;
     if (JmenoEdit->text() != fromCp1250(s.ScenarioName))
         JmenoEdit->setText(fromCp1250(s.ScenarioName));
@@ -393,8 +396,8 @@ void Vlastnosti_form::Refresh() {
     RepWalkBox->setChecked(s.ReportWalk);
     RepTakeBox->setChecked(s.ReportTake);
     AktivniBox->setChecked(s.CycleActive);
-    IntervalBox->setCurrentText(fromCp1250(s.CycleInterval));
-    doc_.Updating = wasUpdating;
+    if (IntervalBox->currentText() != fromCp1250(s.CycleInterval))
+        IntervalBox->setCurrentText(fromCp1250(s.CycleInterval));
 }
 
 void Vlastnosti_form::fillInventory(int select) {
@@ -411,9 +414,7 @@ void Vlastnosti_form::Open(int page) {
     doc_.EnsureStartWindow();
     PageControl->setCurrentIndex(page);
     Refresh();
-    snapshot_ = doc_.Settings;
-    // The limit is remembered as the number the dialog shows.
-    snapshot_.MaxItems = std::to_string(maxItemsNumber(MaxPrEdit->text()));
+    takeSnapshot();
     show();
     raise();
     activateWindow();
@@ -519,9 +520,20 @@ void Vlastnosti_form::accept() {
 }
 
 void Vlastnosti_form::reject() {
-    doc_.Settings = snapshot_;
+    if (!(doc_.Settings == snapshot_)) {
+        writing_ = true;
+        doc_.Settings = snapshot_;
+        writing_ = false;
+        // Every window showing a setting hears of it.
+        for (Field field : kSettingsFields)
+            doc_.FieldLinesEdited(field);
+    }
     Refresh();
     hide();
+}
+
+Vlastnosti_form::~Vlastnosti_form() {
+    doc_.Unsubscribe(token_);
 }
 
 }  // namespace vek::editor

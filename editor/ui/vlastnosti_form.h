@@ -11,6 +11,7 @@
 
 #include <QDialog>
 
+#include "editor/document/document_events.h"
 #include "editor/document/entities.h"
 
 class QCheckBox;
@@ -35,6 +36,7 @@ class EditorDocument;
 class Vlastnosti_form : public QDialog {
   public:
     Vlastnosti_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent = nullptr);
+    ~Vlastnosti_form() override;
 
     // "&Vlastnosti scénáře..." (page 0) and "&Další texty..." (page 1): the controls show the
     // document, a start window that names no window becomes the first window, and the settings
@@ -95,18 +97,21 @@ class Vlastnosti_form : public QDialog {
     QWidget* buildGeneralPage();
     QWidget* buildTextsPage();
     QPlainTextEdit* addMemo(QWidget* page, const char* name, const char* label, const char* hint,
-                            TSpecStrings ScenarioSettings::*field);
+                            Field field);
     void fillInventory(int select);
     void storeMaxItems(const QString& text);
-    // The text of a control as stored; nothing for what the code page cannot hold (the
-    // control refuses it and says so).
-    std::optional<std::string> accepted(const QString& text);
-    void changed();
+    // A control's change goes into the document (nothing while the controls are being filled).
+    void store(Field field, const QString& text);
+    void storeFlag(Field field, bool value);
+    void documentChanged(const DocumentChange& change);
+    void takeSnapshot();
 
     EditorDocument& doc_;
     MessageBoxes& boxes_;
     Akce_form* builder_ = nullptr;
     ScenarioSettings snapshot_;
+    std::size_t token_ = 0;
+    bool writing_ = false;  // the change being told is this dialog's own
     std::array<QPlainTextEdit*, 4> memos_{};
 };
 

@@ -22,6 +22,7 @@
 #include "editor/document/collation.h"
 #include "editor/document/collection_builder.h"
 #include "editor/document/document.h"
+#include "editor/document/sound_lines.h"
 
 namespace vek::editor {
 
@@ -307,17 +308,17 @@ bool WaveCol_form::CreateCollection() {
         return false;
     // The entries will name the collection in the scenario's code page: refuse a name it
     // cannot hold before anything is written.
-    UnmappableCharacter bad;
-    auto entryName = toCp1250(fileText, &bad);
-    if (!entryName && NahraditBox->isChecked()) {
-        boxes_.stop(this, unmappableMessage(bad));
+    std::error_code ec;
+    std::string directory = std::filesystem::current_path(ec).string();
+    EncodingError bad;
+    if (NahraditBox->isChecked() && !EntryPath(fileText.toStdString(), directory, &bad)) {
+        boxes_.stop(this, fromCp1250(bad.message()));
         return false;
     }
     if (boxes_.ask(this, fromCp1250(CreateCollectionQuestion(keys.size())), BoxButtons::YesNo) !=
         BoxAnswer::Yes)
         return false;
     std::filesystem::path target(fileText.toStdString());
-    std::error_code ec;
     if (std::filesystem::exists(target, ec)) {
         MessageRequest overwrite{captionText(BoxCaption::Notice),
                                  fromCp1250(OverwriteCollectionQuestion("%1")).arg(fileText),
@@ -349,9 +350,7 @@ bool WaveCol_form::CreateCollection() {
         return false;
     }
     if (NahraditBox->isChecked()) {
-        auto directory =
-            toCp1250(QString::fromStdString(std::filesystem::current_path(ec).string()));
-        ReplaceWithCollectionPointers(doc_, keys, *entryName, directory ? *directory : "");
+        ReplaceWithCollectionPointers(doc_, keys, fileText.toStdString(), directory);
         UsedList->clear();
     }
     return true;

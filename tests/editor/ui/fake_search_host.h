@@ -54,7 +54,7 @@ class FakeMainWindow : public QWidget, public SearchHost {
     }
     void showWindow(TOkna* w) {
         shownWindow_ = w;
-        doc_.ShownWindow = w;
+        doc_.Show(w);
         fill(windowEditors, {&w->LookScript, &w->ArrivalScript, &w->DepartureScript});
     }
 
@@ -70,15 +70,14 @@ class FakeMainWindow : public QWidget, public SearchHost {
     }
     template <std::size_t N>
     void fill(QPlainTextEdit* (&to)[N], std::initializer_list<TSpecStrings*> fields) {
-        doc_.Updating = true;
+        EditorDocument::UpdateGuard guard(doc_);
         std::size_t i = 0;
         for (TSpecStrings* f : fields)
             to[i++]->setPlainText(
                 QString::fromStdString(cp1250ToUtf8(f->text())).replace("\r\n", "\n"));
-        doc_.Updating = false;
     }
     void store(QPlainTextEdit* editor) {
-        if (doc_.Updating)
+        if (doc_.Updating())
             return;
         TSpecStrings* fields[8] = {};
         if (shownWindow_) {
@@ -97,7 +96,7 @@ class FakeMainWindow : public QWidget, public SearchHost {
         for (std::size_t i = 0; i < all.size(); ++i)
             if (*all[i] == editor && fields[i])
                 fields[i]->setText(utf8ToCp1250(editor->toPlainText().toStdString()).value());
-        doc_.Changed();
+        doc_.SetModified(true);
     }
 
     EditorDocument& doc_;
