@@ -1,10 +1,9 @@
-// What the editor's main window asks of the world outside the document: file dialogs, message
-// boxes and the modal dialogs, and programs to start. The real implementations show Qt dialogs;
-// tests answer from a script, so no test ever waits for a person.
+// What the editor's main window asks of the world outside the document: file dialogs, the
+// modal dialogs, and programs to start (message boxes are the shared MessageBoxes). The real
+// implementations show Qt dialogs; tests answer from a script, so no test ever waits for a person.
 //
-// Texts shown as they are (captions, questions, titles) are UTF-8; names, choices and sound
-// fields come from the document and stay code page 1250; paths are UTF-8, as the file system
-// takes them.
+// Titles are UTF-8; names, choices and sound fields come from the document and stay code page
+// 1250; paths are UTF-8, as the file system takes them.
 #pragma once
 
 #include <filesystem>
@@ -35,17 +34,6 @@ class FileDialogs {
     virtual std::vector<std::string> openSounds(bool several) = 0;
 };
 
-enum class MessageIcon { None, Information, Warning, Question, Stop };
-enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
-
-struct EditorMessage {
-    std::string caption;  // "Otázka", "Stop", "Chyba", "Varování"
-    std::string text;     // may hold line breaks
-    MessageIcon icon = MessageIcon::None;
-    MessageButtons buttons = MessageButtons::Ok;
-};
-
 // The sound dialog as the main window opens it.
 struct SoundDialogRequest {
     SoundDialogMode mode = SoundDialogMode::New;
@@ -58,7 +46,6 @@ class EditorPrompts {
   public:
     virtual ~EditorPrompts() = default;
 
-    virtual MessageAnswer message(const EditorMessage& message) = 0;
     // The password prompt of an encoded file (code page 1250), nullopt when cancelled.
     virtual std::optional<std::string> password() = 0;
     // The name dialog: the typed name, nullopt when cancelled.

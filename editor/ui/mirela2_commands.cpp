@@ -15,16 +15,15 @@ namespace vek::editor {
 namespace {
 
 struct KindTexts {
-    DocumentPage page;
     const char* nameTitle;     // the name dialog's title
     const char* deleteFormat;  // the question before deleting, around the name
 };
 
 const KindTexts& textsOf(EntityKind kind) {
-    static const KindTexts window{DocumentPage::Windows, "Jméno okna", "Smazat okno '"};
-    static const KindTexts item{DocumentPage::Items, "Jméno předmětu", "Smazat předmět '"};
-    static const KindTexts menu{DocumentPage::Menus, "Jméno nabídky", "Smazat nabídku '"};
-    static const KindTexts menuItem{DocumentPage::MenuItems, "Jméno položky", "Smazat položku '"};
+    static const KindTexts window{"Jméno okna", "Smazat okno '"};
+    static const KindTexts item{"Jméno předmětu", "Smazat předmět '"};
+    static const KindTexts menu{"Jméno nabídky", "Smazat nabídku '"};
+    static const KindTexts menuItem{"Jméno položky", "Smazat položku '"};
     switch (kind) {
         case EntityKind::Window:
             return window;
@@ -67,23 +66,15 @@ const std::string* shownName(const EditorDocument& doc, EntityKind kind) {
     return doc.ShownMenuItem ? &doc.ShownMenuItem->Name : nullptr;
 }
 
-// Leaves the list's keyboard cursor at `row` without selecting it.
-void placeCursor(QListWidget* list, int row) {
-    row = std::min(row, list->count() - 1);
-    if (row >= 0)
-        list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
-                                                QItemSelectionModel::NoUpdate);
-}
-
 }  // namespace
 
-MessageAnswer Mirela2_form::ask(const std::string& text, MessageButtons buttons, MessageIcon icon,
-                                const char* caption) {
-    return services_.prompts.message({caption, text, icon, buttons});
+BoxAnswer Mirela2_form::ask(const std::string& text, BoxButtons buttons, BoxCaption caption) {
+    return services_.boxes.show(this,
+                                MessageRequest::of(caption, QString::fromStdString(text), buttons));
 }
 
 void Mirela2_form::stop(const std::string& text) {
-    ask(text, MessageButtons::Ok, MessageIcon::Stop, "Stop");
+    ask(text, BoxButtons::Ok, BoxCaption::Stop);
 }
 
 void Mirela2_form::showRefusal(const EditResult& result) {
@@ -94,25 +85,24 @@ void Mirela2_form::showRefusal(const EditResult& result) {
 void Mirela2_form::chooseShown(EntityKind kind, int index) {
     if (index < 0)
         return;
-    auto pick = [index](auto& list, auto*& shown) {
+    auto pick = [this, index](auto& list) {
         if (static_cast<std::size_t>(index) < list.size())
-            shown = list.objectAt(static_cast<std::size_t>(index));
+            doc_.Show(list.objectAt(static_cast<std::size_t>(index)));
     };
     switch (kind) {
         case EntityKind::Window:
-            pick(doc_.Windows, doc_.ShownWindow);
+            pick(doc_.Windows);
             break;
         case EntityKind::Item:
-            pick(doc_.Items, doc_.ShownItem);
+            pick(doc_.Items);
             break;
         case EntityKind::Menu:
-            pick(doc_.Menus, doc_.ShownMenu);
+            pick(doc_.Menus);
             break;
         case EntityKind::MenuItem:
-            pick(doc_.MenuItems, doc_.ShownMenuItem);
+            pick(doc_.MenuItems);
             break;
     }
-    pageChanged(textsOf(kind).page);
 }
 
 void Mirela2_form::newEntity(EntityKind kind) {
@@ -149,7 +139,7 @@ void Mirela2_form::deleteEntity(EntityKind kind) {
     // Removing a window or an item also removes the paths and list entries naming it.
     if (kind == EntityKind::Window || kind == EntityKind::Item)
         question += "\nV\u0161echny odkazy na n\u011bj budou odstran\u011bny";
-    if (ask(question, MessageButtons::OkCancel) != MessageAnswer::Ok)
+    if (ask(question, BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
     switch (kind) {
         case EntityKind::Window:
@@ -178,7 +168,6 @@ void Mirela2_form::renameEntity(EntityKind kind) {
     if (!typed)
         return;
     showRefusal(doc_.Rename(kind, *typed));
-    pageChanged(textsOf(kind).page);
 }
 
 // ---- list entries ----------------------------------------------------------------------------
@@ -199,11 +188,9 @@ QListWidget* Mirela2_form::listOf(EntryList list) const {
 }
 
 void Mirela2_form::addEntry(EntryList list) {
-    if (list == EntryList::MenuEntries &&
-        (!doc_.ShownMenu || sameText(doc_.ShownMenu->Name, kSystemMenuName)))
-        return stop("Syst\u00e9movou nab\u00eddku nelze m\u011bnit!");
-    if (!doc_.EntriesOf(list))
-        return;
+    EditResult refusal = doc_.CanEditEntries(list);
+    if (!refusal.done)
+        return showRefusal(refusal);
     std::vector<std::string> choices = doc_.Choices(list);
     if (choices.empty())
         return;
@@ -211,7 +198,6 @@ void Mirela2_form::addEntry(EntryList list) {
     if (!picked)
         return;
     showRefusal(doc_.AddEntry(list, *picked));
-    pageChanged(list == EntryList::MenuEntries ? DocumentPage::Menus : DocumentPage::Windows);
     QListWidget* widget = listOf(list);
     if (const TSpecStrings* entries = doc_.EntriesOf(list)) {
         int row = entries->indexOf(*picked);
@@ -229,7 +215,7 @@ void Mirela2_form::removeEntry(EntryList list) {
     EditResult result = doc_.RemoveEntry(list, static_cast<std::size_t>(row));
     if (!result.done)
         return showRefusal(result);
-    pageChanged(list == EntryList::MenuEntries ? DocumentPage::Menus : DocumentPage::Windows);
+    widget->clearSelection();
     placeCursor(widget, row);
     updateButtons();
 }
@@ -240,10 +226,8 @@ void Mirela2_form::moveEntry(EntryList list, int direction) {
     if (row < 0)
         return;
     int moved = doc_.MoveEntry(list, static_cast<std::size_t>(row), direction);
-    if (moved < 0)
-        return;
-    pageChanged(list == EntryList::MenuEntries ? DocumentPage::Menus : DocumentPage::Windows);
-    widget->setCurrentRow(moved);
+    if (moved >= 0)
+        widget->setCurrentRow(moved);
 }
 
 void Mirela2_form::goToEntry(EntryList list) {
@@ -251,29 +235,20 @@ void Mirela2_form::goToEntry(EntryList list) {
     QListWidgetItem* entry = widget->currentItem();
     if (!entry)
         return;
-    std::optional<std::string> name = toCp(entry->text());
+    std::optional<std::string> name = toCp1250(entry->text());
     if (!name)
         return;
     switch (list) {
         case EntryList::Paths:
-            if (TOkna* w = doc_.Windows.find(*name)) {
-                doc_.ShownWindow = w;
-                pageChanged(DocumentPage::Windows);
+            if (doc_.ShowNamed(EntityKind::Window, *name))
                 CisloOknaBox->setFocus();
-            }
             break;
         case EntryList::Items:
-            if (TPredmet* p = doc_.Items.find(*name)) {
-                doc_.ShownItem = p;
-                pageChanged(DocumentPage::Items);
+            if (doc_.ShowNamed(EntityKind::Item, *name))
                 showPage(PredmetyPage);
-            }
             break;
         case EntryList::MenuEntries:
-            if (TPolozka* m = doc_.MenuItems.find(*name)) {
-                doc_.ShownMenuItem = m;
-                pageChanged(DocumentPage::MenuItems);
-            }
+            doc_.ShowNamed(EntityKind::MenuItem, *name);
             break;
         default:
             break;
@@ -297,7 +272,6 @@ void Mirela2_form::addSound() {
         return;
     std::vector<std::size_t> changed =
         ApplySoundDialog(doc_, SoundDialogMode::New, *fields, {}, soundCounter_);
-    pageChanged(DocumentPage::Sounds);
     ZvukyListBox->clearSelection();
     for (std::size_t row : changed)
         ZvukyListBox->setCurrentRow(static_cast<int>(row));
@@ -316,7 +290,6 @@ void Mirela2_form::changeSounds() {
         return;
     std::vector<std::size_t> changed =
         ApplySoundDialog(doc_, request.mode, *fields, rows, soundCounter_);
-    pageChanged(DocumentPage::Sounds);
     ZvukyListBox->clearSelection();
     for (std::size_t row : changed)
         ZvukyListBox->item(static_cast<int>(row))->setSelected(true);
@@ -335,7 +308,6 @@ void Mirela2_form::changeSystemSound() {
         return;
     ApplySoundDialog(doc_, SoundDialogMode::ChangeSystem, *fields, {static_cast<std::size_t>(row)},
                      soundCounter_);
-    pageChanged(DocumentPage::Sounds);
     ZvukySysListBox->setCurrentRow(row);
 }
 
@@ -344,7 +316,7 @@ void Mirela2_form::deleteSounds() {
     if (rows.empty())
         return;
     if (rows.size() > 1 && ask(cp1250ToUtf8(DeleteSeveralQuestion(rows.size())),
-                               MessageButtons::OkCancel) != MessageAnswer::Ok)
+                               BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
     doc_.DeleteUserSounds(rows);
     placeCursor(ZvukyListBox, static_cast<int>(rows.front()));
@@ -355,19 +327,20 @@ void Mirela2_form::addMoreSounds() {
     std::vector<std::string> paths = services_.files.openSounds(true);
     if (paths.empty())
         return;
-    AddMoreSounds(doc_, paths, QDir::currentPath().toStdString());
-    pageChanged(DocumentPage::Sounds);
+    AddedSounds added = AddMoreSounds(doc_, paths, QDir::currentPath().toStdString());
+    if (!added.refused.empty())
+        stop(cp1250ToUtf8(added.firstError.message()));
 }
 
 void Mirela2_form::resetSystemSounds() {
-    if (ask("Nastavit syst\u00e9mov\u00e9 zvuky na standardn\u00ed hodnoty?",
-            MessageButtons::YesNo) == MessageAnswer::Yes)
+    if (ask("Nastavit syst\u00e9mov\u00e9 zvuky na standardn\u00ed hodnoty?", BoxButtons::YesNo) ==
+        BoxAnswer::Yes)
         doc_.ResetSystemSounds();
 }
 
 void Mirela2_form::resetMainMenu() {
-    if (ask("Nastavit hlavn\u00ed nab\u00eddku na standardn\u00ed hodnotu?",
-            MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (ask("Nastavit hlavn\u00ed nab\u00eddku na standardn\u00ed hodnotu?", BoxButtons::YesNo) !=
+        BoxAnswer::Yes)
         return;
     doc_.ResetMainMenu();
     doc_.SetModified(true);

@@ -47,10 +47,10 @@ void Mirela2_form::start(const std::string& argument) {
 bool Mirela2_form::ConfirmDiscard() {
     if (!doc_.Modified)
         return true;
-    switch (ask("Ulo\u017eit zm\u011bny do sc\u00e9n\u00e1\u0159e?", MessageButtons::YesNoCancel)) {
-        case MessageAnswer::Yes:
+    switch (ask("Ulo\u017eit zm\u011bny do sc\u00e9n\u00e1\u0159e?", BoxButtons::YesNoCancel)) {
+        case BoxAnswer::Yes:
             break;
-        case MessageAnswer::No:
+        case BoxAnswer::No:
             return true;
         default:
             return false;
@@ -91,8 +91,8 @@ bool Mirela2_form::OpenScenario(const std::string& path) {
     setActivity("");
     if (!result.ok()) {
         if (!result.message.empty())
-            ask(cp1250ToUtf8(result.message), MessageButtons::Ok, MessageIcon::Stop,
-                result.status == OpenStatus::CannotRead ? "Chyba" : "Stop");
+            ask(cp1250ToUtf8(result.message), BoxButtons::Ok,
+                result.status == OpenStatus::CannotRead ? BoxCaption::Error : BoxCaption::Stop);
         return false;
     }
     services_.recent.AddFile(path);
@@ -108,7 +108,7 @@ bool Mirela2_form::saveTo(const std::string& path) {
     setActivity("");
     refreshAll();
     if (!result.ok) {
-        ask(cp1250ToUtf8(result.message), MessageButtons::Ok, MessageIcon::Stop, "Chyba");
+        ask(cp1250ToUtf8(result.message), BoxButtons::Ok, BoxCaption::Error);
         return false;
     }
     return true;
@@ -136,15 +136,14 @@ bool Mirela2_form::SaveAs() {
 }
 
 void Mirela2_form::exportText(const std::string& path) {
-    if (ask(kTextExportWarning, MessageButtons::YesNo, MessageIcon::Warning,
-            "Varov\u00e1n\u00ed") != MessageAnswer::Yes)
+    if (ask(kTextExportWarning, BoxButtons::YesNo, BoxCaption::Warning) != BoxAnswer::Yes)
         return;
     std::string error;
     setActivity("Ukl\u00e1d\u00e1m soubor");
     bool written = ExportText(doc_, std::filesystem::path(path), &error);
     setActivity("");
     if (!written)
-        ask(cp1250ToUtf8(error), MessageButtons::Ok, MessageIcon::Stop, "Chyba");
+        ask(cp1250ToUtf8(error), BoxButtons::Ok, BoxCaption::Error);
 }
 
 void Mirela2_form::OpenRecent(std::size_t slot) {
@@ -162,13 +161,9 @@ void Mirela2_form::closeEvent(QCloseEvent* event) {
     QRect normal = maximized ? normalGeometry() : geometry();
     SavePlacement(services_.placement,
                   {maximized, normal.x(), normal.y(), normal.width(), normal.height()});
-    {
-        // Closing empties the document; nothing is left to show.
-        auto notify = std::move(doc_.onPageChanged);
-        doc_.onPageChanged = nullptr;
-        doc_.ClearDocument();
-        doc_.onPageChanged = std::move(notify);
-    }
+    // Closing empties the document; the window shows nothing more.
+    subscription_.reset();
+    doc_.ClearDocument();
     services_.recent.Save();
     event->accept();
 }
@@ -176,7 +171,7 @@ void Mirela2_form::closeEvent(QCloseEvent* event) {
 void Mirela2_form::ShowHelp() {
     std::optional<std::filesystem::path> page = FindHelpPage();
     if (!page) {
-        ask("Soubor n\u00e1pov\u011bdy nenalezen", MessageButtons::Ok, MessageIcon::Stop, "Chyba");
+        ask("Soubor n\u00e1pov\u011bdy nenalezen", BoxButtons::Ok, BoxCaption::Error);
         return;
     }
     services_.desktop.openDocument(*page);
@@ -186,8 +181,8 @@ void Mirela2_form::PlayScenario() {
     if (doc_.FileName.empty()) {
         std::optional<FileDialogs::SaveChoice> choice = services_.files.saveScenario(false);
         if (!choice) {
-            ask("Sc\u00e9n\u00e1\u0159 lze zahr\u00e1t, a\u017e bude ulo\u017een.",
-                MessageButtons::Ok, MessageIcon::Information, "Upozorn\u011bn\u00ed");
+            ask("Sc\u00e9n\u00e1\u0159 lze zahr\u00e1t, a\u017e bude ulo\u017een.", BoxButtons::Ok,
+                BoxCaption::Notice);
             return;
         }
         if (!saveTo(choice->path))
@@ -199,14 +194,13 @@ void Mirela2_form::PlayScenario() {
     }
     std::optional<std::filesystem::path> player = services_.desktop.findPlayer();
     if (!player) {
-        ask("P\u0159ehr\u00e1va\u010d VEK2 nebyl nalezen vedle editoru.", MessageButtons::Ok,
-            MessageIcon::Stop, "Chyba");
+        ask("P\u0159ehr\u00e1va\u010d VEK2 nebyl nalezen vedle editoru.", BoxButtons::Ok,
+            BoxCaption::Error);
         return;
     }
     std::filesystem::path scenario = std::filesystem::absolute(doc_.FileName);
     if (!services_.desktop.startProgram(*player, {scenario.string()}, scenario.parent_path()))
-        ask("P\u0159ehr\u00e1va\u010d VEK2 nelze spustit.", MessageButtons::Ok, MessageIcon::Stop,
-            "Chyba");
+        ask("P\u0159ehr\u00e1va\u010d VEK2 nelze spustit.", BoxButtons::Ok, BoxCaption::Error);
 }
 
 void Mirela2_form::setActivity(std::string_view text) {

@@ -125,13 +125,14 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
     buildMainMenu();
     buildContextMenus();
     buildStatusBar();
-    connectWriteBack();
     setTabOrder();
+    guardFields();
+    connectWriteBack();
     bindKeys();
     installKeyPreview();
 
-    doc_.onPageChanged = [this](DocumentPage page) { pageChanged(page); };
-    doc_.onStatusChanged = [this] { updateStatus(); };
+    subscription_ = DocumentSubscription(
+        doc_, [this](const DocumentChange& change) { documentChanged(change); });
     focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
                                [this](QWidget*, QWidget* now) { focusChanged(now); });
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) {
@@ -143,8 +144,6 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
 
 Mirela2_form::~Mirela2_form() {
     disconnect(focusConnection_);
-    doc_.onPageChanged = nullptr;
-    doc_.onStatusChanged = nullptr;
 }
 
 // ---- pages -----------------------------------------------------------------------------------
@@ -628,9 +627,11 @@ void Mirela2_form::layoutBands() {
 }
 
 void Mirela2_form::refreshAll() {
-    for (auto page : {DocumentPage::Windows, DocumentPage::Items, DocumentPage::Sounds,
-                      DocumentPage::Menus, DocumentPage::MenuItems})
-        pageChanged(page);
+    showWindowPage();
+    showItemPage();
+    showSoundPage();
+    showMenuPage();
+    showMenuItemPage();
     updateStatus();
     updateTitle();
 }

@@ -1,7 +1,7 @@
 // The editor's main window: the document on four pages ("Okna", "Předměty", "Zvuky", "Menu"),
 // the main menu, the context menus, the status bar and the file commands. The window holds no
 // scenario data: every change in a control goes into the EditorDocument at once, and pages are
-// refilled from the document under its Updating flag, so that refilling writes nothing back.
+// refilled from the document under its update guard, so that refilling writes nothing back.
 //
 // Everything the window needs from a person or the system (file dialogs, questions, the name,
 // chooser, sound and password dialogs, starting programs) goes through the interfaces of
@@ -16,6 +16,7 @@
 
 #include <QMainWindow>
 
+#include "common/qt/message_boxes.h"
 #include "editor/document/document.h"
 #include "editor/document/recent_files.h"
 #include "editor/document/sound_lines.h"
@@ -36,8 +37,14 @@ class QTabWidget;
 
 namespace vek::editor {
 
+// Shared by the page code: the keyboard cursor of a list without a selection, and a script
+// editor showing a field's lines.
+void placeCursor(QListWidget* list, int row);
+void fillEditor(QPlainTextEdit* editor, const TSpecStrings* lines);
+
 // What the window needs around it; the program gives the real ones, tests their own.
 struct EditorServices {
+    MessageBoxes& boxes;
     FileDialogs& files;
     EditorPrompts& prompts;
     Desktop& desktop;
@@ -164,7 +171,10 @@ class Mirela2_form : public QMainWindow {
     void layoutBands();
 
     // Filling from the document (mirela2_pages.cpp)
-    void pageChanged(DocumentPage page);
+    void documentChanged(const DocumentChange& change);
+    void entityPageChanged(EntityKind kind);
+    void fieldChanged(Field field);
+    void entriesChanged(EntryList list, const void* owner);
     void showWindowPage();
     void showItemPage();
     void showSoundPage();
@@ -178,13 +188,9 @@ class Mirela2_form : public QMainWindow {
     void updateToolsMenu();
 
     // Writing controls back into the document (mirela2_pages.cpp)
-    bool takeText(const QString& text, std::string& out);
-    void scriptEdited(QPlainTextEdit* editor);
-    void lineEdited(QLineEdit* edit);
-    void soundSelectorEdited(QComboBox* box);
-    void parentMenuEdited();
-    void flagToggled(QCheckBox* box, bool on);
-    TSpecStrings* scriptField(QPlainTextEdit* editor) const;
+    void guardFields();
+    void scriptEdited(QPlainTextEdit* editor, Field field);
+    void textEdited(const QString& text, Field field);
 
     // Commands on entities, lists and sounds (mirela2_commands.cpp)
     void chooseShown(EntityKind kind, int index);
@@ -207,8 +213,8 @@ class Mirela2_form : public QMainWindow {
     std::vector<std::size_t> selectedRows(QListWidget* list) const;
     void stepShown(int direction);
     void showRefusal(const EditResult& result);
-    MessageAnswer ask(const std::string& text, MessageButtons buttons,
-                      MessageIcon icon = MessageIcon::Question, const char* caption = "Otázka");
+    BoxAnswer ask(const std::string& text, BoxButtons buttons,
+                  BoxCaption caption = BoxCaption::Question);
     void stop(const std::string& text);
 
     // Files (mirela2_files.cpp)
@@ -241,6 +247,7 @@ class Mirela2_form : public QMainWindow {
         shownMenuItemNames_, shownSoundChoices_, shownUserSounds_, shownSystemSounds_;
     QWidget* lastFocus_ = nullptr;
     QMetaObject::Connection focusConnection_;
+    DocumentSubscription subscription_;
     QListWidget* popupList_ = nullptr;  // the sound list the context menu was opened on
     bool started_ = false;
 };

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "common/qt/cp1250_guard.h"
+#include "common/qt/qt_text.h"
 #include "common/sound_entry.h"
 #include "editor/ui/mirela2_form.h"
 #include "editor/ui/qt_text.h"
@@ -16,19 +19,6 @@
 namespace vek::editor {
 
 namespace {
-
-// Sets `doc.Updating` for the time a page is filled.
-class FillingPage {
-  public:
-    explicit FillingPage(EditorDocument& doc) : doc_(doc), was_(doc.Updating) {
-        doc_.Updating = true;
-    }
-    ~FillingPage() { doc_.Updating = was_; }
-
-  private:
-    EditorDocument& doc_;
-    bool was_;
-};
 
 // Refills a selector's entries only when they changed: stepping through thousands of windows
 // must not rebuild a list of thousands each time.
@@ -39,7 +29,7 @@ void fillEntries(QComboBox* box, const std::vector<std::string>& names,
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(names.size()));
     for (const auto& name : names)
-        entries << fromCp(name);
+        entries << fromCp1250(name);
     box->clear();
     box->addItems(entries);
     shown = names;
@@ -52,7 +42,7 @@ void fillEntries(QListWidget* list, const std::vector<std::string>& lines,
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(lines.size()));
     for (const auto& line : lines)
-        entries << fromCp(line);
+        entries << fromCp1250(line);
     list->clear();
     list->addItems(entries);
     shown = lines;
@@ -64,8 +54,18 @@ void fillList(QListWidget* list, const TSpecStrings* lines) {
         return;
     QStringList entries;
     for (const auto& line : *lines)
-        entries << fromCp(line);
+        entries << fromCp1250(line);
     list->addItems(entries);
+}
+
+}  // namespace
+
+// Leaves the list's keyboard cursor at `row` (or the last entry) without selecting it.
+void placeCursor(QListWidget* list, int row) {
+    row = std::min(row, list->count() - 1);
+    if (row >= 0)
+        list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
+                                                QItemSelectionModel::NoUpdate);
 }
 
 void fillEditor(QPlainTextEdit* editor, const TSpecStrings* lines) {
@@ -74,25 +74,32 @@ void fillEditor(QPlainTextEdit* editor, const TSpecStrings* lines) {
         for (std::size_t i = 0; i < lines->size(); ++i) {
             if (i)
                 text += '\n';
-            text += fromCp((*lines)[i]);
+            text += fromCp1250((*lines)[i]);
         }
     }
     if (editor->toPlainText() != text)
         editor->setPlainText(text);
 }
 
+namespace {
+
 void setText(QLineEdit* edit, const std::string* text) {
-    QString value = text ? fromCp(*text) : QString();
+    QString value = text ? fromCp1250(*text) : QString();
     if (edit->text() != value)
         edit->setText(value);
 }
 
 void setSelectorText(QComboBox* box, const std::string& text) {
-    QString value = fromCp(text);
+    QString value = fromCp1250(text);
     int index = box->findText(value, Qt::MatchFixedString);
     box->setCurrentIndex(index);
     if (box->isEditable() && box->currentText() != value)
         box->setEditText(value);
+}
+
+// The window and item sound selectors show no sound as "(žádný)".
+void setSoundText(QComboBox* box, const std::string& soundId) {
+    setSelectorText(box, soundId.empty() ? std::string(kNoSound) : soundId);
 }
 
 template <typename T>
@@ -100,40 +107,101 @@ int indexIn(const SortedNamedList<T>& list, const T* shown) {
     return list.indexOfObject(shown);
 }
 
-std::vector<std::string> soundChoices(const EditorDocument& doc) {
-    return doc.SoundChoices();
-}
-
 }  // namespace
 
-void Mirela2_form::pageChanged(DocumentPage page) {
-    switch (page) {
-        case DocumentPage::Windows:
-            showWindowPage();
+void Mirela2_form::documentChanged(const DocumentChange& change) {
+    switch (change.kind) {
+        case ChangeKind::DocumentReplaced:
+            refreshAll();
+            return;
+        case ChangeKind::EntityAdded:
+        case ChangeKind::EntityRemoved:
+        case ChangeKind::EntityRenamed:
+        case ChangeKind::CurrentChanged:
+            entityPageChanged(change.entity);
             break;
-        case DocumentPage::Items:
-            showItemPage();
+        case ChangeKind::FieldChanged:
+            fieldChanged(change.field);
             break;
-        case DocumentPage::Sounds:
+        case ChangeKind::EntriesChanged:
+            entriesChanged(change.list, change.object);
+            break;
+        case ChangeKind::SoundsChanged:
             showSoundPage();
             break;
-        case DocumentPage::Menus:
-            showMenuPage();
-            break;
-        case DocumentPage::MenuItems:
-            showMenuItemPage();
+        case ChangeKind::ModifiedChanged:
             break;
     }
     updateStatus();
 }
 
+void Mirela2_form::entityPageChanged(EntityKind kind) {
+    switch (kind) {
+        case EntityKind::Window:
+            showWindowPage();
+            break;
+        case EntityKind::Item:
+            showItemPage();
+            break;
+        case EntityKind::Menu:
+            showMenuPage();
+            break;
+        case EntityKind::MenuItem:
+            showMenuItemPage();
+            break;
+    }
+}
+
+// Only the control of the changed field is refilled: the others keep their selection and caret.
+void Mirela2_form::fieldChanged(Field field) {
+    EditorDocument::UpdateGuard filling(doc_);
+    for (QPlainTextEdit* editor : scriptEditors_)
+        if (editor->property("field").toInt() == static_cast<int>(field))
+            return fillEditor(editor, doc_.FieldLines(field));
+    switch (field) {
+        case Field::Kam:
+            return setText(Okno2pEdit, doc_.ShownWindow ? &doc_.ShownWindow->Kam : nullptr);
+        case Field::Co:
+            return setText(Pred4pEdit, doc_.ShownItem ? &doc_.ShownItem->Co : nullptr);
+        case Field::WindowSound:
+            return setSoundText(OknoZvukEdit, doc_.FieldText(field));
+        case Field::ItemSound:
+            return setSoundText(PredZvukEdit, doc_.FieldText(field));
+        case Field::MenuItemSound:
+            return setSelectorText(ZvukPolBox, doc_.FieldText(field));
+        case Field::MenuParent:
+            return setSelectorText(ParentMenuBox, doc_.FieldText(field));
+        case Field::CanTake:
+            return LzeVzitBox->setChecked(doc_.FieldFlag(field));
+        case Field::UseOn:
+            return PouzNaBox->setChecked(doc_.FieldFlag(field));
+        case Field::IsCharacter:
+            return PostavaBox->setChecked(doc_.FieldFlag(field));
+        default:
+            return;  // the settings belong to the properties dialog
+    }
+}
+
+void Mirela2_form::entriesChanged(EntryList list, const void* owner) {
+    bool shown = list == EntryList::MenuEntries ? owner == doc_.ShownMenu
+                                                : owner == doc_.ShownWindow && owner;
+    if (!shown || list == EntryList::Inventory)
+        return;
+    EditorDocument::UpdateGuard filling(doc_);
+    QListWidget* widget = listOf(list);
+    int row = widget->currentRow();
+    fillList(widget, doc_.EntriesOf(list));
+    placeCursor(widget, row);
+    updateButtons();
+}
+
 void Mirela2_form::showWindowPage() {
-    FillingPage filling(doc_);
+    EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
     fillEntries(CisloOknaBox, doc_.Windows.names(), shownWindowNames_);
     TOkna* w = doc_.ShownWindow;
     CisloOknaBox->setCurrentIndex(indexIn(doc_.Windows, w));
-    setSelectorText(OknoZvukEdit, w ? (w->SoundId.empty() ? std::string() : w->SoundId) : "");
+    setSoundText(OknoZvukEdit, w ? w->SoundId : std::string());
     setText(Okno2pEdit, w ? &w->Kam : nullptr);
     fillEditor(RozhlEdit, w ? &w->LookScript : nullptr);
     fillEditor(PrichEdit, w ? &w->ArrivalScript : nullptr);
@@ -150,13 +218,13 @@ void Mirela2_form::showWindowPage() {
 }
 
 void Mirela2_form::showItemPage() {
-    FillingPage filling(doc_);
+    EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
     fillEntries(CisloPredmetuBox, doc_.Items.names(), shownItemNames_);
     TPredmet* p = doc_.ShownItem;
     CisloPredmetuBox->setCurrentIndex(indexIn(doc_.Items, p));
     setText(Pred4pEdit, p ? &p->Co : nullptr);
-    setSelectorText(PredZvukEdit, p ? p->SoundId : "");
+    setSoundText(PredZvukEdit, p ? p->SoundId : std::string());
     fillEditor(ProzkEdit, p ? &p->ExamineScript : nullptr);
     fillEditor(VezmiEdit, p ? &p->TakeScript : nullptr);
     fillEditor(PolozEdit, p ? &p->PutScript : nullptr);
@@ -172,7 +240,7 @@ void Mirela2_form::showItemPage() {
 }
 
 void Mirela2_form::showSoundPage() {
-    FillingPage filling(doc_);
+    EditorDocument::UpdateGuard filling(doc_);
     fillEntries(ZvukyListBox, doc_.UserSounds.lines(), shownUserSounds_);
     fillEntries(ZvukySysListBox, doc_.SystemSounds.items(), shownSystemSounds_);
     fillSoundSelectors();
@@ -180,16 +248,16 @@ void Mirela2_form::showSoundPage() {
 }
 
 void Mirela2_form::showMenuPage() {
-    FillingPage filling(doc_);
+    EditorDocument::UpdateGuard filling(doc_);
     std::vector<std::string> names = doc_.Menus.names();
     fillEntries(CisloNabidkyBox, names, shownMenuNames_);
     TNabidka* m = doc_.ShownMenu;
     CisloNabidkyBox->setCurrentIndex(indexIn(doc_.Menus, m));
     // "(automaticky)" first, then every menu.
     ParentMenuBox->clear();
-    ParentMenuBox->addItem(fromCp(kAutomaticParent));
+    ParentMenuBox->addItem(fromCp1250(kAutomaticParent));
     for (const auto& name : names)
-        ParentMenuBox->addItem(fromCp(name));
+        ParentMenuBox->addItem(fromCp1250(name));
     setSelectorText(ParentMenuBox, m ? m->Parent : "");
     fillList(SeznamPolBox, m ? &m->Entries : nullptr);
     for (QWidget* control : std::initializer_list<QWidget*>{ParentMenuBox, SeznamPolBox, AddPolButt,
@@ -199,7 +267,7 @@ void Mirela2_form::showMenuPage() {
 }
 
 void Mirela2_form::showMenuItemPage() {
-    FillingPage filling(doc_);
+    EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
     fillEntries(CisloPolozkyBox, doc_.MenuItems.names(), shownMenuItemNames_);
     TPolozka* item = doc_.ShownMenuItem;
@@ -212,14 +280,14 @@ void Mirela2_form::showMenuItemPage() {
 }
 
 void Mirela2_form::fillSoundSelectors() {
-    std::vector<std::string> choices = soundChoices(doc_);
+    std::vector<std::string> choices = doc_.SoundChoices();
     if (choices == shownSoundChoices_)
         return;
     shownSoundChoices_ = choices;
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(choices.size()));
     for (const auto& choice : choices)
-        entries << fromCp(choice);
+        entries << fromCp1250(choice);
     for (QComboBox* box : {OknoZvukEdit, PredZvukEdit, ZvukPolBox}) {
         QString text = box->currentText();
         box->clear();
@@ -231,8 +299,8 @@ void Mirela2_form::fillSoundSelectors() {
 
 void Mirela2_form::updateStatus() {
     StatusLine line = doc_.UpdateStatusLine();
-    CountsPanel->setText(fromCp(line.counts));
-    ModifiedPanel->setText(fromCp(line.modified));
+    CountsPanel->setText(fromCp1250(line.counts));
+    ModifiedPanel->setText(fromCp1250(line.modified));
 }
 
 void Mirela2_form::updateTitle() {
@@ -276,18 +344,37 @@ void Mirela2_form::updateToolsMenu() {
 // ---- write-back ------------------------------------------------------------------------------
 
 void Mirela2_form::connectWriteBack() {
-    for (QPlainTextEdit* editor : {RozhlEdit, PrichEdit, OdchEdit, ProzkEdit, VezmiEdit, PolozEdit,
-                                   PouzEdit, PromlEdit, FunkcePolMemo})
+    const std::array<std::pair<QPlainTextEdit*, Field>, 9> scripts = {
+        {{RozhlEdit, Field::LookScript},
+         {PrichEdit, Field::ArrivalScript},
+         {OdchEdit, Field::DepartureScript},
+         {ProzkEdit, Field::ExamineScript},
+         {VezmiEdit, Field::TakeScript},
+         {PolozEdit, Field::PutScript},
+         {PouzEdit, Field::UseScript},
+         {PromlEdit, Field::TalkScript},
+         {FunkcePolMemo, Field::FunctionScript}}};
+    for (auto [editor, field] : scripts) {
+        editor->setProperty("field", static_cast<int>(field));
         connect(editor, &QPlainTextEdit::textChanged, this,
-                [this, editor] { scriptEdited(editor); });
-    for (QLineEdit* edit : {Okno2pEdit, Pred4pEdit})
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] { lineEdited(edit); });
-    for (QComboBox* box : {OknoZvukEdit, PredZvukEdit, ZvukPolBox})
+                [this, editor, field] { scriptEdited(editor, field); });
+    }
+    connect(Okno2pEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { textEdited(text, Field::Kam); });
+    connect(Pred4pEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { textEdited(text, Field::Co); });
+    for (auto [box, field] :
+         {std::pair{OknoZvukEdit, Field::WindowSound}, std::pair{PredZvukEdit, Field::ItemSound},
+          std::pair{ZvukPolBox, Field::MenuItemSound}, std::pair{ParentMenuBox, Field::MenuParent}})
         connect(box, &QComboBox::currentTextChanged, this,
-                [this, box] { soundSelectorEdited(box); });
-    connect(ParentMenuBox, &QComboBox::currentTextChanged, this, [this] { parentMenuEdited(); });
-    for (QCheckBox* box : {LzeVzitBox, PouzNaBox, PostavaBox})
-        connect(box, &QCheckBox::toggled, this, [this, box](bool on) { flagToggled(box, on); });
+                [this, field](const QString& text) { textEdited(text, field); });
+    for (auto [box, field] :
+         {std::pair{LzeVzitBox, Field::CanTake}, std::pair{PouzNaBox, Field::UseOn},
+          std::pair{PostavaBox, Field::IsCharacter}})
+        connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
+            if (!doc_.Updating())
+                doc_.SetFieldFlag(field, on);
+        });
 
     connect(CisloOknaBox, &QComboBox::activated, this,
             [this](int i) { chooseShown(EntityKind::Window, i); });
@@ -303,7 +390,7 @@ void Mirela2_form::connectWriteBack() {
                              std::pair{CisloNabidkyBox, EntityKind::Menu},
                              std::pair{CisloPolozkyBox, EntityKind::MenuItem}})
         connect(box, &QComboBox::currentIndexChanged, this, [this, kind](int i) {
-            if (!doc_.Updating && i >= 0)
+            if (!doc_.Updating() && i >= 0)
                 chooseShown(kind, i);
         });
 
@@ -351,119 +438,43 @@ void Mirela2_form::connectWriteBack() {
     connect(SysZvukDefButt, &QPushButton::clicked, this, [this] { resetSystemSounds(); });
 }
 
-// Text the code page cannot hold is refused with a message and the control shows the
-// document's value again: nothing is ever stored altered.
-bool Mirela2_form::takeText(const QString& text, std::string& out) {
-    std::string error;
-    std::optional<std::string> converted = toCp(text, &error);
-    if (converted) {
-        out = std::move(*converted);
-        return true;
-    }
-    // Queued: the control is still inside its own change signal.
-    QMetaObject::invokeMethod(
-        this,
-        [this, error] {
-            services_.prompts.message({"Chyba", error, MessageIcon::Stop, MessageButtons::Ok});
-            refreshAll();
-        },
-        Qt::QueuedConnection);
-    return false;
+// Text the code page cannot hold never gets this far: the guards of vek_qt refuse it in the
+// control and say so.
+void Mirela2_form::guardFields() {
+    for (QPlainTextEdit* editor : scriptEditors_)
+        guardCp1250(editor, services_.boxes);
+    for (QLineEdit* edit : {Okno2pEdit, Pred4pEdit})
+        guardCp1250(edit, services_.boxes);
+    for (QComboBox* box : {OknoZvukEdit, PredZvukEdit, ZvukPolBox, ParentMenuBox})
+        guardCp1250(box, services_.boxes);
 }
 
-TSpecStrings* Mirela2_form::scriptField(QPlainTextEdit* editor) const {
-    TOkna* w = doc_.ShownWindow;
-    TPredmet* p = doc_.ShownItem;
-    TPolozka* m = doc_.ShownMenuItem;
-    if (editor == RozhlEdit)
-        return w ? &w->LookScript : nullptr;
-    if (editor == PrichEdit)
-        return w ? &w->ArrivalScript : nullptr;
-    if (editor == OdchEdit)
-        return w ? &w->DepartureScript : nullptr;
-    if (editor == ProzkEdit)
-        return p ? &p->ExamineScript : nullptr;
-    if (editor == VezmiEdit)
-        return p ? &p->TakeScript : nullptr;
-    if (editor == PolozEdit)
-        return p ? &p->PutScript : nullptr;
-    if (editor == PouzEdit)
-        return p ? &p->UseScript : nullptr;
-    if (editor == PromlEdit)
-        return p ? &p->TalkScript : nullptr;
-    if (editor == FunkcePolMemo)
-        return m ? &m->FunctionScript : nullptr;
-    return nullptr;
-}
-
-void Mirela2_form::scriptEdited(QPlainTextEdit* editor) {
-    if (doc_.Updating)
+void Mirela2_form::scriptEdited(QPlainTextEdit* editor, Field field) {
+    if (doc_.Updating())
         return;
-    TSpecStrings* field = scriptField(editor);
-    std::string text;
-    if (!field || !takeText(editor->toPlainText(), text))
+    std::optional<std::string> text = toCp1250(editor->toPlainText());
+    const TSpecStrings* current = doc_.FieldLines(field);
+    if (!text || !current)
         return;
-    // The editor breaks lines with LF; the field holds lines.
+    // The editor breaks lines with LF; a last empty line is kept, as the author typed it.
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == '\n') {
-            lines.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
+    if (!text->empty()) {
+        std::size_t start = 0;
+        for (std::size_t end; (end = text->find('\n', start)) != std::string::npos; start = end + 1)
+            lines.push_back(text->substr(start, end - start));
+        lines.push_back(text->substr(start));
     }
-    if (text.empty())
-        lines.clear();
-    field->assign(std::move(lines));
-    doc_.SetModified(true);
+    // The same lines again (a refused character taken back) change nothing.
+    if (lines != current->items())
+        doc_.SetFieldLines(field, std::move(lines));
 }
 
-void Mirela2_form::lineEdited(QLineEdit* edit) {
-    if (doc_.Updating)
+void Mirela2_form::textEdited(const QString& value, Field field) {
+    if (doc_.Updating())
         return;
-    std::string* field = edit == Okno2pEdit ? (doc_.ShownWindow ? &doc_.ShownWindow->Kam : nullptr)
-                                            : (doc_.ShownItem ? &doc_.ShownItem->Co : nullptr);
-    std::string text;
-    if (!field || !takeText(edit->text(), text))
-        return;
-    *field = std::move(text);
-    doc_.SetModified(true);
-}
-
-void Mirela2_form::soundSelectorEdited(QComboBox* box) {
-    if (doc_.Updating)
-        return;
-    std::string text;
-    if (!takeText(box->currentText(), text))
-        return;
-    if (box == OknoZvukEdit) {
-        doc_.StoreWindowSound(text);
-    } else if (box == PredZvukEdit) {
-        doc_.StoreItemSound(text);
-    } else if (doc_.ShownMenuItem) {
-        doc_.ShownMenuItem->SoundId = std::move(text);
-        doc_.SetModified(true);
-    }
-}
-
-void Mirela2_form::parentMenuEdited() {
-    if (doc_.Updating || !doc_.ShownMenu)
-        return;
-    std::string text;
-    if (!takeText(ParentMenuBox->currentText(), text))
-        return;
-    doc_.ShownMenu->Parent = std::move(text);
-    doc_.SetModified(true);
-}
-
-void Mirela2_form::flagToggled(QCheckBox* box, bool on) {
-    if (doc_.Updating || !doc_.ShownItem)
-        return;
-    bool& flag = box == LzeVzitBox  ? doc_.ShownItem->CanTake
-                 : box == PouzNaBox ? doc_.ShownItem->UseOn
-                                    : doc_.ShownItem->IsCharacter;
-    flag = on;
-    doc_.SetModified(true);
+    std::optional<std::string> text = toCp1250(value);
+    if (text && doc_.FieldText(field) != *text)
+        doc_.SetField(field, *text);
 }
 
 }  // namespace vek::editor

@@ -26,7 +26,7 @@ int runQtEditor(int argc, char** argv) {
     QtDesktop desktop;
     SettingsPlacementStore placement;
     TMenuFilesList recent;
-    Mirela2_form form(doc, {files, prompts, desktop, placement, recent});
+    Mirela2_form form(doc, {defaultMessageBoxes(), files, prompts, desktop, placement, recent});
     files.setParent(&form);
     prompts.setParent(&form);
     form.start(argc > 1 ? std::string(argv[1]) : std::string());

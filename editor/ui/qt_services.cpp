@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "common/qt/message_boxes.h"
 #include "editor/ui/help_page.h"
 #include "editor/ui/qt_text.h"
 
@@ -27,36 +28,6 @@ constexpr QFileDialog::Options kDialogOptions = QFileDialog::DontUseNativeDialog
 
 std::string pathOf(const QString& file) {
     return QDir::toNativeSeparators(file).toStdString();
-}
-
-QMessageBox::Icon iconOf(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Information:
-            return QMessageBox::Information;
-        case MessageIcon::Warning:
-            return QMessageBox::Warning;
-        case MessageIcon::Question:
-            return QMessageBox::Question;
-        case MessageIcon::Stop:
-            return QMessageBox::Critical;
-        case MessageIcon::None:
-            break;
-    }
-    return QMessageBox::NoIcon;
-}
-
-QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
-    switch (buttons) {
-        case MessageButtons::YesNo:
-            return QMessageBox::Yes | QMessageBox::No;
-        case MessageButtons::YesNoCancel:
-            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case MessageButtons::OkCancel:
-            return QMessageBox::Ok | QMessageBox::Cancel;
-        case MessageButtons::Ok:
-            break;
-    }
-    return QMessageBox::Ok;
 }
 
 }  // namespace
@@ -111,21 +82,6 @@ std::vector<std::string> QtFileDialogs::openSounds(bool several) {
     return paths;
 }
 
-MessageAnswer QtPrompts::message(const EditorMessage& message) {
-    QMessageBox box(iconOf(message.icon), QString::fromStdString(message.caption),
-                    QString::fromStdString(message.text), buttonsOf(message.buttons), parent_);
-    switch (box.exec()) {
-        case QMessageBox::Yes:
-            return MessageAnswer::Yes;
-        case QMessageBox::No:
-            return MessageAnswer::No;
-        case QMessageBox::Ok:
-            return MessageAnswer::Ok;
-        default:
-            return MessageAnswer::Cancel;
-    }
-}
-
 std::optional<std::string> QtPrompts::password() {
     bool ok = false;
     QString typed = QInputDialog::getText(parent_, QString::fromUtf8("Soubor je kódovaný"),
@@ -134,20 +90,20 @@ std::optional<std::string> QtPrompts::password() {
     if (!ok)
         return std::nullopt;
     // A password the code page cannot hold cannot be the file's: it simply does not match.
-    return toCp(typed).value_or(std::string(1, '\x01'));
+    return toCp1250(typed).value_or(std::string(1, '\x01'));
 }
 
 std::optional<std::string> QtPrompts::name(const std::string& title, const std::string& current) {
     bool ok = false;
     QString typed =
         QInputDialog::getText(parent_, QString::fromStdString(title), QString::fromUtf8("Jméno:"),
-                              QLineEdit::Normal, fromCp(current), &ok);
+                              QLineEdit::Normal, fromCp1250(current), &ok);
     if (!ok)
         return std::nullopt;
-    std::string error;
-    std::optional<std::string> text = toCp(typed, &error);
+    UnmappableCharacter bad;
+    std::optional<std::string> text = toCp1250(typed, &bad);
     if (!text)
-        message({"Chyba", error, MessageIcon::Stop, MessageButtons::Ok});
+        defaultMessageBoxes().stop(parent_, unmappableMessage(bad));
     return text;
 }
 
@@ -155,13 +111,13 @@ std::optional<std::string> QtPrompts::choose(const std::string& title,
                                              const std::vector<std::string>& choices) {
     QStringList entries;
     for (const auto& choice : choices)
-        entries << fromCp(choice);
+        entries << fromCp1250(choice);
     bool ok = false;
     QString picked = QInputDialog::getItem(parent_, QString::fromStdString(title), QString(),
                                            entries, 0, false, &ok);
     if (!ok)
         return std::nullopt;
-    return toCp(picked);
+    return toCp1250(picked);
 }
 
 std::optional<SoundFields> QtPrompts::sound(const SoundDialogRequest&) {

@@ -30,7 +30,6 @@ class QtPrompts : public EditorPrompts {
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    MessageAnswer message(const EditorMessage& message) override;
     std::optional<std::string> password() override;
     std::optional<std::string> name(const std::string& title, const std::string& current) override;
     std::optional<std::string> choose(const std::string& title,

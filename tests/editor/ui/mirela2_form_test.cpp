@@ -111,7 +111,7 @@ TEST_F(LayoutTest, StartsWithTheExampleScenarioTitleAndStatus) {
 }
 
 TEST_F(LayoutTest, EditingControlsAreDisabledWithoutACurrentWindow) {
-    prompts.answers = {MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok};
     form.CisloOknaBox->setFocus();
     press(form.CisloOknaBox, Qt::Key_Delete);
     EXPECT_EQ(doc.Windows.size(), 0u);
@@ -148,13 +148,13 @@ TEST_F(WriteBackTest, EveryChangeGoesIntoTheDocumentAtOnce) {
 }
 
 TEST_F(WriteBackTest, TextTheCodePageCannotHoldIsRefusedAndNothingIsStored) {
-    prompts.answers = {MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok};
     form.RozhlEdit->setFocus();
     form.RozhlEdit->moveCursor(QTextCursor::End);
     form.RozhlEdit->insertPlainText(QString::fromUtf8(" ☺"));
     QApplication::processEvents();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].caption, "Chyba");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "Stop");
     EXPECT_EQ(doc.ShownWindow->LookScript.items(),
               std::vector<std::string>{C("Zatím tu není nic zajímavého")});
     EXPECT_EQ(form.RozhlEdit->toPlainText(), QString::fromUtf8("Zatím tu není nic zajímavého"));
@@ -219,14 +219,14 @@ TEST_F(KeyboardTest, NameSelectorsCreateDeleteAndRenameByKey) {
     EXPECT_EQ(doc.ShownWindow->Name, "Sklep");
     EXPECT_EQ(form.CisloOknaBox->currentText(), "Sklep");
 
-    prompts.answers = {MessageAnswer::Cancel, MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Ok};
     press(form.CisloOknaBox, Qt::Key_Delete);
     EXPECT_EQ(doc.Windows.size(), 2u);
     press(form.CisloOknaBox, Qt::Key_Delete);
     EXPECT_EQ(doc.Windows.size(), 1u);
-    EXPECT_EQ(prompts.messages.back().text,
+    EXPECT_EQ(boxes.shown.back().text,
               "Smazat okno 'Sklep'?\nVšechny odkazy na něj budou odstraněny");
-    EXPECT_EQ(prompts.messages.back().caption, "Otázka");
+    EXPECT_EQ(boxes.shown.back().caption, "Otázka");
     EXPECT_TRUE(form.CisloOknaBox->hasFocus());
 }
 
@@ -317,20 +317,20 @@ using MenuPageTest = WindowTest;
 TEST_F(MenuPageTest, ProtectedMenusAreRefusedWithTheirMessages) {
     form.showPage(Mirela2_form::MenuPage);
     ASSERT_EQ(doc.ShownMenu->Name, kMainMenuName);
-    prompts.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok, BoxAnswer::Ok};
     press(form.CisloNabidkyBox, Qt::Key_Delete);
     press(form.CisloNabidkyBox, Qt::Key_Return);
-    EXPECT_EQ(prompts.texts(), (std::vector<std::string>{"Nabídku '(hlavní)' nelze smazat!",
-                                                         "Nabídku '(hlavní)' nelze přejmenovat!"}));
-    EXPECT_EQ(prompts.messages[0].caption, "Stop");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Nabídku '(hlavní)' nelze smazat!",
+                                                       "Nabídku '(hlavní)' nelze přejmenovat!"}));
+    EXPECT_EQ(boxes.shown[0].caption, "Stop");
+    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Stop);
 
     doc.ShownMenu = doc.Menus.find(kSystemMenuName);
     form.refreshAll();
-    prompts.answers = {MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok};
     form.SeznamPolBox->setFocus();
     press(form.SeznamPolBox, Qt::Key_Insert);
-    EXPECT_EQ(prompts.messages.back().text, "Systémovou nabídku nelze měnit!");
+    EXPECT_EQ(boxes.shown.back().text, "Systémovou nabídku nelze měnit!");
     EXPECT_TRUE(prompts.chooserTitles.empty()) << "refused before the chooser opens";
     EXPECT_FALSE(doc.Modified);
 }
@@ -338,12 +338,12 @@ TEST_F(MenuPageTest, ProtectedMenusAreRefusedWithTheirMessages) {
 TEST_F(MenuPageTest, ResetMainMenuAsksAndMarksModified) {
     doc.ShownMenu->Entries.removeAt(0);
     form.refreshAll();
-    prompts.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    boxes.answers = {BoxAnswer::No, BoxAnswer::Yes};
     form.SetDefHNButt->click();
     EXPECT_EQ(doc.ShownMenu->Entries.size(), 8u);
     form.SetDefHNButt->click();
     EXPECT_EQ(doc.ShownMenu->Entries.size(), 9u);
-    EXPECT_EQ(prompts.messages[0].text, "Nastavit hlavní nabídku na standardní hodnotu?");
+    EXPECT_EQ(boxes.shown[0].text, "Nastavit hlavní nabídku na standardní hodnotu?");
     EXPECT_TRUE(doc.Modified);
     EXPECT_EQ(form.SeznamPolBox->count(), 9);
 }
@@ -359,15 +359,15 @@ TEST_F(SoundsPageTest, DeletingSeveralAsksOnceWithTheCountAndOneAsksNothing) {
     form.showPage(Mirela2_form::ZvukyPage);
     form.ZvukyListBox->item(0)->setSelected(true);
     form.ZvukyListBox->item(2)->setSelected(true);
-    prompts.answers = {MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok};
     press(form.ZvukyListBox, Qt::Key_Delete);
-    EXPECT_EQ(prompts.texts(), std::vector<std::string>{"Smazat 2 označených zvuků?"});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Smazat 2 označených zvuků?"});
     EXPECT_EQ(doc.UserSounds.lines(), (std::vector<std::string>{"b=(b.wav)", "d=(d.wav)"}));
 
     form.ZvukyListBox->clearSelection();
     form.ZvukyListBox->item(1)->setSelected(true);
     press(form.ZvukyListBox, Qt::Key_Delete);
-    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(doc.UserSounds.lines(), std::vector<std::string>{"b=(b.wav)"});
     EXPECT_TRUE(doc.Modified);
     EXPECT_FALSE(form.DelZvukButt->isEnabled());
@@ -375,13 +375,12 @@ TEST_F(SoundsPageTest, DeletingSeveralAsksOnceWithTheCountAndOneAsksNothing) {
 
 TEST_F(SoundsPageTest, AddMoreTakesIdentifiersFromFileNames) {
     std::string dir = std::filesystem::current_path().string();
-    files.sounds = {{dir + "/wave/stara hudba.wav", dir + "/wave/dvere.stare.wav"}};
+    files.sounds = {{dir + "/wave/stará hudba.wav", dir + "/wave/dvere.stare.wav"}};
     form.showPage(Mirela2_form::ZvukyPage);
     press(form.ZvukyListBox, Qt::Key_Insert, Qt::AltModifier);
-    ASSERT_EQ(doc.UserSounds.size(), 2u);
-    EXPECT_EQ(entry_line::Key(doc.UserSounds[0]), "dvere");
-    EXPECT_EQ(entry_line::Key(doc.UserSounds[1]), "stara_hudba");
-    EXPECT_NE(doc.UserSounds[1].find("stara hudba.wav)"), std::string::npos);
+    EXPECT_EQ(doc.UserSounds.lines(),
+              (std::vector<std::string>{"dvere=(wave\\dvere.stare.wav)",
+                                        C("stará_hudba=(wave\\stará hudba.wav)")}));
     EXPECT_EQ(form.ZvukyListBox->count(), 2);
     EXPECT_TRUE(doc.Modified);
 }
@@ -453,22 +452,22 @@ TEST_F(FileCommandsTest, UnmodifiedNewOpenAndExitAskNothing) {
     form.Open();
     EXPECT_EQ(files.openCalls, 1);
     EXPECT_TRUE(form.close());
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(placement.values["Maximize"], "0");
     EXPECT_EQ(placement.values["Width"], std::to_string(form.width()));
 }
 
 TEST_F(FileCommandsTest, YesWithTheSaveDialogCancelledCancelsNewOpenAndExit) {
     doc.NewWindow();
-    prompts.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes};
+    boxes.answers = {BoxAnswer::Yes, BoxAnswer::Yes, BoxAnswer::Yes};
     files.saves = {std::nullopt, std::nullopt, std::nullopt};
     form.New();
     form.Open();
     EXPECT_FALSE(form.close());
     EXPECT_EQ(doc.Windows.size(), 2u);
     EXPECT_EQ(files.openCalls, 0);
-    EXPECT_EQ(prompts.messages[0].text, "Uložit změny do scénáře?");
-    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(boxes.shown[0].text, "Uložit změny do scénáře?");
+    EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::YesNoCancel);
     EXPECT_EQ(files.saveOfferedText, (std::vector<bool>{false, false, false}));
     EXPECT_TRUE(doc.Modified);
 }
@@ -478,16 +477,16 @@ TEST_F(FileCommandsTest, SaveAsTextWarnsAndChangesNothingElse) {
     std::string txt = (cwd.dir.path() / "hra.txt").string();
     files.saves = {FileDialogs::SaveChoice{txt, FileDialogs::SaveType::Text},
                    FileDialogs::SaveChoice{txt, FileDialogs::SaveType::Text}};
-    prompts.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    boxes.answers = {BoxAnswer::No, BoxAnswer::Yes};
     form.SaveAs();
     EXPECT_FALSE(std::filesystem::exists(txt)) << "No writes nothing";
     form.SaveAs();
     EXPECT_TRUE(std::filesystem::exists(txt));
-    EXPECT_EQ(prompts.messages[0].text,
+    EXPECT_EQ(boxes.shown[0].text,
               "Uložení souboru v textové podobě slouží pouze\n\rk extrakci informace a "
               "neumožňuje opětovné načtení.\n\rChcete pokračovat?");
-    EXPECT_EQ(prompts.messages[0].caption, "Varování");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(boxes.shown[0].caption, "Varování");
+    EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Warning);
     EXPECT_TRUE(doc.Modified);
     EXPECT_TRUE(doc.FileName.empty());
     EXPECT_TRUE(recent.files().empty());
@@ -517,12 +516,12 @@ TEST_F(FileCommandsTest, SaveAsScenarioSetsTitleRecentFilesAndReopens) {
 TEST_F(FileCommandsTest, AFailedSaveKeepsModifiedAndTheDocument) {
     doc.NewWindow();
     doc.FileName = (cwd.dir.path() / "chybi" / "hra.scn").string();
-    prompts.answers = {MessageAnswer::Ok, MessageAnswer::Yes, MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok, BoxAnswer::Yes, BoxAnswer::Ok};
     EXPECT_FALSE(form.Save());
     form.New();  // Yes to saving, which fails: New must not throw the changes away
-    EXPECT_EQ(prompts.messages[0].caption, "Chyba");
-    EXPECT_EQ(prompts.messages[1].text, "Uložit změny do scénáře?");
-    EXPECT_EQ(prompts.messages[2].caption, "Chyba");
+    EXPECT_EQ(boxes.shown[0].caption, "Chyba");
+    EXPECT_EQ(boxes.shown[1].text, "Uložit změny do scénáře?");
+    EXPECT_EQ(boxes.shown[2].caption, "Chyba");
     EXPECT_TRUE(doc.Modified);
     EXPECT_EQ(doc.Windows.size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(doc.FileName));
@@ -532,10 +531,10 @@ TEST_F(FileCommandsTest, OpenRefusesABadHeaderAndChecksThePassword) {
     std::string bad = (cwd.dir.path() / "zly.scn").string();
     writeFileAtomically(bad, "XYZ\r\nJMENO=a\r\n");
     files.opens = {bad};
-    prompts.answers = {MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok};
     form.Open();
-    EXPECT_EQ(prompts.messages.back().text, "Nesprávná hlavička souboru!");
-    EXPECT_EQ(prompts.messages.back().caption, "Stop");
+    EXPECT_EQ(boxes.shown.back().text, "Nesprávná hlavička souboru!");
+    EXPECT_EQ(boxes.shown.back().caption, "Stop");
 
     EditorDocument source;
     source.CreateStartupScenario();
@@ -546,10 +545,10 @@ TEST_F(FileCommandsTest, OpenRefusesABadHeaderAndChecksThePassword) {
     SaveScenario(source, coded);
 
     prompts.passwords = {std::nullopt, std::string("spatne"), std::string("tajne")};
-    prompts.answers = {MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok};
     EXPECT_FALSE(form.OpenScenario(coded));  // cancelled: nothing said
     EXPECT_FALSE(form.OpenScenario(coded));
-    EXPECT_EQ(prompts.messages.back().text, "Zadané heslo neodpovídá!");
+    EXPECT_EQ(boxes.shown.back().text, "Zadané heslo neodpovídá!");
     EXPECT_EQ(doc.Windows.size(), 1u);
     EXPECT_TRUE(doc.FileName.empty());
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Editor scénářů"));
@@ -575,10 +574,10 @@ TEST_F(FileCommandsTest, PlacementAndRecentFilesSurviveClosing) {
 using OutsideTest = WindowTest;
 
 TEST_F(OutsideTest, HelpOpensTheConfiguredPageOrSaysItIsMissing) {
-    prompts.answers = {MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok};
     form.MIPopis->trigger();
-    EXPECT_EQ(prompts.messages.back().text, "Soubor nápovědy nenalezen");
-    EXPECT_EQ(prompts.messages.back().caption, "Chyba");
+    EXPECT_EQ(boxes.shown.back().text, "Soubor nápovědy nenalezen");
+    EXPECT_EQ(boxes.shown.back().caption, "Chyba");
 
     cwd.dir.write("hra/help/Index.html", "<html></html>");
     writeLinesAtomically("vek.cfg", {"PROGRAMPATH=hra", "CDPATH=d:\\"});
@@ -588,10 +587,10 @@ TEST_F(OutsideTest, HelpOpensTheConfiguredPageOrSaysItIsMissing) {
 }
 
 TEST_F(OutsideTest, PlayingSavesAndStartsThePlayerInTheScenariosDirectory) {
-    prompts.answers = {MessageAnswer::Ok};
+    boxes.answers = {BoxAnswer::Ok};
     files.saves = {std::nullopt};
     form.MIZahrat->trigger();
-    EXPECT_EQ(prompts.messages.back().caption, "Upozornění");
+    EXPECT_EQ(boxes.shown.back().caption, "Upozornění");
     EXPECT_TRUE(desktop.started.empty());
 
     cwd.dir.write("hry/.keep", "");

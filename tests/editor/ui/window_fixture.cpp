@@ -1,26 +1,15 @@
 #include "tests/editor/ui/window_fixture.h"
 
-#include <QAccessible>
-
 #include "common/cp1250.h"
 #include "common/text_file.h"
 
 namespace vek::editor::test {
 
-QApplication& testApplication() {
-    // Never destroyed: Qt tears down its own statics at exit first.
-    static int argc = 1;
-    static char name[] = "mirela_ui_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
-}
-
 std::string C(std::string_view utf8) {
     return utf8ToCp1250(utf8).value();
 }
 
-WindowTest::WindowTest() : form(doc, {files, prompts, desktop, placement, recent}) {
+WindowTest::WindowTest() : form(doc, {boxes, files, prompts, desktop, placement, recent}) {
     form.start();
     form.show();
     QApplication::setActiveWindow(&form);
@@ -30,7 +19,7 @@ WindowTest::WindowTest() : form(doc, {files, prompts, desktop, placement, recent
 WindowTest::~WindowTest() = default;
 
 void WindowTest::TearDown() {
-    EXPECT_TRUE(prompts.answers.empty()) << "unused message answers";
+    EXPECT_TRUE(boxes.answers.empty()) << "unused message answers";
     EXPECT_TRUE(files.saves.empty()) << "unused save dialog answers";
     EXPECT_TRUE(files.opens.empty()) << "unused open dialog answers";
     EXPECT_TRUE(prompts.names.empty() && prompts.choices.empty() && prompts.sounds.empty() &&

@@ -17,10 +17,9 @@
 
 #include "common/scratch_dir.h"
 #include "editor/ui/mirela2_form.h"
+#include "tests/common/qt/qt_app.h"
 
 namespace vek::editor::test {
-
-QApplication& testApplication();
 
 // Takes scripted answers in order; a question nobody scripted fails the test and is cancelled.
 template <typename T>
@@ -55,12 +54,26 @@ class ScriptedFiles : public FileDialogs {
     int openCalls = 0;
 };
 
+// Message boxes answered in order; a box nobody scripted fails the test and is cancelled.
+class ScriptedBoxes : public MessageBoxes {
+  public:
+    BoxAnswer show(QWidget*, const MessageRequest& request) override {
+        shown.push_back(request);
+        return next(answers, ("message '" + request.text.toStdString() + "'").c_str(),
+                    BoxAnswer::Cancel);
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& m : shown)
+            out.push_back(m.text.toStdString());
+        return out;
+    }
+    std::deque<BoxAnswer> answers;
+    std::vector<MessageRequest> shown;
+};
+
 class ScriptedPrompts : public EditorPrompts {
   public:
-    MessageAnswer message(const EditorMessage& m) override {
-        messages.push_back(m);
-        return next(answers, ("message '" + m.text + "'").c_str(), MessageAnswer::Cancel);
-    }
     std::optional<std::string> password() override {
         return next(passwords, "password prompt", std::optional<std::string>());
     }
@@ -81,17 +94,8 @@ class ScriptedPrompts : public EditorPrompts {
     void togglePreview(const std::string& file) override { previews.push_back(file); }
     void about() override { ++abouts; }
 
-    std::vector<std::string> texts() const {
-        std::vector<std::string> out;
-        for (const auto& m : messages)
-            out.push_back(m.text);
-        return out;
-    }
-
-    std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> passwords, names, choices;
     std::deque<std::optional<SoundFields>> sounds;
-    std::vector<EditorMessage> messages;
     std::vector<std::string> nameTitles, chooserTitles, lastChoices, previews;
     std::vector<SoundDialogRequest> soundRequests;
     int abouts = 0;
@@ -165,6 +169,7 @@ class WindowTest : public ::testing::Test {
     } appFirst_;
     InScratchDir cwd;
     EditorDocument doc;
+    ScriptedBoxes boxes;
     ScriptedFiles files;
     ScriptedPrompts prompts;
     FakeDesktop desktop;
