@@ -171,11 +171,11 @@ void Akce_form::layOut(int sentence) {
         QString label = fromCp1250(layout.labels[i]).trimmed();
         STPar[i]->setText(label);
         STPar[i]->setVisible(!label.isEmpty());
-        bool used = !layout.slots[i].empty();
+        bool used = !layout.slotNames[i].empty();
         box->setVisible(used);
         if (!used)
             continue;
-        std::vector<std::string> entries = SlotEntries(layout.slots[i], doc_);
+        std::vector<std::string> entries = SlotEntries(layout.slotNames[i], doc_);
         QStringList items;
         items.reserve(static_cast<qsizetype>(entries.size()));
         int longest = 0;
@@ -188,7 +188,7 @@ void Akce_form::layOut(int sentence) {
         box->setMinimumContentsLength(std::clamp(longest, 4, 40));
         // A label without text stays hidden but still names its box for screen readers (combo
         // boxes are announced by the label that labels them).
-        STPar[i]->setAccessibleName(label.isEmpty() ? unlabelledSlotName(layout.slots[i])
+        STPar[i]->setAccessibleName(label.isEmpty() ? unlabelledSlotName(layout.slotNames[i])
                                                     : QString());
     }
     QString trailing = fromCp1250(layout.trailing).trimmed();

@@ -66,14 +66,14 @@ TEST_F(PropertiesFixture, OpeningFallsBackToTheFirstWindowAndCancelRestoresEvery
     EXPECT_EQ(doc.Settings.ScenarioName, "Hrad");  // at once
     EXPECT_TRUE(doc.Modified);
     form->ZacitComboBox->setCurrentIndex(1);
-    form->ZacitComboBox->activated(1);
+    Q_EMIT form->ZacitComboBox->activated(1);
     EXPECT_EQ(doc.Settings.StartWindow, "Sklep");
     form->WinMemo->setPlainText("WIN;");
     form->AktivniBox->setChecked(true);
     form->IntervalBox->setCurrentText("3 min");
     EXPECT_EQ(doc.Settings.CycleInterval, "3 min");
     form->MaxPrEdit->setText("12");
-    form->MaxPrEdit->textEdited("12");
+    Q_EMIT form->MaxPrEdit->textEdited("12");
 
     form->reject();
     EXPECT_TRUE(form->isHidden());
@@ -133,7 +133,7 @@ TEST_F(PropertiesFixture, ItemLimitPasswordAndTheWritersRefusal) {
     form->HesloCheckBox->setChecked(true);
     EXPECT_TRUE(form->HesloEdit->isEnabled());
     form->HesloEdit->setText(Q("Ť"));  // its key line would hold a line break
-    form->HesloEdit->textEdited(Q("Ť"));
+    Q_EMIT form->HesloEdit->textEdited(Q("Ť"));
     EXPECT_TRUE(doc.Settings.Encode);
     form->OkButton->click();
     EXPECT_TRUE(form->isVisible());
@@ -141,7 +141,7 @@ TEST_F(PropertiesFixture, ItemLimitPasswordAndTheWritersRefusal) {
     EXPECT_TRUE(boxes.shown[0].text.startsWith(Q("Toto heslo nelze použít")));
 
     form->HesloEdit->setText("tajne");
-    form->HesloEdit->textEdited("tajne");
+    Q_EMIT form->HesloEdit->textEdited("tajne");
     form->HesloCheckBox->setChecked(false);
     EXPECT_FALSE(form->HesloEdit->isEnabled());
     EXPECT_EQ(form->HesloEdit->text(), "tajne");  // kept, only disabled
