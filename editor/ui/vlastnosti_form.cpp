@@ -434,7 +434,10 @@ QPlainTextEdit* Vlastnosti_form::FocusedMemo() const {
 }
 
 void Vlastnosti_form::AddInventoryItem() {
-    auto chosen = chooseItem(u("Výběr předmětu"), doc_.TakeableItemNames());
+    std::vector<std::string> takeable = doc_.TakeableItemNames();
+    if (takeable.empty())
+        return;  // nothing to choose
+    auto chosen = chooseItem(u("Výběr předmětu"), takeable);
     if (!chosen)
         return;
     bool present = doc_.Settings.Inventory.contains(*chosen);

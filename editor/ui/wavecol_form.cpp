@@ -225,6 +225,12 @@ WaveCol_form::WaveCol_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* pa
         ProgressBar->setFormat(STProgress->text());
     });
 
+    // Keys chosen from another scenario must never be packed or pointed into this one's.
+    token_ = doc_.Subscribe([this](const DocumentChange& change) {
+        if (change.kind == ChangeKind::DocumentReplaced && !building_)
+            fillLists();
+    });
+
     browseFile = [this] {
         QFileDialog dialog(this, u("Jméno zvukové kolekce"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -237,11 +243,19 @@ WaveCol_form::WaveCol_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* pa
     };
 }
 
-void WaveCol_form::Open() {
+WaveCol_form::~WaveCol_form() {
+    doc_.Unsubscribe(token_);
+}
+
+void WaveCol_form::fillLists() {
     UnUsedList->clear();
     UsedList->clear();
     for (const auto& key : OfferedCollectionKeys(doc_))
         UnUsedList->addKey(key);
+}
+
+void WaveCol_form::Open() {
+    fillLists();
     if (FileEdit->text().isEmpty())
         FileEdit->setText(QString::fromStdString(DefaultCollectionName(doc_.FileName)));
     UnUsedList->setCurrentRow(0, QItemSelectionModel::NoUpdate);

@@ -51,6 +51,7 @@ class KeyList : public QListWidget {
 class WaveCol_form : public QDialog {
   public:
     WaveCol_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent = nullptr);
+    ~WaveCol_form() override;
 
     // "&Kolekce zvuků...": the keys on offer afresh and a proposed file name.
     void Open();
@@ -92,12 +93,15 @@ class WaveCol_form : public QDialog {
 
   private:
     void setBuilding(bool on);
+    // The keys on offer, afresh from the document.
+    void fillLists();
     bool progress(const std::string& text);
 
     EditorDocument& doc_;
     MessageBoxes& boxes_;
     bool cancel_ = false;
     bool building_ = false;
+    std::size_t token_ = 0;
 };
 
 }  // namespace vek::editor

@@ -114,6 +114,14 @@ TEST_F(PropertiesFixture, TheStartingInventoryByButtonsAndKeys) {
     choice.reset();  // the chooser cancelled
     form->AddZacButton->click();
     EXPECT_TRUE(doc.Settings.Inventory.empty());
+    // Nothing takeable: the chooser does not open.
+    for (std::size_t i = 0; i < doc.Items.size(); ++i)
+        doc.Items.objectAt(i)->CanTake = false;
+    offered.clear();
+    choice = "klic";
+    form->AddZacButton->click();
+    EXPECT_TRUE(offered.empty());
+    EXPECT_TRUE(doc.Settings.Inventory.empty());
 }
 
 TEST_F(PropertiesFixture, ItemLimitPasswordAndTheWritersRefusal) {

@@ -1,5 +1,6 @@
 #include "editor/ui/wavecol_form.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -87,6 +88,17 @@ TEST_F(CollectionDialogFixture, OffersSortedKeysAndMovesThemByButtonsAndEnter) {
     EXPECT_EQ(form->UsedList->count(), 0);
     EXPECT_TRUE(form->UsedList->acceptsDropFrom(form->UnUsedList));
     EXPECT_FALSE(form->UsedList->acceptsDropFrom(form->UsedList));
+
+    // Another scenario loaded meanwhile: its keys are offered, none of the old ones chosen.
+    choose({"c"});
+    EditorDocument other;
+    other.ClearDocument();
+    other.UserSounds.add("x=X(wave\\x.wav)");
+    doc.AdoptContent(std::move(other));
+    EXPECT_EQ(form->UsedList->count(), 0);
+    auto offered = form->UnUsedList->keys();
+    EXPECT_NE(std::find(offered.begin(), offered.end(), "x"), offered.end());
+    EXPECT_EQ(std::find(offered.begin(), offered.end(), "c"), offered.end());
 
     form->browseFile = [] { return Q("/home/a/.hry/moje"); };
     form->ProchButt->click();
