@@ -30,7 +30,11 @@ const std::string* shownName(const EditorDocument& doc, EntityKind kind) {
 }  // namespace
 
 Jmeno_form::Jmeno_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent), doc_(doc), boxes_(boxes) {
+    : Jmeno_form(boxes, parent) {
+    doc_ = &doc;
+}
+
+Jmeno_form::Jmeno_form(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
     setObjectName("TJmenoForm");
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
@@ -71,21 +75,38 @@ QString Jmeno_form::captionFor(EntityKind kind) {
     return QString::fromUtf8("Jm\u00E9no polo\u017Eky");
 }
 
+void Jmeno_form::prepareName(const QString& title, const std::string& current) {
+    renames_ = false;
+    typed_.reset();
+    setWindowTitle(title);
+    Edit1->setAccessibleName(title);
+    Edit1->setText(fromCp1250(current));
+    Edit1->selectAll();
+    Edit1->setFocus();
+}
+
+std::optional<std::string> Jmeno_form::askName(const std::string& title,
+                                               const std::string& current) {
+    prepareName(QString::fromStdString(title), current);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return typed_;
+}
+
 bool Jmeno_form::prepare(EntityKind kind) {
-    EditResult refusal = doc_.CanRename(kind);
+    if (!doc_)
+        return false;
+    EditResult refusal = doc_->CanRename(kind);
     if (!refusal.done) {
         boxes_.stop(parentWidget(), fromCp1250(refusal.message));
         return false;
     }
-    const std::string* name = shownName(doc_, kind);
+    const std::string* name = shownName(*doc_, kind);
     if (!name)
         return false;
+    prepareName(captionFor(kind), *name);
     kind_ = kind;
-    setWindowTitle(captionFor(kind));
-    Edit1->setAccessibleName(captionFor(kind));
-    Edit1->setText(fromCp1250(*name));
-    Edit1->selectAll();
-    Edit1->setFocus();
+    renames_ = true;
     return true;
 }
 
@@ -106,9 +127,12 @@ void Jmeno_form::accept() {
         Edit1->setFocus();
         return;
     }
-    EditResult result = doc_.Rename(kind_, *name);
-    if (!result.done && !result.message.empty())
-        boxes_.stop(this, fromCp1250(result.message));
+    typed_ = name;
+    if (renames_ && doc_) {
+        EditResult result = doc_->Rename(kind_, *name);
+        if (!result.done && !result.message.empty())
+            boxes_.stop(this, fromCp1250(result.message));
+    }
     QDialog::accept();
 }
 

@@ -13,7 +13,11 @@
 namespace vek::editor {
 
 Vyber_form::Vyber_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent), doc_(doc), boxes_(boxes) {
+    : Vyber_form(boxes, parent) {
+    doc_ = &doc;
+}
+
+Vyber_form::Vyber_form(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
     setObjectName("TVyberForm");
     setWindowTitle(QString::fromUtf8("V\u00FDb\u011Br"));
     ComboBox1 = new QComboBox(this);
@@ -59,25 +63,45 @@ QString Vyber_form::captionFor(EntryList list) {
     return QString::fromUtf8("V\u00FDb\u011Br hudby");
 }
 
-bool Vyber_form::prepare(EntryList list) {
-    EditResult refusal = doc_.CanEditEntries(list);
-    if (!refusal.done) {
-        if (!refusal.message.empty())
-            boxes_.stop(parentWidget(), fromCp1250(refusal.message));
-        return false;
-    }
-    choices_ = doc_.Choices(list);
-    if (choices_.empty())
-        return false;
-    list_ = list;
-    setWindowTitle(captionFor(list));
-    ComboBox1Label->setText(captionFor(list) + QLatin1Char(':'));
-    ComboBox1->setAccessibleName(captionFor(list));
+void Vyber_form::prepareChoices(const QString& title, std::vector<std::string> choices) {
+    adds_ = false;
+    chosen_.reset();
+    choices_ = std::move(choices);
+    setWindowTitle(title);
+    ComboBox1Label->setText(title + QLatin1Char(':'));
+    ComboBox1->setAccessibleName(title);
     ComboBox1->clear();
     for (const auto& name : choices_)
         ComboBox1->addItem(fromCp1250(name));
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setFocus();
+}
+
+std::optional<std::string> Vyber_form::choose(const std::string& title,
+                                              const std::vector<std::string>& choices) {
+    if (choices.empty())
+        return std::nullopt;
+    prepareChoices(QString::fromStdString(title), choices);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return chosen_;
+}
+
+bool Vyber_form::prepare(EntryList list) {
+    if (!doc_)
+        return false;
+    EditResult refusal = doc_->CanEditEntries(list);
+    if (!refusal.done) {
+        if (!refusal.message.empty())
+            boxes_.stop(parentWidget(), fromCp1250(refusal.message));
+        return false;
+    }
+    std::vector<std::string> choices = doc_->Choices(list);
+    if (choices.empty())
+        return false;
+    prepareChoices(captionFor(list), std::move(choices));
+    list_ = list;
+    adds_ = true;
     return true;
 }
 
@@ -90,9 +114,11 @@ void Vyber_form::accept() {
     std::string name = i >= 0 && static_cast<std::size_t>(i) < choices_.size()
                            ? choices_[static_cast<std::size_t>(i)]
                            : std::string();
-    EditResult result = doc_.AddEntry(list_, name);
-    if (!result.done && !result.message.empty())
-        boxes_.stop(this, fromCp1250(result.message));
+    if (adds_ && doc_) {
+        EditResult result = doc_->AddEntry(list_, name);
+        if (!result.done && !result.message.empty())
+            boxes_.stop(this, fromCp1250(result.message));
+    }
     chosen_ = name;
     QDialog::accept();
 }

@@ -22,6 +22,15 @@ namespace vek::editor {
 class Vyber_form : public QDialog {
   public:
     Vyber_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent = nullptr);
+    // Without a document: only choose() is of use.
+    explicit Vyber_form(MessageBoxes& boxes, QWidget* parent = nullptr);
+
+    // The chooser as the main window's prompts ask for it: `title` (UTF-8) over `choices`
+    // (code page 1250), the first selected; the pick on OK, nothing on Cancel or with nothing
+    // to choose. The document is not changed: the caller adds the name.
+    std::optional<std::string> choose(const std::string& title,
+                                      const std::vector<std::string>& choices);
+    void prepareChoices(const QString& title, std::vector<std::string> choices);
 
     // Adds a picked name to `list`: the system menu is refused with a "Stop" box before the
     // chooser opens, and nothing opens without a current window or menu or with nothing to
@@ -47,7 +56,8 @@ class Vyber_form : public QDialog {
     void accept() override;
 
   private:
-    EditorDocument& doc_;
+    EditorDocument* doc_ = nullptr;
+    bool adds_ = false;  // OK adds to the document, or only hands the pick back
     MessageBoxes& boxes_;
     EntryList list_ = EntryList::Paths;
     std::vector<std::string> choices_;

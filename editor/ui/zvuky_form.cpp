@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,13 +16,10 @@
 #include "common/qt/message_boxes.h"
 #include "common/qt/qt_text.h"
 #include "editor/document/document.h"
-#include "editor/ui/file_dialogs.h"
 #include "editor/ui/sound_preview.h"
 
 namespace vek::editor {
 namespace {
-
-const char* const kSoundFilter = "Zvuk (*.wav)|*.wav|V\u0161echny soubory|*.*";
 
 QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -42,9 +40,27 @@ QLineEdit* field(const char* name, QWidget* parent) {
 
 }  // namespace
 
-Zvuky_form::Zvuky_form(EditorDocument& doc, MessageBoxes& boxes, FileDialogs& files,
+SoundBrowser qtSoundBrowser() {
+    return [](QWidget* parent) -> std::optional<std::string> {
+        // Qt's own dialog reads well with a screen reader; it leaves the current directory.
+        QString file = QFileDialog::getOpenFileName(parent, QString(), QString(),
+                                                    u("Zvuk (*.wav);;V\u0161echny soubory (*)"),
+                                                    nullptr, QFileDialog::DontUseNativeDialog);
+        if (file.isEmpty())
+            return std::nullopt;
+        return file.toStdString();
+    };
+}
+
+Zvuky_form::Zvuky_form(EditorDocument& doc, MessageBoxes& boxes, SoundBrowser browser,
                        SoundPreview& preview, QWidget* parent)
-    : QDialog(parent), doc_(doc), boxes_(boxes), files_(files), preview_(preview) {
+    : Zvuky_form(boxes, std::move(browser), preview, parent) {
+    doc_ = &doc;
+}
+
+Zvuky_form::Zvuky_form(MessageBoxes& boxes, SoundBrowser browser, SoundPreview& preview,
+                       QWidget* parent)
+    : QDialog(parent), boxes_(boxes), browser_(std::move(browser)), preview_(preview) {
     setObjectName("TZvukyForm");
     setWindowTitle(u("Zvuk"));
     directory_ = std::filesystem::current_path();
@@ -126,57 +142,82 @@ void Zvuky_form::showFields(const SoundFields& fields) {
     ZakHlasBox->setCurrentIndex(static_cast<int>(fields.category));
     PreviewStatus->clear();
     changed_.clear();
+    accepted_.reset();
+}
+
+// What each mode lets the author change, and where the focus starts.
+void Zvuky_form::enableFor(SoundDialogMode mode) {
+    mode_ = mode;
+    bool system = mode == SoundDialogMode::ChangeSystem;
+    bool several = mode == SoundDialogMode::ChangeSeveral;
+    ZvukIDEdit->setEnabled(!system && !several);
+    ZvukPriorityBox->setEnabled(true);
+    ZvukPlayButt->setEnabled(mode == SoundDialogMode::ChangeOne || system);
+    if (system || several) {
+        ZvukSouborEdit->setFocus();
+    } else {
+        ZvukIDEdit->selectAll();
+        ZvukIDEdit->setFocus();
+    }
+}
+
+void Zvuky_form::prepare(SoundDialogMode mode, const std::string& title, const SoundFields& fields,
+                         std::size_t count) {
+    applyToDocument_ = false;
+    selected_.clear();
+    count_ = count;
+    setWindowTitle(title.empty() ? u("Zvuk") : QString::fromStdString(title));
+    showFields(fields);
+    enableFor(mode);
+}
+
+std::optional<SoundFields> Zvuky_form::edit(SoundDialogMode mode, const std::string& title,
+                                            const SoundFields& fields, std::size_t count) {
+    prepare(mode, title, fields, count);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return accepted_;
 }
 
 void Zvuky_form::prepareNewSound() {
-    mode_ = SoundDialogMode::New;
+    applyToDocument_ = doc_ != nullptr;
     selected_.clear();
+    count_ = 1;
     setWindowTitle(u("Zvuk"));
     showFields(NewSoundFields(counter_));
-    ZvukIDEdit->setEnabled(true);
-    ZvukPriorityBox->setEnabled(true);
-    ZvukPlayButt->setEnabled(false);
-    ZvukIDEdit->selectAll();
-    ZvukIDEdit->setFocus();
+    enableFor(SoundDialogMode::New);
 }
 
 bool Zvuky_form::prepareChange(const std::vector<std::size_t>& selected) {
     selected_.clear();
     for (std::size_t i : selected)
-        if (i < doc_.UserSounds.size())
+        if (doc_ && i < doc_->UserSounds.size())
             selected_.push_back(i);
     if (selected_.empty())
         return false;
-    ZvukPriorityBox->setEnabled(true);
+    applyToDocument_ = true;
+    count_ = selected_.size();
     if (selected_.size() == 1) {
-        mode_ = SoundDialogMode::ChangeOne;
         setWindowTitle(u("Zvuk"));
-        showFields(FieldsFromLine(doc_.UserSounds[selected_.front()]));
-        ZvukIDEdit->setEnabled(true);
-        ZvukPlayButt->setEnabled(true);
-        ZvukIDEdit->setFocus();
+        showFields(FieldsFromLine(doc_->UserSounds[selected_.front()]));
+        enableFor(SoundDialogMode::ChangeOne);
         return true;
     }
-    mode_ = SoundDialogMode::ChangeSeveral;
     setWindowTitle(u("Zvuky"));
     showFields(SeveralSoundsFields());
-    ZvukIDEdit->setEnabled(false);
-    ZvukPlayButt->setEnabled(false);
-    ZvukSouborEdit->setFocus();
+    enableFor(SoundDialogMode::ChangeSeveral);
     return true;
 }
 
 bool Zvuky_form::prepareSystemSound(std::size_t index) {
-    if (index >= doc_.SystemSounds.size())
+    if (!doc_ || index >= doc_->SystemSounds.size())
         return false;
-    mode_ = SoundDialogMode::ChangeSystem;
+    applyToDocument_ = true;
     selected_ = {index};
+    count_ = 1;
     setWindowTitle(u("Syst\u00E9mov\u00FD zvuk"));
-    showFields(FieldsFromLine(doc_.SystemSounds[index]));
-    ZvukIDEdit->setEnabled(false);
-    ZvukPriorityBox->setEnabled(true);
-    ZvukPlayButt->setEnabled(true);
-    ZvukSouborEdit->setFocus();
+    showFields(FieldsFromLine(doc_->SystemSounds[index]));
+    enableFor(SoundDialogMode::ChangeSystem);
     return true;
 }
 
@@ -215,20 +256,16 @@ SoundFields Zvuky_form::readFields(bool& ok) {
 }
 
 void Zvuky_form::browse() {
-    FileDialogRequest request{u("Zvuk"), u(kSoundFilter)};
-    request.directory = QString::fromStdString(directory_.string());
-    std::optional<QString> chosen = files_.openFile(this, request);
+    std::optional<std::string> chosen = browser_ ? browser_(this) : std::nullopt;
     if (!chosen)
         return;
     bool ok = false;
     SoundFields fields = readFields(ok);
     if (!ok)
         return;
-    QByteArray path = chosen->toUtf8();
     EncodingError error;
-    if (!BrowseSoundFile(fields, std::string_view(path.constData(), path.size()),
-                         directory_.string(), &error)) {
-        QString name = *chosen;
+    if (!BrowseSoundFile(fields, *chosen, directory_.string(), &error)) {
+        QString name = QString::fromStdString(*chosen);
         boxes_.stop(
             this, u("Soubor %1 nelze pou\u017E\u00EDt: %2").arg(name, fromCp1250(error.message())));
         return;
@@ -277,10 +314,12 @@ void Zvuky_form::accept() {
         return;
     }
     if (mode_ == SoundDialogMode::ChangeSeveral &&
-        boxes_.ask(this, fromCp1250(ChangeSeveralQuestion(selected_.size())),
-                   BoxButtons::OkCancel) != BoxAnswer::Ok)
+        boxes_.ask(this, fromCp1250(ChangeSeveralQuestion(count_)), BoxButtons::OkCancel) !=
+            BoxAnswer::Ok)
         return;
-    changed_ = ApplySoundDialog(doc_, mode_, fields, selected_, counter_);
+    accepted_ = fields;
+    if (applyToDocument_ && doc_)
+        changed_ = ApplySoundDialog(*doc_, mode_, fields, selected_, counter_);
     QDialog::accept();
 }
 

@@ -81,7 +81,7 @@ TEST_F(AccessibilityTest, NameDialogAndChooser) {
 }
 
 TEST_F(AccessibilityTest, SoundDialogReadsItsLabelsAndHints) {
-    Zvuky_form sound(doc, boxes, files, preview);
+    Zvuky_form sound(doc, boxes, files.browser(), preview);
     sound.prepareNewSound();
     sound.ZvukPlayButt->setEnabled(true);  // reachable, so it is checked too
     expectNamedControls(sound);

@@ -162,3 +162,28 @@ TEST_F(ChooserTest, IsRefusedForTheSystemMenuAndDoesNotOpenWithNothingToChoose) 
 
 }  // namespace
 }  // namespace vek::editor::test
+
+namespace vek::editor::test {
+namespace {
+
+// The main window may ask the dialogs only for the text, and change the document itself.
+TEST_F(ChooserTest, WithoutADocumentTheDialogsOnlyHandBackWhatWasTypedOrPicked) {
+    Jmeno_form name(boxes);
+    name.prepareName(u("Jméno okna"), C("Začátek"));
+    EXPECT_EQ(name.Edit1->text(), u("Začátek"));
+    name.Edit1->setText(u("Velký sál"));
+    QTest::mouseClick(name.OKButton, Qt::LeftButton);
+    EXPECT_EQ(name.typedName(), C("Velký sál"));
+
+    Vyber_form chooser(boxes);
+    chooser.prepareChoices(u("Výběr okna"), {C("Les"), C("Síň")});
+    EXPECT_EQ(chooser.ComboBox1->currentText(), u("Les"));
+    chooser.ComboBox1->setCurrentIndex(1);
+    QTest::mouseClick(chooser.OKButton, Qt::LeftButton);
+    EXPECT_EQ(chooser.chosen(), C("Síň"));
+    EXPECT_EQ(chooser.choose("x", {}), std::nullopt);  // nothing to choose: nothing opens
+    EXPECT_FALSE(doc.Modified);
+}
+
+}  // namespace
+}  // namespace vek::editor::test

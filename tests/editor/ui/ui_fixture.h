@@ -8,12 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <QStringList>
 
 #include "editor/document/cz.h"
 #include "editor/document/document.h"
-#include "editor/ui/file_dialogs.h"
 #include "editor/ui/sound_preview.h"
+#include "editor/ui/zvuky_form.h"
 #include "player/sound/virtual_device.h"
 #include "tests/common/qt/qt_app.h"
 #include "tests/common/qt/recording_boxes.h"
@@ -24,26 +23,20 @@ inline QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-class FakeFileDialogs : public FileDialogs {
-  public:
-    std::optional<QString> openFile(QWidget*, const FileDialogRequest& request) override {
-        requests.push_back(request);
-        if (chosen.empty())
-            return std::nullopt;
-        QString path = chosen.front();
-        chosen.pop_front();
-        return path;
+// Sound files picked as an author picks them, one answer per dialog.
+struct FakeBrowser {
+    std::deque<std::string> chosen;  // UTF-8 paths
+    int asked = 0;
+    SoundBrowser browser() {
+        return [this](QWidget*) -> std::optional<std::string> {
+            ++asked;
+            if (chosen.empty())
+                return std::nullopt;
+            std::string path = chosen.front();
+            chosen.pop_front();
+            return path;
+        };
     }
-    QStringList openFiles(QWidget*, const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return QStringList(chosen.begin(), chosen.end());
-    }
-    std::optional<SavedFileChoice> saveFile(QWidget*, const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return std::nullopt;
-    }
-    std::deque<QString> chosen;  // what the author picks, one per dialog
-    std::vector<FileDialogRequest> requests;
 };
 
 class DialogFixture : public ::testing::Test {
@@ -54,7 +47,7 @@ class DialogFixture : public ::testing::Test {
     }
     EditorDocument doc;
     RecordingBoxes boxes;
-    FakeFileDialogs files;
+    FakeBrowser files;
     VirtualDevice device;
     SoundPreview preview{&device};
 };

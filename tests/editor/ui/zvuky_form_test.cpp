@@ -19,7 +19,7 @@ using vek::test::writeWave;
 
 class SoundDialogTest : public DialogFixture {
   protected:
-    SoundDialogTest() : form(doc, boxes, files, preview) {
+    SoundDialogTest() : form(doc, boxes, files.browser(), preview) {
         dir = tempDir("zvuky_form");
         form.setCurrentDirectory(dir);
         doc.UserSounds.add("a=A(wave\\a.wav)");
@@ -116,6 +116,21 @@ TEST_F(SoundDialogTest, SeveralSoundsAskOnceAndMoveToADirectoryKeepingTheRest) {
     EXPECT_TRUE(doc.Modified);
 }
 
+TEST_F(SoundDialogTest, AskedForFieldsOnlyItHandsThemBackAndLeavesTheDocument) {
+    Zvuky_form prompt(boxes, files.browser(), preview);
+    prompt.prepare(SoundDialogMode::ChangeSeveral, "Zvuky", SeveralSoundsFields(), 3);
+    EXPECT_EQ(prompt.windowTitle(), u("Zvuky"));
+    EXPECT_FALSE(prompt.ZvukIDEdit->isEnabled());
+    prompt.ZvukSouborEdit->setText(u("sady"));
+    QTest::mouseClick(prompt.OKZvukButt, Qt::LeftButton);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, u("Změnit 3 označených zvuků?"));
+    ASSERT_TRUE(prompt.acceptedFields());
+    EXPECT_EQ(prompt.acceptedFields()->file, "sady");
+    EXPECT_EQ(doc.UserSounds[0], "a=A(wave\\a.wav)");
+    EXPECT_FALSE(doc.Modified);
+}
+
 TEST_F(SoundDialogTest, FieldsThatWouldBreakTheLineAreRefused) {
     form.prepareNewSound();
     form.ZvukTextEdit->setText(u("Hlas (šeptem)"));
@@ -134,16 +149,15 @@ TEST_F(SoundDialogTest, FieldsThatWouldBreakTheLineAreRefused) {
 
 TEST_F(SoundDialogTest, BrowsingMakesTheFileRelativeAndNamesANewSoundAfterIt) {
     form.prepareNewSound();
-    files.chosen = {QString::fromStdString((dir / "wave" / "Žába.kváká.wav").string())};
+    files.chosen = {(dir / "wave" / "Žába.kváká.wav").string()};
     QTest::mouseClick(form.NactiButt, Qt::LeftButton);
-    ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0].filter, u("Zvuk (*.wav)|*.wav|Všechny soubory|*.*"));
+    EXPECT_EQ(files.asked, 1);
     EXPECT_EQ(form.ZvukSouborEdit->text(), u("wave\\Žába.kváká.wav"));
     EXPECT_EQ(form.ZvukIDEdit->text(), u("Žába"));
     EXPECT_TRUE(form.ZvukPlayButt->isEnabled());
 
     // A name the code page cannot hold is said, not stored.
-    files.chosen = {QString::fromStdString((dir / "Жаба.wav").string())};
+    files.chosen = {(dir / "Жаба.wav").string()};
     QTest::mouseClick(form.NactiButt, Qt::LeftButton);
     EXPECT_EQ(form.ZvukSouborEdit->text(), u("wave\\Žába.kváká.wav"));
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -168,7 +182,7 @@ TEST_F(SoundDialogTest, PlayStopTogglesAndAFileThatCannotPlayIsSaid) {
 TEST_F(SoundDialogTest, WithoutASoundOutputThePreviewQuietlyDoesNothing) {
     VirtualDevice broken("no sound card");
     SoundPreview silent(&broken);
-    Zvuky_form quiet(doc, boxes, files, silent);
+    Zvuky_form quiet(doc, boxes, files.browser(), silent);
     quiet.setCurrentDirectory(dir);
     writeWave(dir / "wave" / "a.wav", 100);
     ASSERT_TRUE(quiet.prepareChange({0}));
