@@ -78,6 +78,32 @@ std::string EntryFileSpec(std::string_view spec) {
     return out;
 }
 
+std::optional<std::string> SoundFieldsProblem(const SoundFields& fields, SoundDialogMode mode) {
+    bool several = mode == SoundDialogMode::ChangeSeveral;
+    struct Rule {
+        const std::string& value;
+        const char* forbidden;
+        const char* field;
+    };
+    const Rule rules[] = {
+        {fields.id, "=(", "Identifik\xE1tor"},
+        {fields.text, "(", "Text"},
+        {fields.file, ")", "Soubor"},
+    };
+    for (const Rule& rule : rules) {
+        if (several && rule.value == kUnchangedField)
+            continue;
+        std::size_t at = rule.value.find_first_of(rule.forbidden);
+        if (at != std::string::npos)
+            return std::string(rule.field) + " nesm\xED obsahovat znak '" + rule.value[at] + "'.";
+    }
+    const std::string& p = fields.priority;
+    bool digit = p.size() == 1 && p[0] >= '0' && p[0] <= '9';
+    if (!digit && !p.empty())  // an empty priority means none, as "0" does
+        return std::string("Priorita mus\xED b\xFDt \xE8\xEDslice 0 a\x9E 9.");
+    return std::nullopt;
+}
+
 std::string BuildSoundLine(const SoundFields& fields, SoundNameCounter& counter) {
     std::string id = underscores(fields.id);
     if (id.empty())

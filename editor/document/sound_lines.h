@@ -51,6 +51,12 @@ SoundFields SeveralSoundsFields();
 // sound name after "|" is kept as it is).
 std::string EntryFileSpec(std::string_view spec);
 
+// What keeps the fields from making an entry line that reads back as they were typed: an
+// identifier with "=" or "(", a text with "(", a file with ")" (those characters delimit the
+// line's parts), or a priority other than one digit or none. The Czech message for a "Stop" box, or
+// nothing when the fields are fine. Fields left "(bezezměny)" or empty in `mode` 7 are fine.
+std::optional<std::string> SoundFieldsProblem(const SoundFields& fields, SoundDialogMode mode);
+
 // OK for a new sound, one sound or a system sound: the entry line.
 std::string BuildSoundLine(const SoundFields& fields, SoundNameCounter& counter);
 // OK for several sounds: `old` rewritten with the fields that are not "(bezezměny)". A file

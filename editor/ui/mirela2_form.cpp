@@ -135,9 +135,13 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
         doc_, [this](const DocumentChange& change) { documentChanged(change); });
     focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
                                [this](QWidget*, QWidget* now) { focusChanged(now); });
+    // A page that comes into view (Ctrl+Tab, the "Zobrazit" menu) takes the focus to its first
+    // control: the one that had it is hidden now.
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0 && index < static_cast<int>(MIPage.size()))
             MIPage[static_cast<std::size_t>(index)]->setChecked(true);
+        if (isVisible())
+            focusFirstControl();
     });
     refreshAll();
 }

@@ -167,6 +167,17 @@ bool Mirela2_form::handleKey(QWidget* control, QKeyEvent* event) {
         stepShown(key == Qt::Key_Up ? -1 : +1);
         return true;  // consumed at the list's ends too
     }
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from any control, as in every tabbed window;
+    // selectors and editors would otherwise keep the key.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        if (mods & Qt::ControlModifier) {
+            bool back = key == Qt::Key_Backtab || (mods & Qt::ShiftModifier);
+            int count = PageControl->count();
+            PageControl->setCurrentIndex((PageControl->currentIndex() + (back ? count - 1 : 1)) %
+                                         count);
+            return true;
+        }
+    }
     QWidget* owner = control;
     if (auto* box = qobject_cast<QComboBox*>(control->parentWidget()))
         owner = box;

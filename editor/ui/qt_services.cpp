@@ -4,8 +4,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -13,7 +11,12 @@
 
 #include "common/qt/message_boxes.h"
 #include "editor/ui/help_page.h"
+#include "editor/ui/jmeno_form.h"
+#include "editor/ui/loading_form.h"
 #include "editor/ui/qt_text.h"
+#include "editor/ui/sound_preview.h"
+#include "editor/ui/vyber_form.h"
+#include "editor/ui/zvuky_form.h"
 
 namespace vek::editor {
 
@@ -82,49 +85,40 @@ std::vector<std::string> QtFileDialogs::openSounds(bool several) {
     return paths;
 }
 
+QtPrompts::QtPrompts(MessageBoxes& boxes, SoundPreview& preview)
+    : boxes_(boxes), preview_(preview) {}
+
+QtPrompts::~QtPrompts() = default;  // the dialogs belong to the window
+
+void QtPrompts::setParent(QWidget* parent) {
+    parent_ = parent;
+    names_ = new Jmeno_form(boxes_, parent);
+    chooser_ = new Vyber_form(boxes_, parent);
+    sounds_ = new Zvuky_form(boxes_, qtSoundBrowser(), preview_, parent);
+    passwords_ = new Loading_form(boxes_, parent);
+}
+
 std::optional<std::string> QtPrompts::password() {
-    bool ok = false;
-    QString typed = QInputDialog::getText(parent_, QString::fromUtf8("Soubor je kódovaný"),
-                                          QString::fromUtf8("Pro editaci je nutno zadat heslo:"),
-                                          QLineEdit::Password, QString(), &ok);
-    if (!ok)
-        return std::nullopt;
-    // A password the code page cannot hold cannot be the file's: it simply does not match.
-    return toCp1250(typed).value_or(std::string(1, '\x01'));
+    return passwords_->askPassword();
 }
 
 std::optional<std::string> QtPrompts::name(const std::string& title, const std::string& current) {
-    bool ok = false;
-    QString typed =
-        QInputDialog::getText(parent_, QString::fromStdString(title), QString::fromUtf8("Jméno:"),
-                              QLineEdit::Normal, fromCp1250(current), &ok);
-    if (!ok)
-        return std::nullopt;
-    UnmappableCharacter bad;
-    std::optional<std::string> text = toCp1250(typed, &bad);
-    if (!text)
-        defaultMessageBoxes().stop(parent_, unmappableMessage(bad));
-    return text;
+    return names_->askName(title, current);
 }
 
 std::optional<std::string> QtPrompts::choose(const std::string& title,
                                              const std::vector<std::string>& choices) {
-    QStringList entries;
-    for (const auto& choice : choices)
-        entries << fromCp1250(choice);
-    bool ok = false;
-    QString picked = QInputDialog::getItem(parent_, QString::fromStdString(title), QString(),
-                                           entries, 0, false, &ok);
-    if (!ok)
-        return std::nullopt;
-    return toCp1250(picked);
+    return chooser_->choose(title, choices);
 }
 
-std::optional<SoundFields> QtPrompts::sound(const SoundDialogRequest&) {
-    return std::nullopt;
+std::optional<SoundFields> QtPrompts::sound(const SoundDialogRequest& request) {
+    return sounds_->edit(request.mode, request.title, request.fields, request.selectedCount);
 }
 
-void QtPrompts::togglePreview(const std::string&) {}
+void QtPrompts::togglePreview(const std::string& file) {
+    // A sound that cannot play is said in the sound dialog; from the lists it simply stays quiet.
+    preview_.Toggle(file, std::filesystem::current_path());
+}
 
 void QtPrompts::about() {
     QMessageBox::about(parent_, QString::fromUtf8("O programu"),

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QString>
 
+#include "common/qt/message_boxes.h"
 #include "editor/document/recent_files.h"
 #include "editor/ui/editor_services.h"
 
@@ -25,10 +26,20 @@ class QtFileDialogs : public FileDialogs {
     QWidget* parent_;
 };
 
+class Jmeno_form;
+class Loading_form;
+class SoundPreview;
+class Vyber_form;
+class Zvuky_form;
+
+// The editor's own dialogs in the mode that only hands back what was typed: the main window
+// applies it to the document.
 class QtPrompts : public EditorPrompts {
   public:
-    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
+    QtPrompts(MessageBoxes& boxes, SoundPreview& preview);
+    ~QtPrompts() override;
+    // The dialogs are made over `parent` (the main window).
+    void setParent(QWidget* parent);
 
     std::optional<std::string> password() override;
     std::optional<std::string> name(const std::string& title, const std::string& current) override;
@@ -39,7 +50,13 @@ class QtPrompts : public EditorPrompts {
     void about() override;
 
   private:
-    QWidget* parent_;
+    MessageBoxes& boxes_;
+    SoundPreview& preview_;
+    QWidget* parent_ = nullptr;
+    Jmeno_form* names_ = nullptr;
+    Vyber_form* chooser_ = nullptr;
+    Zvuky_form* sounds_ = nullptr;
+    Loading_form* passwords_ = nullptr;
 };
 
 class QtDesktop : public Desktop {
