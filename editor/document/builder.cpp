@@ -340,7 +340,7 @@ TemplateLayout LayoutTemplate(std::string_view pattern) {
         if (close == std::string_view::npos)
             break;
         layout.labels[i] = rest.substr(0, open);
-        layout.slots[i] = rest.substr(open + 1, close - open - 1);
+        layout.slotNames[i] = rest.substr(open + 1, close - open - 1);
         rest = rest.substr(close + 1);
     }
     layout.trailing = rest;

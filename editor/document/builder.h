@@ -39,7 +39,7 @@ std::string BuilderPlaceholder(BuilderPurpose purpose);
 // A template read as up to three label/slot pairs and the text left after them.
 struct TemplateLayout {
     std::array<std::string, 3> labels;
-    std::array<std::string, 3> slots;  // empty: the box stays hidden
+    std::array<std::string, 3> slotNames;  // empty: the box stays hidden
     std::string trailing;
     // Pixel placement of a shown box: left edge and width.
     static int boxLeft(std::string_view label) { return 5 * static_cast<int>(label.size()) + 40; }

@@ -23,7 +23,13 @@ struct SearchHit {
     std::size_t column = 1;  // 1-based start of the match
     std::size_t offset = 0;  // GetXY of the start
     std::size_t length = 0;
+
+    // Where the match starts, as the script editors take it.
+    TextPosition position() const { return {line, column > 0 ? column - 1 : 0}; }
 };
+
+// The document field a match lies in.
+Field FieldOfHit(const SearchHit& hit);
 
 enum class ReplaceAnswer { Yes, No, Cancel };
 
@@ -49,6 +55,9 @@ class SearchView {
     // The field of `hit` was changed by a replacement of `length` characters: refill its editor
     // and select the inserted text.
     virtual void FieldReplaced(const SearchHit& hit, std::size_t length) {}
+    // A match answered No or Cancel stays as it is: the caret goes just behind it, so that the
+    // author (and the next command) goes on from there.
+    virtual void PlaceCaretBehind(const SearchHit& hit) {}
     // "Zaměnit výskyt?"
     virtual ReplaceAnswer AskReplace() { return ReplaceAnswer::Yes; }
     virtual SearchPlace CurrentPlace() const { return {}; }

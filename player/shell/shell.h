@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/windows_keys.h"
 #include "player/script/engine.h"
 #include "player/script/random_source.h"
 #include "player/script/scenario_sounds.h"

@@ -130,18 +130,18 @@ TEST(BuilderSounds, EveryTemplateProducesItsText) {
 TEST(BuilderLayout, ReadsLabelsAndSlotsAndOffersTheirEntries) {
     TemplateLayout l = LayoutTemplate(C("Přehrej *zvuk**zvkam1* hlasitost a balanc *hlasbal*"));
     EXPECT_EQ(l.labels[0], C("Přehrej "));
-    EXPECT_EQ(l.slots[0], "zvuk");
+    EXPECT_EQ(l.slotNames[0], "zvuk");
     EXPECT_EQ(l.labels[1], "");
-    EXPECT_EQ(l.slots[1], "zvkam1");
+    EXPECT_EQ(l.slotNames[1], "zvkam1");
     EXPECT_EQ(l.labels[2], " hlasitost a balanc ");
-    EXPECT_EQ(l.slots[2], "hlasbal");
+    EXPECT_EQ(l.slotNames[2], "hlasbal");
     EXPECT_EQ(l.trailing, "");
     l = LayoutTemplate(C("*activ*hlavní cyklus"));
-    EXPECT_EQ(l.slots[0], "activ");
-    EXPECT_EQ(l.slots[1], "");
+    EXPECT_EQ(l.slotNames[0], "activ");
+    EXPECT_EQ(l.slotNames[1], "");
     EXPECT_EQ(l.trailing, C("hlavní cyklus"));
     l = LayoutTemplate("FIRST");
-    EXPECT_EQ(l.slots[0], "");
+    EXPECT_EQ(l.slotNames[0], "");
     EXPECT_EQ(l.trailing, "FIRST");
 
     EditorDocument doc;

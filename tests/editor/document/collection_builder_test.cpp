@@ -46,6 +46,10 @@ TEST_F(CollectionFixture, OffersKeysNotYetInACollection) {
     EXPECT_EQ(DefaultCollectionName("C:\\v1.0\\hra.scn"), "C:\\v1.0\\hra.zvk");
     EXPECT_EQ(BrowsedCollectionName("moje"), "moje.zvk");
     EXPECT_EQ(BrowsedCollectionName("moje.bin"), "moje.bin");
+    // A dot in a directory name gives the file no extension.
+    EXPECT_EQ(BrowsedCollectionName("/home/a/.hry/moje"), "/home/a/.hry/moje.zvk");
+    EXPECT_EQ(BrowsedCollectionName("C:\\v1.0\\moje"), "C:\\v1.0\\moje.zvk");
+    EXPECT_EQ(BrowsedCollectionName("/home/a/.hry/moje.zvk"), "/home/a/.hry/moje.zvk");
     // A key in both lists is taken from the recordings.
     EXPECT_EQ(CollectionKeyFile(doc, "a"), std::filesystem::path("wave/a.wav"));
     EXPECT_TRUE(CollectionKeyFile(doc, "nic").empty());

@@ -59,11 +59,13 @@ class FakeView : public SearchView {
     std::deque<ReplaceAnswer> answers;
     SearchPlace place;
     int hidden = 0;
+    std::vector<SearchHit> caretsBehind;
     bool ShowHit(const SearchHit& hit) override {
         hits.push_back(hit);
         return hit.area == SearchArea::Texts;
     }
     void HideProperties() override { ++hidden; }
+    void PlaceCaretBehind(const SearchHit& hit) override { caretsBehind.push_back(hit); }
     ReplaceAnswer AskReplace() override {
         ReplaceAnswer a = answers.front();
         answers.pop_front();
@@ -145,6 +147,12 @@ TEST_F(SearchFixture, ReplaceAsksAndNoOrCancelLeaveTheText) {
     EXPECT_EQ(a->LookScript.items(), (std::vector<std::string>{"klic dvere"}));
     EXPECT_EQ(a->DepartureScript[1], "klic");
     EXPECT_TRUE(doc.Modified);
+    // No and Cancel leave the caret just behind the match they kept.
+    ASSERT_EQ(view.caretsBehind.size(), 2u);
+    EXPECT_EQ(view.caretsBehind[0].window, a);
+    EXPECT_EQ(view.caretsBehind[0].column, 1u);
+    EXPECT_EQ(view.caretsBehind[1].field, 3);
+    EXPECT_EQ(view.caretsBehind[1].offset + view.caretsBehind[1].length, 7u);
 }
 
 TEST_F(SearchFixture, ReplaceAllNeverRefindsItsInsertionsAndEnds) {

@@ -1,0 +1,116 @@
+// The working windows wired to the main window: the tools menu, the builders on the page's
+// editors, F3 through pages and the properties dialog, and the sound page after a collection.
+#include "editor/ui/mirela2_tools.h"
+
+#include <fstream>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "tests/editor/ui/window_fixture.h"
+
+namespace vek::editor::test {
+namespace {
+
+struct ToolsWindowTest : WindowTest {
+    Mirela2_tools tools{form, boxes, prompts};
+
+    // Replaces the scenario: windows A and B, the item X, the intro text.
+    void loadScenario() {
+        EditorDocument source;
+        source.ClearDocument();
+        for (const char* name : {"A", "B"}) {
+            source.NewWindow();
+            source.Rename(EntityKind::Window, name);
+        }
+        source.NewItem();
+        source.Rename(EntityKind::Item, "X");
+        source.Windows.find("A")->LookScript.assign({"GO(B); klic"});
+        source.Items.find("X")->TalkScript.assign({"klic"});
+        source.Settings.IntroText.assign({"intro klic"});
+        source.UserSounds.add("a=A(wave\\a.wav)");
+        doc.AdoptContent(std::move(source));
+        doc.Show(doc.Windows.find("A"));
+        doc.SetModified(false);
+        QApplication::processEvents();
+    }
+    QString selected(QPlainTextEdit* e) { return e->textCursor().selectedText(); }
+};
+
+TEST_F(ToolsWindowTest, ToolsMenuFollowsTheFocusedControlAndTheBuilderInsertsThere) {
+    loadScenario();
+    auto enabled = [this](QWidget* focus) {
+        focus->setFocus();
+        Q_EMIT form.NastrojeMenu->aboutToShow();
+        return std::array<bool, 3>{form.MIPodminka->isEnabled(), form.MIAkce->isEnabled(),
+                                   form.MIZvukovaAkce->isEnabled()};
+    };
+    EXPECT_EQ(enabled(form.PrichEdit), (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(enabled(form.Okno2pEdit), (std::array<bool, 3>{false, false, true}));
+    EXPECT_EQ(enabled(form.SeznamCestList), (std::array<bool, 3>{false, false, false}));
+
+    form.RozhlEdit->setFocus();
+    QTextCursor c = form.RozhlEdit->textCursor();
+    c.setPosition(6);  // just behind "GO(B);"
+    form.RozhlEdit->setTextCursor(c);
+    QTimer::singleShot(0, [this] {
+        tools.builder()->ComboBox1->setCurrentIndex(17);  // "Konec hry"
+        tools.builder()->AkceOkButton->click();
+    });
+    form.MIAkce->trigger();
+    EXPECT_EQ(form.RozhlEdit->toPlainText(), "GO(B); WIN; klic");
+    EXPECT_EQ(doc.Windows.find("A")->LookScript[0], "GO(B); WIN; klic");  // stored at once
+    EXPECT_TRUE(doc.Modified);
+}
+
+TEST_F(ToolsWindowTest, F3WalksThePagesAndThePropertiesDialogToNotFound) {
+    loadScenario();
+    tools.search()->HledanyEdit->setText("klic");
+    ASSERT_TRUE(tools.search()->isHidden());
+    form.MINajdiDalsi->trigger();
+    EXPECT_EQ(form.PageControl->currentIndex(), Mirela2_form::OknaPage);
+    EXPECT_EQ(selected(form.RozhlEdit), "klic");
+    EXPECT_EQ(form.focusedControl(), form.RozhlEdit);
+
+    form.MINajdiDalsi->trigger();
+    EXPECT_EQ(form.PageControl->currentIndex(), Mirela2_form::PredmetyPage);
+    EXPECT_EQ(form.CisloPredmetuBox->currentText(), "X");
+    EXPECT_EQ(selected(form.PromlEdit), "klic");
+
+    form.MINajdiDalsi->trigger();
+    ASSERT_TRUE(tools.properties()->isVisible());
+    EXPECT_EQ(tools.properties()->PageControl->currentIndex(), 0);
+    EXPECT_EQ(selected(tools.properties()->IntroMemo), "klic");
+
+    boxes.answers = {BoxAnswer::Ok};
+    form.MINajdiDalsi->trigger();
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"\"klic\" nenalezeno."});
+    EXPECT_TRUE(tools.properties()->isHidden());
+    EXPECT_FALSE(doc.Modified);
+}
+
+TEST_F(ToolsWindowTest, ACollectionRefreshesTheSoundPage) {
+    loadScenario();
+    std::filesystem::create_directory("wave");
+    std::ofstream("wave/a.wav") << "RIFFa";
+    form.MIKolekce->trigger();
+    WaveCol_form* collection = tools.collection();
+    ASSERT_TRUE(collection->isVisible());
+    collection->AddAllButt->click();
+    collection->FileEdit->setText("kol.zvk");
+    boxes.answers = {BoxAnswer::Yes};
+    ASSERT_TRUE(collection->CreateCollection());
+    ASSERT_EQ(form.ZvukyListBox->count(), 1);
+    EXPECT_TRUE(form.ZvukyListBox->item(0)->text().contains("kol.zvk|a"));
+    EXPECT_TRUE(doc.Modified);
+}
+
+}  // namespace
+}  // namespace vek::editor::test
