@@ -1,14 +1,13 @@
 #include "editor/ui/jmeno_form.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "common/qt/accessible.h"
 #include "common/qt/cp1250_guard.h"
 #include "common/qt/message_boxes.h"
 #include "common/qt/qt_text.h"
+#include "editor/ui/dialog_buttons.h"
 
 namespace vek::editor {
 namespace {
@@ -39,25 +38,9 @@ Jmeno_form::Jmeno_form(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
     guardCp1250(Edit1, boxes_);
-    OKButton = new QPushButton(QStringLiteral("&OK"), this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    CancelButton->setObjectName("CancelButton");
-    for (auto* button : {OKButton, CancelButton})
-        nameByCaption(button);
-    connect(OKButton, &QPushButton::clicked, this, &Jmeno_form::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &Jmeno_form::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Edit1);
-    layout->addLayout(buttons);
-    setTabOrder(Edit1, OKButton);
-    setTabOrder(OKButton, CancelButton);
+    auto [ok, cancel] = addOkCancel(this, {Edit1});
+    OKButton = ok;
+    CancelButton = cancel;
     resize(300, 100);
 }
 

@@ -1,17 +1,16 @@
 #include "editor/ui/loading_form.h"
 
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 
 #include "common/qt/accessible.h"
 #include "common/qt/cp1250_guard.h"
 #include "common/qt/message_boxes.h"
 #include "common/qt/qt_text.h"
+#include "editor/ui/dialog_buttons.h"
 
 namespace vek::editor {
 
@@ -25,26 +24,9 @@ Loading_form::Loading_form(MessageBoxes& boxes, QWidget* parent)
     guardCp1250(HesloEdit, boxes_);
     Label1 = labelFor(HesloEdit, QString::fromUtf8("Pro editaci je nutno zadat heslo:"), this);
     Label1->setObjectName("Label1");
-    OKButton = new QPushButton(QStringLiteral("&OK"), this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    CancelButton->setObjectName("CancelButton");
-    for (auto* button : {OKButton, CancelButton})
-        nameByCaption(button);
-    connect(OKButton, &QPushButton::clicked, this, &Loading_form::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &Loading_form::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(HesloEdit);
-    layout->addLayout(buttons);
-    setTabOrder(HesloEdit, OKButton);
-    setTabOrder(OKButton, CancelButton);
+    auto [ok, cancel] = addOkCancel(this, {Label1, HesloEdit});
+    OKButton = ok;
+    CancelButton = cancel;
     resize(280, 110);
 }
 

@@ -38,7 +38,6 @@ void Mirela2_form::start(const std::string& argument) {
     services_.recent.Load();
     updateRecentMenu();
     refreshAll();
-    started_ = true;
     if (argument.find(".scn") != std::string::npos)
         OpenScenario(argument);
     focusFirstControl();

@@ -547,7 +547,7 @@ void Mirela2_form::buildContextMenus() {
     };
     connect(SeznamCestList, &QWidget::customContextMenuRequested, this,
             [this, openAt](const QPoint& pos) {
-                bool selected = SeznamCestList->currentRow() >= 0;
+                bool selected = !SeznamCestList->selectedItems().isEmpty();
                 PopJdiNaCestu->setEnabled(selected);
                 PopOdstranCestu->setEnabled(selected);
                 PopPridejCestu->setEnabled(doc_.ShownWindow != nullptr);
@@ -555,7 +555,7 @@ void Mirela2_form::buildContextMenus() {
             });
     connect(SeznamPredmetuList, &QWidget::customContextMenuRequested, this,
             [this, openAt](const QPoint& pos) {
-                bool selected = SeznamPredmetuList->currentRow() >= 0;
+                bool selected = !SeznamPredmetuList->selectedItems().isEmpty();
                 PopJdiNaPredmet->setEnabled(selected);
                 PopOdstranPredmet->setEnabled(selected);
                 PopPridejPredmet->setEnabled(doc_.ShownWindow != nullptr);

@@ -249,7 +249,6 @@ class Mirela2_form : public QMainWindow {
     QMetaObject::Connection focusConnection_;
     DocumentSubscription subscription_;
     QListWidget* popupList_ = nullptr;  // the sound list the context menu was opened on
-    bool started_ = false;
 };
 
 }  // namespace vek::editor

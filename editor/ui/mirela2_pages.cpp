@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "common/qt/cp1250_guard.h"
 #include "common/qt/qt_text.h"

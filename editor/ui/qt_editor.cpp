@@ -8,8 +8,6 @@
 #include "editor/ui/mirela2_form.h"
 #include "editor/ui/mirela2_tools.h"
 #include "editor/ui/qt_services.h"
-#include "editor/ui/sound_preview.h"
-#include "player/sound/openal_device.h"
 
 #ifndef MIRELA_VERSION
 #define MIRELA_VERSION "2.0.0"
@@ -24,10 +22,8 @@ int runQtEditor(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Kvelmora"));
 
     EditorDocument doc;
-    OpenAlDevice device;
-    SoundPreview preview(&device);
     QtFileDialogs files;
-    QtPrompts prompts(defaultMessageBoxes(), preview);
+    QtPrompts prompts;
     QtDesktop desktop;
     SettingsPlacementStore placement;
     TMenuFilesList recent;

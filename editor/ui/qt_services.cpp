@@ -14,9 +14,9 @@
 #include "editor/ui/jmeno_form.h"
 #include "editor/ui/loading_form.h"
 #include "editor/ui/qt_text.h"
-#include "editor/ui/sound_preview.h"
 #include "editor/ui/vyber_form.h"
 #include "editor/ui/zvuky_form.h"
+#include "player/sound/openal_device.h"
 
 namespace vek::editor {
 
@@ -85,39 +85,41 @@ std::vector<std::string> QtFileDialogs::openSounds(bool several) {
     return paths;
 }
 
-QtPrompts::QtPrompts(MessageBoxes& boxes, SoundPreview& preview)
-    : boxes_(boxes), preview_(preview) {}
+QtPrompts::QtPrompts(QWidget* parent)
+    : parent_(parent), device_(std::make_unique<OpenAlDevice>()), preview_(device_.get()) {}
 
-QtPrompts::~QtPrompts() = default;  // the dialogs belong to the window
-
-void QtPrompts::setParent(QWidget* parent) {
-    parent_ = parent;
-    names_ = new Jmeno_form(boxes_, parent);
-    chooser_ = new Vyber_form(boxes_, parent);
-    sounds_ = new Zvuky_form(boxes_, qtSoundBrowser(), preview_, parent);
-    passwords_ = new Loading_form(boxes_, parent);
-}
+QtPrompts::~QtPrompts() = default;
 
 std::optional<std::string> QtPrompts::password() {
-    return passwords_->askPassword();
+    Loading_form prompt(defaultMessageBoxes(), parent_);
+    return prompt.askPassword();
 }
 
 std::optional<std::string> QtPrompts::name(const std::string& title, const std::string& current) {
-    return names_->askName(title, current);
+    Jmeno_form dialog(defaultMessageBoxes(), parent_);
+    return dialog.askName(title, current);
 }
 
 std::optional<std::string> QtPrompts::choose(const std::string& title,
                                              const std::vector<std::string>& choices) {
-    return chooser_->choose(title, choices);
+    Vyber_form dialog(defaultMessageBoxes(), parent_);
+    return dialog.choose(title, choices);
 }
 
 std::optional<SoundFields> QtPrompts::sound(const SoundDialogRequest& request) {
-    return sounds_->edit(request.mode, request.title, request.fields, request.selectedCount);
+    SoundBrowser browse = [](QWidget* parent) -> std::optional<std::string> {
+        std::vector<std::string> chosen = QtFileDialogs(parent).openSounds(false);
+        if (chosen.empty())
+            return std::nullopt;
+        return chosen.front();
+    };
+    Zvuky_form dialog(defaultMessageBoxes(), browse, preview_, parent_);
+    return dialog.edit(request.mode, request.title, request.fields, request.selectedCount);
 }
 
 void QtPrompts::togglePreview(const std::string& file) {
-    // A sound that cannot play is said in the sound dialog; from the lists it simply stays quiet.
-    preview_.Toggle(file, std::filesystem::current_path());
+    std::error_code error;
+    preview_.Toggle(file, std::filesystem::current_path(error));
 }
 
 void QtPrompts::about() {

@@ -2,12 +2,14 @@
 // dialogs, the window placement in QSettings, and programs started beside the editor.
 #pragma once
 
+#include <memory>
+
 #include <QSettings>
 #include <QString>
 
-#include "common/qt/message_boxes.h"
 #include "editor/document/recent_files.h"
 #include "editor/ui/editor_services.h"
+#include "editor/ui/sound_preview.h"
 
 class QWidget;
 
@@ -26,20 +28,13 @@ class QtFileDialogs : public FileDialogs {
     QWidget* parent_;
 };
 
-class Jmeno_form;
-class Loading_form;
-class SoundPreview;
-class Vyber_form;
-class Zvuky_form;
-
-// The editor's own dialogs in the mode that only hands back what was typed: the main window
-// applies it to the document.
+// The editor's own dialogs: Loading_form, Jmeno_form, Vyber_form and Zvuky_form, whose
+// preview plays through the player's sound output (nothing, quietly, without one).
 class QtPrompts : public EditorPrompts {
   public:
-    QtPrompts(MessageBoxes& boxes, SoundPreview& preview);
+    explicit QtPrompts(QWidget* parent = nullptr);
     ~QtPrompts() override;
-    // The dialogs are made over `parent` (the main window).
-    void setParent(QWidget* parent);
+    void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<std::string> password() override;
     std::optional<std::string> name(const std::string& title, const std::string& current) override;
@@ -50,13 +45,9 @@ class QtPrompts : public EditorPrompts {
     void about() override;
 
   private:
-    MessageBoxes& boxes_;
-    SoundPreview& preview_;
-    QWidget* parent_ = nullptr;
-    Jmeno_form* names_ = nullptr;
-    Vyber_form* chooser_ = nullptr;
-    Zvuky_form* sounds_ = nullptr;
-    Loading_form* passwords_ = nullptr;
+    QWidget* parent_;
+    std::unique_ptr<SoundDevice> device_;
+    SoundPreview preview_;
 };
 
 class QtDesktop : public Desktop {

@@ -1,14 +1,13 @@
 #include "editor/ui/vyber_form.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "common/qt/accessible.h"
 #include "common/qt/message_boxes.h"
 #include "common/qt/qt_text.h"
+#include "editor/ui/dialog_buttons.h"
 
 namespace vek::editor {
 
@@ -25,26 +24,9 @@ Vyber_form::Vyber_form(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), 
     ComboBox1->setEditable(false);
     // A combo box reads with the label it is labelled by; the label says what is chosen.
     ComboBox1Label = labelFor(ComboBox1, windowTitle() + QLatin1Char(':'), this);
-    OKButton = new QPushButton(QStringLiteral("&OK"), this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    CancelButton->setObjectName("CancelButton");
-    for (auto* button : {OKButton, CancelButton})
-        nameByCaption(button);
-    connect(OKButton, &QPushButton::clicked, this, &Vyber_form::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &Vyber_form::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ComboBox1Label);
-    layout->addWidget(ComboBox1);
-    layout->addLayout(buttons);
-    setTabOrder(ComboBox1, OKButton);
-    setTabOrder(OKButton, CancelButton);
+    auto [ok, cancel] = addOkCancel(this, {ComboBox1Label, ComboBox1});
+    OKButton = ok;
+    CancelButton = cancel;
     resize(300, 100);
 }
 

@@ -180,7 +180,6 @@ TEST_F(KeyboardTest, CtrlArrowsStepThroughWindowsAndAreConsumedAtTheEnds) {
     doc.NewWindow();  // Nové_okno[1] sorts before Začátek_dobrodružství
     form.RozhlEdit->setFocus();
     form.RozhlEdit->moveCursor(QTextCursor::End);
-    int caret = form.RozhlEdit->textCursor().position();
     press(form.RozhlEdit, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(doc.ShownWindow, doc.Windows.objectAt(1));
     press(form.RozhlEdit, Qt::Key_Down, Qt::ControlModifier);
@@ -190,7 +189,6 @@ TEST_F(KeyboardTest, CtrlArrowsStepThroughWindowsAndAreConsumedAtTheEnds) {
     EXPECT_EQ(doc.ShownWindow, doc.Windows.objectAt(0));
     EXPECT_EQ(form.CisloOknaBox->currentIndex(), 0);
     EXPECT_EQ(form.RozhlEdit->textCursor().position(), 0) << "refilled, the caret never moved";
-    (void)caret;
 
     // On the menu page the menus step, or the menu items while their fields have the focus.
     doc.NewMenuItem();
@@ -259,6 +257,11 @@ TEST_F(KeyboardTest, EntryListsAddRemoveMoveAndGoByKey) {
     press(form.SeznamCestList, Qt::Key_Delete);
     EXPECT_EQ(doc.ShownWindow->Paths.items(), std::vector<std::string>{C("Začátek_dobrodružství")});
     EXPECT_FALSE(form.DelCestButton->isEnabled()) << "nothing selected after a removal";
+    emit form.SeznamCestList->customContextMenuRequested(QPoint(1, 1));
+    EXPECT_FALSE(form.PopJdiNaCestu->isEnabled());
+    EXPECT_FALSE(form.PopOdstranCestu->isEnabled());
+    EXPECT_TRUE(form.PopPridejCestu->isEnabled());
+    form.PathsPopup->close();
 }
 
 TEST_F(KeyboardTest, BuilderKeysReachTheToolsMenuFromScriptEditors) {
@@ -557,6 +560,23 @@ TEST_F(FileCommandsTest, OpenRefusesABadHeaderAndChecksThePassword) {
     EXPECT_EQ(doc.FileName, coded);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Editor scénářů - " + coded));
     EXPECT_EQ(recent.files().front(), coded);
+}
+
+TEST_F(FileCommandsTest, AScenarioNamedOnTheCommandLineIsOpenedAtStart) {
+    std::string path = (cwd.dir.path() / "hra.scn").string();
+    files.saves = {FileDialogs::SaveChoice{path, FileDialogs::SaveType::Scenario}};
+    doc.NewWindow();
+    form.SaveAs();
+    EditorDocument other;
+    Mirela2_form second(other, {boxes, files, prompts, desktop, placement, recent});
+    second.start(path);
+    EXPECT_EQ(other.Windows.size(), 2u);
+    EXPECT_EQ(other.FileName, path);
+    EXPECT_FALSE(other.Modified);
+    EditorDocument third;
+    Mirela2_form ignoring(third, {boxes, files, prompts, desktop, placement, recent});
+    ignoring.start("--nothing");
+    EXPECT_EQ(third.Windows.size(), 1u) << "the example scenario";
 }
 
 TEST_F(FileCommandsTest, PlacementAndRecentFilesSurviveClosing) {

@@ -29,10 +29,8 @@ void WindowTest::TearDown() {
     doc.Modified = false;
 }
 
-void WindowTest::press(QWidget* target, int key, Qt::KeyboardModifiers modifiers,
-                       const QString& text) {
+void WindowTest::press(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-    (void)text;
 }
 
 std::string WindowTest::writeScenario(const std::string& name,

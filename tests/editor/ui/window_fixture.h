@@ -157,8 +157,7 @@ class WindowTest : public ::testing::Test {
     ~WindowTest() override;
 
     // Sends a key to `target` as the keyboard would: through the window's key preview.
-    void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-               const QString& text = {});
+    void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Writes a scenario file (UTF-8 body lines, stored in code page 1250) and returns its path.
     std::string writeScenario(const std::string& name, const std::vector<std::string>& body);
     // Expects the scripted answers all used.
