@@ -127,6 +127,8 @@ class WorldReader {
     }
 
     void sound(std::string_view v) {
+        if (setup_.onSoundEntry)
+            setup_.onSoundEntry(v);
         if (setup_.soundList)
             setup_.soundList->AddNahravku(v);
     }

@@ -1,7 +1,9 @@
 // Reads a scenario file into the world model, the sound list and the system texts.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "player/world/world.h"
 #include "player/world/world_host.h"
@@ -24,6 +26,8 @@ struct WorldLoadSetup {
     WorldHost& host;
     TSeznamZvuku* soundList = nullptr;   // none: sound entries are not registered
     SystemTexts* systemTexts = nullptr;  // none: the system texts are left alone
+    // Told each sound entry as read, before the sound list keeps or drops it (the checker).
+    std::function<void(std::string_view entry)> onSoundEntry = nullptr;
 };
 
 // LoadWorld: replaces the scenario part of `world` with the file's contents (the file name is
