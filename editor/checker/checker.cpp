@@ -89,17 +89,17 @@ class ScenarioChecker {
     void windows() {
         for (std::size_t i = 0; i < world_.WindowList.size(); ++i) {
             const TOkno& w = *world_.WindowList.at(i);
-            auto at = [&](Field f) { c_.at({PlaceKind::Window, w.Name, f, 0}, i); };
-            at(Field::WindowSound);
+            auto at = [&](ProblemField f) { c_.at({PlaceKind::Window, w.Name, f, 0}, i); };
+            at(ProblemField::WindowSound);
             checkSoundField(c_, w.SoundId);
-            script(at, Field::Look, w.LookScript);
-            script(at, Field::Arrival, w.ArrivalScript);
-            script(at, Field::Departure, w.DepartureScript);
-            at(Field::Paths);
+            script(at, ProblemField::Look, w.LookScript);
+            script(at, ProblemField::Arrival, w.ArrivalScript);
+            script(at, ProblemField::Departure, w.DepartureScript);
+            at(ProblemField::Paths);
             checkNames(c_, w.Paths, isWindow(), "okno");
-            at(Field::Items);
+            at(ProblemField::Items);
             checkNames(c_, w.Items, isItem(), "předmět");
-            at(Field::Music);
+            at(ProblemField::Music);
             checkNames(c_, w.Music, isSound(), "zvuk");
         }
     }
@@ -107,20 +107,20 @@ class ScenarioChecker {
     void items() {
         for (std::size_t i = 0; i < world_.ItemList.size(); ++i) {
             const player::TPredmet& p = *world_.ItemList.at(i);
-            auto at = [&](Field f) { c_.at({PlaceKind::Item, p.Name, f, 0}, i); };
-            at(Field::ItemSound);
+            auto at = [&](ProblemField f) { c_.at({PlaceKind::Item, p.Name, f, 0}, i); };
+            at(ProblemField::ItemSound);
             checkSoundField(c_, p.SoundId);
-            script(at, Field::Examine, p.ExamineScript);
-            script(at, Field::Take, p.TakeScript);
-            script(at, Field::Put, p.PutScript);
-            script(at, Field::Use, p.UseScript);
-            script(at, Field::Talk, p.TalkScript);
+            script(at, ProblemField::Examine, p.ExamineScript);
+            script(at, ProblemField::Take, p.TakeScript);
+            script(at, ProblemField::Put, p.PutScript);
+            script(at, ProblemField::Use, p.UseScript);
+            script(at, ProblemField::Talk, p.TalkScript);
         }
     }
 
     void scenarioTexts(const std::string& startWindow) {
-        auto at = [&](Field f) { c_.at({PlaceKind::Scenario, {}, f, 0}, 0); };
-        at(Field::Start);
+        auto at = [&](ProblemField f) { c_.at({PlaceKind::Scenario, {}, f, 0}, 0); };
+        at(ProblemField::Start);
         if (world_.WindowList.empty())
             c_.error(cz("scénář nemá žádné okno"));
         else if (startWindow.empty())
@@ -129,12 +129,12 @@ class ScenarioChecker {
         else if (!c_.isWindow(startWindow))
             c_.error(say("startovní okno „{}“ neexistuje; hra začne v okně „{}“",
                          {startWindow, world_.WindowList.nameAt(0)}));
-        at(Field::Inventory);
+        at(ProblemField::Inventory);
         checkNames(c_, world_.Inventory, isItem(), "předmět");
-        script(at, Field::Intro, world_.IntroText);
-        script(at, Field::Win, world_.WinText);
-        script(at, Field::Lose, world_.LoseText);
-        script(at, Field::Cycle, world_.CycleText);
+        script(at, ProblemField::Intro, world_.IntroText);
+        script(at, ProblemField::Win, world_.WinText);
+        script(at, ProblemField::Lose, world_.LoseText);
+        script(at, ProblemField::Cycle, world_.CycleText);
     }
 
     void menus(const EditorDocument& doc) {
@@ -143,21 +143,21 @@ class ScenarioChecker {
             const TNabidka& m = *doc.Menus.objectAt(i);
             if (m.Name == kSystemMenuName)
                 continue;  // the player's own menu: the editor lists it but it is not editable
-            auto at = [&](Field f) { c_.at({PlaceKind::Menu, m.Name, f, 0}, order); };
-            at(Field::MenuParent);
+            auto at = [&](ProblemField f) { c_.at({PlaceKind::Menu, m.Name, f, 0}, order); };
+            at(ProblemField::MenuParent);
             if (!m.Parent.empty() && m.Parent != kAutomaticParent && !doc.Menus.contains(m.Parent))
                 c_.error(say("nadřazená nabídka „{}“ neexistuje", {m.Parent}));
-            at(Field::MenuEntries);
+            at(ProblemField::MenuEntries);
             checkNames(c_, m.Entries, isMenuEntry(doc), "položka");
             ++order;
         }
         for (std::size_t i = 0; i < doc.MenuItems.size(); ++i) {
             const TPolozka& p = *doc.MenuItems.objectAt(i);
-            auto at = [&](Field f) { c_.at({PlaceKind::MenuItem, p.Name, f, 0}, i); };
-            at(Field::MenuItemSound);
+            auto at = [&](ProblemField f) { c_.at({PlaceKind::MenuItem, p.Name, f, 0}, i); };
+            at(ProblemField::MenuItemSound);
             if (p.SoundId != kNoSound)
                 checkSoundField(c_, p.SoundId);
-            at(Field::MenuItemFunction);
+            at(ProblemField::MenuItemFunction);
             CheckScript(c_, p.FunctionScript, ScriptKind::Menu);
         }
     }
@@ -188,7 +188,7 @@ class ScenarioChecker {
         for (std::size_t i = 0; i < reached.size(); ++i) {
             if (reached[i])
                 continue;
-            c_.at({PlaceKind::Window, world_.WindowList.nameAt(i), Field::None, 0}, i);
+            c_.at({PlaceKind::Window, world_.WindowList.nameAt(i), ProblemField::None, 0}, i);
             c_.warning(cz("okno nelze dosáhnout ze startovního okna (cestami, ADDCS ani GO)"));
         }
 
@@ -200,7 +200,7 @@ class ScenarioChecker {
             const std::string& name = world_.ItemList.nameAt(i);
             if (placed.contains(name) || c_.itemsAdded.contains(name))
                 continue;
-            c_.at({PlaceKind::Item, name, Field::None, 0}, i);
+            c_.at({PlaceKind::Item, name, ProblemField::None, 0}, i);
             c_.warning(
                 cz("předmět neleží v žádném okně, hráč ho nemá na začátku a žádný "
                    "skript ho nepřidá"));
@@ -209,7 +209,7 @@ class ScenarioChecker {
 
   private:
     template <typename At>
-    void script(At at, Field field, const StringList& lines) {
+    void script(At at, ProblemField field, const StringList& lines) {
         at(field);
         CheckScript(c_, lines, ScriptKind::Player);
     }

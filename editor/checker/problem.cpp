@@ -27,57 +27,57 @@ const char* kindWord(PlaceKind kind) {
 }
 
 // The labels of the editor's fields, without their colons.
-const char* fieldLabel(Field field) {
+const char* fieldLabel(ProblemField field) {
     switch (field) {
-        case Field::None:
+        case ProblemField::None:
             return "";
-        case Field::WindowSound:
+        case ProblemField::WindowSound:
             return "zvuk okna";
-        case Field::Look:
+        case ProblemField::Look:
             return "Rozhlédni se";
-        case Field::Arrival:
+        case ProblemField::Arrival:
             return "Při příchodu";
-        case Field::Departure:
+        case ProblemField::Departure:
             return "Při odchodu";
-        case Field::Paths:
+        case ProblemField::Paths:
             return "Cesty";
-        case Field::Items:
+        case ProblemField::Items:
             return "Předměty";
-        case Field::Music:
+        case ProblemField::Music:
             return "Hudba";
-        case Field::ItemSound:
+        case ProblemField::ItemSound:
             return "zvuk předmětu";
-        case Field::Examine:
+        case ProblemField::Examine:
             return "Prozkoumej";
-        case Field::Take:
+        case ProblemField::Take:
             return "Vezmi";
-        case Field::Put:
+        case ProblemField::Put:
             return "Polož";
-        case Field::Use:
+        case ProblemField::Use:
             return "Použij";
-        case Field::Talk:
+        case ProblemField::Talk:
             return "Promluv si";
-        case Field::Start:
+        case ProblemField::Start:
             return "Začít na pozici";
-        case Field::Inventory:
+        case ProblemField::Inventory:
             return "Předměty do začátku";
-        case Field::Intro:
+        case ProblemField::Intro:
             return "Úvodní text";
-        case Field::Win:
+        case ProblemField::Win:
             return "Vítězství";
-        case Field::Lose:
+        case ProblemField::Lose:
             return "Prohra";
-        case Field::Cycle:
+        case ProblemField::Cycle:
             return "Cyklus";
-        case Field::MenuParent:
+        case ProblemField::MenuParent:
             return "Nadřazená nabídka";
-        case Field::MenuEntries:
+        case ProblemField::MenuEntries:
             return "Seznam položek";
-        case Field::MenuItemSound:
+        case ProblemField::MenuItemSound:
             return "Zvuk položky";
-        case Field::MenuItemFunction:
+        case ProblemField::MenuItemFunction:
             return "Funkce položky";
-        case Field::SystemSound:
+        case ProblemField::SystemSound:
             return "";
     }
     return "";
@@ -99,11 +99,11 @@ std::string PlaceText(const ProblemPlace& place) {
     std::string text;
     if (place.kind == PlaceKind::Scenario)
         text = cz("scénář");
-    else if (place.field == Field::SystemSound)
+    else if (place.field == ProblemField::SystemSound)
         text = cz("systémový zvuk ") + place.name;
     else
         text = cz(kindWord(place.kind)) + " " + place.name;
-    if (place.field != Field::None && place.field != Field::SystemSound)
+    if (place.field != ProblemField::None && place.field != ProblemField::SystemSound)
         text += ", " + cz(fieldLabel(place.field));
     if (place.line > 0)
         text += cz(", řádek ") + std::to_string(place.line);

@@ -13,7 +13,7 @@ enum class Severity { Error, Warning };
 enum class PlaceKind { Window, Item, Scenario, Menu, MenuItem, Sound };
 
 // The field of the window, item, scenario, menu or menu item, as the editor labels it.
-enum class Field {
+enum class ProblemField {
     None,
     // window
     WindowSound,
@@ -49,7 +49,7 @@ enum class Field {
 struct ProblemPlace {
     PlaceKind kind = PlaceKind::Scenario;
     std::string name;  // the window, item, menu, menu item or sound key; code page 1250
-    Field field = Field::None;
+    ProblemField field = ProblemField::None;
     int line = 0;  // 1-based line of a script or list; 0 for a one-line field or none
 };
 

@@ -36,7 +36,7 @@ class SoundChecker {
             return;  // the player keeps an identical line once
         std::string_view key = entry_line::Key(line);
         c_.at({PlaceKind::Sound, std::string(key),
-               systemKeys_.contains(key) ? Field::SystemSound : Field::None, 0},
+               systemKeys_.contains(key) ? ProblemField::SystemSound : ProblemField::None, 0},
               order);
         std::string_view spec = entry_line::FileSpec(line);
         if (spec.empty())

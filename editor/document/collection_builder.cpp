@@ -93,9 +93,13 @@ CollectionWriteResult BuildCollection(const EditorDocument& doc,
     return writeCollection(target, sources, report, error);
 }
 
-void ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::string>& keys,
-                                   std::string_view collection, std::string_view currentDirectory) {
-    std::string name = RelativeToDirectory(collection, currentDirectory);
+bool ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::string>& keys,
+                                   std::string_view collection, std::string_view currentDirectory,
+                                   EncodingError* error) {
+    std::optional<std::string> path = EntryPath(collection, currentDirectory, error);
+    if (!path)
+        return false;
+    const std::string& name = *path;
     auto rewrite = [&](const std::string& line, const std::string& key) -> std::string {
         std::size_t open = line.find('(');
         std::size_t close = line.rfind(')');
@@ -116,7 +120,9 @@ void ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::s
                 break;
             }
     }
-    doc.SetModified(true);
+    doc.SoundsEdited(SoundList::User);
+    doc.SoundsEdited(SoundList::System);
+    return true;
 }
 
 }  // namespace vek::editor

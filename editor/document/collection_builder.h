@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/collection.h"
+#include "common/cp1250.h"
 
 namespace vek::editor {
 
@@ -18,9 +19,9 @@ class EditorDocument;
 // point into a collection; in the sorted order of the dialog's list.
 std::vector<std::string> OfferedCollectionKeys(const EditorDocument& doc);
 
-// The proposed collection name: the scenario's path with its file name cut at its first "." plus
-// ".zvk", or
-// "collect01.zvk" for a scenario never saved.
+// The proposed collection name (UTF-8, like the scenario's path it comes from): the scenario's
+// path with its file name cut at its first "." plus ".zvk", or "collect01.zvk" for a scenario
+// never saved.
 std::string DefaultCollectionName(std::string_view scenarioFile);
 // A name chosen in the save dialog: ".zvk" is added when it holds no ".".
 std::string BrowsedCollectionName(std::string_view name);
@@ -50,9 +51,11 @@ CollectionWriteResult BuildCollection(const EditorDocument& doc,
                                       const std::function<bool(const std::string&)>& progress,
                                       std::string* error = nullptr);
 
-// Rewrites the entries of `keys` to point into `collection` (its name relative to
-// `currentDirectory` when it lies inside) and marks the document modified.
-void ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::string>& keys,
-                                   std::string_view collection, std::string_view currentDirectory);
+// Rewrites the entries of `keys` (code page 1250) to point into `collection` (a UTF-8 path,
+// relative to `currentDirectory` when it lies inside) and marks the document modified. False,
+// and nothing changes, when code page 1250 cannot hold the collection's path.
+bool ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::string>& keys,
+                                   std::string_view collection, std::string_view currentDirectory,
+                                   EncodingError* error = nullptr);
 
 }  // namespace vek::editor

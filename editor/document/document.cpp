@@ -64,20 +64,67 @@ const std::vector<std::string>& EditorDocument::DefaultMainMenu() {
     return entries;
 }
 
-void EditorDocument::pageChanged(DocumentPage page) {
-    if (onPageChanged)
-        onPageChanged(page);
+// ---- change events --------------------------------------------------------------------------
+
+DocumentEvents::Token EditorDocument::Subscribe(DocumentListener listener) {
+    return events_.subscribe(std::move(listener));
+}
+
+void EditorDocument::Unsubscribe(DocumentEvents::Token token) {
+    events_.unsubscribe(token);
+}
+
+void EditorDocument::notify(const DocumentChange& change) const {
+    if (quiet_ == 0)
+        events_.notify(change);
+}
+
+void EditorDocument::notifyEntity(ChangeKind kind, EntityKind entity, const void* object) const {
+    DocumentChange change;
+    change.kind = kind;
+    change.entity = entity;
+    change.object = object;
+    notify(change);
+}
+
+void EditorDocument::notifyEntries(EntryList list, const void* owner) const {
+    DocumentChange change;
+    change.kind = ChangeKind::EntriesChanged;
+    change.list = list;
+    change.object = owner;
+    notify(change);
+}
+
+void EditorDocument::notifyField(Field field) const {
+    DocumentChange change;
+    change.kind = ChangeKind::FieldChanged;
+    change.field = field;
+    change.object = fieldOwner(field);
+    notify(change);
+}
+
+void EditorDocument::replaced() {
+    DocumentChange change;
+    change.kind = ChangeKind::DocumentReplaced;
+    notify(change);
 }
 
 void EditorDocument::SetModified(bool flag) {
+    bool changed = Modified != flag;
     Modified = flag;
-    if (onStatusChanged)
-        onStatusChanged();
+    if (changed) {
+        DocumentChange change;
+        change.kind = ChangeKind::ModifiedChanged;
+        notify(change);
+    }
 }
 
-void EditorDocument::Changed() {
-    if (!Updating)
-        SetModified(true);
+void EditorDocument::SoundsEdited(SoundList which) {
+    DocumentChange change;
+    change.kind = ChangeKind::SoundsChanged;
+    change.sounds = which;
+    notify(change);
+    SetModified(true);
 }
 
 StatusLine EditorDocument::UpdateStatusLine() const {
@@ -104,8 +151,8 @@ void EditorDocument::ResetMainMenu() {
         main = Menus.add(std::move(menu));
     }
     main->Entries.assign(DefaultMainMenu());
-    ShownMenu = main;
-    pageChanged(DocumentPage::Menus);
+    notifyEntries(EntryList::MenuEntries, main);
+    show(ShownMenu, main, EntityKind::Menu);
     if (!Menus.find(kSystemMenuName)) {
         auto menu = std::make_unique<TNabidka>();
         menu->Name = std::string(kSystemMenuName);
@@ -113,11 +160,12 @@ void EditorDocument::ResetMainMenu() {
             "(\x9E\xE1"
             "dn\xE1)";
         menu->Entries.add("Polo\x9Eky jsou nep\xF8\xEDstupn\xE9!");
-        Menus.add(std::move(menu));
+        notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, Menus.add(std::move(menu)));
     }
 }
 
 void EditorDocument::ClearDocument() {
+    ++quiet_;
     Windows.clear();
     Items.clear();
     Menus.clear();
@@ -134,13 +182,13 @@ void EditorDocument::ClearDocument() {
     Settings = ScenarioSettings{};
     Settings.ScenarioName = "Nov\xFD sc\xE9n\xE1\xF8";
     Settings.StartWindow = keptStart;
-    for (auto page : {DocumentPage::Windows, DocumentPage::Items, DocumentPage::Sounds,
-                      DocumentPage::MenuItems})
-        pageChanged(page);
+    --quiet_;
+    replaced();
     SetModified(false);
 }
 
 void EditorDocument::CreateStartupScenario() {
+    ++quiet_;
     ClearDocument();
     FileName.clear();
     Settings.StartWindow = "Za\xE8\xE1tek_dobrodru\x9Estv\xED";
@@ -164,23 +212,46 @@ void EditorDocument::CreateStartupScenario() {
 
     SystemSounds.assign(editorDefaultSystemSounds());
     ResetMainMenu();
-    pageChanged(DocumentPage::Windows);
-    pageChanged(DocumentPage::Items);
+    --quiet_;
+    replaced();
     SetModified(false);
 }
 
+namespace {
+
+// Removes the unnamed entities of `list`; the current one, when removed, becomes the first.
+template <typename T>
+void purgeList(SortedNamedList<T>& list, T*& shown, std::vector<const void*>& removed) {
+    for (std::size_t i = list.size(); i-- > 0;)
+        if (list.nameAt(i).empty()) {
+            T* object = list.objectAt(i);
+            removed.push_back(object);
+            if (shown == object)
+                shown = nullptr;
+            list.removeAt(i);
+        }
+    if (!shown && !list.empty())
+        shown = list.objectAt(0);
+}
+
+}  // namespace
+
 void EditorDocument::PurgeUnnamed() {
-    auto unnamed = [](const auto* e) { return e->Name.empty(); };
-    if (ShownWindow && ShownWindow->Name.empty())
-        ShownWindow = nullptr;
-    if (ShownItem && ShownItem->Name.empty())
-        ShownItem = nullptr;
-    Windows.removeIf(unnamed);
-    Items.removeIf(unnamed);
-    if (!ShownWindow && !Windows.empty())
-        ShownWindow = Windows.objectAt(0);
-    if (!ShownItem && !Items.empty())
-        ShownItem = Items.objectAt(0);
+    // Told after the fact: a page still showing a purged entity hears it is gone before it
+    // could write into it.
+    std::vector<const void*> windows, items;
+    TOkna* oldWindow = ShownWindow;
+    TPredmet* oldItem = ShownItem;
+    purgeList(Windows, ShownWindow, windows);
+    purgeList(Items, ShownItem, items);
+    for (const void* w : windows)
+        notifyEntity(ChangeKind::EntityRemoved, EntityKind::Window, w);
+    for (const void* i : items)
+        notifyEntity(ChangeKind::EntityRemoved, EntityKind::Item, i);
+    if (ShownWindow != oldWindow)
+        notifyEntity(ChangeKind::CurrentChanged, EntityKind::Window, ShownWindow);
+    if (ShownItem != oldItem)
+        notifyEntity(ChangeKind::CurrentChanged, EntityKind::Item, ShownItem);
 }
 
 void EditorDocument::AdoptContent(EditorDocument&& other) {
@@ -197,10 +268,7 @@ void EditorDocument::AdoptContent(EditorDocument&& other) {
     ShownMenu = other.ShownMenu;
     ShownMenuItem = other.ShownMenuItem;
     Search.Reset();
-    Updating = false;
-    for (auto page : {DocumentPage::Windows, DocumentPage::Items, DocumentPage::Sounds,
-                      DocumentPage::Menus, DocumentPage::MenuItems})
-        pageChanged(page);
+    replaced();
     SetModified(other.Modified);
 }
 
@@ -211,7 +279,8 @@ TOkna* EditorDocument::NewWindow() {
     window->Name = MakeUniqueName("Nov\xE9 okno[1]",
                                   [this](std::string_view n) { return Windows.contains(n); });
     ShownWindow = Windows.add(std::move(window));
-    pageChanged(DocumentPage::Windows);
+    notifyEntity(ChangeKind::EntityAdded, EntityKind::Window, ShownWindow);
+    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Window, ShownWindow);
     SetModified(true);
     return ShownWindow;
 }
@@ -223,7 +292,8 @@ TPredmet* EditorDocument::NewItem() {
         "edm\xECt[1]",
         [this](std::string_view n) { return Items.contains(n); });
     ShownItem = Items.add(std::move(item));
-    pageChanged(DocumentPage::Items);
+    notifyEntity(ChangeKind::EntityAdded, EntityKind::Item, ShownItem);
+    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Item, ShownItem);
     SetModified(true);
     return ShownItem;
 }
@@ -236,7 +306,8 @@ TNabidka* EditorDocument::NewMenu() {
         [this](std::string_view n) { return Menus.contains(n); });
     menu->Parent = std::string(kAutomaticParent);
     ShownMenu = Menus.add(std::move(menu));
-    pageChanged(DocumentPage::Menus);
+    notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, ShownMenu);
+    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Menu, ShownMenu);
     SetModified(true);
     return ShownMenu;
 }
@@ -246,7 +317,8 @@ TPolozka* EditorDocument::NewMenuItem() {
     entry->Name = MakeUniqueName("Nov\xE1 polo\x9Eka[1]",
                                  [this](std::string_view n) { return MenuItems.contains(n); });
     ShownMenuItem = MenuItems.add(std::move(entry));
-    pageChanged(DocumentPage::MenuItems);
+    notifyEntity(ChangeKind::EntityAdded, EntityKind::MenuItem, ShownMenuItem);
+    notifyEntity(ChangeKind::CurrentChanged, EntityKind::MenuItem, ShownMenuItem);
     SetModified(true);
     return ShownMenuItem;
 }
@@ -254,39 +326,59 @@ TPolozka* EditorDocument::NewMenuItem() {
 // ---- deleting -------------------------------------------------------------------------------
 
 template <typename T>
-void EditorDocument::deleteShown(SortedNamedList<T>& list, T*& shown, DocumentPage page) {
+void EditorDocument::deleteShown(SortedNamedList<T>& list, T*& shown, EntityKind kind) {
     if (list.empty())
         return;
     int i = list.indexOfObject(shown);
+    T* previous = shown;
     if (i >= 0) {
         list.removeAt(static_cast<std::size_t>(i));
         shown = list.empty() ? nullptr
                              : list.objectAt(std::min<std::size_t>(static_cast<std::size_t>(i),
                                                                    list.size() - 1));
+        notifyEntity(ChangeKind::EntityRemoved, kind, previous);
     } else {
         shown = list.objectAt(0);
     }
-    pageChanged(page);
+    notifyEntity(ChangeKind::CurrentChanged, kind, shown);
     SetModified(true);
 }
 
+namespace {
+
+// Removes the first entry equal to `name` from that list of every window; the windows whose
+// list changed.
+std::vector<TOkna*> removeFromEveryWindow(const SortedNamedList<TOkna>& windows,
+                                          TSpecStrings TOkna::*list, std::string_view name) {
+    std::vector<TOkna*> changed;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        TOkna* window = windows.objectAt(i);
+        if ((window->*list).remove(name))
+            changed.push_back(window);
+    }
+    return changed;
+}
+
+}  // namespace
+
 void EditorDocument::DeleteShownWindow() {
-    if (!ShownWindow)
-        return deleteShown(Windows, ShownWindow, DocumentPage::Windows);
-    std::string name = ShownWindow->Name;
-    for (std::size_t i = 0; i < Windows.size(); ++i)
-        Windows.objectAt(i)->Paths.remove(name);
-    deleteShown(Windows, ShownWindow, DocumentPage::Windows);
+    std::vector<TOkna*> changed;
+    if (ShownWindow && Windows.indexOfObject(ShownWindow) >= 0)
+        changed = removeFromEveryWindow(Windows, &TOkna::Paths, ShownWindow->Name);
+    TOkna* deleted = ShownWindow;
+    deleteShown(Windows, ShownWindow, EntityKind::Window);
+    for (TOkna* window : changed)
+        if (window != deleted)
+            notifyEntries(EntryList::Paths, window);
 }
 
 void EditorDocument::DeleteShownItem() {
-    if (ShownItem) {
-        std::string name = ShownItem->Name;
-        for (std::size_t i = 0; i < Windows.size(); ++i)
-            Windows.objectAt(i)->Items.remove(name);
-    }
-    deleteShown(Items, ShownItem, DocumentPage::Items);
-    pageChanged(DocumentPage::Windows);
+    std::vector<TOkna*> changed;
+    if (ShownItem && Items.indexOfObject(ShownItem) >= 0)
+        changed = removeFromEveryWindow(Windows, &TOkna::Items, ShownItem->Name);
+    deleteShown(Items, ShownItem, EntityKind::Item);
+    for (TOkna* window : changed)
+        notifyEntries(EntryList::Items, window);
 }
 
 EditResult EditorDocument::CanDeleteShownMenu() const {
@@ -302,7 +394,7 @@ EditResult EditorDocument::CanDeleteShownMenu() const {
 EditResult EditorDocument::DeleteShownMenu() {
     EditResult check = CanDeleteShownMenu();
     if (check.done)
-        deleteShown(Menus, ShownMenu, DocumentPage::Menus);
+        deleteShown(Menus, ShownMenu, EntityKind::Menu);
     return check;
 }
 
@@ -319,57 +411,98 @@ EditResult EditorDocument::CanDeleteShownMenuItem() const {
 EditResult EditorDocument::DeleteShownMenuItem() {
     EditResult check = CanDeleteShownMenuItem();
     if (check.done)
-        deleteShown(MenuItems, ShownMenuItem, DocumentPage::MenuItems);
+        deleteShown(MenuItems, ShownMenuItem, EntityKind::MenuItem);
     return check;
 }
 
-// ---- moving between entities -----------------------------------------------------------------
+// ---- the current entities --------------------------------------------------------------------
+
+template <typename T>
+void EditorDocument::show(T*& shown, T* object, EntityKind kind) {
+    if (shown == object)
+        return;
+    shown = object;
+    notifyEntity(ChangeKind::CurrentChanged, kind, object);
+}
+
+void EditorDocument::Show(TOkna* window) {
+    show(ShownWindow, window, EntityKind::Window);
+}
+void EditorDocument::Show(TPredmet* item) {
+    show(ShownItem, item, EntityKind::Item);
+}
+void EditorDocument::Show(TNabidka* menu) {
+    show(ShownMenu, menu, EntityKind::Menu);
+}
+void EditorDocument::Show(TPolozka* menuItem) {
+    show(ShownMenuItem, menuItem, EntityKind::MenuItem);
+}
+
+bool EditorDocument::ShowNamed(EntityKind kind, std::string_view name) {
+    switch (kind) {
+        case EntityKind::Window:
+            if (TOkna* w = Windows.find(name))
+                return Show(w), true;
+            break;
+        case EntityKind::Item:
+            if (TPredmet* i = Items.find(name))
+                return Show(i), true;
+            break;
+        case EntityKind::Menu:
+            if (TNabidka* m = Menus.find(name))
+                return Show(m), true;
+            break;
+        case EntityKind::MenuItem:
+            if (TPolozka* p = MenuItems.find(name))
+                return Show(p), true;
+            break;
+    }
+    return false;
+}
 
 namespace {
 
 template <typename T>
-bool step(const SortedNamedList<T>& list, T*& shown, int direction) {
+T* neighbour(const SortedNamedList<T>& list, T* shown, int direction) {
     int i = list.indexOfObject(shown);
     if (i < 0)
-        return false;
+        return nullptr;
     long next = static_cast<long>(i) + direction;
     if (next < 0 || next >= static_cast<long>(list.size()))
-        return false;
-    shown = list.objectAt(static_cast<std::size_t>(next));
-    return true;
+        return nullptr;
+    return list.objectAt(static_cast<std::size_t>(next));
 }
 
 }  // namespace
 
 bool EditorDocument::StepShown(EntityKind kind, int direction) {
-    bool moved = false;
-    DocumentPage page = DocumentPage::Windows;
     switch (kind) {
         case EntityKind::Window:
-            moved = step(Windows, ShownWindow, direction);
+            if (TOkna* next = neighbour(Windows, ShownWindow, direction))
+                return Show(next), true;
             break;
         case EntityKind::Item:
-            moved = step(Items, ShownItem, direction);
-            page = DocumentPage::Items;
+            if (TPredmet* next = neighbour(Items, ShownItem, direction))
+                return Show(next), true;
             break;
         case EntityKind::Menu:
-            moved = step(Menus, ShownMenu, direction);
-            page = DocumentPage::Menus;
+            if (TNabidka* next = neighbour(Menus, ShownMenu, direction))
+                return Show(next), true;
             break;
         case EntityKind::MenuItem:
-            moved = step(MenuItems, ShownMenuItem, direction);
-            page = DocumentPage::MenuItems;
+            if (TPolozka* next = neighbour(MenuItems, ShownMenuItem, direction))
+                return Show(next), true;
             break;
     }
-    if (moved)
-        pageChanged(page);
-    return moved;
+    return false;
 }
 
 // ---- renaming -------------------------------------------------------------------------------
 
 namespace {
 
+// The entity keeps its object; it leaves the list and comes back under the new name. nullptr,
+// and nothing changes, when `shown` is not in the list.
 template <typename T>
 T* renameIn(SortedNamedList<T>& list, T* shown, std::string_view newText) {
     int i = list.indexOfObject(shown);
@@ -381,10 +514,23 @@ T* renameIn(SortedNamedList<T>& list, T* shown, std::string_view newText) {
     return list.add(std::move(object));
 }
 
-void replaceEvery(TSpecStrings& list, std::string_view oldName, const std::string& newName) {
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (sameText(list[i], oldName))
-            list.set(i, newName);
+// Replaces every entry equal to `oldName` in that list of every window; the windows changed.
+std::vector<TOkna*> replaceInEveryWindow(const SortedNamedList<TOkna>& windows,
+                                         TSpecStrings TOkna::*list, std::string_view oldName,
+                                         const std::string& newName) {
+    std::vector<TOkna*> changed;
+    for (std::size_t w = 0; w < windows.size(); ++w) {
+        TSpecStrings& entries = windows.objectAt(w)->*list;
+        bool any = false;
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (sameText(entries[i], oldName)) {
+                entries.set(i, newName);
+                any = true;
+            }
+        if (any)
+            changed.push_back(windows.objectAt(w));
+    }
+    return changed;
 }
 
 }  // namespace
@@ -405,42 +551,48 @@ EditResult EditorDocument::Rename(EntityKind kind, std::string_view newText) {
     EditResult check = CanRename(kind);
     if (!check.done)
         return check;
+    const void* renamed = nullptr;
+    std::vector<TOkna*> changed;
+    EntryList changedList = EntryList::Paths;
+    bool startChanged = false;
     switch (kind) {
         case EntityKind::Window: {
-            if (!ShownWindow)
-                return EditResult{false, {}};
-            std::string oldName = ShownWindow->Name;
-            ShownWindow = renameIn(Windows, ShownWindow, newText);
-            for (std::size_t i = 0; i < Windows.size(); ++i)
-                replaceEvery(Windows.objectAt(i)->Paths, oldName, ShownWindow->Name);
-            if (Settings.StartWindow == oldName)
-                Settings.StartWindow = ShownWindow->Name;
+            std::string oldName = ShownWindow ? ShownWindow->Name : std::string();
+            TOkna* window = renameIn(Windows, ShownWindow, newText);
+            if (!window)
+                break;
+            changed = replaceInEveryWindow(Windows, &TOkna::Paths, oldName, window->Name);
+            if (Settings.StartWindow == oldName) {
+                Settings.StartWindow = window->Name;
+                startChanged = true;
+            }
+            renamed = window;
             break;
         }
         case EntityKind::Item: {
-            if (!ShownItem)
-                return EditResult{false, {}};
-            std::string oldName = ShownItem->Name;
-            ShownItem = renameIn(Items, ShownItem, newText);
-            for (std::size_t i = 0; i < Windows.size(); ++i)
-                replaceEvery(Windows.objectAt(i)->Items, oldName, ShownItem->Name);
-            pageChanged(DocumentPage::Items);
+            std::string oldName = ShownItem ? ShownItem->Name : std::string();
+            TPredmet* item = renameIn(Items, ShownItem, newText);
+            if (!item)
+                break;
+            changed = replaceInEveryWindow(Windows, &TOkna::Items, oldName, item->Name);
+            changedList = EntryList::Items;
+            renamed = item;
             break;
         }
         case EntityKind::Menu:
-            if (!ShownMenu)
-                return EditResult{false, {}};
-            ShownMenu = renameIn(Menus, ShownMenu, newText);
-            pageChanged(DocumentPage::Menus);
+            renamed = renameIn(Menus, ShownMenu, newText);
             break;
         case EntityKind::MenuItem:
-            if (!ShownMenuItem)
-                return EditResult{false, {}};
-            ShownMenuItem = renameIn(MenuItems, ShownMenuItem, newText);
-            pageChanged(DocumentPage::MenuItems);
+            renamed = renameIn(MenuItems, ShownMenuItem, newText);
             break;
     }
-    pageChanged(DocumentPage::Windows);
+    if (!renamed)
+        return EditResult{false, {}};
+    notifyEntity(ChangeKind::EntityRenamed, kind, renamed);
+    for (TOkna* window : changed)
+        notifyEntries(changedList, window);
+    if (startChanged)
+        notifyField(Field::StartWindow);
     SetModified(true);
     return {};
 }
@@ -516,13 +668,36 @@ TSpecStrings* EditorDocument::entryTarget(EntryList list, EditResult& refusal) c
     return target;
 }
 
+const void* EditorDocument::entryOwner(EntryList list) const {
+    switch (list) {
+        case EntryList::Paths:
+        case EntryList::Items:
+        case EntryList::Music:
+            return ShownWindow;
+        case EntryList::MenuEntries:
+            return ShownMenu;
+        case EntryList::Inventory:
+            break;
+    }
+    return nullptr;
+}
+
+EditResult EditorDocument::CanEditEntries(EntryList list) const {
+    EditResult result;
+    entryTarget(list, result);
+    return result;
+}
+
 EditResult EditorDocument::AddEntry(EntryList list, std::string_view name) {
     EditResult result;
     TSpecStrings* target = entryTarget(list, result);
-    if (!target || name.empty())
-        return target ? EditResult{false, {}} : result;
-    if (!target->contains(name))
+    if (!target)
+        return result;
+    // Confirming the chooser counts as an edit even when the name is already there.
+    if (!name.empty() && !target->contains(name)) {
         target->add(std::string(name));
+        notifyEntries(list, entryOwner(list));
+    }
     SetModified(true);
     return result;
 }
@@ -533,6 +708,7 @@ EditResult EditorDocument::RemoveEntry(EntryList list, std::size_t position) {
     if (!target || position >= target->size())
         return target ? EditResult{false, {}} : result;
     target->removeAt(position);
+    notifyEntries(list, entryOwner(list));
     SetModified(true);
     return result;
 }
@@ -548,6 +724,7 @@ int EditorDocument::MoveEntry(EntryList list, std::size_t position, int directio
     std::string moved = (*target)[position];
     target->set(position, (*target)[static_cast<std::size_t>(other)]);
     target->set(static_cast<std::size_t>(other), std::move(moved));
+    notifyEntries(list, entryOwner(list));
     SetModified(true);
     return static_cast<int>(other);
 }
@@ -558,35 +735,21 @@ void EditorDocument::DeleteUserSounds(std::vector<std::size_t> positions) {
     for (auto it = positions.rbegin(); it != positions.rend(); ++it)
         if (*it < UserSounds.size())
             UserSounds.removeAt(*it);
-    pageChanged(DocumentPage::Sounds);
-    SetModified(true);
+    SoundsEdited(SoundList::User);
 }
 
 void EditorDocument::ResetSystemSounds() {
     SystemSounds.assign(editorDefaultSystemSounds());
-    pageChanged(DocumentPage::Sounds);
-    SetModified(true);
-}
-
-void EditorDocument::StoreWindowSound(std::string_view text) {
-    if (!ShownWindow || Updating)
-        return;
-    ShownWindow->SoundId = text == kNoSound ? std::string() : std::string(text);
-    SetModified(true);
-}
-
-void EditorDocument::StoreItemSound(std::string_view text) {
-    if (!ShownItem || Updating)
-        return;
-    ShownItem->SoundId = text == kNoSound ? std::string() : std::string(text);
-    SetModified(true);
+    SoundsEdited(SoundList::System);
 }
 
 void EditorDocument::EnsureStartWindow() {
     // Looked up as every window name is, without regard to case: the player finds "sklep" in a
     // window called Sklep, so such a start window is kept as written.
-    if (!Windows.empty() && !Windows.contains(Settings.StartWindow))
+    if (!Windows.empty() && !Windows.contains(Settings.StartWindow)) {
         Settings.StartWindow = Windows.nameAt(0);
+        notifyField(Field::StartWindow);
+    }
 }
 
 const std::string* EditorDocument::FindSoundLine(std::string_view key) const {
@@ -604,6 +767,189 @@ int SortedLines::indexOfKey(std::string_view key) const {
         if (sameText(entry_line::Key((*this)[i]), key))
             return static_cast<int>(i);
     return -1;
+}
+
+}  // namespace vek::editor
+
+// ---- fields ---------------------------------------------------------------------------------
+
+namespace vek::editor {
+
+FieldOwner OwnerOf(Field field) {
+    if (field <= Field::DepartureScript)
+        return FieldOwner::Window;
+    if (field <= Field::IsCharacter)
+        return FieldOwner::Item;
+    if (field == Field::MenuParent)
+        return FieldOwner::Menu;
+    if (field <= Field::FunctionScript)
+        return FieldOwner::MenuItem;
+    return FieldOwner::Settings;
+}
+
+void* EditorDocument::fieldOwner(Field field) const {
+    switch (OwnerOf(field)) {
+        case FieldOwner::Window:
+            return ShownWindow;
+        case FieldOwner::Item:
+            return ShownItem;
+        case FieldOwner::Menu:
+            return ShownMenu;
+        case FieldOwner::MenuItem:
+            return ShownMenuItem;
+        case FieldOwner::Settings:
+            break;
+    }
+    return const_cast<ScenarioSettings*>(&Settings);
+}
+
+std::string* EditorDocument::textField(Field field) const {
+    auto* s = const_cast<ScenarioSettings*>(&Settings);
+    switch (field) {
+        case Field::Kam:
+            return ShownWindow ? &ShownWindow->Kam : nullptr;
+        case Field::WindowSound:
+            return ShownWindow ? &ShownWindow->SoundId : nullptr;
+        case Field::Co:
+            return ShownItem ? &ShownItem->Co : nullptr;
+        case Field::ItemSound:
+            return ShownItem ? &ShownItem->SoundId : nullptr;
+        case Field::MenuParent:
+            return ShownMenu ? &ShownMenu->Parent : nullptr;
+        case Field::MenuItemSound:
+            return ShownMenuItem ? &ShownMenuItem->SoundId : nullptr;
+        case Field::ScenarioName:
+            return &s->ScenarioName;
+        case Field::StartWindow:
+            return &s->StartWindow;
+        case Field::MaxItems:
+            return &s->MaxItems;
+        case Field::CycleInterval:
+            return &s->CycleInterval;
+        case Field::Password:
+            return &s->Password;
+        default:
+            return nullptr;
+    }
+}
+
+bool* EditorDocument::flagField(Field field) const {
+    auto* s = const_cast<ScenarioSettings*>(&Settings);
+    switch (field) {
+        case Field::CanTake:
+            return ShownItem ? &ShownItem->CanTake : nullptr;
+        case Field::UseOn:
+            return ShownItem ? &ShownItem->UseOn : nullptr;
+        case Field::IsCharacter:
+            return ShownItem ? &ShownItem->IsCharacter : nullptr;
+        case Field::TalkToItems:
+            return &s->TalkToItems;
+        case Field::ReportWalk:
+            return &s->ReportWalk;
+        case Field::ReportTake:
+            return &s->ReportTake;
+        case Field::CycleActive:
+            return &s->CycleActive;
+        case Field::Encode:
+            return &s->Encode;
+        default:
+            return nullptr;
+    }
+}
+
+TSpecStrings* EditorDocument::FieldLines(Field field) const {
+    auto* s = const_cast<ScenarioSettings*>(&Settings);
+    TOkna* w = ShownWindow;
+    TPredmet* i = ShownItem;
+    switch (field) {
+        case Field::LookScript:
+            return w ? &w->LookScript : nullptr;
+        case Field::ArrivalScript:
+            return w ? &w->ArrivalScript : nullptr;
+        case Field::DepartureScript:
+            return w ? &w->DepartureScript : nullptr;
+        case Field::ExamineScript:
+            return i ? &i->ExamineScript : nullptr;
+        case Field::TakeScript:
+            return i ? &i->TakeScript : nullptr;
+        case Field::PutScript:
+            return i ? &i->PutScript : nullptr;
+        case Field::UseScript:
+            return i ? &i->UseScript : nullptr;
+        case Field::TalkScript:
+            return i ? &i->TalkScript : nullptr;
+        case Field::FunctionScript:
+            return ShownMenuItem ? &ShownMenuItem->FunctionScript : nullptr;
+        case Field::IntroText:
+            return &s->IntroText;
+        case Field::WinText:
+            return &s->WinText;
+        case Field::LoseText:
+            return &s->LoseText;
+        case Field::CycleText:
+            return &s->CycleText;
+        default:
+            return nullptr;
+    }
+}
+
+std::string EditorDocument::FieldText(Field field) const {
+    if (const std::string* text = textField(field))
+        return *text;
+    if (const bool* flag = flagField(field))
+        return *flag ? "1" : "0";
+    if (const TSpecStrings* lines = FieldLines(field))
+        return lines->text();
+    return {};
+}
+
+bool EditorDocument::FieldFlag(Field field) const {
+    const bool* flag = flagField(field);
+    return flag && *flag;
+}
+
+bool EditorDocument::SetField(Field field, std::string_view text) {
+    if (Updating())
+        return false;
+    if (std::string* target = textField(field)) {
+        bool noSound =
+            (field == Field::WindowSound || field == Field::ItemSound) && text == kNoSound;
+        *target = noSound ? std::string() : std::string(text);
+    } else if (TSpecStrings* lines = FieldLines(field)) {
+        lines->setText(text);
+    } else if (bool* flag = flagField(field)) {
+        *flag = !text.empty() && text != "0";
+    } else {
+        return false;
+    }
+    notifyField(field);
+    SetModified(true);
+    return true;
+}
+
+bool EditorDocument::SetFieldLines(Field field, std::vector<std::string> lines) {
+    TSpecStrings* target = FieldLines(field);
+    if (Updating() || !target)
+        return false;
+    target->assign(std::move(lines));
+    notifyField(field);
+    SetModified(true);
+    return true;
+}
+
+void EditorDocument::FieldLinesEdited(Field field) {
+    notifyField(field);
+    SetModified(true);
+}
+
+bool EditorDocument::SetFieldFlag(Field field, bool value) {
+    bool* target = flagField(field);
+    if (Updating() || !target)
+        return false;
+    *target = value;
+    notifyField(field);
+    SetModified(true);
+    return true;
 }
 
 }  // namespace vek::editor

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-#include "common/cp1250.h"
 #include "common/paths.h"
 #include "common/text_file.h"
 
@@ -22,8 +21,21 @@ bool TMenuFilesList::Save(const std::filesystem::path& file) const {
     return writeLinesAtomically(file, files_);
 }
 
+namespace {
+
+// Two paths name one file as the file system sees it: the same text, or one existing file
+// (so letter case counts exactly where the file system lets it count).
+bool samePath(const std::string& a, const std::string& b) {
+    if (a == b)
+        return true;
+    std::error_code error;
+    return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), error);
+}
+
+}  // namespace
+
 void TMenuFilesList::AddFile(const std::string& path) {
-    std::erase_if(files_, [&](const std::string& f) { return sameText(f, path); });
+    std::erase_if(files_, [&](const std::string& f) { return samePath(f, path); });
     while (files_.size() > kSlots - 1)
         files_.erase(files_.begin() + kSlots - 1);
     files_.insert(files_.begin(), path);

@@ -22,7 +22,8 @@ class TMenuFilesList {
     // Writes the history file; failures are ignored (false).
     bool Save(const std::filesystem::path& file = std::filesystem::path(kRecentFilesName)) const;
 
-    // Puts `path` at the top, dropping an equal entry (case ignored) and the oldest beyond four.
+    // Puts `path` (UTF-8) at the top, dropping an entry naming the same file and the oldest
+    // beyond four.
     void AddFile(const std::string& path);
     // Trims the list to four and gives the slot captions: "1 hra.scn", ...
     std::vector<std::string> NastavSoubory();

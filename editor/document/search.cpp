@@ -1,8 +1,33 @@
 #include "editor/document/search.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "common/cp1250.h"
 
 namespace vek::editor {
+
+Field FieldOfHit(const SearchHit& hit) {
+    static constexpr Field windows[] = {Field::LookScript, Field::ArrivalScript,
+                                        Field::DepartureScript};
+    static constexpr Field items[] = {Field::ExamineScript, Field::TakeScript, Field::PutScript,
+                                      Field::UseScript, Field::TalkScript};
+    static constexpr Field texts[] = {Field::IntroText, Field::WinText, Field::LoseText,
+                                      Field::CycleText};
+    auto at = [&hit](const auto& fields) {
+        std::size_t n = std::size(fields);
+        std::size_t i = hit.field >= 1 ? static_cast<std::size_t>(hit.field - 1) : 0;
+        return fields[std::min(i, n - 1)];
+    };
+    switch (hit.area) {
+        case SearchArea::Items:
+            return at(items);
+        case SearchArea::Texts:
+            return at(texts);
+        default:
+            return at(windows);
+    }
+}
 
 template <typename T>
 T* TReplaceForm::validated(const SortedNamedList<T>& list, T* object, std::size_t& hint) {
@@ -102,8 +127,7 @@ void TReplaceForm::advance() {
 
 bool TReplaceForm::SearchOn() {
     THledani& s = state();
-    bool wasUpdating = doc_.Updating;
-    doc_.Updating = true;
+    EditorDocument::UpdateGuard guard(doc_);
     bool found = false;
     while (true) {
         if (TSpecStrings* field = currentField();
@@ -116,10 +140,10 @@ bool TReplaceForm::SearchOn() {
                                  s.Column,
                                  field->GetXY(s.LineIndex, s.Column),
                                  s.Pattern.size()};
-            if (s.Area == SearchArea::Windows && doc_.ShownWindow != s.SearchWindow)
-                doc_.ShownWindow = s.SearchWindow;
-            if (s.Area == SearchArea::Items && doc_.ShownItem != s.SearchItem)
-                doc_.ShownItem = s.SearchItem;
+            if (s.Area == SearchArea::Windows)
+                doc_.Show(s.SearchWindow);
+            if (s.Area == SearchArea::Items)
+                doc_.Show(s.SearchItem);
             if (view_.ShowHit(lastHit_))
                 s.OpenedProperties = true;
             s.Column += s.Pattern.size();
@@ -134,7 +158,6 @@ bool TReplaceForm::SearchOn() {
         }
         advance();
     }
-    doc_.Updating = wasUpdating;
     return found;
 }
 
@@ -217,7 +240,7 @@ bool TReplaceForm::ReplaceOne(std::string_view pattern, std::string_view replace
             // Go on behind the inserted text, so it is never searched again.
             s.LineIndex = lastHit_.line;
             s.Column = lastHit_.column + s.Replacement.size();
-            doc_.SetModified(true);
+            doc_.FieldLinesEdited(FieldOfHit(lastHit_));
             view_.FieldReplaced(lastHit_, s.Replacement.size());
         } else if (answer == ReplaceAnswer::Cancel) {
             result = false;

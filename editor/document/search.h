@@ -23,7 +23,13 @@ struct SearchHit {
     std::size_t column = 1;  // 1-based start of the match
     std::size_t offset = 0;  // GetXY of the start
     std::size_t length = 0;
+
+    // Where the match starts, as the script editors take it.
+    TextPosition position() const { return {line, column > 0 ? column - 1 : 0}; }
 };
+
+// The document field a match lies in.
+Field FieldOfHit(const SearchHit& hit);
 
 enum class ReplaceAnswer { Yes, No, Cancel };
 

@@ -71,11 +71,18 @@ SoundFields SeveralSoundsFields() {
     return f;
 }
 
+std::string EntryFileSpec(std::string_view spec) {
+    std::string out(spec);
+    std::size_t end = std::min(out.find('|'), out.size());
+    std::replace(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(end), '/', '\\');
+    return out;
+}
+
 std::string BuildSoundLine(const SoundFields& fields, SoundNameCounter& counter) {
     std::string id = underscores(fields.id);
     if (id.empty())
         id = counter.next();
-    std::string file = fields.file.empty() ? "wait" : fields.file;
+    std::string file = fields.file.empty() ? "wait" : EntryFileSpec(fields.file);
     std::string line = id + "=" + fields.text + "(" + file + ")";
     // An empty priority box means no priority, like "0".
     if (!fields.priority.empty() && fields.priority != "0")
@@ -91,7 +98,7 @@ std::string ChangeSeveralLine(std::string_view old, const SoundFields& fields) {
     if (fields.file == kUnchangedField) {
         line += oldFile;
     } else {
-        std::string prefix = fields.file;
+        std::string prefix = EntryFileSpec(fields.file);
         if (!prefix.empty() && prefix.find('.') == std::string::npos && prefix.back() != '\\')
             prefix += "\\";
         if (prefix.size() >= 4 &&
@@ -99,7 +106,8 @@ std::string ChangeSeveralLine(std::string_view old, const SoundFields& fields) {
             prefix += "|";
         std::size_t cut = prefix.find_last_of("|\\");
         prefix = cut == std::string::npos ? std::string() : prefix.substr(0, cut + 1);
-        std::size_t oldCut = oldFile.find_last_of("|\\");
+        // Lines stored before every path used "\\" may still hold "/".
+        std::size_t oldCut = oldFile.find_last_of("|\\/");
         line += prefix;
         line += oldCut == std::string_view::npos ? oldFile : oldFile.substr(oldCut + 1);
     }
@@ -133,12 +141,26 @@ std::string IdentifierFromFile(std::string_view path) {
     return underscores(std::string(name.substr(0, name.find('.'))));
 }
 
-void BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_view directory) {
-    fields.file = RelativeToDirectory(path, directory);
+std::optional<std::string> EntryPath(std::string_view path, std::string_view directory,
+                                     EncodingError* error) {
+    std::optional<std::string> converted =
+        utf8ToCp1250(RelativeToDirectory(path, directory), error);
+    if (converted)
+        std::replace(converted->begin(), converted->end(), '/', '\\');
+    return converted;
+}
+
+bool BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_view directory,
+                     EncodingError* error) {
+    std::optional<std::string> file = EntryPath(path, directory, error);
+    if (!file)
+        return false;
+    fields.file = std::move(*file);
     if (fields.id.starts_with("Nov\xFD_zvuk") || fields.id.starts_with("Nov\xE1_hudba")) {
         std::string_view name = fileNamePart(fields.file);
         fields.id = std::string(name.substr(0, name.find('.')));
     }
+    return true;
 }
 
 std::string ChangeSeveralQuestion(std::size_t count) {
@@ -172,7 +194,8 @@ std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode m
         case SoundDialogMode::ChangeSystem:
             if (!selected.empty() && selected.front() < doc.SystemSounds.size())
                 doc.SystemSounds.set(selected.front(), BuildSoundLine(fields, counter));
-            break;
+            doc.SoundsEdited(SoundList::System);
+            return changed;
         case SoundDialogMode::ChangeSeveral: {
             std::vector<std::size_t> order = selected;
             std::sort(order.begin(), order.end());
@@ -189,19 +212,28 @@ std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode m
             break;
         }
     }
-    doc.SetModified(true);
+    doc.SoundsEdited(SoundList::User);
     return changed;
 }
 
-std::size_t AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& paths,
+AddedSounds AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& paths,
                           std::string_view directory) {
+    AddedSounds result;
     for (const auto& path : paths) {
-        std::string relative = RelativeToDirectory(path, directory);
-        doc.UserSounds.add(IdentifierFromFile(relative) + "=(" + relative + ")");
+        EncodingError error;
+        std::optional<std::string> file = EntryPath(path, directory, &error);
+        if (!file) {
+            if (result.refused.empty())
+                result.firstError = error;
+            result.refused.push_back(path);
+            continue;
+        }
+        doc.UserSounds.add(IdentifierFromFile(*file) + "=(" + *file + ")");
+        ++result.added;
     }
-    if (!paths.empty())
-        doc.SetModified(true);
-    return paths.size();
+    if (result.added > 0)
+        doc.SoundsEdited(SoundList::User);
+    return result;
 }
 
 }  // namespace vek::editor

@@ -1,11 +1,18 @@
 // The sound dialog's logic: entry lines built from its fields for a new sound, one sound, one
 // system sound or several sounds at once, browsed files, and "Přidej více".
+//
+// Entry lines and the dialog's fields are code page 1250, as the scenario file holds them.
+// Paths of this system (file dialogs, the current directory) are UTF-8; they enter an entry line
+// only through EntryPath.
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/cp1250.h"
 
 namespace vek::editor {
 
@@ -40,17 +47,30 @@ SoundFields NewSoundFields(SoundNameCounter& counter);
 SoundFields FieldsFromLine(std::string_view line);
 SoundFields SeveralSoundsFields();
 
+// A file specification as an entry line stores it: every path separator "\" (the collection
+// sound name after "|" is kept as it is).
+std::string EntryFileSpec(std::string_view spec);
+
 // OK for a new sound, one sound or a system sound: the entry line.
 std::string BuildSoundLine(const SoundFields& fields, SoundNameCounter& counter);
-// OK for several sounds: `old` rewritten with the fields that are not "(bezezměny)".
+// OK for several sounds: `old` rewritten with the fields that are not "(bezezměny)". A file
+// field naming a directory or a collection (with "\" or "/") keeps each line's file name.
 std::string ChangeSeveralLine(std::string_view old, const SoundFields& fields);
 
-// `path` without the leading `directory` and its separator, when it begins with it.
+// `path` without the leading `directory` and its separator, when it begins with it (both in
+// the same encoding).
 std::string RelativeToDirectory(std::string_view path, std::string_view directory);
-// A file's name up to its first ".", spaces turned into "_".
+// The one boundary where a path of this system (UTF-8) becomes an entry line's file: relative to
+// `directory` (UTF-8) when it lies inside it, in code page 1250, with "\" between its parts.
+// nullopt, and `error` names the character, when the code page cannot hold it.
+std::optional<std::string> EntryPath(std::string_view path, std::string_view directory,
+                                     EncodingError* error = nullptr);
+// A file's name (code page 1250) up to its first ".", spaces turned into "_".
 std::string IdentifierFromFile(std::string_view path);
-// "&procházet": the file goes into the file field, and a proposed identifier follows it.
-void BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_view directory);
+// "&procházet" with a chosen path (UTF-8): the file goes into the file field, and a proposed
+// identifier follows it. False, and the fields stay, for a path code page 1250 cannot hold.
+bool BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_view directory,
+                     EncodingError* error = nullptr);
 
 // The questions before several sounds are changed or deleted at once.
 std::string ChangeSeveralQuestion(std::size_t count);
@@ -64,8 +84,14 @@ std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode m
                                           const std::vector<std::size_t>& selected,
                                           SoundNameCounter& counter);
 
-// "Přidej více": one entry per chosen file; the number added.
-std::size_t AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& paths,
+// "Přidej více" with the chosen paths (UTF-8): one entry per file; a path code page 1250
+// cannot hold is refused, not stored altered.
+struct AddedSounds {
+    std::size_t added = 0;
+    std::vector<std::string> refused;  // the paths, UTF-8
+    EncodingError firstError;          // why the first of them was refused
+};
+AddedSounds AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& paths,
                           std::string_view directory);
 
 }  // namespace vek::editor

@@ -11,6 +11,18 @@ std::size_t TSpecStrings::GetXY(std::size_t line, std::size_t column) const {
     return offset + (column > 0 ? column - 1 : 0);
 }
 
+TextPosition TSpecStrings::PositionOf(std::size_t offset) const {
+    for (std::size_t i = 0; i < size(); ++i) {
+        std::size_t length = (*this)[i].size();
+        if (offset <= length)
+            return {i, offset};
+        if (offset < length + 2 || i + 1 == size())
+            return {i, length};
+        offset -= length + 2;
+    }
+    return {};
+}
+
 bool TSpecStrings::FindPattern(std::string_view pattern, std::size_t& line, std::size_t& column,
                                const SearchOptions& options) const {
     if (column < 1)

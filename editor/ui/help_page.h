@@ -1,4 +1,4 @@
-// The editor's help command: where the author's manual is.
+// Where the editor finds its help page and the player it starts for "Zahrát scénář".
 #pragma once
 
 #include <filesystem>
@@ -6,14 +6,15 @@
 
 namespace vek::editor {
 
-// "Soubor nápovědy nenalezen"
-inline constexpr const char* kHelpMissingText =
-    "Soubor n\xE1pov\xEC"
-    "dy nenalezen";
-inline constexpr const char* kHelpMissingCaption = "Chyba";
-
-// Help\index.html under PROGRAMPATH of the vek.cfg in `workingDir` (the working directory itself
-// without one), else under CDPATH; nullopt when neither holds it.
+// "Help\index.html" under the program directory, else under the CD directory; both come from
+// the player's configuration "vek.cfg" in `workingDir` (the working directory itself and "d:\"
+// without it), relative ones taken from `workingDir`. Nothing when neither holds the page.
 std::optional<std::filesystem::path> FindHelpPage(const std::filesystem::path& workingDir);
+// The same from the current directory, as the editor's help command looks.
+std::optional<std::filesystem::path> FindHelpPage();
+
+// The player beside the editor: in the same directory once installed, or in the build tree's
+// player folder. Nothing when it cannot be found.
+std::optional<std::filesystem::path> FindPlayer(const std::filesystem::path& editorDir);
 
 }  // namespace vek::editor

@@ -7,8 +7,8 @@
 #include <string>
 
 #include <QApplication>
-#include <QMessageBox>
 
+#include "common/qt/message_boxes.h"
 #include "player/shell/clock.h"
 #include "player/shell/qt/player_handlers.h"
 #include "player/shell/qt/vek2_form.h"
@@ -77,7 +77,8 @@ int runQtPlayer(int argc, char** argv) {
         return status;
     } catch (const std::exception& error) {
         splash.hide();
-        QMessageBox::critical(nullptr, QStringLiteral("Error"), QString::fromUtf8(error.what()));
+        defaultMessageBoxes().show(
+            nullptr, MessageRequest::of(BoxCaption::Fatal, QString::fromUtf8(error.what())));
         return 1;
     }
 }

@@ -5,15 +5,15 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
 
-#include "common/cp1250.h"
-#include "player/shell/qt/key_translation.h"
+#include "common/qt/key_translation.h"
+#include "common/qt/message_boxes.h"
+#include "common/qt/qt_text.h"
 #include "player/shell/qt/vek2_options.h"
 #include "player/shell/qt/vek2_splash.h"
 
@@ -23,10 +23,6 @@ namespace {
 constexpr int kMemoTop = 100;
 constexpr int kMemoHeight = 301;
 
-QString fromCp1250(const std::string& text) {
-    return QString::fromStdString(cp1250ToUtf8(text));
-}
-
 QFont boldFont(const char* family, QFont::StyleHint hint) {
     QFont font(QString::fromLatin1(family));
     font.setStyleHint(hint);
@@ -34,61 +30,60 @@ QFont boldFont(const char* family, QFont::StyleHint hint) {
     return font;
 }
 
-QMessageBox::Icon iconOf(MessageIcon icon) {
+BoxIcon iconOf(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Information:
-            return QMessageBox::Information;
+            return BoxIcon::Information;
         case MessageIcon::Warning:
-            return QMessageBox::Warning;
+            return BoxIcon::Warning;
         case MessageIcon::Question:
-            return QMessageBox::Question;
+            return BoxIcon::Question;
         case MessageIcon::Stop:
-            return QMessageBox::Critical;
+            return BoxIcon::Stop;
         case MessageIcon::None:
             break;
     }
-    return QMessageBox::NoIcon;
+    return BoxIcon::None;
 }
 
-QMessageBox::StandardButton buttonOf(MessageAnswer answer) {
-    switch (answer) {
-        case MessageAnswer::Yes:
-            return QMessageBox::Yes;
-        case MessageAnswer::No:
-            return QMessageBox::No;
-        case MessageAnswer::Cancel:
-            return QMessageBox::Cancel;
-        case MessageAnswer::Ok:
-            break;
-    }
-    return QMessageBox::Ok;
-}
-
-QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
+BoxButtons buttonsOf(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::YesNo:
-            return QMessageBox::Yes | QMessageBox::No;
+            return BoxButtons::YesNo;
         case MessageButtons::OkCancel:
-            return QMessageBox::Ok | QMessageBox::Cancel;
+            return BoxButtons::OkCancel;
         case MessageButtons::Ok:
             break;
     }
-    return QMessageBox::Ok;
+    return BoxButtons::Ok;
 }
 
-MessageAnswer answerOf(int button, MessageAnswer fallback) {
-    switch (button) {
-        case QMessageBox::Ok:
-            return MessageAnswer::Ok;
-        case QMessageBox::Yes:
-            return MessageAnswer::Yes;
-        case QMessageBox::No:
-            return MessageAnswer::No;
-        case QMessageBox::Cancel:
-            return MessageAnswer::Cancel;
-        default:
-            return fallback;  // closed by the window manager
+BoxAnswer boxAnswerOf(MessageAnswer answer) {
+    switch (answer) {
+        case MessageAnswer::Yes:
+            return BoxAnswer::Yes;
+        case MessageAnswer::No:
+            return BoxAnswer::No;
+        case MessageAnswer::Cancel:
+            return BoxAnswer::Cancel;
+        case MessageAnswer::Ok:
+            break;
     }
+    return BoxAnswer::Ok;
+}
+
+MessageAnswer answerOf(BoxAnswer answer) {
+    switch (answer) {
+        case BoxAnswer::Yes:
+            return MessageAnswer::Yes;
+        case BoxAnswer::No:
+            return MessageAnswer::No;
+        case BoxAnswer::Cancel:
+            return MessageAnswer::Cancel;
+        case BoxAnswer::Ok:
+            break;
+    }
+    return MessageAnswer::Ok;
 }
 
 }  // namespace
@@ -251,11 +246,9 @@ void VEK2_form::splash(const std::string& text, bool visible) {
 }
 
 MessageAnswer VEK2_form::messageBox(const MessageBoxRequest& request) {
-    QMessageBox box(iconOf(request.icon), fromCp1250(request.caption), fromCp1250(request.text),
-                    buttonsOf(request.buttons), isVisible() ? this : nullptr);
-    box.setDefaultButton(buttonOf(request.defaultAnswer));
-    box.setAccessibleName(fromCp1250(request.caption));
-    return answerOf(box.exec(), request.defaultAnswer);
+    MessageRequest box{fromCp1250(request.caption), fromCp1250(request.text), iconOf(request.icon),
+                       buttonsOf(request.buttons), boxAnswerOf(request.defaultAnswer)};
+    return answerOf(defaultMessageBoxes().show(isVisible() ? this : nullptr, box));
 }
 
 void VEK2_form::showOptions(TOptionsForm& form) {

@@ -251,12 +251,14 @@ TEST(EditorDocumentEntries, AddOnceRemoveAndMove) {
     auto entries = doc.Choices(EntryList::MenuEntries);
     EXPECT_EQ(entries.back(), "Menu[SZMmenu]");
 
-    doc.StoreWindowSound(C("(žádný)"));
+    doc.SetField(Field::WindowSound, C("(žádný)"));
     EXPECT_EQ(doc.ShownWindow->SoundId, "");
-    doc.StoreWindowSound("hudba");
+    doc.SetField(Field::WindowSound, "hudba");
     EXPECT_EQ(doc.ShownWindow->SoundId, "hudba");
-    doc.Updating = true;
-    doc.StoreWindowSound("jiny");
+    {
+        EditorDocument::UpdateGuard guard(doc);
+        EXPECT_FALSE(doc.SetField(Field::WindowSound, "jiny"));
+    }
     EXPECT_EQ(doc.ShownWindow->SoundId, "hudba");
 }
 

@@ -1,5 +1,6 @@
 #include "editor/document/recent_files.h"
 
+#include <algorithm>
 #include <map>
 
 #include <gtest/gtest.h>
@@ -16,15 +17,33 @@ TEST(RecentFiles, MovesReopenedFilesUpAndKeepsFour) {
         list.AddFile(f);
     EXPECT_EQ(list.files(),
               (std::vector<std::string>{"/a/4.scn", "/a/3.scn", "/a/2.scn", "/a/1.scn"}));
-    list.AddFile("/A/3.SCN");  // second in the list, in another case
+    list.AddFile("/a/3.scn");  // second in the list
     EXPECT_EQ(list.files(),
-              (std::vector<std::string>{"/A/3.SCN", "/a/4.scn", "/a/2.scn", "/a/1.scn"}));
+              (std::vector<std::string>{"/a/3.scn", "/a/4.scn", "/a/2.scn", "/a/1.scn"}));
     list.AddFile("/a/5.scn");  // a fifth drops the oldest
     EXPECT_EQ(list.files(),
-              (std::vector<std::string>{"/a/5.scn", "/A/3.SCN", "/a/4.scn", "/a/2.scn"}));
+              (std::vector<std::string>{"/a/5.scn", "/a/3.scn", "/a/4.scn", "/a/2.scn"}));
     EXPECT_EQ(list.NastavSoubory().front(), "1 5.scn");
     EXPECT_EQ(list.slot(3), std::optional<std::string>("/a/2.scn"));
     EXPECT_EQ(list.slot(4), std::nullopt);
+}
+
+TEST(RecentFiles, PathsCountAsOneOnlyWhereTheFileSystemSaysSo) {
+    auto dir = test::tempDir("recent_same");
+    writeFileAtomically(dir / "Hra.scn", "VEK");
+    TMenuFilesList list;
+    list.AddFile((dir / "Hra.scn").string());
+    // Another letter case is another file here; Czech and Polish letters never merge.
+    list.AddFile((dir / "hra.scn").string());
+    list.AddFile("/hry/žába.scn");
+    list.AddFile("/hry/żába.scn");
+    EXPECT_EQ(list.files().size(), 4u);
+    // The same existing file under another spelling moves up instead of coming twice.
+    list.AddFile((dir / "." / "Hra.scn").string());
+    EXPECT_EQ(list.files().size(), 4u);
+    EXPECT_EQ(list.files().front(), (dir / "." / "Hra.scn").string());
+    EXPECT_EQ(std::count(list.files().begin(), list.files().end(), (dir / "Hra.scn").string()), 0);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(RecentFiles, HistoryFileIsTrimmedToFourAndWrittenBack) {

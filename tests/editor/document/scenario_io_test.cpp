@@ -231,7 +231,7 @@ TEST(ScenarioSaving, WritesOffMenuItemsAndNoSoundChoices) {
     doc.CreateStartupScenario();
     doc.Menus.find(kMainMenuName)->Entries.remove("Seznam[SZseznam]");
     doc.Menus.find(kMainMenuName)->Entries.add("Moje");  // not kept by the file
-    doc.StoreWindowSound(kNoSound);
+    doc.SetField(Field::WindowSound, kNoSound);
     doc.NewMenuItem()->SoundId = std::string(kNoSound);
     auto lines = splitLines(ScenarioBytes(doc));
     auto has = [&](const std::string& l) {

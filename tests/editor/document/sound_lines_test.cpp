@@ -76,17 +76,18 @@ TEST(SoundLines, BrowsedAndAddedFilesAreRelativeWithTheirIdentifier) {
 
     SoundNameCounter counter;
     SoundFields f = NewSoundFields(counter);
-    BrowseSoundFile(f, "/hry/vek/wave/vitr.dlouhy.wav", "/hry/vek");
-    EXPECT_EQ(f.file, "wave/vitr.dlouhy.wav");
+    EXPECT_TRUE(BrowseSoundFile(f, "/hry/vek/wave/vitr.dlouhy.wav", "/hry/vek"));
+    EXPECT_EQ(f.file, "wave\\vitr.dlouhy.wav");
     EXPECT_EQ(f.id, "vitr");
     f.id = "vlastni";
     BrowseSoundFile(f, "/jinde/x.wav", "/hry/vek");
     EXPECT_EQ(f.id, "vlastni");
-    EXPECT_EQ(f.file, "/jinde/x.wav");
+    EXPECT_EQ(f.file, "\\jinde\\x.wav");
 
     EditorDocument doc;
     doc.ClearDocument();
-    EXPECT_EQ(AddMoreSounds(doc, {"/hry/vek/moje hudba.v2.wav", "/hry/vek/a.wav"}, "/hry/vek"), 2u);
+    EXPECT_EQ(
+        AddMoreSounds(doc, {"/hry/vek/moje hudba.v2.wav", "/hry/vek/a.wav"}, "/hry/vek").added, 2u);
     EXPECT_EQ(doc.UserSounds.lines(),
               (std::vector<std::string>{"a=(a.wav)", "moje_hudba=(moje hudba.v2.wav)"}));
     EXPECT_TRUE(doc.Modified);

@@ -17,7 +17,7 @@
 #include "player/shell/qt/vek2_form.h"
 #include "player/shell/shell.h"
 #include "player/sound/virtual_device.h"
-#include "tests/player/shell/qt/qt_app.h"
+#include "tests/common/qt/qt_app.h"
 
 namespace vek::player {
 namespace {

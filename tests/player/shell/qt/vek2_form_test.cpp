@@ -1,5 +1,5 @@
 #include "player/shell/qt/vek2_form.h"
-#include "tests/player/shell/qt/qt_app.h"
+#include "tests/common/qt/qt_app.h"
 
 #include <gtest/gtest.h>
 

@@ -4,14 +4,14 @@
 
 #include <QApplication>
 
-namespace vek::player {
+namespace vek {
 
 inline QApplication& testApplication() {
     static int argc = 1;
-    static char name[] = "vek_player_qt_test";
+    static char name[] = "vek_qt_test";
     static char* argv[] = {name, nullptr};
     static QApplication* application = new QApplication(argc, argv);
     return *application;
 }
 
-}  // namespace vek::player
+}  // namespace vek

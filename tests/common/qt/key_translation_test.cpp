@@ -1,10 +1,10 @@
-#include "player/shell/qt/key_translation.h"
+#include "common/qt/key_translation.h"
 
 #include <gtest/gtest.h>
 
-#include "player/shell/shell.h"
+#include "common/windows_keys.h"
 
-namespace vek::player {
+namespace vek {
 namespace {
 
 struct Case {
@@ -102,4 +102,4 @@ TEST(KeyTranslation, ModifierCombinationsAreKeysNotCharacters) {
 }
 
 }  // namespace
-}  // namespace vek::player
+}  // namespace vek

@@ -7,11 +7,11 @@
 #include <QKeyEvent>
 #include <QString>
 
-namespace vek::player {
+namespace vek {
 
 struct WindowsKey {
     int virtualKey = 0;
-    unsigned shift = 0;             // ShiftState flags (player/shell/shell.h)
+    unsigned shift = 0;             // ShiftState flags (common/windows_keys.h)
     std::optional<char> character;  // FormKeyPress gets it; none for arrows, F-keys, Ctrl+letter
 };
 
@@ -22,4 +22,4 @@ inline constexpr int kNeutralVirtualKey = 0xDF;
 WindowsKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 WindowsKey translateKey(const QKeyEvent& event);
 
-}  // namespace vek::player
+}  // namespace vek

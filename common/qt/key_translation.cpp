@@ -1,12 +1,12 @@
-#include "player/shell/qt/key_translation.h"
+#include "common/qt/key_translation.h"
 
 #include <string>
 #include <unordered_map>
 
 #include "common/cp1250.h"
-#include "player/shell/shell.h"
+#include "common/windows_keys.h"
 
-namespace vek::player {
+namespace vek {
 namespace {
 
 const std::unordered_map<int, int>& namedKeys() {
@@ -92,4 +92,4 @@ WindowsKey translateKey(const QKeyEvent& event) {
     return translateKey(event.key(), event.modifiers(), event.text());
 }
 
-}  // namespace vek::player
+}  // namespace vek

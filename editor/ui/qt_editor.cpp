@@ -1,0 +1,38 @@
+#include "editor/ui/qt_editor.h"
+
+#include <string>
+
+#include <QApplication>
+
+#include "editor/document/document.h"
+#include "editor/ui/mirela2_form.h"
+#include "editor/ui/qt_services.h"
+
+#ifndef MIRELA_VERSION
+#define MIRELA_VERSION "2.0.0"
+#endif
+
+namespace vek::editor {
+
+int runQtEditor(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8("VEK Editor scénářů"));
+    QApplication::setApplicationVersion(QStringLiteral(MIRELA_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Kvelmora"));
+
+    EditorDocument doc;
+    QtFileDialogs files;
+    QtPrompts prompts;
+    QtDesktop desktop;
+    SettingsPlacementStore placement;
+    TMenuFilesList recent;
+    Mirela2_form form(doc, {defaultMessageBoxes(), files, prompts, desktop, placement, recent});
+    files.setParent(&form);
+    prompts.setParent(&form);
+    form.start(argc > 1 ? std::string(argv[1]) : std::string());
+    form.show();
+    form.activateWindow();
+    return QApplication::exec();
+}
+
+}  // namespace vek::editor
