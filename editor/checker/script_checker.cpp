@@ -523,20 +523,12 @@ class ScriptChecker {
         volume(st.args[1]);
     }
     void playBg(const Statement& st) {
-        std::string_view a = st.args[1], b = st.args[2], d = st.args[3];
-        if (a == "loop" || a == "1") {
-            a = b;
-            b = "loop";
-        }
-        if (d.empty() && a.find('x') == std::string_view::npos) {
-            d = a;
-            a = {};
-        }
+        player::BackgroundArguments a = player::ReadBackgroundArguments(st);
         sound(st.args[0]);
-        volume(a);
-        if (!b.empty() && b != "loop" && b != "1" && b != "0")
-            c_.error(say("„{}“ není loop ani 1; zvuk na pozadí se nebude opakovat", {b}));
-        number(d, "zpoždění");
+        volume(a.volume);
+        if (!a.loop.empty() && a.loop != "loop" && a.loop != "1" && a.loop != "0")
+            c_.error(say("„{}“ není loop ani 1; zvuk na pozadí se nebude opakovat", {a.loop}));
+        number(a.delay, "zpoždění");
     }
     void musicPlace(const Statement& st) { pathPlace(st.args[0]); }
     void remMusic(const Statement& st) {

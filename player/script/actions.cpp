@@ -205,19 +205,10 @@ bool playSecondary(ActionContext& c) {
     return true;
 }
 
-// PLAYBG(name,volbal,loop,delay), with "loop" accepted first and a lone number as the delay.
 bool playBackground(ActionContext& c) {
-    std::string_view a = c.arg(1), b = c.arg(2), d = c.arg(3);
-    if (a == "loop" || a == "1") {
-        a = b;
-        b = "loop";
-    }
-    if (d.empty() && a.find('x') == std::string_view::npos) {
-        d = a;
-        a = {};
-    }
-    c.sound.BackgroundAddNew(std::string(c.arg(0)), b == "1" || b == "loop",
-                             parseDecimal32(d).value_or(0), a);
+    BackgroundArguments a = ReadBackgroundArguments(c.statement);
+    c.sound.BackgroundAddNew(std::string(c.arg(0)), a.loop == "1" || a.loop == "loop",
+                             parseDecimal32(a.delay).value_or(0), a.volume);
     return true;
 }
 
@@ -386,6 +377,19 @@ Statement CutStatement(std::string_view s) {
             st.args[3] = rest;
     }
     return st;
+}
+
+BackgroundArguments ReadBackgroundArguments(const Statement& st) {
+    BackgroundArguments a{st.args[1], st.args[2], st.args[3]};
+    if (a.volume == "loop" || a.volume == "1") {
+        a.volume = a.loop;
+        a.loop = "loop";
+    }
+    if (a.delay.empty() && a.volume.find('x') == std::string_view::npos) {
+        a.delay = a.volume;
+        a.volume = {};
+    }
+    return a;
 }
 
 bool IsScriptCommand(std::string_view word) {

@@ -101,6 +101,15 @@ std::string_view CutActions(std::string_view actions, OnStatement onStatement) {
     return actions;
 }
 
+// PLAYBG(name,volbal,loop,delay) as the engine reads it: "loop" (or "1") may come first, and a
+// lone number without "x" is the delay.
+struct BackgroundArguments {
+    std::string_view volume;  // "100x100"; empty: the default
+    std::string_view loop;    // "loop" or "1" loops
+    std::string_view delay;   // in ticks; 0 when not a number
+};
+BackgroundArguments ReadBackgroundArguments(const Statement& statement);
+
 // Whether the command word (any letter case) is one the engine acts on.
 bool IsScriptCommand(std::string_view word);
 
