@@ -371,7 +371,8 @@ class ScriptChecker {
     }
 
     // Text is only shown: a command standing in it (its ";" missing, or a ";" inside its
-    // arguments having cut it) never acts.
+    // arguments having cut it) never acts. A bare command word counts only at the end of the
+    // text, where a forgotten ";" leaves it; elsewhere it is more likely a word like "STOP".
     void textCommands(std::string_view text) {
         std::size_t open = text.find('[');
         if (open != std::string_view::npos && text.find(']', open) != std::string_view::npos)
@@ -398,7 +399,8 @@ class ScriptChecker {
                     say("příkaz {} stojí v textu (chybí za ním „;“, nebo je „;“ v jeho "
                         "argumentech); ukáže se jako text",
                         {word}));
-            else if (word.size() >= 2 && allOf(word, isUpperAscii))
+            else if (word.size() >= 2 && allOf(word, isUpperAscii) &&
+                     text.find_first_not_of(' ', i) == std::string_view::npos)
                 c_.warning(
                     say("{} v textu vypadá jako příkaz bez „;“; ukáže se jako text", {word}));
         }

@@ -184,6 +184,10 @@ TEST_F(CheckerFixture, StatementsThePlayerWouldShowAsText) {
               std::vector<std::string>{
                   "chyba: okno Sklep, Rozhlédni se, řádek 1: READ platí jen na začátku řádku nebo "
                   "hned za „]“ podmínky, bez mezery; takto se ukáže jako text"});
+    EXPECT_EQ(messages("ROZHLEDNI=\nNa ceduli stojí STOP a WIN.\nVyhrál jsi WIN\n*\n"),
+              std::vector<std::string>{
+                  "varování: okno Sklep, Rozhlédni se, řádek 2: WIN v textu vypadá jako příkaz "
+                  "bez „;“; ukáže se jako text"});
     EXPECT_EQ(messages("ROZHLEDNI=\nSET(S01,\"a;b\");\n*\n"),
               std::vector<std::string>{
                   "chyba: okno Sklep, Rozhlédni se, řádek 1: příkaz SET stojí v textu (chybí za "
