@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/large_scenario.h"
 #include "player/script/scenario_sounds.h"
 #include "player/sound/sound_list.h"
 #include "player/world/loader.h"
@@ -16,65 +17,8 @@ namespace vek::player {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A scenario of about 5 MB: 2,000 windows, 5,000 items, 5,000 sound entries, 50,000 script lines.
-struct LargeScenario {
-    fs::path dir = fs::temp_directory_path() / "vek_script_bench";
-    fs::path file = dir / "velky.scn";
-
-    LargeScenario() {
-        fs::create_directories(dir / "wave");
-        std::ofstream(dir / "wave" / "a.wav", std::ios::binary) << "RIFF";
-        std::string out = "VEK2 sc\xE9n\xE1\xF8\r\nJMENO=Velk\xFD\r\nSTART=Okno0\r\n";
-        auto line = [&out](const std::string& s) { out += s + "\r\n"; };
-        const std::string padding = " a tady je jeste trochu textu, aby radek mel delku";
-        int scriptLines = 0;
-        for (int w = 0; w < 2000; ++w) {
-            std::string n = std::to_string(w);
-            line("NOVEOKNO=Okno" + n);
-            line("KAM=do okna " + n);
-            line("NAZEVWAV=zvuk" + n);
-            line("ROZHLEDNI=");
-            for (int i = 0; i < 10; ++i, ++scriptLines)
-                line("[P0" + std::to_string(i) + "=1;IN(A,Vec" + n + ")]Vidis vec " + n + padding +
-                     " PLAY(zvuk" + n + ");");
-            line("*");
-            line("CESTY=");
-            line("Okno" + std::to_string((w + 1) % 2000));
-            line("*");
-            line("PREDMETY=");
-            line("Vec" + n);
-            line("*");
-        }
-        for (int p = 0; p < 5000; ++p) {
-            std::string n = std::to_string(p);
-            line("NOVYPREDMET=Vec" + n);
-            line("CO=v\xECc " + n);
-            line("PROZKOUMEJ=");
-            for (int i = 0; i < 6; ++i, ++scriptLines)
-                line("[C0" + std::to_string(i) + ">003|FIRST]Prohlizis vec " + n + padding +
-                     " SET(C01,+1);");
-            line("*");
-            line("VZIT=1");
-            line("NA=0");
-            line("POSTAVA=0");
-        }
-        for (int s = 0; s < 5000; ++s)
-            line("NOVYWAV=zvuk" + std::to_string(s) + "=Zvuk " + std::to_string(s) +
-                 "(wave\\a.wav)");
-        std::ofstream(file, std::ios::binary) << out;
-        bytes = out.size();
-        lines = scriptLines;
-    }
-
-    std::size_t bytes = 0;
-    int lines = 0;
-};
-
-const LargeScenario& scenario() {
-    static LargeScenario s;
-    return s;
-}
+using bench::LargeScenario;
+using bench::scenario;
 
 class QuietHost : public WorldHost {
   public:

@@ -1,8 +1,11 @@
 #include "editor/ui/command_line.h"
 
+#include <filesystem>
 #include <string_view>
 
 #include "common/cp1250.h"
+#include "common/text_file.h"
+#include "editor/checker/checker.h"
 #include "editor/document/scenario_io.h"
 #include "editor/document/text_export.h"
 
@@ -14,12 +17,15 @@ namespace vek::editor {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char* kUsage =
     "Pou\u017eit\u00ed:\n"
     "  Mirela2 [SC\u00c9N\u00c1\u0158.scn]\n"
     "  Mirela2 --export-text VSTUP.scn V\u00ddSTUP.txt [--password HESLO]\n"
     "  Mirela2 --convert VSTUP.scn V\u00ddSTUP.scn [--password HESLO] [--encode NOV\u00c9_HESLO | "
     "--plain]\n"
+    "  Mirela2 --check VSTUP.scn [--password HESLO]\n"
     "  Mirela2 --help | --version\n";
 
 struct Options {
@@ -61,12 +67,15 @@ Options parse(const std::vector<std::string>& args) {
         else
             positional.push_back(a);
     }
-    if (positional.size() != 2)
-        throw UsageError("Chyb\u00ed vstupn\u00ed nebo v\u00fdstupn\u00ed soubor.");
+    const bool check = o.mode == "--check";
+    if (positional.size() != (check ? 1u : 2u))
+        throw UsageError(check ? "Chyb\u00ed vstupn\u00ed soubor, nebo je jich v\u00edc."
+                               : "Chyb\u00ed vstupn\u00ed nebo v\u00fdstupn\u00ed soubor.");
     if (o.encode && o.plain)
         throw UsageError("Volby --encode a --plain nelze pou\u017e\u00edt spolu.");
     o.input = positional[0];
-    o.output = positional[1];
+    if (!check)
+        o.output = positional[1];
     return o;
 }
 
@@ -79,8 +88,9 @@ std::string passwordText(const std::string& utf8) {
     return *text;
 }
 
-int run(const Options& o, std::ostream& err) {
-    EditorDocument doc;
+// Opens the input into `doc` with the password given; false, with the message written to `err`,
+// when the file cannot be read or is refused.
+bool open(const Options& o, EditorDocument& doc, std::ostream& err) {
     std::optional<std::string> password;
     if (o.password)
         password = passwordText(*o.password);
@@ -89,16 +99,43 @@ int run(const Options& o, std::ostream& err) {
         asked = true;
         return password;
     });
-    if (!opened.ok()) {
-        if (opened.status == OpenStatus::Cancelled && asked)
-            err << cp1250ToUtf8(
-                       "Soubor je k\xF3"
-                       "dovan\xFD")
-                << "\n";
-        else
-            err << cp1250ToUtf8(opened.message) << "\n";
-        return 1;
+    if (opened.ok())
+        return true;
+    if (opened.status == OpenStatus::Cancelled && asked)
+        err << cp1250ToUtf8(
+                   "Soubor je k\xF3"
+                   "dovan\xFD")
+            << "\n";
+    else
+        err << cp1250ToUtf8(opened.message) << "\n";
+    return false;
+}
+
+// One line per problem, then the counts; 0 without errors, 1 with some, 2 when the file
+// cannot be read or is refused.
+int check(const Options& o, std::ostream& out, std::ostream& err) {
+    EditorDocument doc;
+    if (!open(o, doc, err))
+        return 2;
+    std::optional<std::string> bytes = readFileBytes(o.input);
+    if (!bytes) {
+        err << cp1250ToUtf8(OpenScenario(doc, o.input, {}).message) << "\n";
+        return 2;
     }
+    fs::path dir = fs::path(o.input).parent_path();
+    CheckReport report = CheckScenario({std::move(*bytes), &doc, PlayerBasePaths(dir)});
+    for (const Problem& p : report.problems)
+        out << cp1250ToUtf8(ProblemText(p)) << "\n";
+    out << cp1250ToUtf8(SummaryText(report)) << "\n";
+    return report.errors() > 0 ? 1 : 0;
+}
+
+int run(const Options& o, std::ostream& out, std::ostream& err) {
+    if (o.mode == "--check")
+        return check(o, out, err);
+    EditorDocument doc;
+    if (!open(o, doc, err))
+        return 1;
     if (o.mode == "--export-text") {
         std::string error;
         if (!ExportText(doc, o.output, &error)) {
@@ -138,7 +175,7 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ost
         out << "Mirela2 " << MIRELA_VERSION << "\n";
         return 0;
     }
-    if (first != "--export-text" && first != "--convert") {
+    if (first != "--export-text" && first != "--convert" && first != "--check") {
         if (first.starts_with("--")) {
             err << "Nezn\u00e1m\u00e1 volba " << first << ".\n" << kUsage;
             return 1;
@@ -146,10 +183,10 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ost
         return std::nullopt;  // a scenario for the window to open
     }
     try {
-        return run(parse(args), err);
+        return run(parse(args), out, err);
     } catch (const UsageError& e) {
         err << e.text() << "\n" << kUsage;
-        return 1;
+        return first == "--check" ? 2 : 1;
     }
 }
 

@@ -1,4 +1,5 @@
-// Mirela2's window-less modes for authors and scripts: text export and conversion.
+// Mirela2's window-less modes for authors and scripts: text export, conversion and the
+// scenario check.
 #pragma once
 
 #include <optional>

@@ -7,8 +7,10 @@
 namespace vek::editor {
 
 // "Help\index.html" under the program directory, else under the CD directory; both come from
-// the player's configuration "vek.cfg" in the current directory (an empty program directory
-// and "d:\" without it). Nothing when neither holds the page.
+// the player's configuration "vek.cfg" in `workingDir` (the working directory itself and "d:\"
+// without it), relative ones taken from `workingDir`. Nothing when neither holds the page.
+std::optional<std::filesystem::path> FindHelpPage(const std::filesystem::path& workingDir);
+// The same from the current directory, as the editor's help command looks.
 std::optional<std::filesystem::path> FindHelpPage();
 
 // The player beside the editor: in the same directory once installed, or in the build tree's

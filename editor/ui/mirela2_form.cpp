@@ -463,6 +463,9 @@ void Mirela2_form::buildMainMenu() {
             if (hooks_.findNext)
                 hooks_.findNext();
         });
+    NastrojeMenu->addSeparator();
+    MIKontrola = action(NastrojeMenu, "MIKontrola", "&Kontrola scénáře", QKeySequence(Qt::Key_F8),
+                        [this] { ShowChecker(); });
     connect(NastrojeMenu, &QMenu::aboutToShow, this, [this] { updateToolsMenu(); });
 
     ScenarMenu = bar->addMenu(u8("&Scénář"));

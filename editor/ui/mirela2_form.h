@@ -17,6 +17,7 @@
 #include <QMainWindow>
 
 #include "common/qt/message_boxes.h"
+#include "editor/checker/problem.h"
 #include "editor/document/document.h"
 #include "editor/document/recent_files.h"
 #include "editor/document/sound_lines.h"
@@ -36,6 +37,8 @@ class QSplitter;
 class QTabWidget;
 
 namespace vek::editor {
+
+class CheckerWindow;
 
 // Shared by the page code: the keyboard cursor of a list without a selection, and a script
 // editor showing a field's lines.
@@ -78,6 +81,13 @@ class Mirela2_form : public QMainWindow {
     void start(const std::string& argument = {});
 
     void setToolHooks(ToolHooks hooks);
+
+    // "&Kontrola scénáře" (F8): the checker's window, created once, shown and checking the
+    // document as it is now. ShowProblem brings up the field of a problem with the caret on its
+    // line (a scenario text opens the properties dialog on its page).
+    void ShowChecker();
+    void ShowProblem(const ProblemPlace& place);
+    CheckerWindow* checkerWindow() const { return checker_; }
 
     // The file commands.
     bool ConfirmDiscard();
@@ -142,7 +152,7 @@ class Mirela2_form : public QMainWindow {
     std::array<QAction*, TMenuFilesList::kSlots> MIRecent{};
     std::array<QAction*, 4> MIPage{};
     QAction *MIVlastnosti, *MIDalsiTexty;
-    QAction *MIPodminka, *MIAkce, *MIZvukovaAkce, *MINajdi, *MINajdiDalsi;
+    QAction *MIPodminka, *MIAkce, *MIZvukovaAkce, *MINajdi, *MINajdiDalsi, *MIKontrola;
     QAction *MIViceZvuku, *MIOkno, *MIPredmet, *MIZvuk, *MICestu, *MIPredmetDoOkna, *MIKolekce,
         *MIZahrat;
     QAction *MIPopis, *MIOProgramu;
@@ -249,6 +259,7 @@ class Mirela2_form : public QMainWindow {
     QMetaObject::Connection focusConnection_;
     DocumentSubscription subscription_;
     QListWidget* popupList_ = nullptr;  // the sound list the context menu was opened on
+    CheckerWindow* checker_ = nullptr;
 };
 
 }  // namespace vek::editor

@@ -6,6 +6,7 @@
 
 #include "common/cp1250.h"
 #include "player/script/engine.h"
+#include "player/script/script_syntax.h"
 #include "player/script/script_text.h"
 
 namespace vek::player {
@@ -13,13 +14,6 @@ namespace vek::player {
 namespace {
 
 using namespace script_text;
-
-struct Statement {
-    std::string_view text;     // before the command word, trailing spaces removed
-    std::string_view word;     // as written
-    std::string_view argText;  // between the parentheses
-    std::array<std::string_view, 4> args;
-};
 
 struct ActionContext {
     GameState& world;
@@ -211,19 +205,10 @@ bool playSecondary(ActionContext& c) {
     return true;
 }
 
-// PLAYBG(name,volbal,loop,delay), with "loop" accepted first and a lone number as the delay.
 bool playBackground(ActionContext& c) {
-    std::string_view a = c.arg(1), b = c.arg(2), d = c.arg(3);
-    if (a == "loop" || a == "1") {
-        a = b;
-        b = "loop";
-    }
-    if (d.empty() && a.find('x') == std::string_view::npos) {
-        d = a;
-        a = {};
-    }
-    c.sound.BackgroundAddNew(std::string(c.arg(0)), b == "1" || b == "loop",
-                             parseDecimal32(d).value_or(0), a);
+    BackgroundArguments a = ReadBackgroundArguments(c.statement);
+    c.sound.BackgroundAddNew(std::string(c.arg(0)), a.loop == "1" || a.loop == "loop",
+                             parseDecimal32(a.delay).value_or(0), a.volume);
     return true;
 }
 
@@ -351,8 +336,9 @@ const std::unordered_map<std::string_view, Handler>& commands() {
     return table;
 }
 
-// One statement, up to and including its ";".
-Statement cutStatement(std::string_view s) {
+}  // namespace
+
+Statement CutStatement(std::string_view s) {
     Statement st;
     // Without arguments only the ";" goes; "X;" is the command word X, echoed as "X;".
     std::string_view body = s.substr(0, s.size() - 1);
@@ -393,15 +379,25 @@ Statement cutStatement(std::string_view s) {
     return st;
 }
 
-}  // namespace
+BackgroundArguments ReadBackgroundArguments(const Statement& st) {
+    BackgroundArguments a{st.args[1], st.args[2], st.args[3]};
+    if (a.volume == "loop" || a.volume == "1") {
+        a.volume = a.loop;
+        a.loop = "loop";
+    }
+    if (a.delay.empty() && a.volume.find('x') == std::string_view::npos) {
+        a.delay = a.volume;
+        a.volume = {};
+    }
+    return a;
+}
+
+bool IsScriptCommand(std::string_view word) {
+    return commands().contains(asciiUpper(word));
+}
 
 void ScriptEngine::ExecuteStatements(std::string_view actions, EventKind kind, EndState& end) {
-    if (!actions.empty() && actions.front() == ' ')
-        actions.remove_prefix(1);
-    for (std::size_t semi; (semi = actions.find(';')) != std::string_view::npos;) {
-        Statement st = cutStatement(actions.substr(0, semi + 1));
-        actions.remove_prefix(semi + 1);
-
+    std::string_view rest = CutActions(actions, [&](std::string_view, const Statement& st) {
         std::string text(st.text);
         if (!st.word.empty() || !st.argText.empty()) {
             ActionContext context{world_, state_, host_, sound_, end, st};
@@ -410,13 +406,13 @@ void ScriptEngine::ExecuteStatements(std::string_view actions, EventKind kind, E
             if (!acted)
                 text.append(" ").append(st.word).append(";").append(st.argText);
             if (context.textShown)
-                continue;
+                return;
         }
         if (!text.empty())
             host_.ShowText(text, false);
-    }
-    if (!actions.empty())
-        host_.ShowText(std::string(actions), false);
+    });
+    if (!rest.empty())
+        host_.ShowText(std::string(rest), false);
 }
 
 }  // namespace vek::player

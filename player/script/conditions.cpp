@@ -1,8 +1,10 @@
 // Conditions: atoms evaluated left to right into "T"/"F", then combined without precedence.
+#include <iterator>
 #include <string>
 
 #include "common/cp1250.h"
 #include "player/script/engine.h"
+#include "player/script/script_syntax.h"
 #include "player/script/script_text.h"
 
 namespace vek::player {
@@ -219,7 +221,9 @@ const AtomForm kAtomForms[] = {
      [](const AtomContext& c, std::string_view) { return c.state.NoneHeld; }},
 };
 
-bool isOperator(char c) {
+}  // namespace
+
+bool IsConditionOperator(char c) {
     switch (c) {
         case '!':
         case '(':
@@ -235,13 +239,21 @@ bool isOperator(char c) {
     }
 }
 
+bool StartsConditionAtom(char c) {
+    return script_text::isAsciiLetter(c) || c == '%';
+}
+
+namespace {
+
 bool endsAtom(char c) {
     return c == ' ' || c == ')' || c == ',' || c == ';' || c == ']' || c == '|';
 }
 
+}  // namespace
+
 // Where the atom starting at `start` ends: at the first ending character outside its own
 // parentheses, outside square brackets and outside quotes.
-std::size_t atomEnd(std::string_view text, std::size_t start) {
+std::size_t ConditionAtomEnd(std::string_view text, std::size_t start) {
     int parens = 0, brackets = 0;
     bool inDouble = false, inSingle = false;
     for (std::size_t i = start; i < text.size(); ++i) {
@@ -265,6 +277,8 @@ std::size_t atomEnd(std::string_view text, std::size_t start) {
     }
     return text.size();
 }
+
+namespace {
 
 std::size_t closingBracket(std::string_view s) {
     int depth = 0;
@@ -344,6 +358,17 @@ bool combine(std::string_view s, int nesting) {
 
 }  // namespace
 
+static_assert(std::size(kAtomForms) == static_cast<std::size_t>(AtomKind::Else) + 1,
+              "AtomKind lists the forms in table order");
+
+std::optional<AtomKind> AtomKindOf(std::string_view atom) {
+    std::optional<AtomKind> kind;
+    for (std::size_t i = 0; i < std::size(kAtomForms); ++i)
+        if (kAtomForms[i].fits(atom))
+            kind = static_cast<AtomKind>(i);
+    return kind;
+}
+
 bool ScriptEngine::EvaluateAtom(std::string_view atom, EventKind kind) {
     AtomContext context{world_, state_, sound_, random_, kind};
     bool result = true;
@@ -356,20 +381,9 @@ bool ScriptEngine::EvaluateAtom(std::string_view atom, EventKind kind) {
 bool ScriptEngine::EvaluateCondition(std::string_view text, EventKind kind) {
     std::string evaluated;
     evaluated.reserve(16);
-    std::size_t i = 0;
-    while (i < text.size()) {
-        char c = text[i];
-        if (isOperator(c)) {
-            evaluated += c;
-            ++i;
-        } else if (isAsciiLetter(c) || c == '%') {
-            std::size_t end = atomEnd(text, i);
-            evaluated += EvaluateAtom(text.substr(i, end - i), kind) ? 'T' : 'F';
-            i = end;
-        } else {
-            ++i;
-        }
-    }
+    CutCondition(
+        text, [&evaluated](char c) { evaluated += c; },
+        [&](std::string_view atom) { evaluated += EvaluateAtom(atom, kind) ? 'T' : 'F'; });
     return combine(evaluated, 0);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "player/script/script_syntax.h"
 #include "player/script/script_text.h"
 
 namespace vek::player {
@@ -16,10 +17,7 @@ struct ScriptEngine::RunState {
     EndState end = EndState::None;
 };
 
-namespace {
-
-// The "]" that matches the "[" at the start of `line` (square brackets nest).
-std::size_t matchingBracket(std::string_view line) {
+std::size_t MatchingBracket(std::string_view line) {
     int depth = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (line[i] == '[')
@@ -30,7 +28,24 @@ std::size_t matchingBracket(std::string_view line) {
     return std::string_view::npos;
 }
 
-}  // namespace
+ScriptLineParts SplitScriptLine(std::string_view line) {
+    ScriptLineParts parts;
+    line = line.substr(0, line.find('&'));
+    parts.negated = !line.empty() && line.front() == '!';
+    if (parts.negated)
+        line.remove_prefix(1);
+    parts.action = line;
+    if (!line.empty() && line.front() == '[') {
+        std::size_t close = MatchingBracket(line);
+        if (close != std::string_view::npos && line.size() - close - 1 >= 2) {
+            parts.condition = line.substr(1, close - 1);
+            parts.action = line.substr(close + 1);
+            parts.hasCondition = true;
+        }
+    }
+    parts.isRead = startsWithAscii(parts.action, "READ(S");
+    return parts;
+}
 
 int ScriptEngine::RunScript(EventKind kind, const StringList& script, bool clear) {
     if (script.empty())
@@ -55,32 +70,21 @@ int ScriptEngine::RunScript(EventKind kind, const StringList& script, bool clear
 }
 
 void ScriptEngine::readLine(std::string_view line, EventKind kind, RunState& run) {
-    line = line.substr(0, line.find('&'));
-    state_.LineNegated = !line.empty() && line.front() == '!';
-    if (state_.LineNegated)
-        line.remove_prefix(1);
+    ScriptLineParts parts = SplitScriptLine(line);
+    state_.LineNegated = parts.negated;
 
-    std::string_view condition, action = line;
-    if (!line.empty() && line.front() == '[') {
-        std::size_t close = matchingBracket(line);
-        if (close != std::string_view::npos && line.size() - close - 1 >= 2) {
-            condition = line.substr(1, close - 1);
-            action = line.substr(close + 1);
-        }
-    }
-
-    if (startsWithAscii(action, "READ(S")) {
+    if (parts.isRead) {
         executePending(kind, run);
-        readInput(action);
+        readInput(parts.action);
         return;
     }
 
-    bool outcome = EvaluateCondition(condition, kind) != state_.LineNegated;
+    bool outcome = EvaluateCondition(parts.condition, kind) != state_.LineNegated;
     state_.LastResult = outcome;
     if (!outcome)
         return;
-    run.pending.emplace_back(action);
-    if (!condition.empty())
+    run.pending.emplace_back(parts.action);
+    if (!parts.condition.empty())
         state_.NoneHeld = false;
 }
 

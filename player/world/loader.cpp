@@ -125,6 +125,8 @@ class WorldReader {
     }
 
     void sound(std::string_view v) {
+        if (setup_.onSoundEntry)
+            setup_.onSoundEntry(v);
         if (setup_.sounds)
             setup_.sounds->AddNahravku(v);
     }

@@ -1,6 +1,7 @@
 // Reads a scenario file into the world model, the sound list and the system texts.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,8 @@ struct WorldLoadSetup {
     // The file, once read, replaces the whole game: the model first takes its new-game state
     // (ResetForNewGame), so that nothing of a previous scenario survives.
     bool freshGame = false;
+    // Told each sound entry as read, before the sound list keeps or drops it (the checker).
+    std::function<void(std::string_view entry)> onSoundEntry = nullptr;
 };
 
 // LoadWorld: replaces the scenario part of `world` with the file's contents (the file name is
