@@ -65,6 +65,21 @@ void TZvukFronta::Tick() {
         --env_.PauseTicks;
 }
 
+void TZvukFronta::StartNow() {
+    StepGuard guard(env_.StepRunning);
+    if (!guard.entered() || !env_.SoundsOn || !canSound())
+        return;
+    while (!pending_.empty() && env_.PauseTicks == 0 && !audio_->IsPlaying()) {
+        const std::string& front = pending_.front();
+        if (!front.empty() && front.front() == '%')
+            return;
+        const auto before = pending_.size();
+        step();
+        if (pending_.size() == before)
+            return;
+    }
+}
+
 void TZvukFronta::step() {
     const std::string item = pending_.front();  // observers may change the queue meanwhile
     if (item.empty()) {
@@ -76,14 +91,13 @@ void TZvukFronta::step() {
         pending_.pop_front();
         return;
     }
-    const TNahravka* entry = env_.list.Najdi(item);
-    if (!entry) {
+    if (!SpeechText(item) && !env_.list.Najdi(item)) {
         pending_.pop_front();
         return;
     }
     if (!canSound() || audio_->IsPlaying())
         return;  // waits for the channel
-    if (!startRecording(*entry, item)) {
+    if (!start(item)) {
         // Nothing could be loaded: playing whatever the channel held before would say the
         // wrong words, so the item is dropped.
         pending_.pop_front();
@@ -91,6 +105,14 @@ void TZvukFronta::step() {
     }
     Advance();
     notifyStarted(item);  // last, so an observer finds the queue in order
+    synthesizeNext();
+}
+
+bool TZvukFronta::start(std::string_view item) {
+    if (auto text = SpeechText(item))
+        return startSpeech(*text);
+    const TNahravka* entry = env_.list.Najdi(item);
+    return entry && startRecording(*entry, item);
 }
 
 bool TZvukFronta::startRecording(const TNahravka& entry, std::string_view item) {
@@ -104,8 +126,44 @@ bool TZvukFronta::startRecording(const TNahravka& entry, std::string_view item) 
     return true;
 }
 
+// Speech sounds like a recorded line of dialogue: the dialogue volume, centred.
+bool TZvukFronta::startSpeech(std::string_view text) {
+    const auto pcm = env_.voice ? env_.voice->Speech(text) : nullptr;
+    if (!pcm)
+        return false;
+    audio_->LoadPcm(pcm->samples, pcm->rate, "tts:" + std::string(text));
+    if (audio_->Sample == 0)
+        return false;
+    const VolumePan vp = ComputeVolumePan({}, SoundKind::Dialogue, env_.volumes);
+    audio_->Play();
+    audio_->SetVolume(vp.volume);
+    audio_->SetPan(vp.pan);
+    audio_->Resume();
+    return true;
+}
+
+// While one item sounds, the speech of the next is made, so that it follows without a gap.
+void TZvukFronta::synthesizeNext() {
+    if (!env_.voice || pending_.empty())
+        return;
+    if (auto text = SpeechText(pending_.front()))
+        env_.voice->Speech(*text);
+}
+
+std::optional<int> TZvukFronta::priority(std::string_view item) const {
+    if (SpeechText(item))
+        return 0;
+    if (const TNahravka* entry = env_.list.Najdi(item))
+        return entry->Priority();
+    return std::nullopt;
+}
+
 void TZvukFronta::notifyStarted(std::string_view item) {
-    if (env_.observer)
+    if (!env_.observer)
+        return;
+    if (auto text = SpeechText(item))
+        env_.observer->speechStarted(name_, *text);
+    else
         env_.observer->queueStarted(name_, withoutSuffix(item));
 }
 
@@ -127,11 +185,10 @@ void TZvukFronta::Advance() {
 }
 
 void TZvukFronta::PlayCurrent() {
-    const TNahravka* entry = env_.list.Najdi(current_);
-    if (!entry || !canSound())
+    if (!priority(current_) || !canSound())
         return;
     audio_->Stop();
-    if (startRecording(*entry, current_))
+    if (start(current_))
         notifyStarted(current_);
 }
 
@@ -171,19 +228,19 @@ bool TZvukFronta::Playing() const {
 bool TZvukFronta::StopUpTo(int level) {
     if (!env_.SoundsOn)
         return true;
-    const TNahravka* current = env_.list.Najdi(current_);
+    const auto current = priority(current_);
     // Only a recording still sounding holds the queue: one that has ended stays Current until the
     // next starts, and must not swallow the next key press.
-    if (current && current->Priority() > level && Playing())
+    if (current && *current > level && Playing())
         return pending_.empty();
     if (current)
         pushHistory(current_);
     StopCurrent();
     while (!pending_.empty()) {
-        const TNahravka* entry = env_.list.Najdi(pending_.front());
-        if (entry && entry->Priority() > level)
+        const auto next = priority(pending_.front());
+        if (next && *next > level)
             break;
-        if (entry)
+        if (next)
             pushHistory(std::move(pending_.front()));
         pending_.pop_front();
     }

@@ -5,6 +5,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ class TZvukFronta {
 
     void Add(std::string item);
     void Tick();
+    // What a tick would start, started now when the channel is free and no pause runs, so a
+    // key is answered without waiting for the timer. Leaves pause items to the timer.
+    void StartNow();
     // Drops the current and pending sounds of priority up to `level`; true when nothing waits.
     bool StopUpTo(int level);
     void Back();
@@ -45,6 +49,12 @@ class TZvukFronta {
     bool canSound() const;
     void step();
     bool startRecording(const TNahravka& entry, std::string_view item);
+    bool startSpeech(std::string_view text);
+    // Starts a recording or a speech item; false when nothing could be loaded.
+    bool start(std::string_view item);
+    // The priority a key press or a stop command weighs; none for unknown keys and pauses.
+    std::optional<int> priority(std::string_view item) const;
+    void synthesizeNext();
     void notifyStarted(std::string_view item);
     void pushHistory(std::string item);
 

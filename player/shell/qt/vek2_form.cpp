@@ -1,5 +1,6 @@
 #include "player/shell/qt/vek2_form.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -12,6 +13,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <utility>
+
 #include "common/cp1250.h"
 #include "player/shell/qt/key_translation.h"
 #include "player/shell/qt/vek2_options.h"
@@ -21,6 +24,9 @@ namespace vek::player {
 namespace {
 
 constexpr int kMemoTop = 100;
+const char* const kListName = "P\u0159\u00edkazy";
+const char* const kListHint =
+    "\u0160ipkami vyber p\u0159\u00edkaz, Enter ho provede, Escape vrac\u00ed zp\u011bt";
 constexpr int kMemoHeight = 301;
 
 QString fromCp1250(const std::string& text) {
@@ -114,9 +120,8 @@ VEK2_form::VEK2_form(VEK2_splash* splash)
         "QListWidget { background: black; color: white; } QListWidget::item { height: 22px; }"
         "QListWidget::item:selected { background: white; color: black; }");
     MainBox->setFont(boldFont("Times New Roman", QFont::Serif));
-    MainBox->setAccessibleName(QString::fromUtf8("P\u0159\u00edkazy"));
-    MainBox->setAccessibleDescription(QString::fromUtf8(
-        "\u0160ipkami vyber p\u0159\u00edkaz, Enter ho provede, Escape vrac\u00ed zp\u011bt"));
+    MainBox->setAccessibleName(QString::fromUtf8(kListName));
+    MainBox->setAccessibleDescription(QString::fromUtf8(kListHint));
 
     MainMemo = new QPlainTextEdit(this);
     MainMemo->setObjectName("MainMemo");
@@ -180,6 +185,7 @@ void VEK2_form::mainBoxChanged() {
         return;
     const MainBoxModel& box = handlers_->mainBox();
     QSignalBlocker blocker(MainBox);
+    const bool rebuilt = box.entries != shownEntries_ || box.heading != shownHeading_;
     if (box.entries != shownEntries_) {
         MainBox->clear();
         for (const std::string& entry : box.entries)
@@ -195,6 +201,46 @@ void VEK2_form::mainBoxChanged() {
         MainBox->clearSelection();
     MainBox->setVisible(box.visible);
     syncFocus();
+    const int selection = inRange ? box.selection : -1;
+    if (rebuilt) {
+        // The list's name says what it now holds; a screen reader says it with the entry.
+        shownHeading_ = box.heading;
+        MainBox->setAccessibleName(box.heading.empty() ? QString::fromUtf8(kListName)
+                                                       : fromCp1250(box.heading));
+        MainBox->setAccessibleDescription(QString::fromUtf8(kListHint));
+    }
+    // The list's own current index does not change when the shell first selects the entry the
+    // list put its cursor on when it got the focus; the screen reader is told all the same.
+    if (rebuilt || selection != shownSelection_) {
+        shownSelection_ = selection;
+        if (rebuilt && selection >= 0 && listFocused()) {
+            // The list itself first: a screen reader says the name of a list it enters, not of
+            // the one it stays in.
+            QAccessibleEvent list(MainBox, QAccessible::Focus);
+            tellScreenReader(list);
+        }
+        announceSelection();
+    }
+}
+
+bool VEK2_form::listFocused() const {
+    return handlers_ && handlers_->mainBox().focused && handlers_->mainBox().visible &&
+           !handlers_->dotazEdit().focused;
+}
+
+void VEK2_form::announceSelection() {
+    if (!listFocused())
+        return;
+    QAccessibleEvent focus(MainBox, QAccessible::Focus);
+    if (shownSelection_ >= 0)
+        focus.setChild(shownSelection_);
+    tellScreenReader(focus);
+}
+
+void VEK2_form::tellScreenReader(QAccessibleEvent& event) {
+    if (screenReaderEvents)
+        screenReaderEvents(event);
+    QAccessible::updateAccessibility(&event);
 }
 
 void VEK2_form::dotazEditChanged() {
@@ -225,6 +271,34 @@ void VEK2_form::memoCleared() {
 
 void VEK2_form::memoLineAdded(const std::string& line) {
     MainMemo->appendPlainText(fromCp1250(line));
+    if (!handlers_ || !handlers_->mainMemo().toScreenReader)
+        return;
+    // The lines of one command reach the screen reader together, once the key is handled.
+    if (readerText_.isEmpty())
+        QTimer::singleShot(0, this, [this] { handToScreenReader(); });
+    else
+        readerText_ += QLatin1Char(' ');
+    readerText_ += fromCp1250(line);
+}
+
+// A screen reader speaks a changed description of the object that has the focus: the selected
+// entry, or the list when none is selected.
+void VEK2_form::handToScreenReader() {
+    const QString text = std::exchange(readerText_, QString());
+    if (text.isEmpty() || closed_)
+        return;
+    QListWidgetItem* item = shownSelection_ >= 0 ? MainBox->item(shownSelection_) : nullptr;
+    if (!item) {
+        MainBox->setAccessibleDescription(text);
+        QAccessibleEvent changed(MainBox, QAccessible::DescriptionChanged);
+        if (screenReaderEvents)
+            screenReaderEvents(changed);  // Qt itself has sent it
+        return;
+    }
+    item->setData(Qt::AccessibleDescriptionRole, text);
+    QAccessibleEvent changed(MainBox, QAccessible::DescriptionChanged);
+    changed.setChild(shownSelection_);
+    tellScreenReader(changed);
 }
 
 void VEK2_form::memoLayoutChanged() {
@@ -255,11 +329,16 @@ MessageAnswer VEK2_form::messageBox(const MessageBoxRequest& request) {
                     buttonsOf(request.buttons), isVisible() ? this : nullptr);
     box.setDefaultButton(buttonOf(request.defaultAnswer));
     box.setAccessibleName(fromCp1250(request.caption));
-    return answerOf(box.exec(), request.defaultAnswer);
+    const MessageAnswer answer = answerOf(box.exec(), request.defaultAnswer);
+    syncFocus();
+    announceSelection();
+    return answer;
 }
 
 void VEK2_form::showOptions(TOptionsForm& form) {
     OptionsForm->showFor(form);
+    syncFocus();
+    announceSelection();
 }
 
 void VEK2_form::waitWhile(const std::function<bool()>& waiting) {
@@ -289,6 +368,17 @@ void VEK2_form::setTimerEnabled(bool enabled) {
 }
 
 bool VEK2_form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == MainBox && event->type() == QEvent::FocusIn) {
+        // On getting the focus the list puts its cursor on its first entry by itself; put it
+        // back where the shell has it, and name that entry.
+        QTimer::singleShot(0, this, [this] {
+            if (!handlers_ || closed_)
+                return;
+            const QSignalBlocker blocker(MainBox);
+            MainBox->setCurrentRow(shownSelection_);
+            announceSelection();
+        });
+    }
     if (event->type() == QEvent::KeyPress) {
         deliverKey(static_cast<const QKeyEvent&>(*event));
         return true;  // the shell moves the list and types into the entry field itself
