@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "player/script/scenario_sounds.h"
 #include "player/sound/sound_list.h"
 #include "player/world/loader.h"
 #include "tests/player/script/script_fakes.h"
@@ -85,6 +86,7 @@ void BM_LoadWorld(benchmark::State& state) {
     SoundBasePaths paths{s.dir.string() + "/", ""};
     TSeznamZvuku sounds(paths);
     SystemTexts texts;
+    PlayerScenarioSounds scenarioSounds(sounds, texts);
     QuietHost host;
     GameState world;
     for (auto _ : state) {
@@ -92,7 +94,7 @@ void BM_LoadWorld(benchmark::State& state) {
         state.PauseTiming();
         world.ResetForNewGame();
         state.ResumeTiming();
-        LoadWorld(s.file.string(), world, {host, &sounds, &texts});
+        LoadWorld(s.file.string(), world, {host, &scenarioSounds});
         benchmark::DoNotOptimize(world.WindowList.size());
     }
     state.counters["windows"] = static_cast<double>(world.WindowList.size());

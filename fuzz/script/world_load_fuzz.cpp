@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "player/script/scenario_sounds.h"
 #include "player/sound/sound_list.h"
 #include "player/world/loader.h"
 
@@ -20,10 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static vek::SoundBasePaths paths{"/nonexistent-fuzz-base/", ""};
     vek::TSeznamZvuku sounds(paths);
     vek::SystemTexts texts;
+    vek::player::PlayerScenarioSounds scenarioSounds(sounds, texts);
     QuietHost host;
     vek::player::GameState world;
     vek::player::LoadWorldFromBytes(std::string(reinterpret_cast<const char*>(data), size), world,
-                            {host, &sounds, &texts});
+                                    {host, &scenarioSounds});
     if (!world.WindowList.empty() && world.CurrentWindow == nullptr)
         std::abort();
     for (std::size_t i = 0; i < world.ItemList.size(); ++i)

@@ -136,16 +136,11 @@ void ScriptEngine::endGame(EndState end) {
     host_.ClearMemo();
     host_.SetMainBoxVisible(true);
     state_.ActionAborted = true;
-    host_.SetGameRunning(false);
-    host_.SetMenuState(MenuState::SystemMenu);
-    host_.BuildMenu();
+    host_.EndGame();
 }
 
 void ScriptEngine::MainCycleStep() {
-    if (!host_.GameRunning() || !world_.CycleActive)
-        return;
-    MenuState menu = host_.GetMenuState();
-    if (menu == MenuState::Intro || isSystemState(menu))
+    if (!world_.CycleActive || !host_.CycleMayRun())
         return;
     // A cycle run that waits would otherwise gain one nested run per interval for as long as
     // the player does not answer.

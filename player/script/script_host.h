@@ -8,7 +8,6 @@
 #include <functional>
 #include <string>
 
-#include "player/shell/menu_state.h"
 #include "player/world/world_host.h"
 
 namespace vek::player {
@@ -40,13 +39,13 @@ class ScriptHost : public WorldHost {
     // still set. Returns at once when `waiting` is already false.
     virtual void WaitWhile(const std::function<bool()>& waiting) = 0;
 
-    // --- Shell state the engine reads and the end of a game changes ---
-    virtual bool GameRunning() const = 0;
-    virtual void SetGameRunning(bool running) = 0;
-    virtual MenuState GetMenuState() const = 0;
-    virtual void SetMenuState(MenuState state) = 0;
-    // Rebuilds the command list for the current menu state.
-    virtual void BuildMenu() = 0;
+    // --- The game the engine runs in ---
+    // The main cycle may run: a game runs and the main menu or one of its lists is showing
+    // (not the intro, not the system menu or its lists).
+    virtual bool CycleMayRun() const = 0;
+    // The game has ended (WIN or LOSE, after the final key): no game runs any more and the
+    // system menu is shown, without the entries that go back to or save the game.
+    virtual void EndGame() = 0;
     // MainMenuIndex = -1: the first main menu after the intro has nothing selected.
     virtual void ForgetMainMenuSelection() = 0;
 };

@@ -41,6 +41,7 @@ PlayerShell::PlayerShell(ShellSetup setup)
       secondary_(env_, "secondary"),
       background_(env_),
       options_(volumes_, background_, env_.SoundsOn),
+      scenarioSounds_(soundList_, systemTexts_),
       scriptSound_(primary_, secondary_, background_),
       random_(makeRandom(setup)),
       script_(world_, *this, scriptSound_, *random_) {}
@@ -60,7 +61,7 @@ void PlayerShell::FormCreate() {
             setup_.scenarioArgument.empty() ? "borvatin.scn" : setup_.scenarioArgument;
         if (!resolvedFileExists("", scenarioFileName_))
             scenarioFileName_.clear();
-        menuState_ = MenuState::SystemMenu;
+        SetMenuState(MenuState::SystemMenu);
         BuildMenu();
         view_.splash({}, false);
     } catch (const std::exception& e) {
@@ -142,14 +143,14 @@ void PlayerShell::Timer1Timer() {
         secondary_.Tick();
         background_.ProvedAll(true);
     }
-    if (menuState_ == MenuState::SystemMenu && !background_.Playing("INTROmus"))
+    if (menuState() == MenuState::SystemMenu && !background_.Playing("INTROmus"))
         background_.AddNew("INTROmus", true, 0, "100x100");
     int second = setup_.clock.secondOfDay();
     if (second != lastSecond_) {
         lastSecond_ = second;
         world_.AdvanceTimers();
     }
-    if (gameRunning_ && menuState_ != MenuState::Intro && !isSystemState(menuState_))
+    if (CycleMayRun())
         script_.MainCycleStep();
 }
 
@@ -180,13 +181,13 @@ void PlayerShell::NewGame() {
     env_.PauseTicks = 0;
     env_.SoundsOn = options_.ZvukCheckBox;
     loadedScenarioFileName_ = scenarioFileName_;
-    LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
+    LoadScenario(scenarioFileName_);
     SetMainBoxVisible(false);
     mainMemo_.visible = false;
     mainMemo_.left = 20;
     mainMemo_.width = 500;
     view_.memoLayoutChanged();
-    menuState_ = MenuState::Intro;
+    SetMenuState(MenuState::Intro);
     // The timer runs again before the intro: an intro that waits for a key (WAIT, READ) must be
     // heard while it waits, and its splash must not cover it.
     view_.splash({}, false);
@@ -196,6 +197,10 @@ void PlayerShell::NewGame() {
     view_.memoLayoutChanged();
     world_.CycleCounter = 0;
     gameRunning_ = true;
+}
+
+bool PlayerShell::LoadScenario(const std::string& fileName) {
+    return LoadWorld(fileName, world_, WorldLoadSetup{*this, &scenarioSounds_});
 }
 
 // --- ScriptHost ---
@@ -216,7 +221,7 @@ bool PlayerShell::ShowText(const std::string& text, bool clear) {
         mainMemo_.lines.push_back(*line);
         view_.memoLineAdded(*line);
     }
-    int rows = menuState_ == MenuState::Intro ? kMemoRowsWide : kMemoRowsNarrow;
+    int rows = menuState() == MenuState::Intro ? kMemoRowsWide : kMemoRowsNarrow;
     bool scrollBar = static_cast<int>(mainMemo_.lines.size()) > rows;
     if (scrollBar != mainMemo_.scrollBar) {
         mainMemo_.scrollBar = scrollBar;
@@ -269,6 +274,17 @@ void PlayerShell::WaitWhile(const std::function<bool()>& waiting) {
     readCleared_ = false;
     view_.waitStarted(kind);
     view_.waitWhile([&] { return !closing_ && waiting(); });
+}
+
+bool PlayerShell::CycleMayRun() const {
+    MenuState state = menuState();
+    return gameRunning_ && state != MenuState::Intro && !isSystemState(state);
+}
+
+void PlayerShell::EndGame() {
+    gameRunning_ = false;
+    SetMenuState(MenuState::SystemMenu);
+    BuildMenu();
 }
 
 }  // namespace vek::player

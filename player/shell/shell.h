@@ -1,5 +1,7 @@
-// The player's main window without a toolkit: the key map, the 100 ms timer, the command lists,
-// the game commands, saved positions, configuration and start-up. A view (view.h) mirrors its
+// The player's main window without a toolkit. It owns the controls' models, the sound objects,
+// the world and the script engine, runs start-up, the 100 ms timer, the command lists and a new
+// game, and composes the key map with its MenuState machine (key_map.h), the game commands
+// (game_commands.h) and the saved positions (saved_positions.h). A view (view.h) mirrors its
 // state on screen; the Qt window and the walkthrough runner both drive it through the handlers
 // below, exactly as a window delivers keys: FormKeyDown with the virtual key code, then, for a
 // key that produces a character, FormKeyPress with that character (code page 1250).
@@ -15,13 +17,16 @@
 
 #include "player/script/engine.h"
 #include "player/script/random_source.h"
+#include "player/script/scenario_sounds.h"
 #include "player/script/script_host.h"
 #include "player/script/script_sound.h"
 #include "player/shell/clock.h"
 #include "player/shell/config.h"
+#include "player/shell/game_commands.h"
+#include "player/shell/key_map.h"
 #include "player/shell/menu_state.h"
 #include "player/shell/options.h"
-#include "player/shell/position_file.h"
+#include "player/shell/saved_positions.h"
 #include "player/shell/startup.h"
 #include "player/shell/view.h"
 #include "player/sound/background.h"
@@ -37,27 +42,6 @@ class SoundObserver;
 }  // namespace vek
 
 namespace vek::player {
-
-// Windows virtual key codes the player knows.
-namespace vk {
-inline constexpr int Back = 8;
-inline constexpr int Return = 13;
-inline constexpr int Escape = 27;
-inline constexpr int Space = 32;
-inline constexpr int Prior = 33;  // Page Up
-inline constexpr int Next = 34;   // Page Down
-inline constexpr int End = 35;
-inline constexpr int Home = 36;
-inline constexpr int Left = 37;
-inline constexpr int Up = 38;
-inline constexpr int Right = 39;
-inline constexpr int Down = 40;
-inline constexpr int F2 = 113;
-inline constexpr int F3 = 114;
-}  // namespace vk
-
-// Modifier keys held with a key (a set of flags).
-enum ShiftState : unsigned { ShiftNone = 0, ShiftShift = 1, ShiftCtrl = 2, ShiftAlt = 4 };
 
 struct ShellSetup {
     ShellView& view;
@@ -86,20 +70,20 @@ class PlayerShell : public ScriptHost {
     // Every key: its virtual key code and the modifiers held. Answers the key code left for the
     // focused control (0 = swallowed). The shell moves the list selection itself (Up, Down,
     // Home, End, Page Up, Page Down); a view must not move it again.
-    int FormKeyDown(int key, unsigned shift = ShiftNone);
+    int FormKeyDown(int key, unsigned shift = ShiftNone) { return keys_.FormKeyDown(key, shift); }
     // Every key that produces a character, after FormKeyDown (also when that swallowed the key).
     // Answers the character left for the focused control ('*' = consumed). A character left
     // while the entry field has the focus is typed into it by the shell (8 deletes the last
     // one). The list never searches by typed letters.
-    char FormKeyPress(char ch);
+    char FormKeyPress(char ch) { return keys_.FormKeyPress(ch); }
     // The 100 ms timer.
     void Timer1Timer();
 
     const MainBoxModel& mainBox() const { return mainBox_; }
     const MainMemoModel& mainMemo() const { return mainMemo_; }
     const DotazEditModel& dotazEdit() const { return dotazEdit_; }
-    MenuState menuState() const { return menuState_; }
-    bool quitRequested() const { return quitRequested_; }
+    MenuState menuState() const { return keys_.state(); }
+    bool quitRequested() const { return keys_.quitRequested(); }
     bool gameRunning() const { return gameRunning_; }
     bool readLineMode() const { return script_.state().ReadLineMode; }
     bool readKeyMode() const { return script_.state().ReadKeyMode; }
@@ -111,25 +95,27 @@ class PlayerShell : public ScriptHost {
     GameState& world() { return world_; }
     const SystemTexts& systemTexts() const { return systemTexts_; }
 
-    // The command lists (BuildMenu is also part of the script host below).
+    // The command lists: BuildMenu refills MainBox for the current MenuState.
+    void BuildMenu();
     std::string DisplayName(std::string_view id) const;
-    // ShowAndSpeak: a text that may carry an embedded PLAY(name); otherwise `soundKey` is said.
-    void ShowAndSpeak(const std::string& text, bool clear, const std::string& soundKey);
+    void ShowAndSpeak(const std::string& text, bool clear, const std::string& soundKey) {
+        commands_.ShowAndSpeak(text, clear, soundKey);
+    }
 
     // Game commands, each taking the selected index; a negative index does nothing.
-    void LookAround();
-    void GoTo(int i);
-    void Examine(int i);
-    void Take(int i);
-    void PutDown(int i);
-    void Use(int i);
-    void UseOnTarget(int i);
-    void TalkTo(int i);
-    void ShowList(int i);
+    void LookAround() { commands_.LookAround(); }
+    void GoTo(int i) { commands_.GoTo(i); }
+    void Examine(int i) { commands_.Examine(i); }
+    void Take(int i) { commands_.Take(i); }
+    void PutDown(int i) { commands_.PutDown(i); }
+    void Use(int i) { commands_.Use(i); }
+    void UseOnTarget(int i) { commands_.UseOnTarget(i); }
+    void TalkTo(int i) { commands_.TalkTo(i); }
+    void ShowList(int i) { commands_.ShowList(i); }
 
     // Saved positions: slots 0-9, 10 the automatic save.
-    void SavePosition(int slot);
-    void LoadPosition(int slot);
+    void SavePosition(int slot) { positions_.SavePosition(slot); }
+    void LoadPosition(int slot) { positions_.LoadPosition(slot); }
 
     void NewGame();
 
@@ -144,28 +130,25 @@ class PlayerShell : public ScriptHost {
     void ShowDotazEdit() override;
     std::string DotazEditText() const override { return dotazEdit_.text; }
     void WaitWhile(const std::function<bool()>& waiting) override;
-    bool GameRunning() const override { return gameRunning_; }
-    void SetGameRunning(bool running) override { gameRunning_ = running; }
-    MenuState GetMenuState() const override { return menuState_; }
-    void SetMenuState(MenuState state) override { menuState_ = state; }
-    void BuildMenu() override;
-    void ForgetMainMenuSelection() override { mainMenuIndex_ = -1; }
+    bool CycleMayRun() const override;
+    void EndGame() override;
+    void ForgetMainMenuSelection() override { keys_.ForgetMainMenuSelection(); }
 
   private:
+    // The parts the shell is made of work on its objects.
+    friend class KeyMap;
+    friend class GameCommands;
+    friend class SavedPositions;
+
     // Start-up and closing.
     void InitPlayer();
     void ApplyVolumes();
     void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon);
+    // Loads `fileName` into the world, the sound list and the system texts.
+    bool LoadScenario(const std::string& fileName);
 
-    // Keys.
-    void StartPlay();
-    void DispatchCommandChar(char ch, int index, const std::string& text);
-    void EnterSequence(int index, const std::string& text);
-    void EscapeKey();
-    char InputModeChar(char ch);
-    void TypeIntoDotazEdit(char ch);
-    void Announce(int i);
-    void CloseIfQuitting();
+    // The MenuState machine lives in the key map; the other parts set it through here.
+    void SetMenuState(MenuState state) { keys_.SetState(state); }
 
     // Lists.
     void FillMenu();
@@ -178,21 +161,9 @@ class PlayerShell : public ScriptHost {
     std::string MixedItemId(int i) const;
     const StringList& ItemsHere() const;
 
-    // Texts and speech.
+    // Texts and scripts.
     std::string Text(std::string_view key) const { return systemTexts_.text(key); }
-    std::string MainCommandText(int i) const;
-    void Say(const char* key);
-    void Write(const char* key);
-    void SetSelection(int i);
-    void FinishCommand();
     int RunScript(EventKind kind, const StringList& script, bool clear);
-
-    // Positions.
-    bool WritePosition(int slot);
-    void ReadKeyedPosition(PositionReader& reader);
-    void ReadOldPosition(PositionReader& reader);
-    bool LoadScenarioForPosition(const std::string& fileName);
-    void FinishLoad(int slot, bool loadError);
 
     ShellSetup setup_;
     ShellView& view_;
@@ -210,6 +181,7 @@ class PlayerShell : public ScriptHost {
     TBackFronta background_;
     TOptionsForm options_;
     GameState world_;
+    PlayerScenarioSounds scenarioSounds_;
     PlayerScriptSound scriptSound_;
     std::unique_ptr<RandomSource> random_;
     ScriptEngine script_;
@@ -217,21 +189,22 @@ class PlayerShell : public ScriptHost {
     MainBoxModel mainBox_;
     MainMemoModel mainMemo_;
     DotazEditModel dotazEdit_;
-    MenuState menuState_ = MenuState::SystemMenu;
     std::string scenarioFileName_;
     // The scenario the game in progress came from: choosing another file in the scenario list
     // must not change what a saved position names.
     std::string loadedScenarioFileName_;
-    int mainMenuIndex_ = -1;
     int lastSecond_ = 0;
     int buildDepth_ = 0;
     bool gameRunning_ = false;
-    bool quitRequested_ = false;
     bool startupFailed_ = false;
     bool started_ = false;
     bool closing_ = false;
     bool closed_ = false;
     bool readCleared_ = false;  // READ emptied the entry field: the next wait reads input
+
+    KeyMap keys_{*this};
+    GameCommands commands_{*this};
+    SavedPositions positions_{*this};
 };
 
 }  // namespace vek::player

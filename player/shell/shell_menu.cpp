@@ -2,6 +2,7 @@
 // music.
 #include <filesystem>
 
+#include "player/shell/position_file.h"
 #include "player/shell/shell.h"
 #include "player/shell/text_helpers.h"
 
@@ -16,6 +17,11 @@ constexpr int kScenarioFont = 11;
 constexpr int kSlotCount = 10;
 
 }  // namespace
+
+int PlayerShell::RunScript(EventKind kind, const StringList& script, bool clear) {
+    readCleared_ = false;
+    return script_.RunScript(kind, script, clear);
+}
 
 std::string PlayerShell::DisplayName(std::string_view id) const {
     return vek::player::DisplayName(id);
@@ -65,12 +71,12 @@ void PlayerShell::SetEntries(std::vector<std::string> entries, int fontSize) {
 void PlayerShell::EmptyFallback(const char* key) {
     ShowText(Text(key), true);
     primary_.Add(key);
-    menuState_ = MenuState::MainMenu;
+    SetMenuState(MenuState::MainMenu);
     FillMenu();
 }
 
 void PlayerShell::BuildMenu() {
-    if (menuState_ == MenuState::Intro)
+    if (menuState() == MenuState::Intro)
         return;
     ++buildDepth_;
     FillMenu();
@@ -102,15 +108,16 @@ void PlayerShell::FillMenu() {
         if (empty)
             EmptyFallback(emptyKey);
     };
-    switch (menuState_) {
+    switch (menuState()) {
         case MenuState::MainMenu: {
             std::vector<std::string> entries;
             for (std::size_t i = 0; i < kMainCommandCount; ++i)
                 if (world_.MainCommandEnabled[i])
-                    entries.push_back(MainCommandText(static_cast<int>(i)));
+                    entries.push_back(keys_.MainCommandText(static_cast<int>(i)));
             SetEntries(std::move(entries), kMainFont);
-            mainBox_.selection =
-                mainMenuIndex_ < static_cast<int>(mainBox_.entries.size()) ? mainMenuIndex_ : -1;
+            mainBox_.selection = keys_.mainMenuIndex() < static_cast<int>(mainBox_.entries.size())
+                                     ? keys_.mainMenuIndex()
+                                     : -1;
             break;
         }
         case MenuState::GoList: {
@@ -140,7 +147,7 @@ void PlayerShell::FillMenu() {
             bool empty = entries.empty();
             SetEntries(std::move(entries), kListFont);
             if (empty) {
-                menuState_ = MenuState::MainMenu;
+                SetMenuState(MenuState::MainMenu);
                 ShowText("error: any usable object!", true);
                 FillMenu();
             }
@@ -176,12 +183,12 @@ void PlayerShell::FillMenu() {
 void PlayerShell::MenuMusic() {
     if (!started_)
         return;
-    if (menuState_ == MenuState::MainMenu) {
+    if (menuState() == MenuState::MainMenu) {
         if (background_.Playing("INTROmus"))
             background_.Stop("INTROmus");
         if (background_.Paused())
             background_.UnPause();
-    } else if (menuState_ == MenuState::SystemMenu) {
+    } else if (menuState() == MenuState::SystemMenu) {
         if (!background_.Paused())
             background_.Pause();
         if (!background_.Playing("INTROmus"))

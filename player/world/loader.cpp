@@ -9,8 +9,6 @@
 #include "common/paths.h"
 #include "common/scenario_format.h"
 #include "common/text_file.h"
-#include "player/sound/sound_env.h"
-#include "player/sound/sound_list.h"
 #include "player/world/cycle_interval.h"
 #include "player/world/grammar.h"
 
@@ -127,8 +125,8 @@ class WorldReader {
     }
 
     void sound(std::string_view v) {
-        if (setup_.soundList)
-            setup_.soundList->AddNahravku(v);
+        if (setup_.sounds)
+            setup_.sounds->AddNahravku(v);
     }
     void nothing(std::string_view) {}
     void offMenuItem(std::string_view v) {
@@ -196,10 +194,8 @@ void clearScenario(GameState& world, const WorldLoadSetup& setup) {
     world.ScenSett.RepeatWalk = true;
     world.ScenSett.RepeatTake = true;
     world.ScenSett.MaxItems = 99;
-    if (setup.soundList) {
-        setup.soundList->Vycisti();
-        setup.soundList->AddBasic();
-    }
+    if (setup.sounds)
+        setup.sounds->Clear();
 }
 
 void chooseStartWindow(GameState& world) {
@@ -215,15 +211,15 @@ void load(ScenarioLineSource& source, GameState& world, const WorldLoadSetup& se
     WorldReader(source, world, setup).readAll();
 
     setup.host.Report("Collection indexation");
-    if (setup.soundList)
-        AttachCollections(*setup.soundList, setup.soundList->paths());
+    if (setup.sounds)
+        setup.sounds->AttachCollections();
 
     setup.host.Report("Intro settings");
     chooseStartWindow(world);
 
     setup.host.Report("System sounds");
-    if (setup.systemTexts && setup.soundList)
-        setup.systemTexts->LoadSystemTexts(*setup.soundList);
+    if (setup.sounds)
+        setup.sounds->LoadSystemTexts();
 
     ApplyGrammarDefaults(world, &setup.host);
 }

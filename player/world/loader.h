@@ -2,14 +2,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "player/world/world.h"
 #include "player/world/world_host.h"
-
-namespace vek {
-class TSeznamZvuku;
-class SystemTexts;
-}  // namespace vek
 
 namespace vek::player {
 
@@ -20,10 +16,24 @@ inline constexpr const char* kLoadErrorText =
     "n\xED souboru";
 inline constexpr const char* kLoadErrorCaption = "Chyba";
 
+// Where the loader puts the scenario's sound entries. The world model knows nothing of sound;
+// the player binds this to its sound list and system texts (player/script/scenario_sounds.h).
+class ScenarioSounds {
+  public:
+    virtual ~ScenarioSounds() = default;
+    // Before the file is read: only the entries every scenario has are left.
+    virtual void Clear() = 0;
+    // The whole value of a NOVYWAV= or NOVYSYSWAV= line.
+    virtual void AddNahravku(std::string_view entryLine) = 0;
+    // After the file is closed: entries that point into sound collections become playable.
+    virtual void AttachCollections() = 0;
+    // The system texts taken from the scenario's sound entries, over their defaults.
+    virtual void LoadSystemTexts() = 0;
+};
+
 struct WorldLoadSetup {
     WorldHost& host;
-    TSeznamZvuku* soundList = nullptr;   // none: sound entries are not registered
-    SystemTexts* systemTexts = nullptr;  // none: the system texts are left alone
+    ScenarioSounds* sounds = nullptr;  // none: sound entries are skipped
 };
 
 // LoadWorld: replaces the scenario part of `world` with the file's contents (the file name is

@@ -11,7 +11,7 @@ namespace vek::player {
 
 struct WindowsKey {
     int virtualKey = 0;
-    unsigned shift = 0;             // ShiftState flags (player/shell/shell.h)
+    unsigned shift = 0;             // ShiftState flags (player/shell/key_map.h)
     std::optional<char> character;  // FormKeyPress gets it; none for arrows, F-keys, Ctrl+letter
 };
 

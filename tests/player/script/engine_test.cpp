@@ -130,8 +130,7 @@ TEST_F(RunScriptTest, WinInAnExamineScriptEndsTheGameAfterTheRun) {
     EXPECT_FALSE(world.CycleActive);
     EXPECT_TRUE(engine.state().ActionAborted);
     EXPECT_FALSE(host.gameRunning);
-    EXPECT_EQ(host.menu, MenuState::SystemMenu);
-    EXPECT_EQ(host.buildMenuCalls, 1);
+    EXPECT_EQ(host.endGameCalls, 1);
 }
 
 TEST_F(RunScriptTest, TheLastEndStatementDecidesAndAnEmptyEndScriptStillWaits) {
@@ -178,12 +177,9 @@ TEST_F(MainCycleTest, RunsEveryIntervalOnlyDuringPlay) {
     EXPECT_TRUE(world.CycleHasRun);
 
     world.CycleInterval = 1;
-    for (MenuState rest :
-         {MenuState::Intro, MenuState::SystemMenu, MenuState::LoadList, MenuState::ScenarioList}) {
-        host.menu = rest;
-        EXPECT_EQ(runsIn(10), 0);
-    }
-    host.menu = MenuState::TakeList;
+    host.cycleMayRun = false;  // the intro, the system menu or its lists
+    EXPECT_EQ(runsIn(10), 0);
+    host.cycleMayRun = true;
     EXPECT_EQ(runsIn(10), 10);
     host.gameRunning = false;
     EXPECT_EQ(runsIn(10), 0);

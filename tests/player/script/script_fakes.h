@@ -25,8 +25,8 @@ class FakeHost : public ScriptHost {
     bool dotazVisible = false;
     bool mainBoxVisible = true;
     bool gameRunning = true;
-    MenuState menu = MenuState::MainMenu;
-    int buildMenuCalls = 0;
+    bool cycleMayRun = true;  // besides a running game: the main menu or a game list shows
+    int endGameCalls = 0;
     int waitDepth = 0;
     int maxWaitDepth = 0;
     std::vector<std::string> reports;
@@ -86,11 +86,11 @@ class FakeHost : public ScriptHost {
         --waitDepth;
     }
 
-    bool GameRunning() const override { return gameRunning; }
-    void SetGameRunning(bool running) override { gameRunning = running; }
-    MenuState GetMenuState() const override { return menu; }
-    void SetMenuState(MenuState s) override { menu = s; }
-    void BuildMenu() override { ++buildMenuCalls; }
+    bool CycleMayRun() const override { return gameRunning && cycleMayRun; }
+    void EndGame() override {
+        gameRunning = false;
+        ++endGameCalls;
+    }
     void ForgetMainMenuSelection() override { events.push_back("forget selection"); }
     void Report(std::string_view line) override { reports.emplace_back(line); }
     void ShowError(const std::string& caption, const std::string& text) override {

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "common/text_file.h"
+#include "player/shell/position_file.h"
 #include "player/sound/virtual_device.h"
 
 namespace vek::player {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "player/script/scenario_sounds.h"
 #include "player/sound/sound_list.h"
 #include "player/world/loader.h"
 
@@ -33,7 +34,8 @@ class LoaderTest : public ::testing::Test {
     TSeznamZvuku sounds{paths};
     SystemTexts texts;
     RecordingHost host;
-    WorldLoadSetup setup{host, &sounds, &texts};
+    PlayerScenarioSounds scenarioSounds{sounds, texts};
+    WorldLoadSetup setup{host, &scenarioSounds};
     GameState world;
 };
 

@@ -1,12 +1,14 @@
 // Saved positions: the keyed layout written and read, the old positional layout read, the
 // automatic save and the fallbacks of a failed load.
+#include "player/shell/saved_positions.h"
+
 #include <algorithm>
 #include <optional>
 
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "player/shell/position_file.h"
 #include "player/shell/shell.h"
-#include "player/world/loader.h"
 
 namespace vek::player {
 
@@ -57,43 +59,44 @@ std::string after(const std::string& line, std::size_t count) {
 
 }  // namespace
 
-bool PlayerShell::WritePosition(int slot) {
+bool SavedPositions::WritePosition(int slot) {
     PositionWriter w;
-    w.WriteLine(loadedScenarioFileName_ + kHeaderVersion);
-    for (std::size_t i = 0; i < world_.WindowList.size(); ++i) {
-        const TOkno* window = world_.WindowList.at(i);
-        w.WriteLine("OKNO=" + world_.WindowList.nameAt(i));
+    w.WriteLine(shell_.loadedScenarioFileName_ + kHeaderVersion);
+    for (std::size_t i = 0; i < shell_.world_.WindowList.size(); ++i) {
+        const TOkno* window = shell_.world_.WindowList.at(i);
+        w.WriteLine("OKNO=" + shell_.world_.WindowList.nameAt(i));
         w.WriteList(window->Paths);
         w.WriteList(window->Items);
         w.WriteLine(flag(window->LookDone) + flag(window->ArrivalDone) +
                     flag(window->DepartureDone));
     }
-    for (std::size_t i = 0; i < world_.ItemList.size(); ++i) {
-        const TPredmet* item = world_.ItemList.at(i);
-        w.WriteLine("PREDMET=" + world_.ItemList.nameAt(i));
+    for (std::size_t i = 0; i < shell_.world_.ItemList.size(); ++i) {
+        const TPredmet* item = shell_.world_.ItemList.at(i);
+        w.WriteLine("PREDMET=" + shell_.world_.ItemList.nameAt(i));
         w.WriteLine(flag(item->ExamineDone) + flag(item->TakeDone) + flag(item->PutDone) +
                     flag(item->UseDone) + flag(item->TalkDone));
     }
     w.WriteLine("DRZIS=");
-    w.WriteList(world_.Inventory);
-    const std::string& start = world_.ScenSett.StartWindow;
-    w.WriteLine("AKT=" + (world_.CurrentWindow ? world_.CurrentWindow->Name : start));
-    w.WriteLine("PRED=" + (world_.PreviousWindow ? world_.PreviousWindow->Name : start));
+    w.WriteList(shell_.world_.Inventory);
+    const std::string& start = shell_.world_.ScenSett.StartWindow;
+    w.WriteLine("AKT=" + (shell_.world_.CurrentWindow ? shell_.world_.CurrentWindow->Name : start));
+    w.WriteLine("PRED=" +
+                (shell_.world_.PreviousWindow ? shell_.world_.PreviousWindow->Name : start));
     w.WriteLine("PC=");
     for (std::size_t k = 0; k < kSwitchCount; ++k)
-        w.WriteLine(flag(world_.Switches[k]) + std::to_string(world_.Counters[k]));
+        w.WriteLine(flag(shell_.world_.Switches[k]) + std::to_string(shell_.world_.Counters[k]));
     w.WriteLine("ST=");
     for (std::size_t k = 0; k < kStringVarCount; ++k) {
-        w.WriteLine(world_.StringVars[k]);
-        w.WriteLine(std::to_string(world_.Timers[k]));
+        w.WriteLine(shell_.world_.StringVars[k]);
+        w.WriteLine(std::to_string(shell_.world_.Timers[k]));
     }
     w.WriteLine("CYKLUS=");
-    w.WriteLine(std::to_string(world_.CycleInterval));
-    w.WriteLine(std::to_string(world_.CycleCounter));
-    w.WriteLine(flag(world_.CycleActive));
-    w.WriteLine(flag(world_.CycleHasRun));
-    w.WriteLine("MAX=" + std::to_string(world_.ScenSett.MaxItems));
-    for (const TBackFronta::Item& sound : background_.items()) {
+    w.WriteLine(std::to_string(shell_.world_.CycleInterval));
+    w.WriteLine(std::to_string(shell_.world_.CycleCounter));
+    w.WriteLine(flag(shell_.world_.CycleActive));
+    w.WriteLine(flag(shell_.world_.CycleHasRun));
+    w.WriteLine("MAX=" + std::to_string(shell_.world_.ScenSett.MaxItems));
+    for (const TBackFronta::Item& sound : shell_.background_.items()) {
         if (sound.name == "INTROmus")
             continue;
         const TMyAFS* audio = sound.audio.get();
@@ -108,59 +111,59 @@ bool PlayerShell::WritePosition(int slot) {
     if (writeFileAtomically(PositionFileName(slot), w.bytes(), &error))
         return true;
     // The player must know the game was not saved; the previous file is left as it was.
-    ShowMessage("Chyba", std::string(kSaveFailed) + "\n" + error, MessageIcon::Stop);
+    shell_.ShowMessage("Chyba", std::string(kSaveFailed) + "\n" + error, MessageIcon::Stop);
     return false;
 }
 
-void PlayerShell::SavePosition(int slot) {
+void SavedPositions::SavePosition(int slot) {
     if (slot < 0 || slot > kAutosaveSlot)
         return;
     WritePosition(slot);
     if (slot < kAutosaveSlot) {
-        menuState_ = MenuState::MainMenu;
-        BuildMenu();
+        shell_.SetMenuState(MenuState::MainMenu);
+        shell_.BuildMenu();
     }
 }
 
-bool PlayerShell::LoadScenarioForPosition(const std::string& fileName) {
-    scenarioFileName_ = fileName;
-    loadedScenarioFileName_ = fileName;
-    return LoadWorld(scenarioFileName_, world_, WorldLoadSetup{*this, &soundList_, &systemTexts_});
+bool SavedPositions::LoadScenarioForPosition(const std::string& fileName) {
+    shell_.scenarioFileName_ = fileName;
+    shell_.loadedScenarioFileName_ = fileName;
+    return shell_.LoadScenario(shell_.scenarioFileName_);
 }
 
-void PlayerShell::LoadPosition(int slot) {
+void SavedPositions::LoadPosition(int slot) {
     if (slot < 0 || slot > kAutosaveSlot)
         return;
-    view_.splash("Na\xE8ten\xED pozice...", true);
+    shell_.view_.splash("Na\xE8ten\xED pozice...", true);
     auto bytes = readFileBytes(PositionFileName(slot));
     if (!bytes) {
         // Nothing has been read or cleared: a running game simply goes on, rather than being
         // replaced by whatever older automatic save lies around.
-        view_.splash({}, false);
-        ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
+        shell_.view_.splash({}, false);
+        shell_.ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
         if (slot == kAutosaveSlot)
-            gameRunning_ = false;
-        menuState_ = gameRunning_ ? MenuState::MainMenu : MenuState::SystemMenu;
-        BuildMenu();
+            shell_.gameRunning_ = false;
+        shell_.SetMenuState(shell_.gameRunning_ ? MenuState::MainMenu : MenuState::SystemMenu);
+        shell_.BuildMenu();
         return;
     }
-    if (slot < kAutosaveSlot && gameRunning_)
+    if (slot < kAutosaveSlot && shell_.gameRunning_)
         SavePosition(kAutosaveSlot);
-    background_.Vycisti();
+    shell_.background_.Vycisti();
     PositionReader reader(*bytes);
     std::string header = reader.ReadLine();
     auto mark = header.find(kVersionMark);
     if (mark == std::string::npos) {
         // The old positional layout: read again from the start. The automatic save of the game
         // being left was written above already.
-        view_.splash({}, false);
+        shell_.view_.splash({}, false);
         PositionReader old(std::move(*bytes));
         ReadOldPosition(old);
         bool loadError = old.LoadError();
         if (!loadError)
-            gameRunning_ = true;
-        menuState_ = MenuState::MainMenu;
-        BuildMenu();
+            shell_.gameRunning_ = true;
+        shell_.SetMenuState(MenuState::MainMenu);
+        shell_.BuildMenu();
         FinishLoad(slot, loadError);
         return;
     }
@@ -171,29 +174,29 @@ void PlayerShell::LoadPosition(int slot) {
     else
         reader.SetLoadError();
     if (!reader.LoadError())
-        gameRunning_ = true;
-    menuState_ = MenuState::MainMenu;
-    BuildMenu();
+        shell_.gameRunning_ = true;
+    shell_.SetMenuState(MenuState::MainMenu);
+    shell_.BuildMenu();
     FinishLoad(slot, reader.LoadError());
 }
 
-void PlayerShell::FinishLoad(int slot, bool loadError) {
-    view_.splash({}, false);
+void SavedPositions::FinishLoad(int slot, bool loadError) {
+    shell_.view_.splash({}, false);
     if (!loadError)
         return;
-    ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
+    shell_.ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
     if (slot == kAutosaveSlot)
-        gameRunning_ = false;
-    if (gameRunning_) {
+        shell_.gameRunning_ = false;
+    if (shell_.gameRunning_) {
         LoadPosition(kAutosaveSlot);
     } else {
-        menuState_ = MenuState::SystemMenu;
-        BuildMenu();
+        shell_.SetMenuState(MenuState::SystemMenu);
+        shell_.BuildMenu();
     }
 }
 
-void PlayerShell::ReadKeyedPosition(PositionReader& r) {
-    GameState& w = world_;
+void SavedPositions::ReadKeyedPosition(PositionReader& r) {
+    GameState& w = shell_.world_;
     auto windowOr = [&](const std::string& id) {
         TOkno* window = w.WindowList.Najdi(id);
         return window ? window : w.WindowList.Najdi(w.ScenSett.StartWindow);
@@ -256,15 +259,15 @@ void PlayerShell::ReadKeyedPosition(PositionReader& r) {
             auto field = [&](int k, long long high) {
                 return std::clamp<long long>(number(fields[k]).value_or(0), 0, high);
             };
-            background_.AddZvuk(fields[0], fields[4] == "1", 0,
-                                static_cast<std::uint16_t>(field(3, 65535)),
-                                static_cast<int>(field(2, 255)), static_cast<int>(field(1, 255)));
+            shell_.background_.AddZvuk(
+                fields[0], fields[4] == "1", 0, static_cast<std::uint16_t>(field(3, 65535)),
+                static_cast<int>(field(2, 255)), static_cast<int>(field(1, 255)));
         }
     }
 }
 
-void PlayerShell::ReadOldPosition(PositionReader& r) {
-    GameState& w = world_;
+void SavedPositions::ReadOldPosition(PositionReader& r) {
+    GameState& w = shell_.world_;
     if (!LoadScenarioForPosition(r.ReadLine())) {
         r.SetLoadError();
         return;

@@ -1,4 +1,6 @@
 // The key map of the main window and the entry announcements.
+#include "player/shell/key_map.h"
+
 #include <filesystem>
 
 #include "player/shell/shell.h"
@@ -51,32 +53,32 @@ MenuState letterState(char ch) {
 
 }  // namespace
 
-std::string PlayerShell::MainCommandText(int i) const {
-    return Text(kMainCommandKeys[i]);
+std::string KeyMap::MainCommandText(int i) const {
+    return shell_.Text(kMainCommandKeys[i]);
 }
 
-char PlayerShell::FormKeyPress(char ch) {
-    if (closing_)
+char KeyMap::FormKeyPress(char ch) {
+    if (shell_.closing_)
         return ch;
     bool confirmKey = ch == kEnter || ch == kEscape || ch == kSpace;
     int level = 0;
     if (confirmKey) {
-        background_.StopSome(2);
+        shell_.background_.StopSome(2);
         level = 1;
     }
-    bool nothingWaits = primary_.StopUpTo(level);
-    const ScriptState& state = script_.state();
+    bool nothingWaits = shell_.primary_.StopUpTo(level);
+    const ScriptState& state = shell_.script_.state();
     if (!nothingWaits || state.ReadLineMode || state.ReadKeyMode)
         return InputModeChar(ch);
 
-    if (menuState_ == MenuState::Intro && confirmKey) {
+    if (state_ == MenuState::Intro && confirmKey) {
         StartPlay();
     } else {
-        if (menuState_ == MenuState::MainMenu)
-            mainMenuIndex_ = mainBox_.selection;
-        int index = mainBox_.selection;
-        std::string text = index >= 0 && index < static_cast<int>(mainBox_.entries.size())
-                               ? mainBox_.entries[index]
+        if (state_ == MenuState::MainMenu)
+            mainMenuIndex_ = shell_.mainBox_.selection;
+        int index = shell_.mainBox_.selection;
+        std::string text = index >= 0 && index < static_cast<int>(shell_.mainBox_.entries.size())
+                               ? shell_.mainBox_.entries[index]
                                : std::string();
         DispatchCommandChar(ch, index, text);
     }
@@ -84,120 +86,121 @@ char PlayerShell::FormKeyPress(char ch) {
     return kConsumed;
 }
 
-void PlayerShell::StartPlay() {
-    mainBox_.visible = true;
-    mainMemo_.visible = true;
-    ClearMemo();
-    mainMemo_.left = 256;
-    mainMemo_.width = 265;
-    mainMemo_.scrollBar = false;
-    view_.memoLayoutChanged();
-    view_.mainBoxChanged();
-    if (TOkno* window = world_.CurrentWindow) {
+void KeyMap::StartPlay() {
+    shell_.mainBox_.visible = true;
+    shell_.mainMemo_.visible = true;
+    shell_.ClearMemo();
+    shell_.mainMemo_.left = 256;
+    shell_.mainMemo_.width = 265;
+    shell_.mainMemo_.scrollBar = false;
+    shell_.view_.memoLayoutChanged();
+    shell_.view_.mainBoxChanged();
+    if (TOkno* window = shell_.world_.CurrentWindow) {
         // Departure's number on purpose: neither done flag of the start window is set yet.
-        RunScript(EventKind::Departure, window->ArrivalScript, true);
-        if (world_.CurrentWindow)
-            world_.CurrentWindow->ArrivalDone = true;
+        shell_.RunScript(EventKind::Departure, window->ArrivalScript, true);
+        if (shell_.world_.CurrentWindow)
+            shell_.world_.CurrentWindow->ArrivalDone = true;
     }
-    mainBox_.focused = true;
-    menuState_ = MenuState::MainMenu;
-    BuildMenu();
+    shell_.mainBox_.focused = true;
+    state_ = MenuState::MainMenu;
+    shell_.BuildMenu();
 }
 
-void PlayerShell::DispatchCommandChar(char ch, int index, const std::string& text) {
+void KeyMap::DispatchCommandChar(char ch, int index, const std::string& text) {
     if (ch == kEnter) {
         EnterSequence(index, text);
     } else if (ch == kEscape) {
         EscapeKey();
     } else if (ch == 's') {
-        primary_.StopCurrent();
-    } else if (menuState_ == MenuState::MainMenu) {
+        shell_.primary_.StopCurrent();
+    } else if (state_ == MenuState::MainMenu) {
         if (ch == 'R' || ch == 'r') {
-            LookAround();
+            shell_.LookAround();
         } else if (MenuState next = letterState(ch); next != MenuState::MainMenu) {
-            menuState_ = next;
-            BuildMenu();
+            state_ = next;
+            shell_.BuildMenu();
         }
     }
 }
 
-void PlayerShell::EnterSequence(int index, const std::string& text) {
+void KeyMap::EnterSequence(int index, const std::string& text) {
     auto differs = [&](int command) { return text != MainCommandText(command); };
-    if (menuState_ == MenuState::MainMenu) {
+    if (state_ == MenuState::MainMenu) {
         for (int i = 0; i < static_cast<int>(kMainCommandCount); ++i) {
             if (differs(i))
                 continue;
             if (i == 0) {
-                LookAround();
+                shell_.LookAround();
                 continue;
             }
-            menuState_ = i == 8 ? MenuState::SystemMenu : static_cast<MenuState>(i + 1);
-            BuildMenu();
+            state_ = i == 8 ? MenuState::SystemMenu : static_cast<MenuState>(i + 1);
+            shell_.BuildMenu();
         }
     }
-    if (menuState_ == MenuState::SystemMenu) {
-        if (text == Text("SZzpetdohry")) {
-            menuState_ = MenuState::MainMenu;
-            BuildMenu();
+    if (state_ == MenuState::SystemMenu) {
+        if (text == shell_.Text("SZzpetdohry")) {
+            state_ = MenuState::MainMenu;
+            shell_.BuildMenu();
         }
-        if (text == Text("SZnovahra"))
-            NewGame();
-        if (text == Text("SZnacti")) {
-            menuState_ = MenuState::LoadList;
-            BuildMenu();
+        if (text == shell_.Text("SZnovahra"))
+            shell_.NewGame();
+        if (text == shell_.Text("SZnacti")) {
+            state_ = MenuState::LoadList;
+            shell_.BuildMenu();
         }
-        if (text == Text("SZuloz")) {
-            menuState_ = MenuState::SaveList;
-            BuildMenu();
+        if (text == shell_.Text("SZuloz")) {
+            state_ = MenuState::SaveList;
+            shell_.BuildMenu();
         }
-        if (text == Text("SZvyberscenare")) {
-            menuState_ = MenuState::ScenarioList;
-            BuildMenu();
+        if (text == shell_.Text("SZvyberscenare")) {
+            state_ = MenuState::ScenarioList;
+            shell_.BuildMenu();
         }
-        if (text == Text("SZnastaveni")) {
-            options_.FormShow();
-            view_.showOptions(options_);
-            options_.FormHide();
+        if (text == shell_.Text("SZnastaveni")) {
+            shell_.options_.FormShow();
+            shell_.view_.showOptions(shell_.options_);
+            shell_.options_.FormHide();
         }
-        if (text == Text("SZkonec"))
+        if (text == shell_.Text("SZkonec"))
             quitRequested_ = true;
     }
-    if (menuState_ == MenuState::GoList && differs(1))
-        GoTo(index);
-    if (menuState_ == MenuState::ExamineList && differs(2))
-        Examine(index);
-    if (menuState_ == MenuState::TakeList && differs(3))
-        Take(index);
-    if (menuState_ == MenuState::PutList && differs(4))
-        PutDown(index);
-    if (menuState_ == MenuState::UseOnList && index >= 0)
-        UseOnTarget(index);
-    if (menuState_ == MenuState::UseList && differs(5))
-        Use(index);
-    if (menuState_ == MenuState::TalkList && differs(6))
-        TalkTo(index);
-    if (menuState_ == MenuState::ListMenu && differs(7))
-        ShowList(index);
-    if (menuState_ == MenuState::LoadList && text != Text("SZnacti") && !text.empty() &&
-        text.find(Text("SZprpozice")) == std::string::npos)
-        LoadPosition(index);
-    if (menuState_ == MenuState::SaveList && text != Text("SZuloz"))
-        SavePosition(index);
-    if (menuState_ == MenuState::ScenarioList && text != Text("SZvyberscenare") && !text.empty()) {
-        scenarioFileName_ = text;
-        menuState_ = MenuState::SystemMenu;
-        BuildMenu();
+    if (state_ == MenuState::GoList && differs(1))
+        shell_.GoTo(index);
+    if (state_ == MenuState::ExamineList && differs(2))
+        shell_.Examine(index);
+    if (state_ == MenuState::TakeList && differs(3))
+        shell_.Take(index);
+    if (state_ == MenuState::PutList && differs(4))
+        shell_.PutDown(index);
+    if (state_ == MenuState::UseOnList && index >= 0)
+        shell_.UseOnTarget(index);
+    if (state_ == MenuState::UseList && differs(5))
+        shell_.Use(index);
+    if (state_ == MenuState::TalkList && differs(6))
+        shell_.TalkTo(index);
+    if (state_ == MenuState::ListMenu && differs(7))
+        shell_.ShowList(index);
+    if (state_ == MenuState::LoadList && text != shell_.Text("SZnacti") && !text.empty() &&
+        text.find(shell_.Text("SZprpozice")) == std::string::npos)
+        shell_.LoadPosition(index);
+    if (state_ == MenuState::SaveList && text != shell_.Text("SZuloz"))
+        shell_.SavePosition(index);
+    if (state_ == MenuState::ScenarioList && text != shell_.Text("SZvyberscenare") &&
+        !text.empty()) {
+        shell_.scenarioFileName_ = text;
+        state_ = MenuState::SystemMenu;
+        shell_.BuildMenu();
     }
 }
 
-void PlayerShell::EscapeKey() {
+void KeyMap::EscapeKey() {
     auto back = [this](const char* say, MenuState to) {
         if (say)
-            primary_.Add(say);
-        menuState_ = to;
-        BuildMenu();
+            shell_.primary_.Add(say);
+        state_ = to;
+        shell_.BuildMenu();
     };
-    switch (menuState_) {
+    switch (state_) {
         case MenuState::GoList:
             back("SZnikam", MenuState::MainMenu);
             break;
@@ -217,7 +220,7 @@ void PlayerShell::EscapeKey() {
             back(nullptr, MenuState::UseList);
             break;
         case MenuState::SystemMenu:
-            if (gameRunning_)
+            if (shell_.gameRunning_)
                 back(nullptr, MenuState::MainMenu);
             break;
         case MenuState::LoadList:
@@ -231,27 +234,27 @@ void PlayerShell::EscapeKey() {
     }
 }
 
-char PlayerShell::InputModeChar(char ch) {
-    ScriptState& state = script_.state();
+char KeyMap::InputModeChar(char ch) {
+    ScriptState& state = shell_.script_.state();
     char result = ch;
     if (state.ReadLineMode && ch == kEnter) {
-        dotazEdit_.visible = false;
-        dotazEdit_.focused = false;
+        shell_.dotazEdit_.visible = false;
+        shell_.dotazEdit_.focused = false;
         state.ReadLineMode = false;
-        mainBox_.focused = true;
+        shell_.mainBox_.focused = true;
         result = kConsumed;
     }
     if (state.ReadKeyMode) {
-        mainBox_.visible = true;
-        dotazEdit_.text = std::string(1, ch);
+        shell_.mainBox_.visible = true;
+        shell_.dotazEdit_.text = std::string(1, ch);
         state.ReadKeyMode = false;
-        dotazEdit_.focused = false;
-        mainBox_.focused = true;
+        shell_.dotazEdit_.focused = false;
+        shell_.mainBox_.focused = true;
         result = kConsumed;
     }
     if (result == kConsumed) {
-        view_.dotazEditChanged();
-        view_.mainBoxChanged();
+        shell_.view_.dotazEditChanged();
+        shell_.view_.mainBoxChanged();
     } else {
         TypeIntoDotazEdit(ch);
     }
@@ -259,34 +262,34 @@ char PlayerShell::InputModeChar(char ch) {
     return result;
 }
 
-void PlayerShell::TypeIntoDotazEdit(char ch) {
-    if (!dotazEdit_.visible || !dotazEdit_.focused)
+void KeyMap::TypeIntoDotazEdit(char ch) {
+    if (!shell_.dotazEdit_.visible || !shell_.dotazEdit_.focused)
         return;
     if (ch == '\b') {
-        if (!dotazEdit_.text.empty())
-            dotazEdit_.text.pop_back();
+        if (!shell_.dotazEdit_.text.empty())
+            shell_.dotazEdit_.text.pop_back();
     } else if (static_cast<unsigned char>(ch) >= 32) {
-        dotazEdit_.text += ch;
+        shell_.dotazEdit_.text += ch;
     } else {
         return;
     }
-    view_.dotazEditChanged();
+    shell_.view_.dotazEditChanged();
 }
 
-void PlayerShell::CloseIfQuitting() {
+void KeyMap::CloseIfQuitting() {
     if (quitRequested_)
-        view_.closeWindow();
+        shell_.view_.closeWindow();
 }
 
-int PlayerShell::FormKeyDown(int key, unsigned shift) {
-    if (quitRequested_ || closing_)
+int KeyMap::FormKeyDown(int key, unsigned shift) {
+    if (quitRequested_ || shell_.closing_)
         return key;
-    if (key != vk::Left && key != vk::Right && !primary_.StopUpTo(0))
+    if (key != vk::Left && key != vk::Right && !shell_.primary_.StopUpTo(0))
         return 0;
-    if (!mainBox_.focused)
+    if (!shell_.mainBox_.focused)
         return key;
-    int i = mainBox_.selection;
-    int n = static_cast<int>(mainBox_.entries.size());
+    int i = shell_.mainBox_.selection;
+    int n = static_cast<int>(shell_.mainBox_.entries.size());
     bool announce = key >= vk::Prior && key <= vk::Down;
     bool ctrl = (shift & ShiftCtrl) != 0;
     int result = key;
@@ -317,18 +320,18 @@ int PlayerShell::FormKeyDown(int key, unsigned shift) {
         case vk::Left:
         case vk::Right:
             if (ctrl) {
-                key == vk::Left ? primary_.Back() : primary_.Skip();
+                key == vk::Left ? shell_.primary_.Back() : shell_.primary_.Skip();
                 return 0;
             }
             break;
         case vk::F2:
-            if (!gameRunning_)
+            if (!shell_.gameRunning_)
                 break;
             [[fallthrough]];
         case vk::F3:
-            menuState_ = key == vk::F2 ? MenuState::SaveList : MenuState::LoadList;
-            BuildMenu();
-            primary_.Add(key == vk::F2 ? "SZuloz" : "SZnacti");
+            state_ = key == vk::F2 ? MenuState::SaveList : MenuState::LoadList;
+            shell_.BuildMenu();
+            shell_.primary_.Add(key == vk::F2 ? "SZuloz" : "SZnacti");
             announce = true;
             i = -1;
             break;
@@ -340,51 +343,51 @@ int PlayerShell::FormKeyDown(int key, unsigned shift) {
         Announce(i);
     }
     if (!announce)
-        primary_.Add("SZdot");
+        shell_.primary_.Add("SZdot");
     return result;
 }
 
-void PlayerShell::SetSelection(int i) {
-    if (mainBox_.selection == i)
+void KeyMap::SetSelection(int i) {
+    if (shell_.mainBox_.selection == i)
         return;
-    mainBox_.selection = i;
-    view_.mainBoxChanged();
+    shell_.mainBox_.selection = i;
+    shell_.view_.mainBoxChanged();
 }
 
-void PlayerShell::Announce(int i) {
-    const std::string& t = mainBox_.entries[i];
+void KeyMap::Announce(int i) {
+    const std::string& t = shell_.mainBox_.entries[i];
     auto sayMatching = [&](auto& keys) {
         for (const char* key : keys)
-            if (t == Text(key))
-                primary_.Add(key);
+            if (t == shell_.Text(key))
+                shell_.primary_.Add(key);
     };
     auto sayItem = [&](const std::string& id) {
-        if (TPredmet* item = world_.ItemList.Najdi(id))
-            primary_.Add(item->SoundId);
+        if (TPredmet* item = shell_.world_.ItemList.Najdi(id))
+            shell_.primary_.Add(item->SoundId);
     };
-    switch (menuState_) {
+    switch (state_) {
         case MenuState::MainMenu:
             sayMatching(kMainCommandKeys);
             break;
         case MenuState::GoList:
-            if (TOkno* here = world_.CurrentWindow;
+            if (TOkno* here = shell_.world_.CurrentWindow;
                 here && i < static_cast<int>(here->Paths.size()))
-                if (TOkno* window = world_.WindowList.Najdi(here->Paths[i]))
-                    primary_.Add(window->SoundId);
+                if (TOkno* window = shell_.world_.WindowList.Najdi(here->Paths[i]))
+                    shell_.primary_.Add(window->SoundId);
             break;
         case MenuState::ExamineList:
         case MenuState::UseList:
         case MenuState::TalkList:
         case MenuState::UseOnList:
-            sayItem(MixedItemId(i));
+            sayItem(shell_.MixedItemId(i));
             break;
         case MenuState::TakeList:
-            if (i < static_cast<int>(ItemsHere().size()))
-                sayItem(ItemsHere()[i]);
+            if (i < static_cast<int>(shell_.ItemsHere().size()))
+                sayItem(shell_.ItemsHere()[i]);
             break;
         case MenuState::PutList:
-            if (i < static_cast<int>(world_.Inventory.size()))
-                sayItem(world_.Inventory[i]);
+            if (i < static_cast<int>(shell_.world_.Inventory.size()))
+                sayItem(shell_.world_.Inventory[i]);
             break;
         case MenuState::ListMenu:
             sayMatching(kListMenuKeys);
@@ -394,12 +397,12 @@ void PlayerShell::Announce(int i) {
             break;
         case MenuState::LoadList:
         case MenuState::SaveList: {
-            std::string prefix = Text("SZpozice");
+            std::string prefix = shell_.Text("SZpozice");
             if (t.compare(0, prefix.size(), prefix) == 0) {
                 char last = t.empty() ? '0' : t.back();
-                primary_.SayNumber(last >= '0' && last <= '9' ? last - '0' : 0);
+                shell_.primary_.SayNumber(last >= '0' && last <= '9' ? last - '0' : 0);
             } else {
-                primary_.Add("SZprpozice");
+                shell_.primary_.Add("SZprpozice");
             }
             break;
         }
@@ -411,9 +414,9 @@ void PlayerShell::Announce(int i) {
             wave += ".wav";
             std::error_code ec;
             if (std::filesystem::is_regular_file(wave, ec))
-                primary_.PlayFile(wave);
+                shell_.primary_.PlayFile(wave);
             else
-                primary_.Add("SZneznamscenar");
+                shell_.primary_.Add("SZneznamscenar");
             break;
         }
         case MenuState::Intro:

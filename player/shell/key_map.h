@@ -1,0 +1,72 @@
+// The key map of the main window and its MenuState machine: what each key does in each state,
+// the Enter sequence, Escape, the entry announcements, and the input of a waiting READ.
+#pragma once
+
+#include <string>
+
+#include "player/shell/menu_state.h"
+
+namespace vek::player {
+
+class PlayerShell;
+
+// Windows virtual key codes the player knows.
+namespace vk {
+inline constexpr int Back = 8;
+inline constexpr int Return = 13;
+inline constexpr int Escape = 27;
+inline constexpr int Space = 32;
+inline constexpr int Prior = 33;  // Page Up
+inline constexpr int Next = 34;   // Page Down
+inline constexpr int End = 35;
+inline constexpr int Home = 36;
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+inline constexpr int F2 = 113;
+inline constexpr int F3 = 114;
+}  // namespace vk
+
+// Modifier keys held with a key (a set of flags).
+enum ShiftState : unsigned { ShiftNone = 0, ShiftShift = 1, ShiftCtrl = 2, ShiftAlt = 4 };
+
+class KeyMap {
+  public:
+    explicit KeyMap(PlayerShell& shell) : shell_(shell) {}
+    KeyMap(const KeyMap&) = delete;
+    KeyMap& operator=(const KeyMap&) = delete;
+
+    // See PlayerShell::FormKeyDown and PlayerShell::FormKeyPress.
+    int FormKeyDown(int key, unsigned shift);
+    char FormKeyPress(char ch);
+
+    // The MenuState machine.
+    MenuState state() const { return state_; }
+    void SetState(MenuState state) { state_ = state; }
+    // The main menu's selection, kept while a list or the system menu is shown.
+    int mainMenuIndex() const { return mainMenuIndex_; }
+    void ForgetMainMenuSelection() { mainMenuIndex_ = -1; }
+    bool quitRequested() const { return quitRequested_; }
+
+    // The text of main command i (0 "Rozhlédni se" ... 8 "Menu") as the scenario names it.
+    std::string MainCommandText(int i) const;
+
+  private:
+    void StartPlay();
+    void DispatchCommandChar(char ch, int index, const std::string& text);
+    void EnterSequence(int index, const std::string& text);
+    void EscapeKey();
+    char InputModeChar(char ch);
+    void TypeIntoDotazEdit(char ch);
+    void SetSelection(int i);
+    void Announce(int i);
+    void CloseIfQuitting();
+
+    PlayerShell& shell_;
+    MenuState state_ = MenuState::SystemMenu;
+    int mainMenuIndex_ = -1;
+    bool quitRequested_ = false;
+};
+
+}  // namespace vek::player
