@@ -51,6 +51,8 @@ class KeyMap {
 
     // The text of main command i (0 "Rozhlédni se" ... 8 "Menu") as the scenario names it.
     std::string MainCommandText(int i) const;
+    // Queues what names entry i of the list shown (nothing when the screen reader reads them).
+    void Announce(int i);
 
   private:
     void StartPlay();
@@ -60,7 +62,6 @@ class KeyMap {
     char InputModeChar(char ch);
     void TypeIntoDotazEdit(char ch);
     void SetSelection(int i);
-    void Announce(int i);
     void CloseIfQuitting();
 
     PlayerShell& shell_;

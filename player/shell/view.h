@@ -97,6 +97,9 @@ class ShellView {
 
     // Stops and restarts the 100 ms timer (a new game stops it while loading).
     virtual void setTimerEnabled(bool enabled) {}
+
+    // A screen reader follows the window.
+    virtual bool screenReaderActive() const { return false; }
 };
 
 }  // namespace vek::player

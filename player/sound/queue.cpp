@@ -48,6 +48,7 @@ class StepGuard {
 TZvukFronta::TZvukFronta(SoundEnv& env, std::string name) : env_(env), name_(std::move(name)) {}
 
 void TZvukFronta::Add(std::string item) {
+    ++queued_;
     pending_.push_back(std::move(item));
 }
 
@@ -91,28 +92,33 @@ void TZvukFronta::step() {
         pending_.pop_front();
         return;
     }
-    if (!SpeechText(item) && !env_.list.Najdi(item)) {
+    if (!priority(item)) {
         pending_.pop_front();
         return;
     }
     if (!canSound() || audio_->IsPlaying())
         return;  // waits for the channel
-    if (!start(item)) {
+    const auto spoken = start(item);
+    if (!spoken) {
         // Nothing could be loaded: playing whatever the channel held before would say the
         // wrong words, so the item is dropped.
         pending_.pop_front();
         return;
     }
+    const std::string said(*spoken);  // Advance moves the item the view points into
     Advance();
-    notifyStarted(item);  // last, so an observer finds the queue in order
+    notifyStarted(item, said);  // last, so an observer finds the queue in order
     synthesizeNext();
 }
 
-bool TZvukFronta::start(std::string_view item) {
-    if (auto text = SpeechText(item))
-        return startSpeech(*text);
-    const TNahravka* entry = env_.list.Najdi(item);
-    return entry && startRecording(*entry, item);
+std::optional<std::string_view> TZvukFronta::start(std::string_view item) {
+    const SpokenItem parts = SplitSpeech(item);
+    if (const TNahravka* entry = env_.list.Najdi(parts.key))
+        if (startRecording(*entry, parts.key))
+            return std::string_view{};
+    if (!parts.text.empty() && startSpeech(parts.text))
+        return parts.text;
+    return std::nullopt;
 }
 
 bool TZvukFronta::startRecording(const TNahravka& entry, std::string_view item) {
@@ -146,25 +152,28 @@ bool TZvukFronta::startSpeech(std::string_view text) {
 void TZvukFronta::synthesizeNext() {
     if (!env_.voice || pending_.empty())
         return;
-    if (auto text = SpeechText(pending_.front()))
-        env_.voice->Speech(*text);
+    const SpokenItem next = SplitSpeech(pending_.front());
+    if (!next.text.empty() && !env_.list.Najdi(next.key))
+        env_.voice->Speech(next.text);
 }
 
+// A recording's own priority; speech in its place, or alone, is cut by any key.
 std::optional<int> TZvukFronta::priority(std::string_view item) const {
-    if (SpeechText(item))
-        return 0;
-    if (const TNahravka* entry = env_.list.Najdi(item))
+    const SpokenItem parts = SplitSpeech(item);
+    if (const TNahravka* entry = env_.list.Najdi(parts.key))
         return entry->Priority();
+    if (!parts.text.empty())
+        return 0;
     return std::nullopt;
 }
 
-void TZvukFronta::notifyStarted(std::string_view item) {
+void TZvukFronta::notifyStarted(std::string_view item, std::string_view spoken) {
     if (!env_.observer)
         return;
-    if (auto text = SpeechText(item))
-        env_.observer->speechStarted(name_, *text);
+    if (!spoken.empty())
+        env_.observer->speechStarted(name_, spoken);
     else
-        env_.observer->queueStarted(name_, withoutSuffix(item));
+        env_.observer->queueStarted(name_, withoutSuffix(SplitSpeech(item).key));
 }
 
 void TZvukFronta::pushHistory(std::string item) {
@@ -188,8 +197,8 @@ void TZvukFronta::PlayCurrent() {
     if (!priority(current_) || !canSound())
         return;
     audio_->Stop();
-    if (start(current_))
-        notifyStarted(current_);
+    if (const auto spoken = start(current_))
+        notifyStarted(current_, *spoken);
 }
 
 void TZvukFronta::Back() {
@@ -280,6 +289,7 @@ void TZvukFronta::PlayFile(const std::string& path) {
     audio_->SetVolume(255);
     audio_->SetPan(128);
     audio_->Resume();
+    ++queued_;
     if (env_.observer && audio_->Sample != 0)
         env_.observer->fileStarted(path);
 }

@@ -15,10 +15,24 @@ std::string SpeechItem(std::string_view text) {
     return item;
 }
 
+std::string WithSpeech(std::string_view key, std::string_view text) {
+    std::string item(key);
+    item += kSpeechMark;
+    item += text;
+    return item;
+}
+
 std::optional<std::string_view> SpeechText(std::string_view item) {
     if (item.empty() || item.front() != kSpeechMark)
         return std::nullopt;
     return item.substr(1);
+}
+
+SpokenItem SplitSpeech(std::string_view item) {
+    const auto mark = item.find(kSpeechMark);
+    if (mark == std::string_view::npos)
+        return {item, {}};
+    return {item.substr(0, mark), item.substr(mark + 1)};
 }
 
 TSpeechVoice::TSpeechVoice(SpeechSynthesizer& synthesizer, std::size_t cacheBytes)

@@ -19,8 +19,17 @@ namespace vek {
 
 // A queue item that says `text` with the synthetic voice instead of playing a recording.
 std::string SpeechItem(std::string_view text);
+// A queue item that plays the recording of `key` (with an optional "|" suffix) and, when that
+// cannot be played (unknown key, missing or undecodable file), says `text` instead.
+std::string WithSpeech(std::string_view key, std::string_view text);
 // The text of a speech item; nullopt for any other item.
 std::optional<std::string_view> SpeechText(std::string_view item);
+// An item split into its key part and the text said in its place ("" when none).
+struct SpokenItem {
+    std::string_view key;
+    std::string_view text;
+};
+SpokenItem SplitSpeech(std::string_view item);
 
 class TSpeechVoice {
   public:

@@ -367,6 +367,10 @@ void VEK2_form::setTimerEnabled(bool enabled) {
         Timer1->stop();
 }
 
+bool VEK2_form::screenReaderActive() const {
+    return QAccessible::isActive();
+}
+
 bool VEK2_form::eventFilter(QObject* watched, QEvent* event) {
     if (watched == MainBox && event->type() == QEvent::FocusIn) {
         // On getting the focus the list puts its cursor on its first entry by itself; put it

@@ -48,6 +48,7 @@ class VEK2_form : public QWidget, public ShellView {
     void waitWhile(const std::function<bool()>& waiting) override;
     void closeWindow() override;
     void setTimerEnabled(bool enabled) override;
+    bool screenReaderActive() const override;
 
     int waitDepth() const { return waitDepth_; }
 
