@@ -125,6 +125,25 @@ TEST_F(SpeechQueueTest, SpeechThatCannotBeMadeIsDropped) {
     EXPECT_EQ(observer.log, (Strings{"primary:A"}));
 }
 
+TEST_F(SpeechQueueTest, TextStandsInOnlyForARecordingThatCannotBePlayed) {
+    addSound("A", "a.wav", 100, "|50x50");
+    list.AddNahravku("B=B(wave\\chybi.wav)");  // names a file that does not exist
+    writeBytes(dir / "wave" / "rozbity.wav", "RIFF....WAVEfmt nothing here");
+    list.AddNahravku("C=C(wave\\rozbity.wav)");
+    primary.Add(WithSpeech("A", "lucerna"));
+    primary.Add(WithSpeech("B", "kl\xED\xE8"));
+    primary.Add(WithSpeech("C", "sud"));
+    primary.Add(WithSpeech("neznamy", "dve\xF8\x65"));
+    primary.Add(WithSpeech("", "okno"));
+    tick(60);
+    EXPECT_EQ(observer.log, (Strings{"primary:A", "primary:tts:kl\xED\xE8", "primary:tts:sud",
+                                     "primary:tts:dve\xF8\x65", "primary:tts:okno"}));
+    // A stand-in is cut like speech, and stepping back says it again.
+    primary.Back();
+    EXPECT_EQ(observer.log.back(), "primary:tts:okno");
+    EXPECT_TRUE(primary.StopUpTo(0));
+}
+
 TEST_F(SpeechQueueTest, StartNowAnswersAtOnceButLeavesPausesAndABusyChannelToTheTimer) {
     addSound("A", "a.wav", 300);
     primary.Add("neznamy");
