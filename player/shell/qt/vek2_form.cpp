@@ -195,31 +195,35 @@ void VEK2_form::mainBoxChanged() {
     QFont font = MainBox->font();
     font.setPointSize(box.fontSize);
     MainBox->setFont(font);
-    bool inRange = box.selection >= 0 && box.selection < MainBox->count();
-    MainBox->setCurrentRow(inRange ? box.selection : -1);
-    if (!inRange)
-        MainBox->clearSelection();
-    MainBox->setVisible(box.visible);
-    syncFocus();
+    const bool inRange = box.selection >= 0 && box.selection < MainBox->count();
     const int selection = inRange ? box.selection : -1;
     if (rebuilt) {
-        // The list's name says what it now holds; a screen reader says it with the entry.
+        // The list's name says what it now holds. Focusing the list itself makes a screen
+        // reader say that name (it names a list it enters, not one it stays in); the entry's
+        // focus follows.
         shownHeading_ = box.heading;
         MainBox->setAccessibleName(box.heading.empty() ? QString::fromUtf8(kListName)
                                                        : fromCp1250(box.heading));
         MainBox->setAccessibleDescription(QString::fromUtf8(kListHint));
-    }
-    // The list's own current index does not change when the shell first selects the entry the
-    // list put its cursor on when it got the focus; the screen reader is told all the same.
-    if (rebuilt || selection != shownSelection_) {
-        shownSelection_ = selection;
-        if (rebuilt && selection >= 0 && listFocused()) {
-            // The list itself first: a screen reader says the name of a list it enters, not of
-            // the one it stays in.
+        if (listFocused()) {
             QAccessibleEvent list(MainBox, QAccessible::Focus);
             tellScreenReader(list);
         }
-        announceSelection();
+    }
+    const int before = MainBox->currentRow();
+    MainBox->setCurrentRow(selection);
+    if (!inRange)
+        MainBox->clearSelection();
+    MainBox->setVisible(box.visible);
+    syncFocus();
+    // The list announces a move of its own cursor itself while it has the focus; a second
+    // event would make a screen reader drop both as duplicates. It says nothing when the shell
+    // selects the entry the list had put its cursor on by itself on getting the focus.
+    const bool listAnnounced = MainBox->hasFocus() && MainBox->currentRow() != before;
+    if (rebuilt || selection != shownSelection_) {
+        shownSelection_ = selection;
+        if (!listAnnounced && (selection >= 0 || !rebuilt))
+            announceSelection();
     }
 }
 

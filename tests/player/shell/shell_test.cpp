@@ -31,11 +31,13 @@ class RecordingView : public ShellView {
             onWait();
     }
     void closeWindow() override { closeAsked = true; }
+    bool screenReaderActive() const override { return screenReader; }
 
     std::vector<std::string> messages;
     std::function<void(TOptionsForm&)> onOptions;
     std::function<void()> onWait;
     bool closeAsked = false;
+    bool screenReader = false;
 };
 
 // Each test runs in a fresh directory of its own: the player works in the current directory.
@@ -459,6 +461,51 @@ TEST_F(ShellTest, TakenItemLeavesTheWindowItWasChosenInWhenItsScriptMovesThePlay
     EXPECT_EQ(world.WindowList.Najdi("b")->Items.size(), 1u);  // y stays where it lies
     ASSERT_EQ(world.Inventory.size(), 1u);
     EXPECT_EQ(world.Inventory[0], "x");
+}
+
+// Hears what the primary queue starts.
+class HeardLog : public SoundObserver {
+  public:
+    void queueStarted(std::string_view, std::string_view item) override {
+        heard.push_back(std::string(item));
+    }
+    void speechStarted(std::string_view, std::string_view text) override {
+        heard.push_back("tts:" + std::string(text));
+    }
+    std::vector<std::string> heard;
+};
+
+// No recording file exists here: the system menu's entries are named by the voice, at once,
+// unless the voice is off or the entries are left to a running screen reader.
+TEST_F(ShellTest, EntryWithoutItsRecordingIsNamedByTheVoiceInsideTheKeyHandler) {
+    device_ = std::make_unique<VirtualDevice>();
+    FixedLengthSynthesizer voice;
+    HeardLog log;
+    ShellSetup setup{view_, *device_, clock_};
+    setup.seed = 1;
+    setup.observer = &log;
+    setup.synthesizer = &voice;
+    shell_ = std::make_unique<PlayerShell>(setup);
+    shell_->FormCreate();
+    tick();
+    press(vk::Down);
+    EXPECT_EQ(log.heard, std::vector<std::string>{"tts:Na\xE8ti"});
+
+    shell_->options().Speech.entriesToReader = true;
+    press(vk::Down);
+    // No screen reader runs: the game still reads them.
+    EXPECT_EQ(log.heard.back(), "tts:Nastaven\xED");
+    const std::size_t heard = log.heard.size();
+    view_.screenReader = true;
+    press(vk::Up);
+    tick(3);
+    EXPECT_EQ(log.heard.size(), heard);
+
+    shell_->options().Speech.entriesToReader = false;
+    shell_->options().Speech.speakTexts = false;
+    press(vk::Down);
+    tick(3);
+    EXPECT_EQ(log.heard.size(), heard);
 }
 
 }  // namespace

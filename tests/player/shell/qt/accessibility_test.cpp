@@ -99,8 +99,11 @@ TEST_F(AccessibilityTest, FirstArrowKeyInAFreshlyFocusedListNamesItsEntry) {
     events.clear();
     down();
     EXPECT_EQ(listEvents(QAccessible::Focus), std::vector<int>{0});
+    // A move of the list's own cursor the list announces itself; a second event would make a
+    // screen reader drop both as duplicates.
     down();
-    EXPECT_EQ(listEvents(QAccessible::Focus).back(), 1);
+    EXPECT_EQ(form.MainBox->currentRow(), 1);
+    EXPECT_EQ(listEvents(QAccessible::Focus), std::vector<int>{0});
 }
 
 TEST_F(AccessibilityTest, RebuiltListIsRenamedAndItsSelectedEntryFocused) {
@@ -108,8 +111,10 @@ TEST_F(AccessibilityTest, RebuiltListIsRenamedAndItsSelectedEntryFocused) {
     handlers.box.heading = "Prozkoumej";
     handlers.box.selection = 0;
     form.mainBoxChanged();
-    // The list first, so that its new name is said before the entry.
-    EXPECT_EQ(listEvents(QAccessible::Focus), (std::vector<int>{-1, 0}));
+    // The list first, so that its new name is said before the entry, which the list's own
+    // cursor then announces.
+    EXPECT_EQ(listEvents(QAccessible::Focus), std::vector<int>{-1});
+    EXPECT_EQ(form.MainBox->currentRow(), 0);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.MainBox)->text(QAccessible::Name),
               QString("Prozkoumej"));
 
