@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr std::size_t kBlock = 441;  // 10 ms
-constexpr int kItems = 200;
+constexpr int kItems = 60;
 
 class QuietView : public ShellView {
   public:
@@ -164,10 +164,11 @@ void BM_KeyToSpeechMadeAhead(benchmark::State& state) {
 }
 BENCHMARK(BM_KeyToSpeechMadeAhead)->Iterations(300)->Unit(benchmark::kMillisecond);
 
+// Every key reaches an entry not heard before: the whole name is made inside the key handler.
 void BM_KeyToSpeechMadeOnTheKey(benchmark::State& state) {
     keyToSound(state, false, false);
 }
-BENCHMARK(BM_KeyToSpeechMadeOnTheKey)->Iterations(150)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeyToSpeechMadeOnTheKey)->Iterations(kItems - 1)->Unit(benchmark::kMillisecond);
 
 void BM_CzechVoice200Characters(benchmark::State& state) {
     auto voice = makeSystemSynthesizer();
@@ -176,7 +177,8 @@ void BM_CzechVoice200Characters(benchmark::State& state) {
     const std::string sentence =
         "Star\xE1 d\xF8\x65v\xECn\xE1 truhla v rohu sklepa je zam\xE8\x65n\xE1, na v\xEDku "
         "le\x9E\xED prach a v z\xE1mku tr\xE8\xED zrezav\xECl\xFD kl\xED\xE8; kdo ji otev\xF8"
-        "e, najde v n\xED star\xFD pergamen s mapou cesty k ml\xFDnu za lesem u potoka.";
+        "e, najde v n\xED star\xFD pergamen s mapou cesty k ml\xFDnu za lesem u potoka, kde "
+        "kdysi \x9Eil star\xFD mlyn\xE1\xF8.";
     double audio = 0;
     for (auto _ : state) {
         auto pcm = voice->Synthesize(sentence);
