@@ -63,15 +63,10 @@ std::optional<fs::path> findInDirectory(const fs::path& dir, const std::string& 
     return std::nullopt;
 }
 
-// Names of the regular files in `dir`; empty when it cannot be read.
-std::unordered_set<std::string> readListing(const fs::path& dir) {
-    std::unordered_set<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator entries(dir.empty() ? fs::path(".") : dir, ec);
-    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec))
-        if (entries->is_regular_file(ec))
-            names.insert(entries->path().filename().string());
-    return names;
+// The key two spellings of a name share when they differ only in letter case: the code page
+// 1250 form (names on disk are usually UTF-8) in capitals.
+std::string foldedName(const std::string& onDisk) {
+    return cpUpper(utf8ToCp1250(onDisk).value_or(onDisk));
 }
 
 fs::path baseDirectory(std::string_view baseDir) {
@@ -124,32 +119,62 @@ bool resolvedFileExists(std::string_view baseDir, std::string_view relative) {
     return fs::is_regular_file(resolvePath(baseDir, relative), ec);
 }
 
+const FileExistenceCache::Listing& FileExistenceCache::listing(const fs::path& dir) {
+    auto [it, added] = listings_.try_emplace(dir.string());
+    if (!added)
+        return it->second;
+    Listing& l = it->second;
+    std::error_code ec;
+    fs::directory_iterator entries(dir.empty() ? fs::path(".") : dir, ec);
+    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec)) {
+        std::string name = entries->path().filename().string();
+        std::error_code typeError;
+        if (entries->is_directory(typeError)) {
+            l.foldedDirs.try_emplace(foldedName(name), name);
+            l.foldedDirs.try_emplace(cpUpper(name), name);  // raw code page 1250 bytes
+            l.dirs.insert(std::move(name));
+        } else if (entries->is_regular_file(typeError)) {
+            l.foldedFiles.try_emplace(foldedName(name), name);
+            l.foldedFiles.try_emplace(cpUpper(name), name);
+            l.files.insert(std::move(name));
+        }
+    }
+    return l;
+}
+
+const std::string* FileExistenceCache::find(
+    const std::unordered_set<std::string>& names,
+    const std::unordered_map<std::string, std::string>& folded, const std::string& component) {
+    // As resolvePath tries them: the UTF-8 spelling, the raw bytes, then without regard to case.
+    if (auto it = names.find(diskName(component)); it != names.end())
+        return &*it;
+    if (auto it = names.find(component); it != names.end())
+        return &*it;
+    if (auto it = folded.find(cpUpper(component)); it != folded.end())
+        return &it->second;
+    return nullptr;
+}
+
 bool FileExistenceCache::exists(std::string_view baseDir, std::string_view relative) {
-    const auto sep = relative.find_last_of("\\/");
-    const std::string_view dirPart =
-        sep == std::string_view::npos ? std::string_view{} : relative.substr(0, sep);
-    const std::string_view name =
-        sep == std::string_view::npos ? relative : relative.substr(sep + 1);
-    if (name.empty() || relative.front() == '/' || relative.front() == '\\')
+    auto parts = components(relative);
+    if (parts.empty() || relative.front() == '/' || relative.front() == '\\' ||
+        relative.back() == '/' || relative.back() == '\\')
         return resolvedFileExists(baseDir, relative);
 
-    // Keyed by the spelling as given: another spelling of the same directory only costs one
-    // more listing.
-    std::string key;
-    key.reserve(baseDir.size() + dirPart.size() + 1);
-    key.append(baseDir).append(1, '\0').append(dirPart);
-    auto it = listings_.find(key);
-    if (it == listings_.end()) {
-        fs::path dir = baseDirectory(baseDir);
-        for (const auto& part : components(dirPart))
-            dir /= diskName(part);
-        it = listings_.emplace(std::move(key), readListing(dir)).first;
+    fs::path current = baseDirectory(baseDir);
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        if (parts[i] == "." || parts[i] == "..") {
+            current /= parts[i];
+            continue;
+        }
+        const Listing& l = listing(current);
+        const std::string* dir = find(l.dirs, l.foldedDirs, parts[i]);
+        if (!dir)
+            return false;
+        current /= *dir;
     }
-    const bool ascii = std::all_of(name.begin(), name.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (it->second.count(ascii ? std::string(name) : diskName(std::string(name))) > 0)
-        return true;
-    return resolvedFileExists(baseDir, relative);
+    const Listing& l = listing(current);
+    return find(l.files, l.foldedFiles, parts.back()) != nullptr;
 }
 
 std::string_view fileNamePart(std::string_view path) {

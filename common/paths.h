@@ -23,16 +23,27 @@ bool resolvedFileExists(std::string_view baseDir, std::string_view relative);
 
 // Answers resolvedFileExists for many files of the same few directories with one directory
 // read per directory: loading a scenario tests the recording of every one of thousands of sound
-// entries. A name found exactly as written is answered from the listing; anything else takes the
-// full case-insensitive resolution. Listings are kept until clear(), so callers clear the cache
-// whenever the files may have changed (the sound list does at every scenario load).
+// entries, often spelled in another letter case than on disk or missing altogether. Every
+// answer, found or not, comes from the listings, which are kept until clear(); callers clear the
+// cache whenever the files may have changed (the sound list does at every scenario load).
 class FileExistenceCache {
   public:
     bool exists(std::string_view baseDir, std::string_view relative);
     void clear() { listings_.clear(); }
 
   private:
-    std::unordered_map<std::string, std::unordered_set<std::string>> listings_;
+    struct Listing {
+        std::unordered_set<std::string> files, dirs;  // names as on disk
+        // Case-folded code page 1250 names to the first name on disk of that spelling.
+        std::unordered_map<std::string, std::string> foldedFiles, foldedDirs;
+    };
+    const Listing& listing(const std::filesystem::path& dir);
+    // The entry of `names`/`folded` that `component` (code page 1250) names, if any.
+    static const std::string* find(const std::unordered_set<std::string>& names,
+                                   const std::unordered_map<std::string, std::string>& folded,
+                                   const std::string& component);
+
+    std::unordered_map<std::string, Listing> listings_;
 };
 
 // The file-name part of a Windows or Unix path: everything after the last "\", "/" or ":".

@@ -158,6 +158,57 @@ void BM_BareHashMap(benchmark::State& state) {
 }
 BENCHMARK(BM_BareHashMap)->Arg(10000)->Arg(40000)->Arg(160000)->Unit(benchmark::kMillisecond);
 
+// A scenario's plain-file sound entries registered when the recordings are not where their
+// lines say, as with games written on Windows: the files in other letter case, the folder full
+// of other files, or the folder missing beside a game directory full of files. Each entry's
+// existence test must not list a directory again.
+enum class Layout { OtherCase, OtherFiles, MissingFolder };
+
+std::filesystem::path layoutDir(Layout layout, int n) {
+    static const char* kNames[] = {"other-case", "other-files", "missing-folder"};
+    auto dir = std::filesystem::temp_directory_path() / "vek_sound_bench_layouts" /
+               (std::string(kNames[static_cast<int>(layout)]) + "-" + std::to_string(n));
+    if (std::filesystem::exists(dir / "ready"))
+        return dir;
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    auto folder = dir / (layout == Layout::MissingFolder ? "" : "zvuky");
+    std::filesystem::create_directories(folder);
+    for (int i = 0; i < n; ++i) {
+        std::string name = layout == Layout::OtherCase ? "ZVUK" + std::to_string(i) + ".WAV"
+                                                       : "jiny" + std::to_string(i) + ".wav";
+        std::ofstream(folder / name) << "RIFF";
+    }
+    std::ofstream(dir / "ready") << "";
+    return dir;
+}
+
+void BM_AddNahravkuMisplacedFiles(benchmark::State& state) {
+    const auto layout = static_cast<Layout>(state.range(0));
+    const auto n = static_cast<int>(state.range(1));
+    SoundBasePaths paths{layoutDir(layout, n).string() + "/", ""};
+    std::vector<std::string> lines;
+    for (int i = 0; i < n; ++i)
+        lines.push_back("zvuk" + std::to_string(i) + "=Text(zvuky\\zvuk" + std::to_string(i) +
+                        ".wav)");
+    std::size_t kept = 0;
+    for (auto _ : state) {
+        TSeznamZvuku list(paths);
+        list.BeginLoad();
+        for (const auto& line : lines)
+            list.AddNahravku(line);
+        list.EndLoad();
+        kept = list.size();
+    }
+    if (kept != (layout == Layout::OtherCase ? static_cast<std::size_t>(n) : 0))
+        state.SkipWithError(("wrong number of entries kept: " + std::to_string(kept)).c_str());
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_AddNahravkuMisplacedFiles)
+    ->ArgNames({"layout", "entries"})
+    ->ArgsProduct({{0, 1, 2}, {4000, 16000}})
+    ->Unit(benchmark::kMillisecond);
+
 // Loading a one-second wave and starting it on the real output (rendered in memory).
 void BM_OpenAlLoadAndStart(benchmark::State& state) {
     const bool cached = state.range(0) != 0;

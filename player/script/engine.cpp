@@ -139,15 +139,15 @@ void ScriptEngine::endGame(EndState end) {
     host_.EndGame();
 }
 
-void ScriptEngine::MainCycleStep() {
+bool ScriptEngine::MainCycleStep() {
     if (!world_.CycleActive || !host_.CycleMayRun())
-        return;
+        return false;
     // A cycle run that waits would otherwise gain one nested run per interval for as long as
     // the player does not answer.
     if (cycleRunning_)
-        return;
+        return false;
     if (++world_.CycleCounter < world_.CycleInterval)
-        return;
+        return false;
 
     struct Guard {
         bool& flag;
@@ -158,6 +158,7 @@ void ScriptEngine::MainCycleStep() {
     world_.CycleCounter = 0;
     sound_.ClearBackgroundFinished();
     world_.CycleHasRun = true;
+    return true;
 }
 
 void ScriptEngine::PlayIntro() {

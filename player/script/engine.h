@@ -32,9 +32,9 @@ class ScriptEngine {
     // ExecuteStatements: the action part of one accepted line.
     void ExecuteStatements(std::string_view actions, EventKind kind, EndState& end);
 
-    // The main-cycle step of every 100 ms tick. While a run of the cycle script waits (WAIT,
-    // READ), later ticks start no further run.
-    void MainCycleStep();
+    // The main-cycle step of every 100 ms tick; true when the cycle script ran. While a run of
+    // the cycle script waits (WAIT, READ), later ticks start no further run.
+    bool MainCycleStep();
     // PlayIntro: background silenced, the intro script run with the pane cleared first.
     void PlayIntro();
 

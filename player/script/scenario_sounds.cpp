@@ -6,6 +6,7 @@ namespace vek::player {
 
 void PlayerScenarioSounds::Clear() {
     list_.Vycisti();
+    list_.BeginLoad();
     list_.AddBasic();
 }
 
@@ -14,6 +15,7 @@ void PlayerScenarioSounds::AddNahravku(std::string_view entryLine) {
 }
 
 void PlayerScenarioSounds::AttachCollections() {
+    list_.EndLoad();
     vek::AttachCollections(list_, list_.paths());
 }
 

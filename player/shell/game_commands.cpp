@@ -158,7 +158,8 @@ void GameCommands::PutDown(int i) {
 void GameCommands::Use(int i) {
     if (i < 0)
         return;
-    TPredmet* item = shell_.world_.ItemList.Najdi(shell_.MixedItemId(i));
+    std::string id = shell_.MixedItemId(i);
+    TPredmet* item = shell_.world_.ItemList.Najdi(id);
     shell_.world_.CurrentItem = item;
     shell_.world_.ObjectName.clear();
     if (!item)
@@ -168,7 +169,8 @@ void GameCommands::Use(int i) {
         ShowAndSpeak(shell_.Text("SZpouzij") + " " + item->Co + " " + shell_.Text("SZna"), true,
                      item->SoundId);
         shell_.primary_.Add("SZna");
-        shell_.world_.ObjectName = item->Name;
+        // The id as the list holds it, which %1 compares exactly.
+        shell_.world_.ObjectName = id;
         shell_.SetMenuState(MenuState::UseOnList);
         shell_.BuildMenu();
         return;

@@ -96,11 +96,14 @@ void KeyMap::StartPlay() {
     shell_.view_.memoLayoutChanged();
     shell_.view_.mainBoxChanged();
     if (TOkno* window = shell_.world_.CurrentWindow) {
-        // Departure's number on purpose: neither done flag of the start window is set yet.
+        // Departure's number on purpose: neither done flag of the start window is set yet. The
+        // flag belongs to the window whose script ran, also when the script moved the player.
         shell_.RunScript(EventKind::Departure, window->ArrivalScript, true);
-        if (shell_.world_.CurrentWindow)
-            shell_.world_.CurrentWindow->ArrivalDone = true;
+        window->ArrivalDone = true;
     }
+    // A game the arrival script ended stays in the system menu the end left it in.
+    if (!shell_.gameRunning_)
+        return;
     shell_.mainBox_.focused = true;
     state_ = MenuState::MainMenu;
     shell_.BuildMenu();
@@ -236,6 +239,17 @@ void KeyMap::EscapeKey() {
 
 char KeyMap::InputModeChar(char ch) {
     ScriptState& state = shell_.script_.state();
+    if (shell_.KeyWaitInsideLineRead()) {
+        // The key ends only the WAIT; the line being typed keeps its text and the focus.
+        state.ReadKeyMode = false;
+        shell_.mainBox_.visible = true;
+        shell_.mainBox_.focused = false;
+        shell_.dotazEdit_.focused = true;
+        shell_.view_.dotazEditChanged();
+        shell_.view_.mainBoxChanged();
+        CloseIfQuitting();
+        return kConsumed;
+    }
     char result = ch;
     if (state.ReadLineMode && ch == kEnter) {
         shell_.dotazEdit_.visible = false;

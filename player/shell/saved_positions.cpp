@@ -126,9 +126,13 @@ void SavedPositions::SavePosition(int slot) {
 }
 
 bool SavedPositions::LoadScenarioForPosition(const std::string& fileName) {
+    // Nothing of the scenario played so far may survive into the position's; a file that cannot
+    // be opened leaves both, and the name "Nová hra" starts, as they were.
+    if (!shell_.LoadScenario(fileName, true))
+        return false;
     shell_.scenarioFileName_ = fileName;
     shell_.loadedScenarioFileName_ = fileName;
-    return shell_.LoadScenario(shell_.scenarioFileName_);
+    return true;
 }
 
 void SavedPositions::LoadPosition(int slot) {
@@ -159,12 +163,7 @@ void SavedPositions::LoadPosition(int slot) {
         shell_.view_.splash({}, false);
         PositionReader old(std::move(*bytes));
         ReadOldPosition(old);
-        bool loadError = old.LoadError();
-        if (!loadError)
-            shell_.gameRunning_ = true;
-        shell_.SetMenuState(MenuState::MainMenu);
-        shell_.BuildMenu();
-        FinishLoad(slot, loadError);
+        FinishLoad(slot, old.LoadError());
         return;
     }
     // Without its scenario the saved values would be laid over whatever world is left: a
@@ -173,17 +172,20 @@ void SavedPositions::LoadPosition(int slot) {
         ReadKeyedPosition(reader);
     else
         reader.SetLoadError();
-    if (!reader.LoadError())
-        shell_.gameRunning_ = true;
-    shell_.SetMenuState(MenuState::MainMenu);
-    shell_.BuildMenu();
     FinishLoad(slot, reader.LoadError());
 }
 
 void SavedPositions::FinishLoad(int slot, bool loadError) {
-    shell_.view_.splash({}, false);
-    if (!loadError)
+    if (!loadError) {
+        shell_.gameRunning_ = true;
+        shell_.SetMenuState(MenuState::MainMenu);
+        shell_.BuildMenu();
+        shell_.view_.splash({}, false);
         return;
+    }
+    // The message comes before the state changes: the timer goes on while it is shown, and the
+    // main cycle must not run over a half-read position.
+    shell_.view_.splash({}, false);
     shell_.ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
     if (slot == kAutosaveSlot)
         shell_.gameRunning_ = false;

@@ -173,9 +173,11 @@ void PlayerShell::Timer1Timer() {
         lastSecond_ = second;
         world_.AdvanceTimers();
     }
+    // What the player hears in a list must be what Enter chooses, also after the cycle changed it.
     if (CycleMayRun()) {
         narrator_.BeginCommand();
-        script_.MainCycleStep();
+        if (script_.MainCycleStep())
+            RefreshGameList();
         narrator_.EndCommand(false);
     }
     narrator_.Idle();
@@ -208,7 +210,7 @@ void PlayerShell::NewGame() {
     env_.PauseTicks = 0;
     env_.SoundsOn = options_.ZvukCheckBox;
     loadedScenarioFileName_ = scenarioFileName_;
-    LoadScenario(scenarioFileName_);
+    LoadScenario(scenarioFileName_, false);
     SetMainBoxVisible(false);
     mainMemo_.visible = false;
     mainMemo_.left = 20;
@@ -219,15 +221,16 @@ void PlayerShell::NewGame() {
     // heard while it waits, and its splash must not cover it.
     view_.splash({}, false);
     view_.setTimerEnabled(true);
+    // Running from the intro on: an intro that ends the game (WIN, LOSE) leaves it ended.
+    gameRunning_ = true;
     script_.PlayIntro();
     mainMemo_.visible = true;
     view_.memoLayoutChanged();
     world_.CycleCounter = 0;
-    gameRunning_ = true;
 }
 
-bool PlayerShell::LoadScenario(const std::string& fileName) {
-    return LoadWorld(fileName, world_, WorldLoadSetup{*this, &scenarioSounds_});
+bool PlayerShell::LoadScenario(const std::string& fileName, bool freshGame) {
+    return LoadWorld(fileName, world_, WorldLoadSetup{*this, &scenarioSounds_, freshGame});
 }
 
 // --- ScriptHost ---
@@ -294,16 +297,27 @@ void PlayerShell::WaitWhile(const std::function<bool()>& waiting) {
     if (closing_ || !waiting())
         return;
     const ScriptState& state = script_.state();
+    // A key wait (the cycle's WAIT) may begin while a line is being typed: then both flags are set.
+    bool insideLine =
+        !waits_.empty() && waits_.back() == ShellView::WaitKind::Line && state.ReadKeyMode;
     ShellView::WaitKind kind = ShellView::WaitKind::Key;
-    if (state.ReadLineMode)
+    if (state.ReadLineMode && !insideLine)
         kind = ShellView::WaitKind::Line;
     else if (readCleared_)
         kind = ShellView::WaitKind::ReadKey;
     readCleared_ = false;
     narrator_.Flush();
     primary_.StartNow();
+    waits_.push_back(kind);
     view_.waitStarted(kind);
     view_.waitWhile([&] { return !closing_ && waiting(); });
+    waits_.pop_back();
+}
+
+bool PlayerShell::KeyWaitInsideLineRead() const {
+    const ScriptState& state = script_.state();
+    return !waits_.empty() && waits_.back() == ShellView::WaitKind::Key && state.ReadLineMode &&
+           state.ReadKeyMode;
 }
 
 bool PlayerShell::CycleMayRun() const {

@@ -147,8 +147,9 @@ class PlayerShell : public ScriptHost {
     void InitPlayer();
     void ApplyVolumes();
     void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon);
-    // Loads `fileName` into the world, the sound list and the system texts.
-    bool LoadScenario(const std::string& fileName);
+    // Loads `fileName` into the world, the sound list and the system texts; `freshGame` first
+    // puts the world in its new-game state once the file could be read.
+    bool LoadScenario(const std::string& fileName, bool freshGame);
 
     // The MenuState machine lives in the key map; the other parts set it through here.
     void SetMenuState(MenuState state) { keys_.SetState(state); }
@@ -160,12 +161,19 @@ class PlayerShell : public ScriptHost {
     void MenuMusic();
     std::vector<std::string> SlotEntries() const;
     std::vector<std::string> ItemEntries(const StringList& ids) const;
+    // What a game list (paths, items) shows for the world as it is; none for other states.
+    std::optional<std::vector<std::string>> GameListEntries(MenuState state) const;
+    // After a main-cycle run: an open game list that no longer shows the world is refilled, the
+    // selection kept on the entry of the same text.
+    void RefreshGameList();
     // Inventory followed by the items here; i mapped to an item id ("" when out of range).
     std::string MixedItemId(int i) const;
     const StringList& ItemsHere() const;
 
     // What the command list holds, as a screen reader names it.
     std::string Heading() const;
+    // The innermost wait is a WAIT that began while a READ line was being typed.
+    bool KeyWaitInsideLineRead() const;
 
     // Texts and scripts.
     std::string Text(std::string_view key) const { return systemTexts_.text(key); }
@@ -207,6 +215,7 @@ class PlayerShell : public ScriptHost {
     bool closing_ = false;
     bool closed_ = false;
     bool readCleared_ = false;  // READ emptied the entry field: the next wait reads input
+    std::vector<ShellView::WaitKind> waits_;  // the waits scripts are in, innermost last
 
     Narrator narrator_{*this, setup_.synthesizer};
     KeyMap keys_{*this};

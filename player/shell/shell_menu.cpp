@@ -1,6 +1,8 @@
 // The command lists: what MainBox holds in each state, the empty-list fallbacks and the menu
 // music.
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "player/shell/position_file.h"
 #include "player/shell/shell.h"
@@ -117,13 +119,70 @@ std::string PlayerShell::Heading() const {
     return {};
 }
 
+std::optional<std::vector<std::string>> PlayerShell::GameListEntries(MenuState state) const {
+    static const StringList kNone;
+    switch (state) {
+        case MenuState::GoList:
+            return ItemEntries(world_.CurrentWindow ? world_.CurrentWindow->Paths : kNone);
+        case MenuState::ExamineList:
+        case MenuState::UseList:
+        case MenuState::TalkList:
+        case MenuState::UseOnList: {
+            std::vector<std::string> entries = ItemEntries(world_.Inventory);
+            for (std::string& e : ItemEntries(ItemsHere()))
+                entries.push_back(std::move(e));
+            return entries;
+        }
+        case MenuState::TakeList:
+            return ItemEntries(ItemsHere());
+        case MenuState::PutList:
+            return ItemEntries(world_.Inventory);
+        default:
+            return std::nullopt;
+    }
+}
+
+namespace {
+
+// The position in `now` of the entry at `i` in `before`: the same text, and among entries of
+// that text the same one counted from the top; -1 when it is gone.
+int sameEntry(const std::vector<std::string>& before, int i, const std::vector<std::string>& now) {
+    const std::string& text = before[static_cast<std::size_t>(i)];
+    auto rank = std::count(before.begin(), before.begin() + i, text);
+    for (std::size_t k = 0; k < now.size(); ++k)
+        if (now[k] == text && rank-- == 0)
+            return static_cast<int>(k);
+    return -1;
+}
+
+}  // namespace
+
+void PlayerShell::RefreshGameList() {
+    auto entries = GameListEntries(menuState());
+    if (!entries || *entries == mainBox_.entries)
+        return;
+    if (entries->empty()) {
+        BuildMenu();  // the empty list's fallback tells so and returns to the main menu
+        return;
+    }
+    int selection = mainBox_.selection;
+    bool selected = selection >= 0 && selection < static_cast<int>(mainBox_.entries.size());
+    int kept = selected ? sameEntry(mainBox_.entries, selection, *entries) : -1;
+    mainBox_.entries = std::move(*entries);
+    int last = static_cast<int>(mainBox_.entries.size()) - 1;
+    mainBox_.selection = kept >= 0 || !selected ? kept : std::min(selection, last);
+    view_.mainBoxChanged();
+    view_.menuBuilt();
+    // The entry the player heard is gone: the one the cursor now rests on is told instead.
+    if (selected && kept < 0)
+        keys_.Announce(mainBox_.selection);
+}
+
 void PlayerShell::FillMenu() {
     // The examine, use and talk lists put the cursor on the last item carried, so that the
     // first Down reaches the first item lying here; an empty list's fallback ends unselected.
     auto mixed = [this](const char* emptyKey) {
-        std::vector<std::string> entries = ItemEntries(world_.Inventory);
-        for (std::string& e : ItemEntries(ItemsHere()))
-            entries.push_back(std::move(e));
+        std::vector<std::string> entries = *GameListEntries(MenuState::ExamineList);
         bool empty = entries.empty();
         SetEntries(std::move(entries), kListFont);
         if (empty)
@@ -150,30 +209,25 @@ void PlayerShell::FillMenu() {
                                      : -1;
             break;
         }
-        case MenuState::GoList: {
-            static const StringList kNone;
-            const StringList& paths = world_.CurrentWindow ? world_.CurrentWindow->Paths : kNone;
-            simple(ItemEntries(paths), "SZnelzejit");
+        case MenuState::GoList:
+            simple(*GameListEntries(MenuState::GoList), "SZnelzejit");
             break;
-        }
         case MenuState::ExamineList:
         case MenuState::UseList:
         case MenuState::TalkList:
             mixed("SZnictuneni");
             break;
         case MenuState::TakeList:
-            simple(ItemEntries(ItemsHere()), "SZnictuneni");
+            simple(*GameListEntries(MenuState::TakeList), "SZnictuneni");
             break;
         case MenuState::PutList:
-            simple(ItemEntries(world_.Inventory), "SZnicnemas");
+            simple(*GameListEntries(MenuState::PutList), "SZnicnemas");
             break;
         case MenuState::ListMenu:
             SetEntries({Text("SZcest"), Text("SZinventar"), Text("SZveci")}, kListMenuFont);
             break;
         case MenuState::UseOnList: {
-            std::vector<std::string> entries = ItemEntries(world_.Inventory);
-            for (std::string& e : ItemEntries(ItemsHere()))
-                entries.push_back(std::move(e));
+            std::vector<std::string> entries = *GameListEntries(MenuState::UseOnList);
             bool empty = entries.empty();
             SetEntries(std::move(entries), kListFont);
             if (empty) {

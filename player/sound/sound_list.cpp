@@ -37,13 +37,27 @@ void TSeznamZvuku::AddNahravku(std::string_view line) {
     if (holdsLine(line))
         return;
     auto entry = std::make_unique<TNahravka>(std::string(line));
-    const bool keep =
-        !entry->CollectionSound().empty() || files_.exists(paths_.programPath, entry->FileSpec());
+    const bool keep = !entry->CollectionSound().empty() || fileExists(entry->FileSpec());
     if (!keep)
         return;
     lines_.emplace(lineHash(entry->Line), entries_.size());
     std::string key = entry->Key();
     entries_.add(std::move(key), std::move(entry));
+}
+
+bool TSeznamZvuku::fileExists(const std::string& fileSpec) {
+    return loading_ ? files_.exists(paths_.programPath, fileSpec)
+                    : resolvedFileExists(paths_.programPath, fileSpec);
+}
+
+void TSeznamZvuku::BeginLoad() {
+    files_.clear();
+    loading_ = true;
+}
+
+void TSeznamZvuku::EndLoad() {
+    loading_ = false;
+    files_.clear();
 }
 
 void TSeznamZvuku::Vycisti() {
@@ -59,9 +73,11 @@ void TSeznamZvuku::AddBasic() {
 
 void TSeznamZvuku::SetDefault() {
     Vycisti();
+    BeginLoad();
     for (const std::string& line : playerDefaultSystemSounds())
         AddNahravku(line);
     AddBasic();
+    EndLoad();
 }
 
 void TSeznamZvuku::ZrusPrazdne() {

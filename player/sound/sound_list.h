@@ -20,6 +20,12 @@ class TSeznamZvuku {
     TNahravka* Najdi(std::string_view name) const;
     // Adds one entry unless an identical line exists or its plain file is missing.
     void AddNahravku(std::string_view line);
+    // A scenario load adds its entries between these two: each directory is listed once and
+    // every existence test of the load is answered from that listing, so that thousands of
+    // entries whose files are missing or spelled in other letter case cost no more than found
+    // ones. Outside a load every test looks at the disk.
+    void BeginLoad();
+    void EndLoad();
     void Vycisti();
     void AddBasic();
     void SetDefault();
@@ -38,8 +44,11 @@ class TSeznamZvuku {
     NamedList<TNahravka> entries_;
     // Hash of each entry's line to its position, for the identical-line test without copies.
     std::unordered_multimap<std::size_t, std::size_t> lines_;
+    bool fileExists(const std::string& fileSpec);
+
     // Directory listings for the existence test of plain-file entries, kept for one load.
     FileExistenceCache files_;
+    bool loading_ = false;
 };
 
 // The player's system texts: "SZkey=Text" lines, defaults replaced by the scenario's texts.

@@ -2,8 +2,6 @@
 
 #include "common/numbers.h"
 
-#include <cfenv>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
@@ -12,27 +10,43 @@ namespace vek::player {
 
 namespace {
 
-double fraction(std::string_view digits) {
-    double f = 0, scale = 0.1;
-    for (char c : digits) {
-        if (c < '0' || c > '9')
-            return 0;
-        f += (c - '0') * scale;
-        scale /= 10;
-    }
-    return f;
-}
+using Wide = __int128;
 
-double numberValue(std::string_view number) {
+// A decimal number as a fraction: value = numerator / denominator.
+struct Decimal {
+    Wide numerator = 1;
+    Wide denominator = 1;
+};
+
+// More fraction digits than this cannot change the result but could overflow; a non-zero digit
+// beyond them still counts, so that an exact half is never mistaken for a value above it.
+constexpr std::size_t kMaxFractionDigits = 18;
+
+// The whole part (1 when it is no number) plus the digits after the point as a decimal
+// fraction (none when any of them is not a digit).
+Decimal numberValue(std::string_view number) {
     std::size_t dot = number.find('.');
+    Wide whole = parseDecimal32(number.substr(0, dot)).value_or(1);
     if (dot == std::string_view::npos)
-        return static_cast<double>(parseDecimal32(number).value_or(1));
-    double whole = static_cast<double>(parseDecimal32(number.substr(0, dot)).value_or(1));
-    double f = fraction(number.substr(dot + 1));
-    return whole + f;
+        return {whole, 1};
+    std::string_view digits = number.substr(dot + 1);
+    for (char c : digits)
+        if (c < '0' || c > '9')
+            return {whole, 1};
+    Wide fraction = 0, scale = 1;
+    for (std::size_t i = 0; i < digits.size() && i < kMaxFractionDigits; ++i) {
+        fraction = fraction * 10 + (digits[i] - '0');
+        scale *= 10;
+    }
+    if (digits.size() > kMaxFractionDigits &&
+        digits.find_first_not_of('0', kMaxFractionDigits) != std::string_view::npos) {
+        fraction = fraction * 10 + 1;  // the sticky digit
+        scale *= 10;
+    }
+    return {whole * scale + fraction, scale};
 }
 
-double unitFactor(std::string_view unit) {
+int unitFactor(std::string_view unit) {
     if (unit == "sec" || unit == "s")
         return 1000;
     if (unit == "min" || unit == "m")
@@ -40,6 +54,18 @@ double unitFactor(std::string_view unit) {
     if (unit == "hod" || unit == "h")
         return 3600000;
     return 1;
+}
+
+// numerator / denominator (denominator > 0) to the nearest whole number, halves to the even one.
+Wide roundHalfEven(Wide numerator, Wide denominator) {
+    Wide q = numerator / denominator, r = numerator % denominator;
+    if (r < 0) {
+        --q;
+        r += denominator;
+    }
+    if (2 * r > denominator || (2 * r == denominator && q % 2 != 0))
+        ++q;
+    return q;
 }
 
 }  // namespace
@@ -61,13 +87,14 @@ std::int32_t ParseCycleInterval(std::string_view value) {
         unit = std::string_view(v).substr(space + 1);
     }
 
-    double ms = numberValue(number) * unitFactor(unit);
+    // Milliseconds in steps of 200, computed exactly.
+    Decimal amount = numberValue(number);
+    Wide ms = amount.numerator * unitFactor(unit);
     if (ms == 0)
         return 1;
-    // Steps of 200 ms, halves to the even neighbour (the default rounding mode).
-    double steps = std::nearbyint(ms / 200.0);
-    constexpr double lo = std::numeric_limits<std::int32_t>::min();
-    constexpr double hi = std::numeric_limits<std::int32_t>::max();
+    Wide steps = roundHalfEven(ms, amount.denominator * 200);
+    constexpr Wide lo = std::numeric_limits<std::int32_t>::min();
+    constexpr Wide hi = std::numeric_limits<std::int32_t>::max();
     if (steps < lo)
         return std::numeric_limits<std::int32_t>::min();
     if (steps > hi)

@@ -235,12 +235,16 @@ bool LoadWorld(const std::string& scenarioFileName, GameState& world, const Worl
         setup.host.ShowError(kLoadErrorCaption, kLoadErrorText);
         return false;
     }
+    if (setup.freshGame)
+        world.ResetForNewGame();
     ScenarioLineSource source(std::move(*bytes));
     load(source, world, setup);
     return true;
 }
 
 void LoadWorldFromBytes(std::string bytes, GameState& world, const WorldLoadSetup& setup) {
+    if (setup.freshGame)
+        world.ResetForNewGame();
     world.MainCommandEnabled.fill(true);
     ScenarioLineSource source(std::move(bytes));
     load(source, world, setup);

@@ -34,6 +34,9 @@ class ScenarioSounds {
 struct WorldLoadSetup {
     WorldHost& host;
     ScenarioSounds* sounds = nullptr;  // none: sound entries are skipped
+    // The file, once read, replaces the whole game: the model first takes its new-game state
+    // (ResetForNewGame), so that nothing of a previous scenario survives.
+    bool freshGame = false;
 };
 
 // LoadWorld: replaces the scenario part of `world` with the file's contents (the file name is

@@ -43,17 +43,33 @@ TEST(Paths, ExistenceCacheAgreesWithTheFullResolution) {
     testing::ScratchDir dir;
     dir.write("wave/tch031.wav", "RIFF");
     dir.write("Zvuky/Deszt.WAV", "RIFF");
+    dir.write("Zvuky/Hudba/\xC5\x98\x65ka.wav", "RIFF");  // "Řeka" in UTF-8 on disk
+    dir.write("kolekce.zvk", "");
     std::string base = dir.path().string() + "\\";
     FileExistenceCache cache;
     for (const char* rel :
-         {"wave\\tch031.wav", "zvuky\\deszt.wav", "wave\\chybi.wav", "wave", "nic\\x.wav", ""})
+         {"wave\\tch031.wav", "WAVE\\TCH031.WAV", "zvuky\\deszt.wav",
+          "zvuky\\hudba\\\xF8\x65ka.WAV", "ZVUKY/HUDBA/\xD8\x45KA.wav", "wave\\chybi.wav", "wave",
+          "zvuky\\hudba", "nic\\x.wav", "Kolekce.ZVK", "wave\\tch031.wav\\x", ""})
         EXPECT_EQ(cache.exists(base, rel), resolvedFileExists(base, rel)) << rel;
+}
 
-    // Listings are kept until cleared: a file written later is seen after clear().
+TEST(Paths, ExistenceCacheListsEachDirectoryOnce) {
+    testing::ScratchDir dir;
+    dir.write("wave/tch031.wav", "RIFF");
+    std::string base = dir.path().string() + "\\";
+    FileExistenceCache cache;
+    EXPECT_FALSE(cache.exists(base, "wave\\Nova.wav"));
+    EXPECT_FALSE(cache.exists(base, "zvuky\\a.wav"));
+
+    // Questions after the first are answered from the listings, found or not, until clear().
     dir.write("wave/nova.wav", "RIFF");
-    EXPECT_TRUE(cache.exists(base, "wave\\Nova.wav"));  // not listed: full resolution finds it
+    dir.write("zvuky/a.wav", "RIFF");
+    EXPECT_FALSE(cache.exists(base, "wave\\Nova.wav"));
+    EXPECT_FALSE(cache.exists(base, "zvuky\\a.wav"));
     cache.clear();
-    EXPECT_TRUE(cache.exists(base, "wave\\nova.wav"));
+    EXPECT_TRUE(cache.exists(base, "wave\\Nova.wav"));
+    EXPECT_TRUE(cache.exists(base, "zvuky\\a.wav"));
 }
 
 TEST(Paths, FileNamePart) {

@@ -10,7 +10,7 @@ namespace {
 
 using test::C;
 
-TEST(TextExport, StartupScenarioMatchesTheWorkedExample) {
+TEST(TextExport, StartupScenarioMatchesItsGoldenFile) {
     EditorDocument doc;
     doc.CreateStartupScenario();
     auto dir = test::tempDir("export");

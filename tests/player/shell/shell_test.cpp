@@ -20,6 +20,8 @@ class RecordingView : public ShellView {
   public:
     MessageAnswer messageBox(const MessageBoxRequest& request) override {
         messages.push_back(request.caption + ": " + request.text);
+        if (onMessage)
+            onMessage();
         return request.defaultAnswer;
     }
     void showOptions(TOptionsForm& form) override {
@@ -34,6 +36,7 @@ class RecordingView : public ShellView {
     bool screenReaderActive() const override { return screenReader; }
 
     std::vector<std::string> messages;
+    std::function<void()> onMessage;  // while the box is shown, as the timer goes on meanwhile
     std::function<void(TOptionsForm&)> onOptions;
     std::function<void()> onWait;
     bool closeAsked = false;
@@ -506,6 +509,52 @@ TEST_F(ShellTest, EntryWithoutItsRecordingIsNamedByTheVoiceInsideTheKeyHandler) 
     press(vk::Down);
     tick(3);
     EXPECT_EQ(log.heard.size(), heard);
+}
+
+TEST_F(ShellTest, FailedPositionLoadShowsItsMessageBeforeTheCycleCanRunOverIt) {
+    writeScenario(
+        "START=a\r\nCYKLUSINTERVAL=200 ms\r\nCYKLUSAKTIVNI=1\r\nCYKLUSTEXT=\r\nSET(P05,1);\r\n*\r\n"
+        "NOVEOKNO=a\r\n");
+    PositionWriter writer;
+    writer.WriteLine("borvatin.scn verze 3.3");
+    writer.WriteLine("PC=");  // cut short: a half-read position
+    ASSERT_TRUE(writeFileAtomically("Pozice0.sav", writer.bytes()));
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    press(vk::Return, '\r');
+    press(vk::F3);
+    bool cycleRanInTheBox = false;
+    MenuState stateInTheBox = MenuState::Intro;
+    view_.onMessage = [&] {
+        stateInTheBox = shell.menuState();
+        shell.world().Switches[5] = false;
+        tick(5);
+        cycleRanInTheBox = cycleRanInTheBox || shell.world().Switches[5];
+    };
+    shell.LoadPosition(0);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(stateInTheBox, MenuState::LoadList);
+    EXPECT_FALSE(cycleRanInTheBox);
+    EXPECT_TRUE(shell.gameRunning());  // the automatic save gave the game back
+    EXPECT_EQ(shell.menuState(), MenuState::MainMenu);
+}
+
+TEST_F(ShellTest, UseOnListHoldsTheItemIdAsTheInventoryHoldsIt) {
+    // The script added the item under another spelling than its own name; %1 compares exactly.
+    writeScenario(
+        "START=a\r\nINTROTEXT=\r\nADD(C,NUZ);\r\n*\r\nNOVEOKNO=a\r\nPREDMETY=\r\nstul\r\n*\r\n"
+        "NOVYPREDMET=nuz\r\nNA=1\r\nPOUZIJ=\r\n[%1=stul]Zap\xEDchl jsi n\xF9\x9E.\r\n*\r\n"
+        "NOVYPREDMET=stul\r\n");
+    PlayerShell& shell = start();
+    tick();
+    startNewGame();
+    press(vk::Return, '\r');
+    shell.Use(0);
+    ASSERT_EQ(shell.menuState(), MenuState::UseOnList);
+    EXPECT_EQ(shell.world().ObjectName, "NUZ");
+    shell.UseOnTarget(1);
+    EXPECT_EQ(shell.mainMemo().lines, std::vector<std::string>{"Zap\xEDchl jsi n\xF9\x9E."});
 }
 
 }  // namespace

@@ -98,6 +98,14 @@ TEST(CycleInterval, TimeTextsBecomeTicksOfTwoHundredMilliseconds) {
         {"1000 parseku", 5},
         {"99999999999 hod", 18000},
         {"2000000000 hod", 2147483647},
+        // Exact halves go to the even neighbour, however the decimal fraction is written.
+        {"1,7 sec", 8},
+        {"16,1 sec", 80},
+        {"0,3 sec", 2},
+        {"2,5 min", 750},
+        {"1,70000000000000000000 sec", 8},
+        {"1,70000000000000000001 sec", 9},
+        {"-3,5 sec", -12},
     };
     for (const Row& row : rows)
         EXPECT_EQ(ParseCycleInterval(row.text), row.ticks) << row.text;

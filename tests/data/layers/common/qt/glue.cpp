@@ -1,0 +1,2 @@
+#include <QString>
+#include "common/cp1250.h"

@@ -1,0 +1,2 @@
+#include "common/cp1250.h"
+#include "player/world/world.h"

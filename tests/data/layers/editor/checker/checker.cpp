@@ -1,0 +1,2 @@
+#include "player/world/loader.h"
+#include "editor/document/document.h"

@@ -1,0 +1,4 @@
+#include <QWidget>
+#include "editor/document/document.h"
+#include "player/script/engine.h"
+#include "player/sound/sound_list.h"

@@ -1,0 +1,2 @@
+#include "player/world/world.h"
+#include "player/shell/menu_state.h"

@@ -1,0 +1,3 @@
+#include "player/script/engine.h"
+#include "editor/document/document.h"
+#include <QString>

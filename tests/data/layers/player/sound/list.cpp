@@ -1,0 +1,2 @@
+#include "common/paths.h"
+#include "player/world/world.h"

@@ -1,0 +1,2 @@
+#include "player/world/world.h"
+#include "player/sound/sound_list.h"
