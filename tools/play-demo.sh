@@ -14,7 +14,8 @@ BUILD="$ROOT/build/release"
 GAME="$BUILD/game"
 WALKTHROUGH="$ROOT/tests/walk/demo/keys.txt"
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libopenal-dev libopenal1
-          libsndfile1-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev espeak-ng sox)
+          libsndfile1-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev espeak-ng sox
+          libespeak-ng-dev)
 
 say() { printf '\n== %s\n' "$*"; }
 

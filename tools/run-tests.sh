@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libopenal-dev libopenal1 libsndfile1-dev libicu-dev
     espeak-ng sox xvfb xauth libclang-rt-14-dev
+    libespeak-ng-dev
 )
 
 as_root() {

@@ -39,6 +39,7 @@ struct Player {
         writeFileAtomically("borvatin.scn", scenario);
         ShellSetup setup{view, device, clock};
         setup.seed = 1;
+        setup.synthesizer = &voice;  // the shell's own cost, not the installed voice's
         shell = std::make_unique<PlayerShell>(setup);
         shell->FormCreate();
     }
@@ -57,6 +58,7 @@ struct Player {
     QuietView view;
     VirtualDevice device;
     VirtualClock clock;
+    FixedLengthSynthesizer voice;
     std::unique_ptr<PlayerShell> shell;
 };
 

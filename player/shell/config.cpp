@@ -23,6 +23,13 @@ int volumeValue(const std::string& text) {
     return value;
 }
 
+// A switch written as 0 or 1; anything else keeps the default.
+bool switchValue(const std::string& text, bool fallback) {
+    if (text == "0" || text == "1")
+        return text == "1";
+    return fallback;
+}
+
 }  // namespace
 
 std::vector<std::string> PlayerConfig::DefaultLines() {
@@ -39,6 +46,7 @@ void PlayerConfig::ReadConfig(const std::filesystem::path& file) {
     paths_.programPath = withBackslash(Value("PROGRAMPATH"));
     std::string cd = Value("CDPATH");
     paths_.cdPath = withBackslash(cd.empty() ? "D:\\" : cd);
+    speech_ = Speech();
 }
 
 std::string PlayerConfig::Value(std::string_view key) const {
@@ -58,6 +66,19 @@ VolumeSettings PlayerConfig::Volumes() const {
     return v;
 }
 
+SpeechSettings PlayerConfig::Speech() const {
+    SpeechSettings s;
+    s.speakTexts = switchValue(Value("SPEECHTEXTS"), s.speakTexts);
+    const std::string rate = Value("SPEECHRATE");
+    int percent = 0;
+    auto [end, ec] = std::from_chars(rate.data(), rate.data() + rate.size(), percent);
+    if (ec == std::errc() && end == rate.data() + rate.size() && percent >= 50 && percent <= 300)
+        s.rate = percent;
+    s.entriesToReader = switchValue(Value("ENTRIESTOREADER"), s.entriesToReader);
+    s.textsToReader = switchValue(Value("TEXTSTOREADER"), s.entriesToReader);
+    return s;
+}
+
 bool PlayerConfig::WriteConfig(const VolumeSettings& volumes, const std::filesystem::path& file,
                                std::string* error) const {
     std::vector<std::string> lines = {
@@ -66,6 +87,10 @@ bool PlayerConfig::WriteConfig(const VolumeSettings& volumes, const std::filesys
         "MUSICVOLUME=" + std::to_string(volumes.music),
         "PROGRAMPATH=" + paths_.programPath,
         "CDPATH=" + paths_.cdPath,
+        "SPEECHTEXTS=" + std::string(speech_.speakTexts ? "1" : "0"),
+        "SPEECHRATE=" + std::to_string(speech_.rate),
+        "ENTRIESTOREADER=" + std::string(speech_.entriesToReader ? "1" : "0"),
+        "TEXTSTOREADER=" + std::string(speech_.textsToReader ? "1" : "0"),
     };
     return writeLinesAtomically(file, lines, error);
 }

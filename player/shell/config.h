@@ -10,6 +10,15 @@
 
 namespace vek::player {
 
+// How the player speaks what has no recording, and what it leaves to a screen reader.
+struct SpeechSettings {
+    bool speakTexts = true;        // "Předčítat texty bez nahrávky"
+    int rate = 100;                // "Rychlost řeči", percent of the normal speed
+    bool entriesToReader = false;  // the screen reader, not the game, reads list entries
+    bool textsToReader = false;    // texts of the text pane go to the screen reader
+    friend bool operator==(const SpeechSettings&, const SpeechSettings&) = default;
+};
+
 class PlayerConfig {
   public:
     static constexpr const char* kFileName = "vek.cfg";
@@ -19,8 +28,14 @@ class PlayerConfig {
     void ReadConfig(const std::filesystem::path& file = kFileName);
     // ApplyVolumes: the three volumes of the kept lines; a missing or non-numeric value is 0.
     VolumeSettings Volumes() const;
-    // WriteConfig: exactly five lines, through a temporary file, so a failure never destroys the
-    // previous file. False with a Czech `error` when it could not be written.
+    // The speech settings of the kept lines; a missing key gives its default (texts go to the
+    // screen reader by default when the list entries do).
+    SpeechSettings Speech() const;
+    // What WriteConfig writes after the five lines.
+    void SetSpeech(const SpeechSettings& speech) { speech_ = speech; }
+    // WriteConfig: the five lines, then the speech settings, through a temporary file, so a
+    // failure never destroys the previous file. False with a Czech `error` when it could not be
+    // written.
     bool WriteConfig(const VolumeSettings& volumes, const std::filesystem::path& file = kFileName,
                      std::string* error = nullptr) const;
 
@@ -34,6 +49,7 @@ class PlayerConfig {
   private:
     std::vector<std::string> lines_;
     SoundBasePaths paths_;
+    SpeechSettings speech_;
 };
 
 }  // namespace vek::player

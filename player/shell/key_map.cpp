@@ -369,15 +369,17 @@ void KeyMap::SetSelection(int i) {
 }
 
 void KeyMap::Announce(int i) {
+    if (shell_.narrator_.EntriesLeftToReader())
+        return;
     const std::string& t = shell_.mainBox_.entries[i];
     auto sayMatching = [&](auto& keys) {
         for (const char* key : keys)
             if (t == shell_.Text(key))
-                shell_.primary_.Add(key);
+                shell_.narrator_.SayEntry(key, t);
     };
     auto sayItem = [&](const std::string& id) {
         if (TPredmet* item = shell_.world_.ItemList.Najdi(id))
-            shell_.primary_.Add(item->SoundId);
+            shell_.narrator_.SayEntry(item->SoundId, t);
     };
     switch (state_) {
         case MenuState::MainMenu:
@@ -387,7 +389,7 @@ void KeyMap::Announce(int i) {
             if (TOkno* here = shell_.world_.CurrentWindow;
                 here && i < static_cast<int>(here->Paths.size()))
                 if (TOkno* window = shell_.world_.WindowList.Najdi(here->Paths[i]))
-                    shell_.primary_.Add(window->SoundId);
+                    shell_.narrator_.SayEntry(window->SoundId, t);
             break;
         case MenuState::ExamineList:
         case MenuState::UseList:

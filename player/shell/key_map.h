@@ -51,7 +51,7 @@ class KeyMap {
 
     // The text of main command i (0 "Rozhlédni se" ... 8 "Menu") as the scenario names it.
     std::string MainCommandText(int i) const;
-    // Queues what announces entry i of MainBox in the current state.
+    // Queues what names entry i of the list shown (nothing when the screen reader reads them).
     void Announce(int i);
 
   private:

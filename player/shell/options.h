@@ -1,8 +1,10 @@
-// The options dialog "Nastavení": three volume sliders with looping preview sounds.
+// The options dialog "Nastavení": three volume sliders with looping preview sounds, and how the
+// player speaks texts without recordings (page "Řeč").
 #pragma once
 
 #include <string>
 
+#include "player/shell/config.h"
 #include "player/sound/background.h"
 #include "player/sound/sound_box.h"
 
@@ -28,6 +30,7 @@ class TOptionsForm {
     void FormHide();
 
     bool ZvukCheckBox = true;  // "Zvuky zapnuty": hidden, ticked; a new game copies it
+    SpeechSettings Speech;     // page "Řeč": the shell reads it when the dialog closes
 
   private:
     void RecHlasBarChange(Slider slider);

@@ -44,7 +44,9 @@ PlayerShell::PlayerShell(ShellSetup setup)
       scenarioSounds_(soundList_, systemTexts_),
       scriptSound_(primary_, secondary_, background_),
       random_(makeRandom(setup)),
-      script_(world_, *this, scriptSound_, *random_) {}
+      script_(world_, *this, scriptSound_, *random_) {
+    env_.voice = &narrator_.voice();
+}
 
 PlayerShell::~PlayerShell() {
     if (!closed_)
@@ -96,6 +98,26 @@ void PlayerShell::InitPlayer() {
         secondary_.CreateAudio("sx00.wav");
     }
     systemTexts_.LoadDefaults();
+    options_.Speech = config_.Speech();
+    narrator_.ApplySettings();
+    if (std::string output = setup_.device.outputReport(); !output.empty())
+        Report(output);
+}
+
+int PlayerShell::FormKeyDown(int key, unsigned shift) {
+    narrator_.BeginCommand();
+    int left = keys_.FormKeyDown(key, shift);
+    // A key that produces a character is answered by FormKeyPress, which follows at once.
+    bool answered = (key >= vk::Prior && key <= vk::Down) || key == vk::F2 || key == vk::F3;
+    narrator_.EndCommand(answered);
+    return left;
+}
+
+char PlayerShell::FormKeyPress(char ch) {
+    narrator_.BeginCommand();
+    char left = keys_.FormKeyPress(ch);
+    narrator_.EndCommand(true);
+    return left;
 }
 
 void PlayerShell::ApplyVolumes() {
@@ -120,6 +142,7 @@ void PlayerShell::FormClose() {
     secondary_.StopUpTo(9);
     background_.StopAll();
     std::string error;
+    config_.SetSpeech(options_.Speech);
     // A configuration that cannot be written is reported; the sound device is closed all the same.
     if (!config_.WriteConfig(volumes_, PlayerConfig::kFileName, &error))
         ShowMessage("Chyba", error, MessageIcon::Stop);
@@ -153,8 +176,13 @@ void PlayerShell::Timer1Timer() {
         world_.AdvanceTimers();
     }
     // What the player hears in a list must be what Enter chooses, also after the cycle changed it.
-    if (CycleMayRun() && script_.MainCycleStep())
-        RefreshGameList();
+    if (CycleMayRun()) {
+        narrator_.BeginCommand();
+        if (script_.MainCycleStep())
+            RefreshGameList();
+        narrator_.EndCommand(false);
+    }
+    narrator_.Idle();
 }
 
 bool PlayerShell::soundIdle() const {
@@ -224,6 +252,7 @@ bool PlayerShell::ShowText(const std::string& text, bool clear) {
             ClearMemo();
         mainMemo_.lines.push_back(*line);
         view_.memoLineAdded(*line);
+        narrator_.LineShown(*line);
     }
     int rows = menuState() == MenuState::Intro ? kMemoRowsWide : kMemoRowsNarrow;
     bool scrollBar = static_cast<int>(mainMemo_.lines.size()) > rows;
@@ -279,6 +308,8 @@ void PlayerShell::WaitWhile(const std::function<bool()>& waiting) {
     else if (readCleared_)
         kind = ShellView::WaitKind::ReadKey;
     readCleared_ = false;
+    narrator_.Flush();
+    primary_.StartNow();
     waits_.push_back(kind);
     view_.waitStarted(kind);
     view_.waitWhile([&] { return !closing_ && waiting(); });

@@ -26,6 +26,7 @@
 #include "player/shell/game_commands.h"
 #include "player/shell/key_map.h"
 #include "player/shell/menu_state.h"
+#include "player/shell/narrator.h"
 #include "player/shell/options.h"
 #include "player/shell/saved_positions.h"
 #include "player/shell/startup.h"
@@ -53,6 +54,7 @@ struct ShellSetup {
     std::string scenarioArgument;       // the first command-line argument, or empty
     std::string programPath;            // not empty: the sounds' base for this run (game_dir.h)
     SoundObserver* observer = nullptr;  // hears what the queues and the background start
+    SpeechSynthesizer* synthesizer = nullptr;  // the synthetic voice; none: the system's
 };
 
 class PlayerShell : public ScriptHost {
@@ -72,12 +74,12 @@ class PlayerShell : public ScriptHost {
     // Every key: its virtual key code and the modifiers held. Answers the key code left for the
     // focused control (0 = swallowed). The shell moves the list selection itself (Up, Down,
     // Home, End, Page Up, Page Down); a view must not move it again.
-    int FormKeyDown(int key, unsigned shift = ShiftNone) { return keys_.FormKeyDown(key, shift); }
+    int FormKeyDown(int key, unsigned shift = ShiftNone);
     // Every key that produces a character, after FormKeyDown (also when that swallowed the key).
     // Answers the character left for the focused control ('*' = consumed). A character left
     // while the entry field has the focus is typed into it by the shell (8 deletes the last
     // one). The list never searches by typed letters.
-    char FormKeyPress(char ch) { return keys_.FormKeyPress(ch); }
+    char FormKeyPress(char ch);
     // The 100 ms timer.
     void Timer1Timer();
 
@@ -141,6 +143,7 @@ class PlayerShell : public ScriptHost {
     friend class KeyMap;
     friend class GameCommands;
     friend class SavedPositions;
+    friend class Narrator;
 
     // Start-up and closing.
     void InitPlayer();
@@ -169,6 +172,8 @@ class PlayerShell : public ScriptHost {
     std::string MixedItemId(int i) const;
     const StringList& ItemsHere() const;
 
+    // What the command list holds, as a screen reader names it.
+    std::string Heading() const;
     // The innermost wait is a WAIT that began while a READ line was being typed.
     bool KeyWaitInsideLineRead() const;
 
@@ -214,6 +219,7 @@ class PlayerShell : public ScriptHost {
     bool readCleared_ = false;  // READ emptied the entry field: the next wait reads input
     std::vector<ShellView::WaitKind> waits_;  // the waits scripts are in, innermost last
 
+    Narrator narrator_{*this, setup_.synthesizer};
     KeyMap keys_{*this};
     GameCommands commands_{*this};
     SavedPositions positions_{*this};

@@ -84,9 +84,39 @@ void PlayerShell::BuildMenu() {
     FillMenu();
     MenuMusic();
     --buildDepth_;
+    mainBox_.heading = Heading();
     view_.mainBoxChanged();
-    if (buildDepth_ == 0)
+    if (buildDepth_ == 0) {
+        narrator_.ListBuilt();
         view_.menuBuilt();
+    }
+}
+
+std::string PlayerShell::Heading() const {
+    switch (menuState()) {
+        case MenuState::GoList:
+        case MenuState::ExamineList:
+        case MenuState::TakeList:
+        case MenuState::PutList:
+        case MenuState::UseList:
+        case MenuState::TalkList:
+        case MenuState::ListMenu:
+            return keys_.MainCommandText(static_cast<int>(menuState()) - 1);
+        case MenuState::UseOnList:
+            return keys_.MainCommandText(5);
+        case MenuState::SystemMenu:
+            return keys_.MainCommandText(8);
+        case MenuState::LoadList:
+            return Text("SZnacti");
+        case MenuState::SaveList:
+            return Text("SZuloz");
+        case MenuState::ScenarioList:
+            return Text("SZvyberscenare");
+        case MenuState::Intro:
+        case MenuState::MainMenu:
+            break;
+    }
+    return {};
 }
 
 std::optional<std::vector<std::string>> PlayerShell::GameListEntries(MenuState state) const {

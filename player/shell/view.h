@@ -24,6 +24,7 @@ struct MainBoxModel {
     bool visible = true;
     bool focused = true;  // has the keyboard focus (never while hidden)
     int fontSize = 14;    // points: 14 main and system menu, 13 "Seznam", 12 game lists, 11 files
+    std::string heading;  // what the list holds, for a screen reader ("Prozkoumej", "Menu", ...)
 };
 
 // The game's text pane.
@@ -32,8 +33,9 @@ struct MainMemoModel {
     bool visible = true;
     int left = 221;  // x of the pane in the window's client area
     int width = 292;
-    bool scrollBar = false;  // the vertical scroll bar is shown
-    int caretLine = 0;       // the caret was moved to the start: 0
+    bool scrollBar = false;       // the vertical scroll bar is shown
+    int caretLine = 0;            // the caret was moved to the start: 0
+    bool toScreenReader = false;  // lines added are also handed to a screen reader
 };
 
 // The entry field of the script's READ actions.
@@ -95,6 +97,9 @@ class ShellView {
 
     // Stops and restarts the 100 ms timer (a new game stops it while loading).
     virtual void setTimerEnabled(bool enabled) {}
+
+    // A screen reader follows the window.
+    virtual bool screenReaderActive() const { return false; }
 };
 
 }  // namespace vek::player

@@ -55,6 +55,7 @@ class WalkRunner : public ShellView, public SoundObserver {
         setup.scenarioArgument = options_.scenario;
         setup.programPath = options_.programPath;
         setup.observer = this;
+        setup.synthesizer = &voice_;
         shell_ = std::make_unique<PlayerShell>(setup);
         shell_->FormCreate();
         // The window's timer fires once as soon as the window is up, before any key can come.
@@ -108,6 +109,9 @@ class WalkRunner : public ShellView, public SoundObserver {
     // SoundObserver
     void queueStarted(std::string_view queueName, std::string_view item) override {
         emit((queueName == "secondary" ? "say2: " : "say: ") + std::string(item));
+    }
+    void speechStarted(std::string_view queueName, std::string_view text) override {
+        emit((queueName == "secondary" ? "tts2: " : "tts: ") + std::string(text));
     }
     void fileStarted(std::string_view path) override { emit("play-file: " + std::string(path)); }
     void backgroundStarted(std::string_view key) override { emit("bg: " + std::string(key)); }
@@ -218,6 +222,8 @@ class WalkRunner : public ShellView, public SoundObserver {
     std::ostream& out_;
     VirtualClock clock_;
     VirtualDevice device_;
+    // Speech of the same length on every machine, whichever voice is installed.
+    FixedLengthSynthesizer voice_;
     std::unique_ptr<PlayerShell> shell_;
     long builds_ = 0;
     bool closeRequested_ = false;

@@ -9,6 +9,7 @@
 #include <map>
 #include <numbers>
 #include <optional>
+#include <sstream>
 #include <system_error>
 #include <vector>
 
@@ -56,14 +57,14 @@ struct Channel {
     std::uint32_t startOffset = 0;  // where a channel not yet started will begin
 };
 
-ALuint makeBuffer(const std::vector<std::int16_t>& samples, int rate) {
+ALuint makeBuffer(std::span<const std::int16_t> samples, int rate) {
     ALuint buffer = 0;
     alGetError();
     alGenBuffers(1, &buffer);
     if (alGetError() != AL_NO_ERROR)
         return 0;
     alBufferData(buffer, AL_FORMAT_MONO16, samples.data(),
-                 static_cast<ALsizei>(samples.size() * sizeof(std::int16_t)), rate);
+                 static_cast<ALsizei>(samples.size_bytes()), rate);
     if (alGetError() != AL_NO_ERROR) {
         alDeleteBuffers(1, &buffer);
         return 0;
@@ -139,6 +140,8 @@ bool OpenAlDevice::Impl::open(std::string* error) {
     std::vector<ALCint> attributes = {
         ALC_HRTF_SOFT,      ALC_FALSE, ALC_MONO_SOURCES,        1024,
         ALC_STEREO_SOURCES, 0,         ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE};
+    if (options.refreshRate > 0)
+        attributes.insert(attributes.end(), {ALC_REFRESH, options.refreshRate});
     if (options.loopback) {
         if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback"))
             return fail("OpenAL: loopback rendering is not available");
@@ -391,6 +394,22 @@ SampleHandle OpenAlDevice::loadSample(const std::filesystem::path& path) {
     return handle;
 }
 
+SampleHandle OpenAlDevice::loadPcm(std::span<const std::int16_t> samples, int rate,
+                                   const std::string& label) {
+    if (!impl_->context || samples.empty() || rate <= 0)
+        return 0;
+    auto sample = std::make_shared<AlSample>();
+    sample->left = sample->right = makeBuffer(samples, rate);
+    if (sample->left == 0)
+        return 0;
+    sample->frames = samples.size();
+    sample->bytes = samples.size_bytes();
+    // Not cached by the device: the speech cache above it keeps the samples it will want again.
+    const SampleHandle handle = impl_->nextSample++;
+    impl_->samples.emplace(handle, std::move(sample));
+    return handle;
+}
+
 void OpenAlDevice::freeSample(SampleHandle sample) {
     for (auto it = impl_->channels.begin(); it != impl_->channels.end();) {
         if (it->second.handle == sample) {
@@ -522,6 +541,25 @@ std::uint32_t OpenAlDevice::position(ChannelHandle handle) const {
     ALint offset = 0;
     alGetSourcei(channel->sources[0], AL_SAMPLE_OFFSET, &offset);
     return static_cast<std::uint32_t>(std::max(offset, 0));
+}
+
+std::string OpenAlDevice::outputReport() const {
+    if (!impl_->device)
+        return {};
+    ALCint frequency = 0, refresh = 0;
+    alcGetIntegerv(impl_->device, ALC_FREQUENCY, 1, &frequency);
+    alcGetIntegerv(impl_->device, ALC_REFRESH, 1, &refresh);
+    std::ostringstream out;
+    out << "sound output: " << frequency << " Hz";
+    if (refresh > 0)
+        out << ", mixing period " << frequency / refresh << " frames (" << 1000.0 / refresh
+            << " ms)";
+    if (impl_->getInteger64 && !impl_->options.loopback) {
+        ALCint64SOFT latency = 0;
+        impl_->getInteger64(impl_->device, ALC_DEVICE_LATENCY_SOFT, 1, &latency);
+        out << ", output latency " << latency / 1e6 << " ms";
+    }
+    return out.str();
 }
 
 void OpenAlDevice::render(float* out, std::size_t frames) {

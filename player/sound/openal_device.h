@@ -22,6 +22,9 @@ class OpenAlDevice : public SoundDevice {
         int loopbackRate = 44100;
         // Decoded samples kept for reuse after their last holder freed them.
         std::size_t cacheBytes = 128u << 20;
+        // Mixing periods a second asked of the output: 100 gives about 10 ms, so that a sound
+        // started by a key is heard at once. The backend may give a longer one.
+        int refreshRate = 100;
     };
 
     OpenAlDevice();
@@ -33,6 +36,8 @@ class OpenAlDevice : public SoundDevice {
     bool init(std::string* error) override;
     void close() override;
     SampleHandle loadSample(const std::filesystem::path& path) override;
+    SampleHandle loadPcm(std::span<const std::int16_t> samples, int rate,
+                         const std::string& label) override;
     void freeSample(SampleHandle sample) override;
     ChannelHandle playPaused(SampleHandle sample) override;
     void stop(ChannelHandle channel) override;
@@ -47,6 +52,8 @@ class OpenAlDevice : public SoundDevice {
     bool loop(ChannelHandle channel) const override;
     void setPosition(ChannelHandle channel, std::uint32_t frame) override;
     std::uint32_t position(ChannelHandle channel) const override;
+    // "zvukový výstup: 44100 Hz, perioda 441 vzorků, latence 23.2 ms" and the like.
+    std::string outputReport() const override;
 
     // Loopback mode only: mixes `frames` stereo frames (left, right interleaved) into `out`.
     void render(float* out, std::size_t frames);

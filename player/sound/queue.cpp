@@ -48,6 +48,7 @@ class StepGuard {
 TZvukFronta::TZvukFronta(SoundEnv& env, std::string name) : env_(env), name_(std::move(name)) {}
 
 void TZvukFronta::Add(std::string item) {
+    ++queued_;
     pending_.push_back(std::move(item));
 }
 
@@ -65,6 +66,21 @@ void TZvukFronta::Tick() {
         --env_.PauseTicks;
 }
 
+void TZvukFronta::StartNow() {
+    StepGuard guard(env_.StepRunning);
+    if (!guard.entered() || !env_.SoundsOn || !canSound())
+        return;
+    while (!pending_.empty() && env_.PauseTicks == 0 && !audio_->IsPlaying()) {
+        const std::string& front = pending_.front();
+        if (!front.empty() && front.front() == '%')
+            return;
+        const auto before = pending_.size();
+        step();
+        if (pending_.size() == before)
+            return;
+    }
+}
+
 void TZvukFronta::step() {
     const std::string item = pending_.front();  // observers may change the queue meanwhile
     if (item.empty()) {
@@ -76,21 +92,33 @@ void TZvukFronta::step() {
         pending_.pop_front();
         return;
     }
-    const TNahravka* entry = env_.list.Najdi(item);
-    if (!entry) {
+    if (!priority(item)) {
         pending_.pop_front();
         return;
     }
     if (!canSound() || audio_->IsPlaying())
         return;  // waits for the channel
-    if (!startRecording(*entry, item)) {
+    const auto spoken = start(item);
+    if (!spoken) {
         // Nothing could be loaded: playing whatever the channel held before would say the
         // wrong words, so the item is dropped.
         pending_.pop_front();
         return;
     }
+    const std::string said(*spoken);  // Advance moves the item the view points into
     Advance();
-    notifyStarted(item);  // last, so an observer finds the queue in order
+    notifyStarted(item, said);  // last, so an observer finds the queue in order
+    synthesizeNext();
+}
+
+std::optional<std::string_view> TZvukFronta::start(std::string_view item) {
+    const SpokenItem parts = SplitSpeech(item);
+    if (const TNahravka* entry = env_.list.Najdi(parts.key))
+        if (startRecording(*entry, parts.key))
+            return std::string_view{};
+    if (!parts.text.empty() && startSpeech(parts.text))
+        return parts.text;
+    return std::nullopt;
 }
 
 bool TZvukFronta::startRecording(const TNahravka& entry, std::string_view item) {
@@ -104,9 +132,48 @@ bool TZvukFronta::startRecording(const TNahravka& entry, std::string_view item) 
     return true;
 }
 
-void TZvukFronta::notifyStarted(std::string_view item) {
-    if (env_.observer)
-        env_.observer->queueStarted(name_, withoutSuffix(item));
+// Speech sounds like a recorded line of dialogue: the dialogue volume, centred.
+bool TZvukFronta::startSpeech(std::string_view text) {
+    const auto pcm = env_.voice ? env_.voice->Speech(text) : nullptr;
+    if (!pcm)
+        return false;
+    audio_->LoadPcm(pcm->samples, pcm->rate, "tts:" + std::string(text));
+    if (audio_->Sample == 0)
+        return false;
+    const VolumePan vp = ComputeVolumePan({}, SoundKind::Dialogue, env_.volumes);
+    audio_->Play();
+    audio_->SetVolume(vp.volume);
+    audio_->SetPan(vp.pan);
+    audio_->Resume();
+    return true;
+}
+
+// While one item sounds, the speech of the next is made, so that it follows without a gap.
+void TZvukFronta::synthesizeNext() {
+    if (!env_.voice || pending_.empty())
+        return;
+    const SpokenItem next = SplitSpeech(pending_.front());
+    if (!next.text.empty() && !env_.list.Najdi(next.key))
+        env_.voice->Speech(next.text);
+}
+
+// A recording's own priority; speech in its place, or alone, is cut by any key.
+std::optional<int> TZvukFronta::priority(std::string_view item) const {
+    const SpokenItem parts = SplitSpeech(item);
+    if (const TNahravka* entry = env_.list.Najdi(parts.key))
+        return entry->Priority();
+    if (!parts.text.empty())
+        return 0;
+    return std::nullopt;
+}
+
+void TZvukFronta::notifyStarted(std::string_view item, std::string_view spoken) {
+    if (!env_.observer)
+        return;
+    if (!spoken.empty())
+        env_.observer->speechStarted(name_, spoken);
+    else
+        env_.observer->queueStarted(name_, withoutSuffix(SplitSpeech(item).key));
 }
 
 void TZvukFronta::pushHistory(std::string item) {
@@ -127,12 +194,11 @@ void TZvukFronta::Advance() {
 }
 
 void TZvukFronta::PlayCurrent() {
-    const TNahravka* entry = env_.list.Najdi(current_);
-    if (!entry || !canSound())
+    if (!priority(current_) || !canSound())
         return;
     audio_->Stop();
-    if (startRecording(*entry, current_))
-        notifyStarted(current_);
+    if (const auto spoken = start(current_))
+        notifyStarted(current_, *spoken);
 }
 
 void TZvukFronta::Back() {
@@ -171,19 +237,19 @@ bool TZvukFronta::Playing() const {
 bool TZvukFronta::StopUpTo(int level) {
     if (!env_.SoundsOn)
         return true;
-    const TNahravka* current = env_.list.Najdi(current_);
+    const auto current = priority(current_);
     // Only a recording still sounding holds the queue: one that has ended stays Current until the
     // next starts, and must not swallow the next key press.
-    if (current && current->Priority() > level && Playing())
+    if (current && *current > level && Playing())
         return pending_.empty();
     if (current)
         pushHistory(current_);
     StopCurrent();
     while (!pending_.empty()) {
-        const TNahravka* entry = env_.list.Najdi(pending_.front());
-        if (entry && entry->Priority() > level)
+        const auto next = priority(pending_.front());
+        if (next && *next > level)
             break;
-        if (entry)
+        if (next)
             pushHistory(std::move(pending_.front()));
         pending_.pop_front();
     }
@@ -223,6 +289,7 @@ void TZvukFronta::PlayFile(const std::string& path) {
     audio_->SetVolume(255);
     audio_->SetPan(128);
     audio_->Resume();
+    ++queued_;
     if (env_.observer && audio_->Sample != 0)
         env_.observer->fileStarted(path);
 }

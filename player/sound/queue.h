@@ -2,9 +2,11 @@
 // back through and priorities that decide what a key press or a script may cut short.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +21,13 @@ class TZvukFronta {
     TZvukFronta(SoundEnv& env, std::string name);  // name: "primary" / "secondary" for observers
 
     void Add(std::string item);
+    // How many items were ever added or files played: a command that left it unchanged spoke
+    // nothing.
+    std::uint64_t Queued() const { return queued_; }
     void Tick();
+    // What a tick would start, started now when the channel is free and no pause runs, so a
+    // key is answered without waiting for the timer. Leaves pause items to the timer.
+    void StartNow();
     // Drops the current and pending sounds of priority up to `level`; true when nothing waits.
     bool StopUpTo(int level);
     void Back();
@@ -45,7 +53,14 @@ class TZvukFronta {
     bool canSound() const;
     void step();
     bool startRecording(const TNahravka& entry, std::string_view item);
-    void notifyStarted(std::string_view item);
+    bool startSpeech(std::string_view text);
+    // Starts the item's recording or, failing that, its speech; nullopt when nothing could be
+    // loaded, else the text said ("" for a recording).
+    std::optional<std::string_view> start(std::string_view item);
+    // The priority a key press or a stop command weighs; none for unknown keys and pauses.
+    std::optional<int> priority(std::string_view item) const;
+    void synthesizeNext();
+    void notifyStarted(std::string_view item, std::string_view spoken);
     void pushHistory(std::string item);
 
     SoundEnv& env_;
@@ -54,6 +69,7 @@ class TZvukFronta {
     std::deque<std::string> history_;
     std::string current_;
     std::unique_ptr<TMyAFS> audio_;
+    std::uint64_t queued_ = 0;
 };
 
 }  // namespace vek

@@ -98,6 +98,14 @@ void TMyAFS::Load(const std::string& path) {
         fileName_ = path;
 }
 
+void TMyAFS::LoadPcm(std::span<const std::int16_t> samples, int rate, const std::string& label) {
+    if (Channel >= 0 || Sample != 0)
+        Unload();
+    Sample = device_.loadPcm(samples, rate, label);
+    if (Sample != 0)
+        fileName_ = label;
+}
+
 void TMyAFS::Unload() {
     Stop();
     Channel = -2;

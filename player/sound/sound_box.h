@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,8 @@ class TMyAFS {
     TMyAFS& operator=(const TMyAFS&) = delete;
 
     void Load(const std::string& path);
+    // Loads samples made in memory; `label` becomes the FileName.
+    void LoadPcm(std::span<const std::int16_t> samples, int rate, const std::string& label);
     void Unload();
     void Play();  // starts paused, or resumes a paused channel
     void Stop();

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 
 namespace vek {
@@ -22,6 +23,10 @@ class SoundDevice {
 
     // 0 when the file cannot be read or decoded (damaged and hostile files included).
     virtual SampleHandle loadSample(const std::filesystem::path& path) = 0;
+    // Mono 16-bit samples made in memory (synthesized speech) at `rate` frames a second;
+    // `label` stands for the file name in logs. 0 when nothing can be loaded.
+    virtual SampleHandle loadPcm(std::span<const std::int16_t> samples, int rate,
+                                 const std::string& label) = 0;
     virtual void freeSample(SampleHandle sample) = 0;
 
     // Starts the sample paused on a free channel; negative when it cannot.
@@ -39,6 +44,10 @@ class SoundDevice {
     virtual bool loop(ChannelHandle channel) const = 0;
     virtual void setPosition(ChannelHandle channel, std::uint32_t frame) = 0;
     virtual std::uint32_t position(ChannelHandle channel) const = 0;
+
+    // One line on what the output got (mixing period, latency) for the trace; empty when
+    // there is nothing to say.
+    virtual std::string outputReport() const { return {}; }
 };
 
 }  // namespace vek

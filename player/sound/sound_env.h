@@ -12,6 +12,7 @@
 #include "common/temp_files.h"
 #include "sound_box.h"
 #include "sound_list.h"
+#include "speech_voice.h"
 
 namespace vek {
 
@@ -20,6 +21,8 @@ class SoundObserver {
     virtual ~SoundObserver() = default;
     // A queue started a recording; `item` as queued, without its "|" suffix.
     virtual void queueStarted(std::string_view queueName, std::string_view item) {}
+    // A queue started saying `text` with the synthetic voice.
+    virtual void speechStarted(std::string_view queueName, std::string_view text) {}
     virtual void fileStarted(std::string_view path) {}       // PlayFile
     virtual void backgroundStarted(std::string_view key) {}  // begins to sound
     virtual void backgroundEnded(std::string_view key) {}    // ended by itself, left the set
@@ -32,9 +35,10 @@ struct SoundEnv {
     const VolumeSettings& volumes;
     TTempFiles* tempFiles = nullptr;  // none: collection recordings cannot be extracted
     SoundObserver* observer = nullptr;
-    int PauseTicks = 0;        // shared by both queues
-    bool SoundsOn = false;     // set at the first timer tick
-    bool StepRunning = false;  // a queue step is under way: the timer must not start another
+    TSpeechVoice* voice = nullptr;  // none: speech items are dropped
+    int PauseTicks = 0;             // shared by both queues
+    bool SoundsOn = false;          // set at the first timer tick
+    bool StepRunning = false;       // a queue step is under way: the timer must not start another
 };
 
 // Loads the entry's recording into `audio`: a collection recording is extracted into the

@@ -51,6 +51,15 @@ SampleHandle VirtualDevice::loadSample(const std::filesystem::path& path) {
     return handle;
 }
 
+SampleHandle VirtualDevice::loadPcm(std::span<const std::int16_t> samples, int rate,
+                                    const std::string& label) {
+    if (samples.empty() || rate <= 0)
+        return 0;
+    const SampleHandle handle = nextSample_++;
+    samples_.emplace(handle, Sample{label, SoundFileInfo{samples.size(), rate, 1}});
+    return handle;
+}
+
 void VirtualDevice::freeSample(SampleHandle sample) {
     for (auto it = channels_.begin(); it != channels_.end();) {
         auto next = std::next(it);

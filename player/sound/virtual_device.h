@@ -32,6 +32,8 @@ class VirtualDevice : public SoundDevice {
     bool init(std::string* error) override;
     void close() override;
     SampleHandle loadSample(const std::filesystem::path& path) override;
+    SampleHandle loadPcm(std::span<const std::int16_t> samples, int rate,
+                         const std::string& label) override;
     void freeSample(SampleHandle sample) override;
     ChannelHandle playPaused(SampleHandle sample) override;
     void stop(ChannelHandle channel) override;

@@ -1,5 +1,6 @@
 #include "player/shell/qt/vek2_form.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <utility>
+
 #include "common/qt/key_translation.h"
 #include "common/qt/message_boxes.h"
 #include "common/qt/qt_text.h"
@@ -21,6 +24,9 @@ namespace vek::player {
 namespace {
 
 constexpr int kMemoTop = 100;
+const char* const kListName = "P\u0159\u00edkazy";
+const char* const kListHint =
+    "\u0160ipkami vyber p\u0159\u00edkaz, Enter ho provede, Escape vrac\u00ed zp\u011bt";
 constexpr int kMemoHeight = 301;
 
 QFont boldFont(const char* family, QFont::StyleHint hint) {
@@ -109,9 +115,8 @@ VEK2_form::VEK2_form(VEK2_splash* splash)
         "QListWidget { background: black; color: white; } QListWidget::item { height: 22px; }"
         "QListWidget::item:selected { background: white; color: black; }");
     MainBox->setFont(boldFont("Times New Roman", QFont::Serif));
-    MainBox->setAccessibleName(QString::fromUtf8("P\u0159\u00edkazy"));
-    MainBox->setAccessibleDescription(QString::fromUtf8(
-        "\u0160ipkami vyber p\u0159\u00edkaz, Enter ho provede, Escape vrac\u00ed zp\u011bt"));
+    MainBox->setAccessibleName(QString::fromUtf8(kListName));
+    MainBox->setAccessibleDescription(QString::fromUtf8(kListHint));
 
     MainMemo = new QPlainTextEdit(this);
     MainMemo->setObjectName("MainMemo");
@@ -175,6 +180,7 @@ void VEK2_form::mainBoxChanged() {
         return;
     const MainBoxModel& box = handlers_->mainBox();
     QSignalBlocker blocker(MainBox);
+    const bool rebuilt = box.entries != shownEntries_ || box.heading != shownHeading_;
     if (box.entries != shownEntries_) {
         MainBox->clear();
         for (const std::string& entry : box.entries)
@@ -184,12 +190,56 @@ void VEK2_form::mainBoxChanged() {
     QFont font = MainBox->font();
     font.setPointSize(box.fontSize);
     MainBox->setFont(font);
-    bool inRange = box.selection >= 0 && box.selection < MainBox->count();
-    MainBox->setCurrentRow(inRange ? box.selection : -1);
+    const bool inRange = box.selection >= 0 && box.selection < MainBox->count();
+    const int selection = inRange ? box.selection : -1;
+    if (rebuilt) {
+        // The list's name says what it now holds. Focusing the list itself makes a screen
+        // reader say that name (it names a list it enters, not one it stays in); the entry's
+        // focus follows.
+        shownHeading_ = box.heading;
+        MainBox->setAccessibleName(box.heading.empty() ? QString::fromUtf8(kListName)
+                                                       : fromCp1250(box.heading));
+        MainBox->setAccessibleDescription(QString::fromUtf8(kListHint));
+        if (listFocused()) {
+            QAccessibleEvent list(MainBox, QAccessible::Focus);
+            tellScreenReader(list);
+        }
+    }
+    const int before = MainBox->currentRow();
+    MainBox->setCurrentRow(selection);
     if (!inRange)
         MainBox->clearSelection();
     MainBox->setVisible(box.visible);
     syncFocus();
+    // The list announces a move of its own cursor itself while it has the focus; a second
+    // event would make a screen reader drop both as duplicates. It says nothing when the shell
+    // selects the entry the list had put its cursor on by itself on getting the focus.
+    const bool listAnnounced = MainBox->hasFocus() && MainBox->currentRow() != before;
+    if (rebuilt || selection != shownSelection_) {
+        shownSelection_ = selection;
+        if (!listAnnounced && (selection >= 0 || !rebuilt))
+            announceSelection();
+    }
+}
+
+bool VEK2_form::listFocused() const {
+    return handlers_ && handlers_->mainBox().focused && handlers_->mainBox().visible &&
+           !handlers_->dotazEdit().focused;
+}
+
+void VEK2_form::announceSelection() {
+    if (!listFocused())
+        return;
+    QAccessibleEvent focus(MainBox, QAccessible::Focus);
+    if (shownSelection_ >= 0)
+        focus.setChild(shownSelection_);
+    tellScreenReader(focus);
+}
+
+void VEK2_form::tellScreenReader(QAccessibleEvent& event) {
+    if (screenReaderEvents)
+        screenReaderEvents(event);
+    QAccessible::updateAccessibility(&event);
 }
 
 void VEK2_form::dotazEditChanged() {
@@ -220,6 +270,34 @@ void VEK2_form::memoCleared() {
 
 void VEK2_form::memoLineAdded(const std::string& line) {
     MainMemo->appendPlainText(fromCp1250(line));
+    if (!handlers_ || !handlers_->mainMemo().toScreenReader)
+        return;
+    // The lines of one command reach the screen reader together, once the key is handled.
+    if (readerText_.isEmpty())
+        QTimer::singleShot(0, this, [this] { handToScreenReader(); });
+    else
+        readerText_ += QLatin1Char(' ');
+    readerText_ += fromCp1250(line);
+}
+
+// A screen reader speaks a changed description of the object that has the focus: the selected
+// entry, or the list when none is selected.
+void VEK2_form::handToScreenReader() {
+    const QString text = std::exchange(readerText_, QString());
+    if (text.isEmpty() || closed_)
+        return;
+    QListWidgetItem* item = shownSelection_ >= 0 ? MainBox->item(shownSelection_) : nullptr;
+    if (!item) {
+        MainBox->setAccessibleDescription(text);
+        QAccessibleEvent changed(MainBox, QAccessible::DescriptionChanged);
+        if (screenReaderEvents)
+            screenReaderEvents(changed);  // Qt itself has sent it
+        return;
+    }
+    item->setData(Qt::AccessibleDescriptionRole, text);
+    QAccessibleEvent changed(MainBox, QAccessible::DescriptionChanged);
+    changed.setChild(shownSelection_);
+    tellScreenReader(changed);
 }
 
 void VEK2_form::memoLayoutChanged() {
@@ -248,11 +326,17 @@ void VEK2_form::splash(const std::string& text, bool visible) {
 MessageAnswer VEK2_form::messageBox(const MessageBoxRequest& request) {
     MessageRequest box{fromCp1250(request.caption), fromCp1250(request.text), iconOf(request.icon),
                        buttonsOf(request.buttons), boxAnswerOf(request.defaultAnswer)};
-    return answerOf(defaultMessageBoxes().show(isVisible() ? this : nullptr, box));
+    const MessageAnswer answer =
+        answerOf(defaultMessageBoxes().show(isVisible() ? this : nullptr, box));
+    syncFocus();
+    announceSelection();
+    return answer;
 }
 
 void VEK2_form::showOptions(TOptionsForm& form) {
     OptionsForm->showFor(form);
+    syncFocus();
+    announceSelection();
 }
 
 void VEK2_form::waitWhile(const std::function<bool()>& waiting) {
@@ -281,7 +365,22 @@ void VEK2_form::setTimerEnabled(bool enabled) {
         Timer1->stop();
 }
 
+bool VEK2_form::screenReaderActive() const {
+    return QAccessible::isActive();
+}
+
 bool VEK2_form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == MainBox && event->type() == QEvent::FocusIn) {
+        // On getting the focus the list puts its cursor on its first entry by itself; put it
+        // back where the shell has it, and name that entry.
+        QTimer::singleShot(0, this, [this] {
+            if (!handlers_ || closed_)
+                return;
+            const QSignalBlocker blocker(MainBox);
+            MainBox->setCurrentRow(shownSelection_);
+            announceSelection();
+        });
+    }
     if (event->type() == QEvent::KeyPress) {
         deliverKey(static_cast<const QKeyEvent&>(*event));
         return true;  // the shell moves the list and types into the entry field itself

@@ -4,6 +4,7 @@
 // Windows virtual key code followed, for a key that gives one, by its code page 1250 character.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "player/shell/qt/player_handlers.h"
 #include "player/shell/view.h"
 
+class QAccessibleEvent;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -46,8 +48,13 @@ class VEK2_form : public QWidget, public ShellView {
     void waitWhile(const std::function<bool()>& waiting) override;
     void closeWindow() override;
     void setTimerEnabled(bool enabled) override;
+    bool screenReaderActive() const override;
 
     int waitDepth() const { return waitDepth_; }
+
+    // Hears every event the window itself sends a screen reader (where none runs, as on the
+    // offscreen platform, Qt drops them unheard).
+    std::function<void(QAccessibleEvent&)> screenReaderEvents;
     bool isClosed() const { return closed_; }
 
     QListWidget* MainBox;
@@ -66,10 +73,18 @@ class VEK2_form : public QWidget, public ShellView {
   private:
     void deliverKey(const QKeyEvent& event);
     void syncFocus();
+    bool listFocused() const;
+    // Tells a screen reader which entry the focused list is on (the list itself when none).
+    void announceSelection();
+    void tellScreenReader(QAccessibleEvent& event);
+    void handToScreenReader();
 
     PlayerHandlers* handlers_ = nullptr;
     VEK2_splash* splash_;
     std::vector<std::string> shownEntries_;
+    std::string shownHeading_;
+    int shownSelection_ = -1;
+    QString readerText_;  // text pane lines not yet handed to the screen reader
     int waitDepth_ = 0;
     bool closing_ = false;       // a close is on its way: waits end
     bool closePending_ = false;  // a close came during a wait; it happens once the waits are over

@@ -1,13 +1,20 @@
 #include "player/shell/qt/vek2_options.h"
 
+#include <QComboBox>
+#include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include "player/shell/qt/percent_slider.h"
+#include "player/sound/speech_synthesizer.h"
 
 namespace vek::player {
 namespace {
@@ -27,20 +34,34 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8("Nastaven\u00ed"));
     setFixedSize(307, 190);
     setStyleSheet(
-        "#TOptionsForm, #TabSheet1, #TabSheet3 { background-color: black; }"
+        "#TOptionsForm, #TabSheet1, #TabSheet2, #TabSheet3 { background-color: black; }"
         "QLabel { color: white; font-weight: bold; background: transparent; }");
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName("TabSheet1");
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName("TabSheet2");
     TabSheet3 = new QWidget;
     TabSheet3->setObjectName("TabSheet3");
-    for (QWidget* page : {TabSheet1, TabSheet3})
-        page->setAttribute(Qt::WA_StyledBackground);  // plain widgets paint no background else
     PageControl1->addTab(TabSheet1, QString::fromUtf8("Hlasitost"));
+    PageControl1->addTab(TabSheet2, QString::fromUtf8("\u0158e\u010d"));
     PageControl1->addTab(TabSheet3, QString::fromUtf8("O programu"));
     PageControl1->setAccessibleName(QString::fromUtf8("Nastaven\u00ed"));
+    PageControl1->tabBar()->setAccessibleName(QString::fromUtf8("Str\u00e1nky nastaven\u00ed"));
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        QWidget* page = PageControl1->widget(i);
+        page->setAttribute(Qt::WA_StyledBackground);  // plain widgets paint no background else
+        page->setAccessibleName(PageControl1->tabText(i));
+    }
+    // The pages' container is read as a pane of its own: it carries the shown page's name.
+    if (auto* stack = PageControl1->findChild<QStackedWidget*>()) {
+        stack->setAccessibleName(PageControl1->tabText(0));
+        connect(PageControl1, &QTabWidget::currentChanged, stack, [this, stack](int index) {
+            stack->setAccessibleName(PageControl1->tabText(index));
+        });
+    }
 
     auto* volumes = new QVBoxLayout(TabSheet1);
     volumes->setContentsMargins(6, 4, 6, 4);
@@ -55,6 +76,8 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     STRecHlasBar->setObjectName("STRecHlasBar");
     STZvukyHlas->setObjectName("STZvukyHlas");
     STHudbaHlas->setObjectName("STHudbaHlas");
+
+    buildSpeechPage();
 
     auto* about = new QVBoxLayout(TabSheet3);
     about->addWidget(aboutField("Kvelmora Sound Adventure", "TitleEdit", TabSheet3));
@@ -76,7 +99,73 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
     setTabOrder(RecHlasBar, ZvukHlasBar);
     setTabOrder(ZvukHlasBar, HudbaHlasBar);
-    setTabOrder(HudbaHlasBar, OKButton);
+    setTabOrder(HudbaHlasBar, PredcitatBox);
+    setTabOrder(PredcitatBox, RychlostBar);
+    setTabOrder(RychlostBar, CteSeznamBox);
+    setTabOrder(CteSeznamBox, TextyCteckaBox);
+    setTabOrder(TextyCteckaBox, OKButton);
+}
+
+QComboBox* VEK2_options::addChoice(QFormLayout* form, const char* labelText, const char* name,
+                                   std::initializer_list<const char*> choices, QLabel** label) {
+    QString text = QString::fromUtf8(labelText);
+    *label = new QLabel(text, TabSheet2);
+    auto* box = new QComboBox(TabSheet2);
+    box->setObjectName(name);
+    for (const char* choice : choices)
+        box->addItem(QString::fromUtf8(choice));
+    box->setAccessibleName(text);
+    (*label)->setBuddy(box);
+    form->addRow(*label, box);
+    return box;
+}
+
+void VEK2_options::buildSpeechPage() {
+    auto* form = new QFormLayout(TabSheet2);
+    form->setContentsMargins(6, 4, 6, 4);
+    PredcitatBox = addChoice(form, "P\u0159ed\u010d\u00edtat texty bez nahr\u00e1vky",
+                             "PredcitatBox", {"Ne", "Ano"}, &STPredcitat);
+    PredcitatBox->setAccessibleDescription(
+        QString::fromUtf8("Co nem\u00e1 nahr\u00e1vku, p\u0159e\u010dte syntetick\u00fd hlas"));
+
+    STRychlost = new QLabel(QString::fromUtf8("Rychlost \u0159e\u010di"), TabSheet2);
+    RychlostBar = new QSlider(Qt::Horizontal, TabSheet2);
+    readValueAsPercent(RychlostBar, 100);
+    RychlostBar->setObjectName("RychlostBar");
+    RychlostBar->setRange(SpeechSynthesizer::kMinRate, SpeechSynthesizer::kMaxRate);
+    RychlostBar->setSingleStep(10);
+    RychlostBar->setPageStep(50);
+    RychlostBar->setAccessibleName(STRychlost->text());
+    STRychlost->setBuddy(RychlostBar);
+    form->addRow(STRychlost, RychlostBar);
+
+    CteSeznamBox = addChoice(form, "Polo\u017eky seznamu \u010dte", "CteSeznamBox",
+                             {"hra", "\u010dte\u010dka obrazovky"}, &STCteSeznam);
+    CteSeznamBox->setAccessibleDescription(QString::fromUtf8(
+        "Kdo \u010dte polo\u017eky seznamu, kdy\u017e b\u011b\u017e\u00ed \u010dte\u010dka "
+        "obrazovky"));
+    TextyCteckaBox = addChoice(form, "Texty hry \u010dte\u010dce obrazovky", "TextyCteckaBox",
+                               {"Ne", "Ano"}, &STTextyCtecka);
+
+    auto update = [this] {
+        if (!form_)
+            return;
+        form_->Speech.speakTexts = PredcitatBox->currentIndex() == 1;
+        form_->Speech.rate = RychlostBar->value();
+        form_->Speech.entriesToReader = CteSeznamBox->currentIndex() == 1;
+        form_->Speech.textsToReader = TextyCteckaBox->currentIndex() == 1;
+    };
+    for (QComboBox* box : {PredcitatBox, CteSeznamBox, TextyCteckaBox})
+        connect(box, &QComboBox::currentIndexChanged, this, update);
+    connect(RychlostBar, &QSlider::valueChanged, this, update);
+}
+
+void VEK2_options::showSpeech(const SpeechSettings& speech) {
+    const QSignalBlocker a(PredcitatBox), b(RychlostBar), c(CteSeznamBox), d(TextyCteckaBox);
+    PredcitatBox->setCurrentIndex(speech.speakTexts ? 1 : 0);
+    RychlostBar->setValue(speech.rate);
+    CteSeznamBox->setCurrentIndex(speech.entriesToReader ? 1 : 0);
+    TextyCteckaBox->setCurrentIndex(speech.textsToReader ? 1 : 0);
 }
 
 QSlider* VEK2_options::addSlider(const char* labelText, const char* name,
@@ -84,6 +173,7 @@ QSlider* VEK2_options::addSlider(const char* labelText, const char* name,
     QString text = QString::fromUtf8(labelText);
     *label = new QLabel(text, TabSheet1);
     auto* slider = new QSlider(Qt::Horizontal, TabSheet1);
+    readValueAsPercent(slider, TOptionsForm::kMax);
     slider->setObjectName(name);
     slider->setRange(0, TOptionsForm::kMax);
     slider->setSingleStep(TOptionsForm::kLineStep);
@@ -110,6 +200,7 @@ void VEK2_options::showFor(TOptionsForm& form) {
         ZvukHlasBar->setValue(form.Position(TOptionsForm::Slider::Zvuk));
         HudbaHlasBar->setValue(form.Position(TOptionsForm::Slider::Hudba));
     }
+    showSpeech(form.Speech);
     form_ = &form;
     PageControl1->setCurrentWidget(TabSheet1);
     RecHlasBar->setFocus();

@@ -1,11 +1,16 @@
-// The options dialog "Nastavení": three volume sliders on the page "Hlasitost" and the page
-// "O programu". The sliders live in TOptionsForm; the dialog shows and moves them.
+// The options dialog "Nastavení": three volume sliders on the page "Hlasitost", how texts without
+// recordings are spoken on the page "Řeč", and the page "O programu". The settings live in
+// TOptionsForm; the dialog shows and changes them.
 #pragma once
 
 #include <QDialog>
 
+#include <initializer_list>
+
 #include "player/shell/options.h"
 
+class QComboBox;
+class QFormLayout;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -24,6 +29,7 @@ class VEK2_options : public QDialog {
 
     QTabWidget* PageControl1;
     QWidget* TabSheet1;
+    QWidget* TabSheet2;
     QWidget* TabSheet3;
     QLabel* STRecHlasBar;
     QSlider* RecHlasBar;
@@ -31,6 +37,14 @@ class VEK2_options : public QDialog {
     QSlider* ZvukHlasBar;
     QLabel* STHudbaHlas;
     QSlider* HudbaHlasBar;
+    QLabel* STPredcitat;
+    QComboBox* PredcitatBox;  // Ne / Ano
+    QLabel* STRychlost;
+    QSlider* RychlostBar;  // percent of the normal speed
+    QLabel* STCteSeznam;
+    QComboBox* CteSeznamBox;  // hra / čtečka obrazovky
+    QLabel* STTextyCtecka;
+    QComboBox* TextyCteckaBox;  // Ne / Ano
     QPushButton* OKButton;
 
   protected:
@@ -39,6 +53,10 @@ class VEK2_options : public QDialog {
   private:
     QSlider* addSlider(const char* labelText, const char* name, TOptionsForm::Slider which,
                        QLabel** label);
+    void buildSpeechPage();
+    QComboBox* addChoice(QFormLayout* form, const char* labelText, const char* name,
+                         std::initializer_list<const char*> choices, QLabel** label);
+    void showSpeech(const SpeechSettings& speech);
     TOptionsForm* form_ = nullptr;
 };
 

@@ -9,6 +9,9 @@
 namespace vek::player {
 namespace {
 
+constexpr const char* kSpeechDefaults =
+    "SPEECHTEXTS=1\r\nSPEECHRATE=100\r\nENTRIESTOREADER=0\r\nTEXTSTOREADER=0\r\n";
+
 class ConfigTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -36,8 +39,10 @@ TEST_F(ConfigTest, MissingFileGivesDefaultsAndWritesThemBack) {
 
     ASSERT_TRUE(config.WriteConfig(v, file()));
     EXPECT_EQ(readFileBytes(file()),
-              "VOICEVOLUME=62535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=57535\r\nPROGRAMPATH=\r\n"
-              "CDPATH=D:\\\r\n");
+              std::string(
+                  "VOICEVOLUME=62535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=57535\r\nPROGRAMPATH=\r\n"
+                  "CDPATH=D:\\\r\n") +
+                  std::string(kSpeechDefaults));
 }
 
 TEST_F(ConfigTest, PathsAreNormalisedAndOtherLinesDropped) {
@@ -52,9 +57,11 @@ TEST_F(ConfigTest, PathsAreNormalisedAndOtherLinesDropped) {
     EXPECT_EQ(v.music, 100);
 
     ASSERT_TRUE(config.WriteConfig(v, file()));
-    EXPECT_EQ(readFileBytes(file()),
-              "VOICEVOLUME=0\r\nSOUNDVOLUME=0\r\nMUSICVOLUME=100\r\nPROGRAMPATH=C:\\hry\\\r\n"
-              "CDPATH=D:\\\r\n");
+    EXPECT_EQ(
+        readFileBytes(file()),
+        std::string("VOICEVOLUME=0\r\nSOUNDVOLUME=0\r\nMUSICVOLUME=100\r\nPROGRAMPATH=C:\\hry\\\r\n"
+                    "CDPATH=D:\\\r\n") +
+            std::string(kSpeechDefaults));
 }
 
 TEST_F(ConfigTest, NonNumericVolumeIsSilenceAndFailedWriteKeepsOldFile) {
@@ -68,6 +75,34 @@ TEST_F(ConfigTest, NonNumericVolumeIsSilenceAndFailedWriteKeepsOldFile) {
     EXPECT_FALSE(config.WriteConfig(config.Volumes(), dir_ / "missing" / "vek.cfg", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(readFileBytes(file()), "VOICEVOLUME=loud\r\nSOUNDVOLUME=12x\r\n");
+}
+
+// The speech settings follow the five lines; a file without them gives the defaults, and odd
+// values keep them.
+TEST_F(ConfigTest, SpeechSettingsFollowTheFiveLinesAndOddValuesKeepTheirDefaults) {
+    ASSERT_TRUE(writeFileAtomically(file(),
+                                    "ENTRIESTOREADER=1\r\nSPEECHRATE=400\r\n"
+                                    "SPEECHTEXTS=ano\r\n"));
+    PlayerConfig config;
+    config.ReadConfig(file());
+    SpeechSettings s = config.Speech();
+    EXPECT_TRUE(s.speakTexts);
+    EXPECT_EQ(s.rate, 100);
+    EXPECT_TRUE(s.entriesToReader);
+    EXPECT_TRUE(s.textsToReader);  // follows the entries when not given
+
+    s.speakTexts = false;
+    s.rate = 150;
+    s.textsToReader = false;
+    config.SetSpeech(s);
+    ASSERT_TRUE(config.WriteConfig(config.Volumes(), file()));
+    EXPECT_EQ(readFileBytes(file()),
+              "VOICEVOLUME=0\r\nSOUNDVOLUME=0\r\nMUSICVOLUME=0\r\nPROGRAMPATH=\r\n"
+              "CDPATH=D:\\\r\nSPEECHTEXTS=0\r\nSPEECHRATE=150\r\nENTRIESTOREADER=1\r\n"
+              "TEXTSTOREADER=0\r\n");
+    PlayerConfig again;
+    again.ReadConfig(file());
+    EXPECT_EQ(again.Speech(), s);
 }
 
 }  // namespace

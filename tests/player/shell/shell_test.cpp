@@ -33,12 +33,14 @@ class RecordingView : public ShellView {
             onWait();
     }
     void closeWindow() override { closeAsked = true; }
+    bool screenReaderActive() const override { return screenReader; }
 
     std::vector<std::string> messages;
     std::function<void()> onMessage;  // while the box is shown, as the timer goes on meanwhile
     std::function<void(TOptionsForm&)> onOptions;
     std::function<void()> onWait;
     bool closeAsked = false;
+    bool screenReader = false;
 };
 
 // Each test runs in a fresh directory of its own: the player works in the current directory.
@@ -153,7 +155,8 @@ TEST_F(ShellTest, OptionsSlidersSetTheVolumesAndAreWrittenOnClosing) {
     shell.FormClose();
     EXPECT_EQ(readFileBytes("vek.cfg"),
               "VOICEVOLUME=65535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=0\r\nPROGRAMPATH=\r\n"
-              "CDPATH=D:\\\r\n");
+              "CDPATH=D:\\\r\nSPEECHTEXTS=1\r\nSPEECHRATE=100\r\nENTRIESTOREADER=0\r\n"
+              "TEXTSTOREADER=0\r\n");
 }
 
 TEST_F(ShellTest, ConfigurationThatCannotBeWrittenIsReportedAndTheSoundIsStillClosed) {
@@ -461,6 +464,51 @@ TEST_F(ShellTest, TakenItemLeavesTheWindowItWasChosenInWhenItsScriptMovesThePlay
     EXPECT_EQ(world.WindowList.Najdi("b")->Items.size(), 1u);  // y stays where it lies
     ASSERT_EQ(world.Inventory.size(), 1u);
     EXPECT_EQ(world.Inventory[0], "x");
+}
+
+// Hears what the primary queue starts.
+class HeardLog : public SoundObserver {
+  public:
+    void queueStarted(std::string_view, std::string_view item) override {
+        heard.push_back(std::string(item));
+    }
+    void speechStarted(std::string_view, std::string_view text) override {
+        heard.push_back("tts:" + std::string(text));
+    }
+    std::vector<std::string> heard;
+};
+
+// No recording file exists here: the system menu's entries are named by the voice, at once,
+// unless the voice is off or the entries are left to a running screen reader.
+TEST_F(ShellTest, EntryWithoutItsRecordingIsNamedByTheVoiceInsideTheKeyHandler) {
+    device_ = std::make_unique<VirtualDevice>();
+    FixedLengthSynthesizer voice;
+    HeardLog log;
+    ShellSetup setup{view_, *device_, clock_};
+    setup.seed = 1;
+    setup.observer = &log;
+    setup.synthesizer = &voice;
+    shell_ = std::make_unique<PlayerShell>(setup);
+    shell_->FormCreate();
+    tick();
+    press(vk::Down);
+    EXPECT_EQ(log.heard, std::vector<std::string>{"tts:Na\xE8ti"});
+
+    shell_->options().Speech.entriesToReader = true;
+    press(vk::Down);
+    // No screen reader runs: the game still reads them.
+    EXPECT_EQ(log.heard.back(), "tts:Nastaven\xED");
+    const std::size_t heard = log.heard.size();
+    view_.screenReader = true;
+    press(vk::Up);
+    tick(3);
+    EXPECT_EQ(log.heard.size(), heard);
+
+    shell_->options().Speech.entriesToReader = false;
+    shell_->options().Speech.speakTexts = false;
+    press(vk::Down);
+    tick(3);
+    EXPECT_EQ(log.heard.size(), heard);
 }
 
 TEST_F(ShellTest, FailedPositionLoadShowsItsMessageBeforeTheCycleCanRunOverIt) {

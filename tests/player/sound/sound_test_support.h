@@ -67,6 +67,9 @@ class RecordingObserver : public SoundObserver {
     void queueStarted(std::string_view queue, std::string_view item) override {
         log.push_back(std::string(queue) + ":" + std::string(item));
     }
+    void speechStarted(std::string_view queue, std::string_view text) override {
+        log.push_back(std::string(queue) + ":tts:" + std::string(text));
+    }
     void fileStarted(std::string_view path) override { log.push_back("file:" + std::string(path)); }
     void backgroundStarted(std::string_view key) override {
         log.push_back("bg+" + std::string(key));
