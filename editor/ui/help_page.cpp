@@ -3,6 +3,7 @@
 #include <string>
 #include <system_error>
 
+#include "common/install_dirs.h"
 #include "common/paths.h"
 #include "editor/checker/checker.h"
 
@@ -18,7 +19,16 @@ std::optional<std::filesystem::path> FindHelpPage(const std::filesystem::path& w
 
 std::optional<std::filesystem::path> FindHelpPage() {
     std::error_code ec;
-    return FindHelpPage(std::filesystem::current_path(ec));
+    if (auto page = FindHelpPage(std::filesystem::current_path(ec)))
+        return page;
+    // An installed editor started from a desktop menu runs in the home directory: its own copy
+    // of the manual is then the one to open.
+    if (auto data = InstalledDataDir()) {
+        std::filesystem::path page = *data / "Help" / "index.html";
+        if (std::filesystem::is_regular_file(page, ec))
+            return page;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::filesystem::path> FindPlayer(const std::filesystem::path& editorDir) {

@@ -10,7 +10,8 @@ namespace vek::editor {
 // the player's configuration "vek.cfg" in `workingDir` (the working directory itself and "d:\"
 // without it), relative ones taken from `workingDir`. Nothing when neither holds the page.
 std::optional<std::filesystem::path> FindHelpPage(const std::filesystem::path& workingDir);
-// The same from the current directory, as the editor's help command looks.
+// The same from the current directory, as the editor's help command looks, and then the manual
+// of the installation the editor runs from.
 std::optional<std::filesystem::path> FindHelpPage();
 
 // The player beside the editor: in the same directory once installed, or in the build tree's

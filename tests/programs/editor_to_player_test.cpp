@@ -21,6 +21,7 @@ namespace {
 using vek::editor::EditorDocument;
 using vek::editor::EntityKind;
 using vek::editor::EntryList;
+using vek::editor::Field;
 using vek::editor::test::C;
 
 // A short silent wave (8-bit mono), enough for the player to register and play a recording.
@@ -74,12 +75,12 @@ EditorDocument buildTreasureHunt() {
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "sin");
     doc.ShownWindow->Kam = C("do síně");
-    doc.StoreWindowSound("w_sin");
+    EXPECT_TRUE(doc.SetField(Field::WindowSound, "w_sin"));
     doc.ShownWindow->ArrivalScript.assign({C("Jsi v síni.")});
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "sklep");
     doc.ShownWindow->Kam = "do sklepa";
-    doc.StoreWindowSound("w_sklep");
+    EXPECT_TRUE(doc.SetField(Field::WindowSound, "w_sklep"));
     doc.ShownWindow->ArrivalScript.assign({C("Ve sklepě je vlhko.")});
 
     doc.NewItem();
@@ -87,7 +88,7 @@ EditorDocument buildTreasureHunt() {
     doc.ShownItem->Co = C("klíč");
     doc.ShownItem->CanTake = true;
     doc.ShownItem->UseOn = true;
-    doc.StoreItemSound("i_klic");
+    EXPECT_TRUE(doc.SetField(Field::ItemSound, "i_klic"));
     doc.ShownItem->UseScript.assign({C("[%1=truhla]Odemkl jsi truhlu. WIN;")});
     doc.NewItem();
     doc.Rename(EntityKind::Item, "truhla");

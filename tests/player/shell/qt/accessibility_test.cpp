@@ -1,5 +1,5 @@
 // What a screen reader is told: the events the window emits and what its controls report.
-#include "tests/player/shell/qt/qt_app.h"
+#include "tests/common/qt/qt_app.h"
 
 #include <gtest/gtest.h>
 
