@@ -41,7 +41,10 @@ struct LargeScenario {
         for (int p = 0; p < 5000; ++p) {
             std::string n = std::to_string(p);
             line("NOVYPREDMET=Vec" + n);
-            line("CO=v\xEC" "c " + n);
+            line(
+                "CO=v\xEC"
+                "c " +
+                n);
             line("PROZKOUMEJ=");
             for (int i = 0; i < 6; ++i, ++scriptLines)
                 line("[C0" + std::to_string(i) + ">003|FIRST]Prohlizis vec " + n + padding +

@@ -47,7 +47,7 @@ SoundFields NewSoundFields(SoundNameCounter& counter);
 SoundFields FieldsFromLine(std::string_view line);
 SoundFields SeveralSoundsFields();
 
-// A file specification as an entry line stores it: every path separator "\" (the collection
+// A file field as an entry line stores it: every path separator "\" (the collection
 // sound name after "|" is kept as it is).
 std::string EntryFileSpec(std::string_view spec);
 
