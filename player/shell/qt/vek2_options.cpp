@@ -139,6 +139,11 @@ void VEK2_options::buildSpeechPage() {
     STRychlost->setBuddy(RychlostBar);
     form->addRow(STRychlost, RychlostBar);
 
+    CteTextyBox = addChoice(form, "P\u0159ed\u010d\u00edtat i texty, kter\u00e9 hra jen ukazuje",
+                            "CteTextyBox", {"Ne", "Ano"}, &STCteTexty);
+    OhlasitBox = addChoice(form, "Po p\u0159\u00edkazu \u0159\u00edct vybranou polo\u017eku",
+                           "OhlasitBox", {"Ne", "Ano"}, &STOhlasit);
+
     CteSeznamBox = addChoice(form, "Polo\u017eky seznamu \u010dte", "CteSeznamBox",
                              {"hra", "\u010dte\u010dka obrazovky"}, &STCteSeznam);
     CteSeznamBox->setAccessibleDescription(QString::fromUtf8(
@@ -152,18 +157,23 @@ void VEK2_options::buildSpeechPage() {
             return;
         form_->Speech.speakTexts = PredcitatBox->currentIndex() == 1;
         form_->Speech.rate = RychlostBar->value();
+        form_->Speech.readShownTexts = CteTextyBox->currentIndex() == 1;
+        form_->Speech.announceSelection = OhlasitBox->currentIndex() == 1;
         form_->Speech.entriesToReader = CteSeznamBox->currentIndex() == 1;
         form_->Speech.textsToReader = TextyCteckaBox->currentIndex() == 1;
     };
-    for (QComboBox* box : {PredcitatBox, CteSeznamBox, TextyCteckaBox})
+    for (QComboBox* box : {PredcitatBox, CteTextyBox, OhlasitBox, CteSeznamBox, TextyCteckaBox})
         connect(box, &QComboBox::currentIndexChanged, this, update);
     connect(RychlostBar, &QSlider::valueChanged, this, update);
 }
 
 void VEK2_options::showSpeech(const SpeechSettings& speech) {
-    const QSignalBlocker a(PredcitatBox), b(RychlostBar), c(CteSeznamBox), d(TextyCteckaBox);
+    const QSignalBlocker a(PredcitatBox), b(RychlostBar), c(CteSeznamBox), d(TextyCteckaBox),
+        e(CteTextyBox), f(OhlasitBox);
     PredcitatBox->setCurrentIndex(speech.speakTexts ? 1 : 0);
     RychlostBar->setValue(speech.rate);
+    CteTextyBox->setCurrentIndex(speech.readShownTexts ? 1 : 0);
+    OhlasitBox->setCurrentIndex(speech.announceSelection ? 1 : 0);
     CteSeznamBox->setCurrentIndex(speech.entriesToReader ? 1 : 0);
     TextyCteckaBox->setCurrentIndex(speech.textsToReader ? 1 : 0);
 }
