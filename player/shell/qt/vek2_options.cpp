@@ -141,8 +141,12 @@ void VEK2_options::buildSpeechPage() {
 
     CteTextyBox = addChoice(form, "P\u0159ed\u010d\u00edtat i texty, kter\u00e9 hra jen ukazuje",
                             "CteTextyBox", {"Ne", "Ano"}, &STCteTexty);
+    CteTextyBox->setAccessibleDescription(QString::fromUtf8(
+        "Hlas p\u0159e\u010dte i texty, ke kter\u00fdm hra nehraje \u017e\u00e1dn\u00fd zvuk"));
     OhlasitBox = addChoice(form, "Po p\u0159\u00edkazu \u0159\u00edct vybranou polo\u017eku",
                            "OhlasitBox", {"Ne", "Ano"}, &STOhlasit);
+    OhlasitBox->setAccessibleDescription(QString::fromUtf8(
+        "Po ka\u017ed\u00e9m p\u0159\u00edkazu hlas \u0159ekne polo\u017eku pod kurzorem"));
 
     CteSeznamBox = addChoice(form, "Polo\u017eky seznamu \u010dte", "CteSeznamBox",
                              {"hra", "\u010dte\u010dka obrazovky"}, &STCteSeznam);

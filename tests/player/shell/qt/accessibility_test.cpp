@@ -221,7 +221,8 @@ TEST_F(AccessibilityTest, SpeechPageShowsAndChangesTheSpeechSettings) {
     TBackFronta background(env);
     bool soundsOn = false;
     TOptionsForm options(volumes, background, soundsOn);
-    options.Speech = SpeechSettings{false, 150, true, true};
+    options.Speech = SpeechSettings{
+        .speakTexts = false, .rate = 150, .entriesToReader = true, .textsToReader = true};
 
     VEK2_options& dialog = *form.OptionsForm;
     QTimer::singleShot(50, &dialog, [&] {
@@ -231,11 +232,16 @@ TEST_F(AccessibilityTest, SpeechPageShowsAndChangesTheSpeechSettings) {
         EXPECT_EQ(dialog.STPredcitat->buddy(), dialog.PredcitatBox);
         dialog.PredcitatBox->setCurrentIndex(1);
         dialog.CteSeznamBox->setCurrentIndex(0);
+        dialog.CteTextyBox->setCurrentIndex(1);
         QTest::keyClick(dialog.RychlostBar, Qt::Key_Left);  // one step: 10 %
         QTest::keyClick(dialog.RychlostBar, Qt::Key_Escape);
     });
     form.showOptions(options);
-    EXPECT_EQ(options.Speech, (SpeechSettings{true, 140, false, true}));
+    EXPECT_EQ(options.Speech, (SpeechSettings{.speakTexts = true,
+                                              .rate = 140,
+                                              .readShownTexts = true,
+                                              .entriesToReader = false,
+                                              .textsToReader = true}));
     // A choice is read with its label.
     const auto labels =
         QAccessible::queryAccessibleInterface(dialog.CteSeznamBox)->relations(QAccessible::Label);
