@@ -1,6 +1,7 @@
-// Czech texts written as readable UTF-8 literals and stored as code page 1250 bytes:
-// "Nabídku '"_cp is the same `const char*` as the hex-escaped literal it replaces. The
-// conversion runs at compile time, so a character the code page lacks stops the build.
+// Czech texts written as readable UTF-8 literals and held as code page 1250 bytes:
+// "Nabídku '"_cp is a zero-terminated `const char*` to the text's code page 1250 bytes, usable
+// wherever a plain literal is. The conversion runs at compile time, so a character the code
+// page lacks stops the build.
 #pragma once
 
 #include <cstddef>

@@ -17,12 +17,9 @@ namespace {
 
 constexpr std::string_view kVersionMark = " verze";
 constexpr const char* kHeaderVersion = " verze 3.3";
-// "Při pokusu o načtení pozice došlo k chybě.", LF, CR, "Soubor je asi porušen nebo je
-// nesprávné verze."
 constexpr const char* kLoadFailed =
     "Při pokusu o načtení pozice došlo k chybě.\n\r"
     "Soubor je asi porušen nebo je nesprávné verze."_cp;
-// "Pozici se nepodařilo uložit."
 constexpr const char* kSaveFailed = "Pozici se nepodařilo uložit."_cp;
 
 // Numbers are read as the scenario files' are: 32-bit decimals; anything else is no number.

@@ -15,7 +15,6 @@ namespace vek::player {
 
 namespace {
 
-// "Chyba při inicializaci"
 constexpr const char* kInitError = "Chyba při inicializaci"_cp;
 constexpr int kMemoRowsNarrow = 13;  // rows the pane shows without a scroll bar
 constexpr int kMemoRowsWide = 14;    // during the intro the pane is wider and taller

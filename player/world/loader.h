@@ -11,7 +11,6 @@
 
 namespace vek::player {
 
-// "Chyba při načítání souboru"
 inline constexpr const char* kLoadErrorText = "Chyba při načítání souboru"_cp;
 inline constexpr const char* kLoadErrorCaption = "Chyba";
 
