@@ -18,6 +18,10 @@ const QMessageBox::StandardButtons kButtons[] = {
     QMessageBox::Ok, QMessageBox::Yes | QMessageBox::No, QMessageBox::Ok | QMessageBox::Cancel,
     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel};
 
+static_assert(std::size(kIcons) == static_cast<std::size_t>(BoxIcon::Stop) + 1);
+static_assert(std::size(kAnswerButtons) == static_cast<std::size_t>(BoxAnswer::Cancel) + 1);
+static_assert(std::size(kButtons) == static_cast<std::size_t>(BoxButtons::YesNoCancel) + 1);
+
 template <typename Table, typename Enum>
 auto at(const Table& table, Enum value) {
     return table[static_cast<std::size_t>(value)];
