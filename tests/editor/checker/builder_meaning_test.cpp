@@ -180,8 +180,9 @@ std::string scenarioWith(const std::string& line, bool inMenu) {
                        "NOVANABIDKA=Volby\nNADNABIDKA=(automaticky)\nPOLOZKY=\nMapa\n*\n"
                        "NOVAPOLOZKA=Mapa\nPOLOZKAWAV=(žádný)\nFUNKCEPOLOZKY=\n" +
                        (inMenu ? line + "\n" : "") + "*\n";
+    const std::string text = utf8ToCp1250(body).value();
     std::string bytes;
-    for (char c : utf8ToCp1250(body).value()) {
+    for (char c : text) {
         if (c == '\n')
             bytes += '\r';
         bytes += c;
@@ -215,7 +216,8 @@ TEST(BuilderMeaning, EverySentenceMeansWhatItSaysAndTheCheckerFindsNothing) {
                 purpose == BuilderPurpose::Conditions ? "[" + text + "] Text." : text;
             const std::string bytes = scenarioWith(cp1250ToUtf8(line), expected->second.menuOnly);
             EditorDocument doc;
-            ASSERT_TRUE(ReadScenario(doc, bytes, {}).ok());
+            OpenResult opened = ReadScenario(doc, bytes, {});
+            ASSERT_TRUE(opened.ok()) << cp1250ToUtf8(opened.message);
             for (const Problem& p :
                  CheckScenario({bytes, &doc, PlayerBasePaths(dir.path())}).problems)
                 ADD_FAILURE() << cp1250ToUtf8(ProblemText(p));
