@@ -90,7 +90,7 @@ class WalkRunner : public ShellView, public SoundObserver {
         static constexpr const char* kNames[] = {"wait-key", "read-line", "read-key"};
         emit(kNames[static_cast<int>(kind)]);
     }
-    MessageAnswer messageBox(const MessageBoxRequest& request) override {
+    BoxAnswer messageBox(const MessageBoxRequest& request) override {
         emit("message " + request.caption + ": " + oneLine(request.text));
         return request.defaultAnswer;
     }
