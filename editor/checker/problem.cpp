@@ -13,13 +13,13 @@ const char* kindWord(PlaceKind kind) {
         case PlaceKind::Window:
             return "okno";
         case PlaceKind::Item:
-            return "předmět";
+            return "předmět"_cp;
         case PlaceKind::Scenario:
-            return "scénář";
+            return "scénář"_cp;
         case PlaceKind::Menu:
-            return "nabídka";
+            return "nabídka"_cp;
         case PlaceKind::MenuItem:
-            return "položka";
+            return "položka"_cp;
         case PlaceKind::Sound:
             return "zvuk";
     }
@@ -34,49 +34,49 @@ const char* fieldLabel(ProblemField field) {
         case ProblemField::WindowSound:
             return "zvuk okna";
         case ProblemField::Look:
-            return "Rozhlédni se";
+            return "Rozhlédni se"_cp;
         case ProblemField::Arrival:
-            return "Při příchodu";
+            return "Při příchodu"_cp;
         case ProblemField::Departure:
-            return "Při odchodu";
+            return "Při odchodu"_cp;
         case ProblemField::Paths:
             return "Cesty";
         case ProblemField::Items:
-            return "Předměty";
+            return "Předměty"_cp;
         case ProblemField::Music:
             return "Hudba";
         case ProblemField::ItemSound:
-            return "zvuk předmětu";
+            return "zvuk předmětu"_cp;
         case ProblemField::Examine:
             return "Prozkoumej";
         case ProblemField::Take:
             return "Vezmi";
         case ProblemField::Put:
-            return "Polož";
+            return "Polož"_cp;
         case ProblemField::Use:
-            return "Použij";
+            return "Použij"_cp;
         case ProblemField::Talk:
             return "Promluv si";
         case ProblemField::Start:
-            return "Začít na pozici";
+            return "Začít na pozici"_cp;
         case ProblemField::Inventory:
-            return "Předměty do začátku";
+            return "Předměty do začátku"_cp;
         case ProblemField::Intro:
-            return "Úvodní text";
+            return "Úvodní text"_cp;
         case ProblemField::Win:
-            return "Vítězství";
+            return "Vítězství"_cp;
         case ProblemField::Lose:
             return "Prohra";
         case ProblemField::Cycle:
             return "Cyklus";
         case ProblemField::MenuParent:
-            return "Nadřazená nabídka";
+            return "Nadřazená nabídka"_cp;
         case ProblemField::MenuEntries:
-            return "Seznam položek";
+            return "Seznam položek"_cp;
         case ProblemField::MenuItemSound:
-            return "Zvuk položky";
+            return "Zvuk položky"_cp;
         case ProblemField::MenuItemFunction:
-            return "Funkce položky";
+            return "Funkce položky"_cp;
         case ProblemField::SystemSound:
             return "";
     }
@@ -98,26 +98,26 @@ int CheckReport::warnings() const {
 std::string PlaceText(const ProblemPlace& place) {
     std::string text;
     if (place.kind == PlaceKind::Scenario)
-        text = cz("scénář");
+        text = "scénář"_cp;
     else if (place.field == ProblemField::SystemSound)
-        text = cz("systémový zvuk ") + place.name;
+        text = "systémový zvuk "_cp + place.name;
     else
-        text = cz(kindWord(place.kind)) + " " + place.name;
+        text = std::string(kindWord(place.kind)) + " " + place.name;
     if (place.field != ProblemField::None && place.field != ProblemField::SystemSound)
-        text += ", " + cz(fieldLabel(place.field));
+        text += std::string(", ") + fieldLabel(place.field);
     if (place.line > 0)
-        text += cz(", řádek ") + std::to_string(place.line);
+        text += ", řádek "_cp + std::to_string(place.line);
     return text;
 }
 
 std::string ProblemText(const Problem& problem) {
-    return cz(problem.severity == Severity::Error ? "chyba: " : "varování: ") +
+    return (problem.severity == Severity::Error ? "chyba: " : "varování: "_cp) +
            PlaceText(problem.place) + ": " + problem.message;
 }
 
 std::string SummaryText(const CheckReport& report) {
-    return std::to_string(report.errors()) + cz(" chyb, ") + std::to_string(report.warnings()) +
-           cz(" varování");
+    return std::to_string(report.errors()) + " chyb, " + std::to_string(report.warnings()) +
+           " varování"_cp;
 }
 
 }  // namespace vek::editor

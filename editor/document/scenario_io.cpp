@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/scenario_format.h"
 #include "common/text_file.h"
 
@@ -345,9 +346,7 @@ OpenResult OpenScenario(EditorDocument& doc, const std::filesystem::path& path,
     if (!bytes) {
         // Paths are UTF-8 on this side; the message is in the document's code page.
         std::string name = utf8ToCp1250(path.string()).value_or(path.string());
-        return {OpenStatus::CannotRead, "Soubor " + name +
-                                            " nelze p\xF8"
-                                            "e\xE8\xEDst."};
+        return {OpenStatus::CannotRead, "Soubor " + name + " nelze přečíst."_cp};
     }
     std::string previousName = doc.FileName;
     doc.FileName = path.string();

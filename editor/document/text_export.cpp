@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/text_file.h"
 
 namespace vek::editor {
@@ -45,8 +46,8 @@ void appendItems(std::vector<std::string>& out, const EditorDocument& doc, bool 
         out.push_back("* " + cpUpper(p.Name) + " *");
         appendScripts(out, {{"  Prozkoumej:", &p.ExamineScript},
                             {"  Vezmi:", &p.TakeScript},
-                            {"  Polo\x9E:", &p.PutScript},
-                            {"  Pou\x9Eij:", &p.UseScript},
+                            {"  Polož:"_cp, &p.PutScript},
+                            {"  Použij:"_cp, &p.UseScript},
                             {"  Promluv si:", &p.TalkScript}});
         out.emplace_back();
     }
@@ -63,10 +64,7 @@ std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
     for (std::size_t i = 0; i < doc.Items.size(); ++i)
         (doc.Items.objectAt(i)->IsCharacter ? characters : items).push_back(doc.Items.nameAt(i));
     appendNameList(out, "OKNA:", doc.Windows.names());
-    appendNameList(out,
-                   "P\xD8"
-                   "EDM\xCCTY:",
-                   items);
+    appendNameList(out, "PŘEDMĚTY:"_cp, items);
     appendNameList(out, "POSTAVY:", characters);
 
     out.emplace_back("***** O K N A *****");
@@ -74,17 +72,13 @@ std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
     for (std::size_t i = 0; i < doc.Windows.size(); ++i) {
         const TOkna& o = *doc.Windows.objectAt(i);
         out.push_back("* " + cpUpper(o.Name) + " *");
-        appendScripts(out, {{"  Rozhl\xE9"
-                             "dni se:",
-                             &o.LookScript},
-                            {"  P\xF8i p\xF8\xED"
-                             "chodu:",
-                             &o.ArrivalScript},
-                            {"  P\xF8i odchodu:", &o.DepartureScript}});
+        appendScripts(out, {{"  Rozhlédni se:"_cp, &o.LookScript},
+                            {"  Při příchodu:"_cp, &o.ArrivalScript},
+                            {"  Při odchodu:"_cp, &o.DepartureScript}});
         out.emplace_back();
     }
 
-    out.emplace_back("***** P \xD8 E D M \xCC T Y *****");
+    out.emplace_back("***** P Ř E D M Ě T Y *****"_cp);
     out.emplace_back();
     appendItems(out, doc, false);
     out.emplace_back("***** P O S T A V Y *****");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/text_file.h"
 #include "player/shell/shell.h"
 #include "player/shell/walk_keys.h"
@@ -93,7 +94,7 @@ class WalkRunner : public ShellView, public SoundObserver {
         emit("message " + request.caption + ": " + oneLine(request.text));
         return request.defaultAnswer;
     }
-    void showOptions(TOptionsForm&) override { emit("dialog: Nastaven\xED"); }
+    void showOptions(TOptionsForm&) override { emit("dialog: Nastavení"_cp); }
     void waitWhile(const std::function<bool()>& waiting) override {
         while (!closed_ && waiting()) {
             if (!step()) {
