@@ -1,8 +1,11 @@
 #include "editor/checker/problem.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "editor/checker/czech.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
@@ -26,61 +29,43 @@ const char* kindWord(PlaceKind kind) {
     return "";
 }
 
-// The labels of the editor's fields, without their colons.
-const char* fieldLabel(ProblemField field) {
-    switch (field) {
-        case ProblemField::None:
-            return "";
-        case ProblemField::WindowSound:
-            return "zvuk okna";
-        case ProblemField::Look:
-            return "Rozhlédni se";
-        case ProblemField::Arrival:
-            return "Při příchodu";
-        case ProblemField::Departure:
-            return "Při odchodu";
-        case ProblemField::Paths:
-            return "Cesty";
-        case ProblemField::Items:
-            return "Předměty";
-        case ProblemField::Music:
-            return "Hudba";
-        case ProblemField::ItemSound:
-            return "zvuk předmětu";
-        case ProblemField::Examine:
-            return "Prozkoumej";
-        case ProblemField::Take:
-            return "Vezmi";
-        case ProblemField::Put:
-            return "Polož";
-        case ProblemField::Use:
-            return "Použij";
-        case ProblemField::Talk:
-            return "Promluv si";
-        case ProblemField::Start:
-            return "Začít na pozici";
-        case ProblemField::Inventory:
-            return "Předměty do začátku";
-        case ProblemField::Intro:
-            return "Úvodní text";
-        case ProblemField::Win:
-            return "Vítězství";
-        case ProblemField::Lose:
-            return "Prohra";
-        case ProblemField::Cycle:
-            return "Cyklus";
-        case ProblemField::MenuParent:
-            return "Nadřazená nabídka";
-        case ProblemField::MenuEntries:
-            return "Seznam položek";
-        case ProblemField::MenuItemSound:
-            return "Zvuk položky";
-        case ProblemField::MenuItemFunction:
-            return "Funkce položky";
-        case ProblemField::SystemSound:
-            return "";
-    }
-    return "";
+// The editor's field a problem lies in, whose label the report names.
+std::string_view fieldLabel(ProblemField problem) {
+    using P = ProblemField;
+    static constexpr std::pair<ProblemField, Field> fields[] = {
+        {P::WindowSound, Field::WindowSound},
+        {P::Look, Field::LookScript},
+        {P::Arrival, Field::ArrivalScript},
+        {P::Departure, Field::DepartureScript},
+        {P::ItemSound, Field::ItemSound},
+        {P::Examine, Field::ExamineScript},
+        {P::Take, Field::TakeScript},
+        {P::Put, Field::PutScript},
+        {P::Use, Field::UseScript},
+        {P::Talk, Field::TalkScript},
+        {P::Start, Field::StartWindow},
+        {P::Intro, Field::IntroText},
+        {P::Win, Field::WinText},
+        {P::Lose, Field::LoseText},
+        {P::Cycle, Field::CycleText},
+        {P::MenuParent, Field::MenuParent},
+        {P::MenuItemSound, Field::MenuItemSound},
+        {P::MenuItemFunction, Field::FunctionScript},
+    };
+    static constexpr std::pair<ProblemField, EntryList> lists[] = {
+        {P::Paths, EntryList::Paths},
+        {P::Items, EntryList::Items},
+        {P::Music, EntryList::Music},
+        {P::Inventory, EntryList::Inventory},
+        {P::MenuEntries, EntryList::MenuEntries},
+    };
+    for (auto [p, field] : fields)
+        if (p == problem)
+            return FieldDefOf(field).label;
+    for (auto [p, list] : lists)
+        if (p == problem)
+            return FieldDefOf(list).label;
+    return {};
 }
 
 }  // namespace
