@@ -1,8 +1,12 @@
 #include "editor/checker/problem.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
+#include "common/cp1250.h"
 #include "editor/checker/czech.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
@@ -26,61 +30,43 @@ const char* kindWord(PlaceKind kind) {
     return "";
 }
 
-// The labels of the editor's fields, without their colons.
-const char* fieldLabel(ProblemField field) {
-    switch (field) {
-        case ProblemField::None:
-            return "";
-        case ProblemField::WindowSound:
-            return "zvuk okna";
-        case ProblemField::Look:
-            return "Rozhlédni se"_cp;
-        case ProblemField::Arrival:
-            return "Při příchodu"_cp;
-        case ProblemField::Departure:
-            return "Při odchodu"_cp;
-        case ProblemField::Paths:
-            return "Cesty";
-        case ProblemField::Items:
-            return "Předměty"_cp;
-        case ProblemField::Music:
-            return "Hudba";
-        case ProblemField::ItemSound:
-            return "zvuk předmětu"_cp;
-        case ProblemField::Examine:
-            return "Prozkoumej";
-        case ProblemField::Take:
-            return "Vezmi";
-        case ProblemField::Put:
-            return "Polož"_cp;
-        case ProblemField::Use:
-            return "Použij"_cp;
-        case ProblemField::Talk:
-            return "Promluv si";
-        case ProblemField::Start:
-            return "Začít na pozici"_cp;
-        case ProblemField::Inventory:
-            return "Předměty do začátku"_cp;
-        case ProblemField::Intro:
-            return "Úvodní text"_cp;
-        case ProblemField::Win:
-            return "Vítězství"_cp;
-        case ProblemField::Lose:
-            return "Prohra";
-        case ProblemField::Cycle:
-            return "Cyklus";
-        case ProblemField::MenuParent:
-            return "Nadřazená nabídka"_cp;
-        case ProblemField::MenuEntries:
-            return "Seznam položek"_cp;
-        case ProblemField::MenuItemSound:
-            return "Zvuk položky"_cp;
-        case ProblemField::MenuItemFunction:
-            return "Funkce položky"_cp;
-        case ProblemField::SystemSound:
-            return "";
-    }
-    return "";
+// The label of the editor's field a problem lies in, in code page 1250 like the report.
+std::string fieldLabel(ProblemField problem) {
+    using P = ProblemField;
+    static constexpr std::pair<ProblemField, Field> fields[] = {
+        {P::WindowSound, Field::WindowSound},
+        {P::Look, Field::LookScript},
+        {P::Arrival, Field::ArrivalScript},
+        {P::Departure, Field::DepartureScript},
+        {P::ItemSound, Field::ItemSound},
+        {P::Examine, Field::ExamineScript},
+        {P::Take, Field::TakeScript},
+        {P::Put, Field::PutScript},
+        {P::Use, Field::UseScript},
+        {P::Talk, Field::TalkScript},
+        {P::Start, Field::StartWindow},
+        {P::Intro, Field::IntroText},
+        {P::Win, Field::WinText},
+        {P::Lose, Field::LoseText},
+        {P::Cycle, Field::CycleText},
+        {P::MenuParent, Field::MenuParent},
+        {P::MenuItemSound, Field::MenuItemSound},
+        {P::MenuItemFunction, Field::FunctionScript},
+    };
+    static constexpr std::pair<ProblemField, EntryList> lists[] = {
+        {P::Paths, EntryList::Paths},
+        {P::Items, EntryList::Items},
+        {P::Music, EntryList::Music},
+        {P::Inventory, EntryList::Inventory},
+        {P::MenuEntries, EntryList::MenuEntries},
+    };
+    for (auto [p, field] : fields)
+        if (p == problem)
+            return utf8ToCp1250(FieldDefOf(field).label).value_or(std::string());
+    for (auto [p, list] : lists)
+        if (p == problem)
+            return utf8ToCp1250(FieldDefOf(list).label).value_or(std::string());
+    return {};
 }
 
 }  // namespace
@@ -104,7 +90,7 @@ std::string PlaceText(const ProblemPlace& place) {
     else
         text = std::string(kindWord(place.kind)) + " " + place.name;
     if (place.field != ProblemField::None && place.field != ProblemField::SystemSound)
-        text += std::string(", ") + fieldLabel(place.field);
+        text += ", " + fieldLabel(place.field);
     if (place.line > 0)
         text += ", řádek "_cp + std::to_string(place.line);
     return text;

@@ -6,6 +6,7 @@
 #include "common/cp1250_literal.h"
 #include "common/sound_entry.h"
 #include "common/system_sounds.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
@@ -754,18 +755,6 @@ int SortedLines::indexOfKey(std::string_view key) const {
 
 namespace vek::editor {
 
-FieldOwner OwnerOf(Field field) {
-    if (field <= Field::DepartureScript)
-        return FieldOwner::Window;
-    if (field <= Field::IsCharacter)
-        return FieldOwner::Item;
-    if (field == Field::MenuParent)
-        return FieldOwner::Menu;
-    if (field <= Field::FunctionScript)
-        return FieldOwner::MenuItem;
-    return FieldOwner::Settings;
-}
-
 void* EditorDocument::fieldOwner(Field field) const {
     switch (OwnerOf(field)) {
         case FieldOwner::Window:
@@ -783,93 +772,21 @@ void* EditorDocument::fieldOwner(Field field) const {
 }
 
 std::string* EditorDocument::textField(Field field) const {
-    auto* s = const_cast<ScenarioSettings*>(&Settings);
-    switch (field) {
-        case Field::Kam:
-            return ShownWindow ? &ShownWindow->Kam : nullptr;
-        case Field::WindowSound:
-            return ShownWindow ? &ShownWindow->SoundId : nullptr;
-        case Field::Co:
-            return ShownItem ? &ShownItem->Co : nullptr;
-        case Field::ItemSound:
-            return ShownItem ? &ShownItem->SoundId : nullptr;
-        case Field::MenuParent:
-            return ShownMenu ? &ShownMenu->Parent : nullptr;
-        case Field::MenuItemSound:
-            return ShownMenuItem ? &ShownMenuItem->SoundId : nullptr;
-        case Field::ScenarioName:
-            return &s->ScenarioName;
-        case Field::StartWindow:
-            return &s->StartWindow;
-        case Field::MaxItems:
-            return &s->MaxItems;
-        case Field::CycleInterval:
-            return &s->CycleInterval;
-        case Field::Password:
-            return &s->Password;
-        default:
-            return nullptr;
-    }
+    const FieldDef& def = FieldDefOf(field);
+    void* owner = def.text ? fieldOwner(field) : nullptr;
+    return owner ? def.text(owner) : nullptr;
 }
 
 bool* EditorDocument::flagField(Field field) const {
-    auto* s = const_cast<ScenarioSettings*>(&Settings);
-    switch (field) {
-        case Field::CanTake:
-            return ShownItem ? &ShownItem->CanTake : nullptr;
-        case Field::UseOn:
-            return ShownItem ? &ShownItem->UseOn : nullptr;
-        case Field::IsCharacter:
-            return ShownItem ? &ShownItem->IsCharacter : nullptr;
-        case Field::TalkToItems:
-            return &s->TalkToItems;
-        case Field::ReportWalk:
-            return &s->ReportWalk;
-        case Field::ReportTake:
-            return &s->ReportTake;
-        case Field::CycleActive:
-            return &s->CycleActive;
-        case Field::Encode:
-            return &s->Encode;
-        default:
-            return nullptr;
-    }
+    const FieldDef& def = FieldDefOf(field);
+    void* owner = def.flag ? fieldOwner(field) : nullptr;
+    return owner ? def.flag(owner) : nullptr;
 }
 
 TSpecStrings* EditorDocument::FieldLines(Field field) const {
-    auto* s = const_cast<ScenarioSettings*>(&Settings);
-    TOkna* w = ShownWindow;
-    TPredmet* i = ShownItem;
-    switch (field) {
-        case Field::LookScript:
-            return w ? &w->LookScript : nullptr;
-        case Field::ArrivalScript:
-            return w ? &w->ArrivalScript : nullptr;
-        case Field::DepartureScript:
-            return w ? &w->DepartureScript : nullptr;
-        case Field::ExamineScript:
-            return i ? &i->ExamineScript : nullptr;
-        case Field::TakeScript:
-            return i ? &i->TakeScript : nullptr;
-        case Field::PutScript:
-            return i ? &i->PutScript : nullptr;
-        case Field::UseScript:
-            return i ? &i->UseScript : nullptr;
-        case Field::TalkScript:
-            return i ? &i->TalkScript : nullptr;
-        case Field::FunctionScript:
-            return ShownMenuItem ? &ShownMenuItem->FunctionScript : nullptr;
-        case Field::IntroText:
-            return &s->IntroText;
-        case Field::WinText:
-            return &s->WinText;
-        case Field::LoseText:
-            return &s->LoseText;
-        case Field::CycleText:
-            return &s->CycleText;
-        default:
-            return nullptr;
-    }
+    const FieldDef& def = FieldDefOf(field);
+    void* owner = def.lines ? fieldOwner(field) : nullptr;
+    return owner ? def.lines(owner) : nullptr;
 }
 
 std::string EditorDocument::FieldText(Field field) const {

@@ -5,6 +5,7 @@
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
 #include "common/text_file.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
@@ -28,13 +29,14 @@ void appendNameList(std::vector<std::string>& out, const char* heading,
     out.emplace_back();
 }
 
-void appendScripts(std::vector<std::string>& out,
-                   std::initializer_list<std::pair<const char*, const TSpecStrings*>> scripts) {
-    for (const auto& [heading, lines] : scripts) {
-        if (lines->empty())
+// The owner's non-empty story fields, each under its label.
+void appendScripts(std::vector<std::string>& out, FieldOwner owner, const void* object) {
+    for (const FieldDef* field : StoryFields(owner)) {
+        const TSpecStrings& lines = field->linesIn(object);
+        if (lines.empty())
             continue;
-        out.emplace_back(heading);
-        out.insert(out.end(), lines->begin(), lines->end());
+        out.push_back("  " + utf8ToCp1250(field->label).value_or(std::string()) + ":");
+        out.insert(out.end(), lines.begin(), lines.end());
     }
 }
 
@@ -44,11 +46,7 @@ void appendItems(std::vector<std::string>& out, const EditorDocument& doc, bool 
         if (p.IsCharacter != characters)
             continue;
         out.push_back("* " + cpUpper(p.Name) + " *");
-        appendScripts(out, {{"  Prozkoumej:", &p.ExamineScript},
-                            {"  Vezmi:", &p.TakeScript},
-                            {"  Polož:"_cp, &p.PutScript},
-                            {"  Použij:"_cp, &p.UseScript},
-                            {"  Promluv si:", &p.TalkScript}});
+        appendScripts(out, FieldOwner::Item, &p);
         out.emplace_back();
     }
 }
@@ -72,9 +70,7 @@ std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
     for (std::size_t i = 0; i < doc.Windows.size(); ++i) {
         const TOkna& o = *doc.Windows.objectAt(i);
         out.push_back("* " + cpUpper(o.Name) + " *");
-        appendScripts(out, {{"  Rozhlédni se:"_cp, &o.LookScript},
-                            {"  Při příchodu:"_cp, &o.ArrivalScript},
-                            {"  Při odchodu:"_cp, &o.DepartureScript}});
+        appendScripts(out, FieldOwner::Window, &o);
         out.emplace_back();
     }
 
@@ -85,11 +81,12 @@ std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
     out.emplace_back();
     appendItems(out, doc, true);
 
-    for (const TSpecStrings* text : {&doc.Settings.IntroText, &doc.Settings.WinText,
-                                     &doc.Settings.LoseText, &doc.Settings.CycleText}) {
-        if (text->empty())
+    // The scenario's texts stand on their own, without labels.
+    for (const FieldDef* field : StoryFields(FieldOwner::Settings)) {
+        const TSpecStrings& text = field->linesIn(&doc.Settings);
+        if (text.empty())
             continue;
-        out.insert(out.end(), text->begin(), text->end());
+        out.insert(out.end(), text.begin(), text.end());
         out.emplace_back();
     }
     return out;
