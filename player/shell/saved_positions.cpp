@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/cp1250_literal.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "player/shell/position_file.h"
@@ -15,14 +16,10 @@ namespace {
 
 constexpr std::string_view kVersionMark = " verze";
 constexpr const char* kHeaderVersion = " verze 3.3";
-// "Při pokusu o načtení pozice došlo k chybě.", LF, CR, "Soubor je asi porušen nebo je
-// nesprávné verze."
 constexpr const char* kLoadFailed =
-    "P\xF8i pokusu o na\xE8ten\xED pozice do\x9Alo k chyb\xEC.\n\r"
-    "Soubor je asi poru\x9A"
-    "en nebo je nespr\xE1vn\xE9 verze.";
-// "Pozici se nepodařilo uložit."
-constexpr const char* kSaveFailed = "Pozici se nepoda\xF8ilo ulo\x9Eit.";
+    "Při pokusu o načtení pozice došlo k chybě.\n\r"
+    "Soubor je asi porušen nebo je nesprávné verze."_cp;
+constexpr const char* kSaveFailed = "Pozici se nepodařilo uložit."_cp;
 
 // Numbers are read as the scenario files' are: 32-bit decimals; anything else is no number.
 std::optional<long long> number(std::string_view text) {
@@ -114,7 +111,7 @@ bool SavedPositions::WritePosition(int slot) {
         MessageBoxRequest request;
         request.caption = "Chyba";
         request.text = std::string(kSaveFailed) + "\n" + error;
-        request.icon = MessageIcon::Stop;
+        request.icon = BoxIcon::Stop;
         c_.view.messageBox(request);
     }
     return false;
@@ -124,7 +121,7 @@ void SavedPositions::ShowStop(const char* text) {
     MessageBoxRequest request;
     request.caption = "Stop";
     request.text = text;
-    request.icon = MessageIcon::Stop;
+    request.icon = BoxIcon::Stop;
     c_.view.messageBox(request);
 }
 
@@ -154,7 +151,7 @@ bool SavedPositions::LoadScenarioForPosition(const std::string& fileName) {
 void SavedPositions::LoadPosition(int slot) {
     if (slot < 0 || slot > kAutosaveSlot)
         return;
-    c_.view.splash("Na\xE8ten\xED pozice...", true);
+    c_.view.splash("Načtení pozice..."_cp, true);
     auto bytes = readFileBytes(PositionFileName(slot));
     if (!bytes) {
         // Nothing was read and the automatic save was not written: the fallback restores what

@@ -34,7 +34,7 @@ class RecordingHost : public GameCommandsHost, public WorldHost {
 
 class QuietView : public ShellView {
   public:
-    MessageAnswer messageBox(const MessageBoxRequest& r) override { return r.defaultAnswer; }
+    BoxAnswer messageBox(const MessageBoxRequest& r) override { return r.defaultAnswer; }
     void showOptions(TOptionsForm&) override {}
     void waitWhile(const std::function<bool()>&) override {}
     void closeWindow() override {}

@@ -21,7 +21,7 @@ TEST(Narrator, LinesAreReadSentenceBySentence) {
 
 class ReaderView : public ShellView {
   public:
-    MessageAnswer messageBox(const MessageBoxRequest& r) override { return r.defaultAnswer; }
+    BoxAnswer messageBox(const MessageBoxRequest& r) override { return r.defaultAnswer; }
     void showOptions(TOptionsForm&) override {}
     void waitWhile(const std::function<bool()>&) override {}
     void closeWindow() override {}

@@ -18,7 +18,7 @@ constexpr const char* kScenario =
 
 class RecordingView : public ShellView {
   public:
-    MessageAnswer messageBox(const MessageBoxRequest& r) override {
+    BoxAnswer messageBox(const MessageBoxRequest& r) override {
         messages.push_back(r.caption);
         return r.defaultAnswer;
     }
