@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
@@ -34,7 +35,8 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8("Nastaven\u00ed"));
     setFixedSize(307, 190);
     setStyleSheet(
-        "#TOptionsForm, #TabSheet1, #TabSheet2, #TabSheet3 { background-color: black; }"
+        "#TOptionsForm, #TabSheet1, #TabSheet2, #TabSheet3, #SpeechPage, #SpeechScroll"
+        " { background-color: black; }"
         "QLabel { color: white; font-weight: bold; background: transparent; }");
 
     PageControl1 = new QTabWidget(this);
@@ -101,7 +103,9 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setTabOrder(ZvukHlasBar, HudbaHlasBar);
     setTabOrder(HudbaHlasBar, PredcitatBox);
     setTabOrder(PredcitatBox, RychlostBar);
-    setTabOrder(RychlostBar, CteSeznamBox);
+    setTabOrder(RychlostBar, CteTextyBox);
+    setTabOrder(CteTextyBox, OhlasitBox);
+    setTabOrder(OhlasitBox, CteSeznamBox);
     setTabOrder(CteSeznamBox, TextyCteckaBox);
     setTabOrder(TextyCteckaBox, OKButton);
 }
@@ -121,8 +125,24 @@ QComboBox* VEK2_options::addChoice(QFormLayout* form, const char* labelText, con
 }
 
 void VEK2_options::buildSpeechPage() {
-    auto* form = new QFormLayout(TabSheet2);
+    // More choices than the dialog's fixed height holds: the page scrolls, following the focus.
+    auto* scroll = new QScrollArea(TabSheet2);
+    scroll->setObjectName("SpeechScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget;
+    page->setObjectName("SpeechPage");
+    page->setAttribute(Qt::WA_StyledBackground);
+    const QString pageName = PageControl1->tabText(PageControl1->indexOf(TabSheet2));
+    for (QWidget* pane : {static_cast<QWidget*>(scroll), scroll->viewport(), page})
+        pane->setAccessibleName(pageName);
+    auto* outer = new QVBoxLayout(TabSheet2);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* form = new QFormLayout(page);
     form->setContentsMargins(6, 4, 6, 4);
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);  // long labels leave the fields their width
     PredcitatBox = addChoice(form, "P\u0159ed\u010d\u00edtat texty bez nahr\u00e1vky",
                              "PredcitatBox", {"Ne", "Ano"}, &STPredcitat);
     PredcitatBox->setAccessibleDescription(
@@ -169,6 +189,7 @@ void VEK2_options::buildSpeechPage() {
     for (QComboBox* box : {PredcitatBox, CteTextyBox, OhlasitBox, CteSeznamBox, TextyCteckaBox})
         connect(box, &QComboBox::currentIndexChanged, this, update);
     connect(RychlostBar, &QSlider::valueChanged, this, update);
+    scroll->setWidget(page);
 }
 
 void VEK2_options::showSpeech(const SpeechSettings& speech) {
