@@ -3,9 +3,6 @@
 #include <sndfile.h>
 
 #include <algorithm>
-#include <array>
-#include <cstring>
-#include <fstream>
 #include <memory>
 
 namespace vek {
@@ -16,11 +13,6 @@ struct SndfileCloser {
     void operator()(SNDFILE* f) const { sf_close(f); }
 };
 using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
-
-std::uint32_t le32(const unsigned char* p) {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-           std::uint32_t(p[3]) << 24;
-}
 
 SndfileHandle openChecked(const std::filesystem::path& path, SF_INFO& info) {
     std::error_code ec;
@@ -53,33 +45,6 @@ bool readAll(SNDFILE* file, const SF_INFO& info, Sink sink, std::uint64_t& frame
 }
 
 }  // namespace
-
-bool waveStructureIntact(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::array<unsigned char, 12> head{};
-    if (!in.read(reinterpret_cast<char*>(head.data()), head.size()))
-        return true;  // too short for RIFF: libsndfile decides
-    if (std::memcmp(head.data(), "RIFF", 4) != 0 || std::memcmp(head.data() + 8, "WAVE", 4) != 0)
-        return true;
-    std::error_code ec;
-    const std::uint64_t size = std::filesystem::file_size(path, ec);
-    if (ec)
-        return false;
-    std::uint64_t offset = 12;
-    while (offset + 8 <= size) {
-        std::array<unsigned char, 8> chunk{};
-        in.seekg(static_cast<std::streamoff>(offset));
-        if (!in.read(reinterpret_cast<char*>(chunk.data()), chunk.size()))
-            return false;
-        const std::uint64_t length = le32(chunk.data() + 4);
-        if (offset + 8 + length > size)
-            return false;
-        if (std::memcmp(chunk.data(), "data", 4) == 0)
-            return true;
-        offset += 8 + length + (length & 1);
-    }
-    return false;  // no data chunk at all
-}
 
 std::optional<SoundFileInfo> probeSoundFile(const std::filesystem::path& path) {
     SF_INFO info{};
