@@ -51,8 +51,8 @@ void WalkTranscript::beforeKey(const PlayerShell& shell) {
 
 void WalkTranscript::afterKey(const PlayerShell& shell) {
     const MainBoxModel& box = shell.mainBox();
-    if (builds_ == buildsBeforeKey_ && box.selection != selectionBeforeKey_ &&
-        box.selection >= 0 && box.selection < static_cast<int>(box.entries.size()))
+    if (builds_ == buildsBeforeKey_ && box.selection != selectionBeforeKey_ && box.selection >= 0 &&
+        box.selection < static_cast<int>(box.entries.size()))
         emit("at " + std::to_string(box.selection) + ": " + box.entries[box.selection]);
 }
 

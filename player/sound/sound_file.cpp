@@ -31,11 +31,21 @@ template <typename Sink>
 bool readAll(SNDFILE* file, const SF_INFO& info, Sink sink, std::uint64_t& frames) {
     constexpr sf_count_t kBlock = 4096;
     std::vector<std::int16_t> block(static_cast<std::size_t>(kBlock * info.channels));
+    // Floating-point samples are read as such: libsndfile's own conversion to integers
+    // truncates them to -1, 0 and 1, which made every float wave silent.
+    const int subtype = info.format & SF_FORMAT_SUBMASK;
+    const bool floating = subtype == SF_FORMAT_FLOAT || subtype == SF_FORMAT_DOUBLE;
+    std::vector<float> floats(floating ? block.size() : 0);
     frames = 0;
     for (;;) {
-        sf_count_t got = sf_readf_short(file, block.data(), kBlock);
+        sf_count_t got = floating ? sf_readf_float(file, floats.data(), kBlock)
+                                  : sf_readf_short(file, block.data(), kBlock);
         if (got <= 0)
             break;
+        if (floating)
+            for (sf_count_t i = 0; i < got * info.channels; ++i)
+                block[static_cast<std::size_t>(i)] =
+                    floatSampleToInt16(floats[static_cast<std::size_t>(i)]);
         frames += static_cast<std::uint64_t>(got);
         if (frames * static_cast<std::uint64_t>(info.channels) > kMaxSoundSamples)
             return false;

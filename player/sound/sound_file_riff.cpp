@@ -1,6 +1,5 @@
 #include "player/sound/sound_file_riff.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -87,11 +86,7 @@ std::int16_t sampleAt(const char* p, const Format& f) {
             std::uint32_t raw = le32(p);
             float v;
             std::memcpy(&v, &raw, sizeof v);
-            if (!(v > -1.0f))  // also NaN
-                v = v == v ? -1.0f : 0.0f;
-            if (v > 1.0f)
-                v = 1.0f;
-            return static_cast<std::int16_t>(std::lrint(v * 32767.0f));
+            return floatSampleToInt16(v);
         }
     }
 }
@@ -113,10 +108,12 @@ bool waveStructureIntact(const std::filesystem::path& path) {
     // The headers and lengths are all that is needed, but reading the whole file is no dearer
     // than what decoding it does next.
     std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (bytes.size() < 12)
         return true;  // too short for RIFF: the decoder decides
-    return in.eof() && riffStructureIntact(bytes);
+    return riffStructureIntact(bytes);
 }
 
 std::optional<DecodedSound> decodeRiffWave(std::string_view bytes) {

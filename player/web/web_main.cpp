@@ -37,7 +37,7 @@ Arguments parseArguments(int argc, char** argv) {
         else if (arg == "--dir" && i + 1 < argc)
             args.dir = argv[++i];
         else if (args.scenario.empty())
-            args.scenario = utf8ToCp1250(std::string(arg)).value_or(std::string(arg));
+            args.scenario = vek::utf8ToCp1250(std::string(arg)).value_or(std::string(arg));
     }
     return args;
 }

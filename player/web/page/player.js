@@ -54,6 +54,7 @@ const VekPage = {
     lastPersist: 0,
     syncing: false,
     isClosed: false,
+    lastKeyAt: null,
     shown: { entries: null, selection: -2 },
 
     el(id) { return document.getElementById(id); },
@@ -94,6 +95,7 @@ const VekPage = {
             return;  // the page's own controls (opening a game) keep their keys
         e.preventDefault();
         e.stopPropagation();
+        this.lastKeyAt = performance.now();
         this.audio.resume();
         const vk = virtualKey(e);
         const shift = (e.shiftKey ? SHIFT : 0) | (e.ctrlKey ? CTRL : 0) | (e.altKey ? ALT : 0);

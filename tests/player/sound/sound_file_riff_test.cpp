@@ -83,7 +83,7 @@ class RiffDecoder : public ::testing::Test {
 };
 
 TEST_F(RiffDecoder, GivesTheSamplesLibsndfileGives) {
-    const Layout layouts[] = {{1, 8, 1}, {1, 16, 1}, {1, 16, 2}, {1, 24, 2},
+    const Layout layouts[] = {{1, 8, 1},  {1, 16, 1}, {1, 16, 2},     {1, 24, 2},
                               {1, 32, 1}, {3, 32, 2}, {0xFFFE, 16, 3}};
     for (const Layout& l : layouts) {
         SCOPED_TRACE("tag " + std::to_string(l.tag) + ", " + std::to_string(l.bits) + " bits, " +
@@ -108,8 +108,11 @@ TEST_F(RiffDecoder, RefusesWhatTheDesktopRefuses) {
     std::string noData = good.substr(0, good.find("data"));
     std::string notWave = "OggS" + good.substr(4);
     std::string noFrames = waveOf({1, 16, 1}, 0);
-    std::string badBits = waveOf({1, 12, 1}, 10);
+    std::string badBits = waveOf({0x1234, 16, 1}, 10);  // a format tag nobody knows
     for (const std::string* bytes : {&cut, &noData, &notWave, &noFrames, &badBits}) {
+        SCOPED_TRACE(bytes == &badBits    ? "unknown format"
+                     : bytes == &noFrames ? "no frames"
+                                          : "other");
         EXPECT_FALSE(decodeRiffWave(*bytes));
         auto path = dir_ / "bad.wav";
         test::writeBytes(path, *bytes);
