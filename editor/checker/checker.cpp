@@ -12,7 +12,6 @@
 #include "editor/checker/sound_checker.h"
 #include "editor/document/document.h"
 #include "player/script/scenario_sounds.h"
-#include "player/shell/config.h"
 #include "player/sound/sound_list.h"
 #include "player/world/loader.h"
 
@@ -246,16 +245,6 @@ class ScenarioChecker {
     std::unordered_map<const TOkno*, int> windowIndex_;
 };
 
-// A configured directory as the player uses it from `dir`: relative ones below it.
-std::string baseFrom(const fs::path& dir, const std::string& configured) {
-    std::string normal = configured;
-    std::replace(normal.begin(), normal.end(), '\\', '/');
-    if (!normal.empty() && fs::path(normal).is_absolute())
-        return configured;
-    std::string base = utf8ToCp1250(dir.string()).value_or(dir.string());
-    return base + "/" + configured;
-}
-
 }  // namespace
 
 CheckReport CheckScenario(const CheckSetup& setup) {
@@ -286,13 +275,6 @@ CheckReport CheckScenario(const CheckSetup& setup) {
     CheckSounds(c, entries, setup.paths);
     checker.structure();
     return {c.sortedProblems()};
-}
-
-SoundBasePaths PlayerBasePaths(const fs::path& startDir) {
-    fs::path dir = fs::absolute(startDir.empty() ? fs::path(".") : startDir);
-    player::PlayerConfig config;
-    config.ReadConfig(dir / player::PlayerConfig::kFileName);
-    return {baseFrom(dir, config.Paths().programPath), baseFrom(dir, config.Paths().cdPath)};
 }
 
 }  // namespace vek::editor

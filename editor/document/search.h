@@ -65,6 +65,9 @@ class SearchView {
     virtual bool HitStillSelected(const SearchHit& hit) const { return true; }
 };
 
+// The logic of search and replace, without a window: the walk through the scenario's fields, the
+// matches and the replacements. The name is the dialog's own; the window a person sees is
+// Replace_form (editor/ui/replace_form.h), which drives a TReplaceForm as its SearchView.
 class TReplaceForm {
   public:
     TReplaceForm(EditorDocument& doc, SearchView& view) : doc_(doc), view_(view) {}

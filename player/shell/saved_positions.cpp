@@ -111,7 +111,7 @@ bool SavedPositions::WritePosition(int slot) {
     if (writeFileAtomically(PositionFileName(slot), w.bytes(), &error))
         return true;
     // The player must know the game was not saved; the previous file is left as it was.
-    shell_.ShowMessage("Chyba", std::string(kSaveFailed) + "\n" + error, MessageIcon::Stop);
+    shell_.ShowMessage("Chyba", std::string(kSaveFailed) + "\n" + error, BoxIcon::Stop);
     return false;
 }
 
@@ -144,7 +144,7 @@ void SavedPositions::LoadPosition(int slot) {
         // Nothing has been read or cleared: a running game simply goes on, rather than being
         // replaced by whatever older automatic save lies around.
         shell_.view_.splash({}, false);
-        shell_.ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
+        shell_.ShowMessage("Stop", kLoadFailed, BoxIcon::Stop);
         if (slot == kAutosaveSlot)
             shell_.gameRunning_ = false;
         shell_.SetMenuState(shell_.gameRunning_ ? MenuState::MainMenu : MenuState::SystemMenu);
@@ -186,7 +186,7 @@ void SavedPositions::FinishLoad(int slot, bool loadError) {
     // The message comes before the state changes: the timer goes on while it is shown, and the
     // main cycle must not run over a half-read position.
     shell_.view_.splash({}, false);
-    shell_.ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
+    shell_.ShowMessage("Stop", kLoadFailed, BoxIcon::Stop);
     if (slot == kAutosaveSlot)
         shell_.gameRunning_ = false;
     if (shell_.gameRunning_) {

@@ -33,7 +33,7 @@ PlayerShell::PlayerShell(ShellSetup setup)
       report_(setup.trace),
       box_(setup.device,
            [this](const std::string& caption, const std::string& text) {
-               ShowMessage(caption, text, MessageIcon::Stop);
+               ShowMessage(caption, text, BoxIcon::Stop);
            }),
       soundList_(paths_),
       env_{box_, soundList_, paths_, volumes_, nullptr, setup.observer},
@@ -70,7 +70,7 @@ void PlayerShell::FormCreate() {
         // Nothing of the player can run; closing must not touch what was never made.
         env_.SoundsOn = false;
         startupFailed_ = true;
-        ShowMessage("Error", e.what(), MessageIcon::Stop);
+        ShowMessage("Error", e.what(), BoxIcon::Stop);
         view_.closeWindow();
     }
 }
@@ -89,7 +89,7 @@ void PlayerShell::InitPlayer() {
     try {
         box_.Init();
     } catch (const std::exception& e) {
-        ShowMessage("Error", std::string(kInitError) + ": " + e.what(), MessageIcon::Stop);
+        ShowMessage("Error", std::string(kInitError) + ": " + e.what(), BoxIcon::Stop);
         if (box_.Initialised())
             box_.Done();
     }
@@ -145,7 +145,7 @@ void PlayerShell::FormClose() {
     config_.SetSpeech(options_.Speech);
     // A configuration that cannot be written is reported; the sound device is closed all the same.
     if (!config_.WriteConfig(volumes_, PlayerConfig::kFileName, &error))
-        ShowMessage("Chyba", error, MessageIcon::Stop);
+        ShowMessage("Chyba", error, BoxIcon::Stop);
     if (box_.Initialised()) {
         primary_.FreeAudio();
         secondary_.FreeAudio();
@@ -190,8 +190,7 @@ bool PlayerShell::soundIdle() const {
     return idle(primary_) && idle(secondary_) && env_.PauseTicks <= 0;
 }
 
-void PlayerShell::ShowMessage(const std::string& caption, const std::string& text,
-                              MessageIcon icon) {
+void PlayerShell::ShowMessage(const std::string& caption, const std::string& text, BoxIcon icon) {
     MessageBoxRequest request;
     request.caption = caption;
     request.text = text;
@@ -242,7 +241,7 @@ void PlayerShell::Report(std::string_view line) {
 }
 
 void PlayerShell::ShowError(const std::string& caption, const std::string& text) {
-    ShowMessage(caption, text, MessageIcon::Stop);
+    ShowMessage(caption, text, BoxIcon::Stop);
 }
 
 bool PlayerShell::ShowText(const std::string& text, bool clear) {

@@ -76,7 +76,7 @@ class WalkRunner : public ShellView {
     void memoLineAdded(const std::string& line) override { transcript_.memoLineAdded(line); }
     void menuBuilt() override { transcript_.menuBuilt(*shell_); }
     void waitStarted(WaitKind kind) override { transcript_.waitStarted(kind); }
-    MessageAnswer messageBox(const MessageBoxRequest& request) override {
+    BoxAnswer messageBox(const MessageBoxRequest& request) override {
         transcript_.messageBox(request);
         return request.defaultAnswer;
     }

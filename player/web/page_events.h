@@ -6,7 +6,7 @@ namespace vek::web {
 enum class PageEventKind {
     None = 0,
     Key = 1,     // a: virtual key code, b: ShiftState flags, c: Unicode character or 0
-    Answer = 2,  // a: the MessageAnswer of the message box
+    Answer = 2,  // a: the BoxAnswer of the message box
     Slider = 3,  // a: the slider (TOptionsForm::Slider), b: its position
     OptionsClosed = 4,
     Ticks = 5,   // test mode: a: timer ticks to run, 0: until the sound is quiet

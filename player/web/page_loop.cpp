@@ -98,7 +98,7 @@ void PageLoop::handle(const PageEvent& event) {
             key(event.a, static_cast<unsigned>(event.b), event.c);
             break;
         case PageEventKind::Answer:
-            answer_ = static_cast<player::MessageAnswer>(event.a);
+            answer_ = static_cast<BoxAnswer>(event.a);
             break;
         case PageEventKind::Slider:
             if (options_)

@@ -50,7 +50,7 @@ class PageLoop {
     bool closing() const { return closing_; }
 
     // The modal dialogs: the answer of the message box shown, the options form being edited.
-    std::optional<player::MessageAnswer> takeAnswer() { return std::exchange(answer_, {}); }
+    std::optional<BoxAnswer> takeAnswer() { return std::exchange(answer_, {}); }
     void editOptions(player::TOptionsForm* form) { options_ = form; }
     bool optionsOpen() const { return options_ != nullptr; }
 
@@ -64,7 +64,7 @@ class PageLoop {
     player::PlayerShell* shell_ = nullptr;
     player::WalkTranscript* transcript_ = nullptr;
     player::TOptionsForm* options_ = nullptr;
-    std::optional<player::MessageAnswer> answer_;
+    std::optional<BoxAnswer> answer_;
     double nextTick_ = 0;  // ms on the page's clock
     bool timerEnabled_ = false;
     bool closing_ = false;

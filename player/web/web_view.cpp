@@ -5,8 +5,6 @@
 
 namespace vek::web {
 
-using player::MessageAnswer;
-
 void WebView::mainBoxChanged() {
     const player::MainBoxModel& box = shell_->mainBox();
     std::string entries;
@@ -51,7 +49,7 @@ void WebView::splash(const std::string& text, bool visible) {
     vek_page_splash(cp1250ToUtf8(text).c_str(), visible);
 }
 
-MessageAnswer WebView::messageBox(const player::MessageBoxRequest& request) {
+BoxAnswer WebView::messageBox(const player::MessageBoxRequest& request) {
     if (transcript_) {
         transcript_->messageBox(request);
         return request.defaultAnswer;
@@ -59,7 +57,7 @@ MessageAnswer WebView::messageBox(const player::MessageBoxRequest& request) {
     vek_page_message(cp1250ToUtf8(request.caption).c_str(), cp1250ToUtf8(request.text).c_str(),
                      static_cast<int>(request.icon), static_cast<int>(request.buttons),
                      static_cast<int>(request.defaultAnswer));
-    std::optional<MessageAnswer> answer;
+    std::optional<BoxAnswer> answer;
     loop_.runUntil([&] { return (answer = loop_.takeAnswer()).has_value(); });
     mainBoxChanged();  // the focus goes back to the list
     return answer.value_or(request.defaultAnswer);

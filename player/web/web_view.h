@@ -25,7 +25,7 @@ class WebView : public player::ShellView {
     void menuBuilt() override;
     void waitStarted(WaitKind kind) override;
     void splash(const std::string& text, bool visible) override;
-    player::MessageAnswer messageBox(const player::MessageBoxRequest& request) override;
+    BoxAnswer messageBox(const player::MessageBoxRequest& request) override;
     void showOptions(player::TOptionsForm& form) override;
     void waitWhile(const std::function<bool()>& waiting) override;
     void closeWindow() override { loop_.requestClose(); }

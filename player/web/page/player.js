@@ -14,7 +14,8 @@ const SHIFT = 1, CTRL = 2, ALT = 4;
 const EVENT = { Key: 1, Answer: 2, Slider: 3, OptionsClosed: 4, Ticks: 5, Close: 6, Reader: 7 };
 const ANSWER = { Ok: 0, Yes: 1, No: 2, Cancel: 3 };
 const BUTTONS = [[['OK', ANSWER.Ok]], [['Ano', ANSWER.Yes], ['Ne', ANSWER.No]],
-                 [['OK', ANSWER.Ok], ['Zrušit', ANSWER.Cancel]]];
+                 [['OK', ANSWER.Ok], ['Zrušit', ANSWER.Cancel]],
+                 [['Ano', ANSWER.Yes], ['Ne', ANSWER.No], ['Zrušit', ANSWER.Cancel]]];
 // What the player writes into its game directory and the browser keeps, per game.
 const SAVED_FILE = /^(vek\.cfg|pozice\d+\.sav|autosave\.sav)$/i;
 
@@ -169,7 +170,8 @@ const VekPage = {
             row.append(button);
             if (answer === defaultAnswer || !focus) focus = button;
         }
-        const escape = buttons === 1 ? ANSWER.No : buttons === 2 ? ANSWER.Cancel : ANSWER.Ok;
+        // Escape answers as closing the box does: No where there is no Cancel.
+        const escape = [ANSWER.Ok, ANSWER.No, ANSWER.Cancel, ANSWER.Cancel][buttons] ?? ANSWER.Ok;
         box.onkeydown = (e) => {
             if (e.key === 'Escape') { e.preventDefault(); this.answer(escape); }
         };
