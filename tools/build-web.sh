@@ -60,9 +60,14 @@ python3 "$source_dir/tools/make-game.py" --out "$out_dir/game" \
     --stamp "$build_dir/game.stamp" "$source_dir/demo/borvatin.scn.utf8" >/dev/null
 mkdir -p "$out_dir/game/Help"
 cp "$source_dir"/help/{index.html,styl.css} "$out_dir/game/Help/"
-# The page loads every file of the game directory listed here (the manual only when opened).
+# The page's list of the game directory: what the player needs before it starts (the scenario,
+# the system recordings), and the scenarios' own recordings (folders under wave/), which the page
+# fetches while the player already runs. The manual is opened, never loaded.
 (cd "$out_dir/game" && find . -type f ! -name files.json ! -path './Help/*' ! -name '.*' |
-    sed 's|^\./||' | sort |
-    python3 -c 'import json, sys; print(json.dumps([l.rstrip("\n") for l in sys.stdin]))' \
+    sed 's|^\./||' | sort | python3 -c '
+import json, sys
+names = [line.rstrip("\n") for line in sys.stdin]
+later = [n for n in names if n.lower().startswith("wave/") and n.count("/") >= 2]
+print(json.dumps({"start": [n for n in names if n not in later], "later": later}))' \
     >files.json)
 echo "== Done: serve it with  python3 -m http.server -d build/web 8000"

@@ -34,18 +34,22 @@ window.benchProbe = (since) => {
 
 
 def compressed_sizes(page_dir):
-    without = with_all = 0
+    """gzip -9 sizes: the page's code; with the game's start files (scenario, system
+    recordings); with the demo's own recordings as well. The manual is not loaded."""
+    code = start = everything = 0
     for root, _, files in os.walk(page_dir):
         for name in files:
             path = os.path.join(root, name)
-            rel = os.path.relpath(path, page_dir)
-            if rel.startswith(os.path.join("game", "Help")):
+            rel = os.path.relpath(path, page_dir).replace(os.sep, "/")
+            if rel.startswith("game/Help/"):
                 continue
             size = len(gzip.compress(open(path, "rb").read(), 9))
-            with_all += size
-            if not name.lower().endswith((".wav", ".zvk")):
-                without += size
-    return without, with_all
+            everything += size
+            if not rel.startswith("game/"):
+                code += size
+            if not (rel.startswith("game/wave/") and rel.count("/") >= 3):
+                start += size
+    return code, start, everything
 
 
 def one_run(url):
@@ -55,6 +59,7 @@ def one_run(url):
         browser.wait_for("window.VekPage && document.querySelectorAll('[role=option]').length > 0",
                          what="the system menu")
         ready = browser.evaluate("performance.now()")
+        steps = browser.evaluate("VekPage.times")
         browser.evaluate(PROBE + "benchProbe(0)")
         browser.press("Down")
         heard = browser.wait_for("window.benchHeard", timeout=10, what="sound")
@@ -65,7 +70,7 @@ def one_run(url):
         browser.wait_for("window.benchHeard", timeout=10, what="sound of the second key")
         key = browser.evaluate("[VekPage.lastKeyAt, VekPage.audio.lastStartAt, window.benchHeard,"
                                " VekPage.audio.outputLatency()]")
-        return ready, heard, key
+        return ready, heard, key, steps
 
 
 def main():
@@ -73,18 +78,21 @@ def main():
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     if unavailable():
         sys.exit(unavailable())
-    without, with_all = compressed_sizes(page_dir)
-    print("size, gzip -9: page without recordings %.2f MB, with the demo's recordings %.2f MB"
-          % (without / 1e6, with_all / 1e6))
+    code, start, everything = compressed_sizes(page_dir)
+    print("size, gzip -9: the page's code %.2f MB; with the scenario and the system recordings"
+          " %.2f MB; with the demo's recordings %.2f MB" % (code / 1e6, start / 1e6,
+                                                            everything / 1e6))
     loads, starts, hears, latency = [], [], [], 0
     with PageServer(page_dir) as url:
         for _ in range(runs):
-            ready, heard, (key_at, start_at, heard_at, latency) = one_run(url)
+            ready, heard, (key_at, start_at, heard_at, latency), steps = one_run(url)
             loads.append(heard)
             starts.append(start_at - key_at)
             hears.append(heard_at - key_at)
-            print("  ready %.0f ms, first sound %.0f ms; key to start %.1f ms, to output %.1f ms"
-                  % (ready, heard, start_at - key_at, heard_at - key_at))
+            print("  module %.0f ms, start files %.0f ms, list %.0f ms, key pressed %.0f ms, first"
+                  " sound %.0f ms; key to start %.1f ms, to output %.1f ms"
+                  % (steps["module"], steps["files"], steps["list"], ready, heard,
+                     start_at - key_at, heard_at - key_at))
     print("load to first sound: median %.0f ms (target < 1000 ms)" % statistics.median(loads))
     print("key to recording start: median %.1f ms; key to sound at the output: median %.1f ms;"
           " reported output latency %.1f ms (target: one 100 ms tick + the latency)"

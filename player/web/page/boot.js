@@ -23,16 +23,31 @@ function syncTo(FS) {
     return new Promise((resolve) => FS.syncfs(false, () => resolve()));
 }
 
-// The demo: every file the build listed in game/files.json, into /game.
-async function fetchDemo(FS) {
-    const names = await (await fetch('game/files.json')).json();
-    await Promise.all(names.map(async (name) => {
-        const response = await fetch('game/' + name.split('/').map(encodeURIComponent).join('/'));
-        if (!response.ok) throw new Error(name + ': ' + response.status);
-        const bytes = new Uint8Array(await response.arrayBuffer());
+// The demo, from game/files.json: the files the player needs at its start, then (`later`) the
+// scenarios' recordings. A recording still on its way is an empty file, so the scenario's load
+// finds every entry; it sounds once it has arrived.
+async function fetchGameFile(FS, name) {
+    const response = await fetch('game/' + name.split('/').map(encodeURIComponent).join('/'));
+    if (!response.ok) throw new Error(name + ': ' + response.status);
+    const bytes = new Uint8Array(await response.arrayBuffer());
+    mkdirs(FS, '/game/' + name.split('/').slice(0, -1).join('/'));
+    FS.writeFile('/game/' + name, bytes);
+}
+
+async function fetchDemo(FS, waitForAll) {
+    const list = await (await fetch('game/files.json')).json();
+    await Promise.all(list.start.map((name) => fetchGameFile(FS, name)));
+    for (const name of list.later) {
         mkdirs(FS, '/game/' + name.split('/').slice(0, -1).join('/'));
-        FS.writeFile('/game/' + name, bytes);
+        FS.writeFile('/game/' + name, new Uint8Array(0));
+    }
+    let left = list.later.length;
+    const all = Promise.all(list.later.map(async (name) => {
+        await fetchGameFile(FS, name);
+        if (--left === 0 && !VekPage.test) VekPage.status('Všechny nahrávky hry jsou načtené.');
     }));
+    if (waitForAll) await all;
+    else all.catch((error) => VekPage.status('Některé nahrávky nelze načíst: ' + error.message));
 }
 
 // The demo's saved files, kept apart from the demo itself, back into its directory.
@@ -106,6 +121,7 @@ async function boot() {
     });
     const FS = Module.FS;
     VekPage.fs = FS;
+    VekPage.times.module = performance.now();
     mkdirs(FS, STORE);
     if (!VekPage.test) {
         FS.mount(FS.filesystems.IDBFS, {}, STORE);
@@ -116,7 +132,7 @@ async function boot() {
         dir = STORE + '/games/' + game;
         VekPage.storeDir = dir;
     } else {
-        await fetchDemo(FS);
+        await fetchDemo(FS, VekPage.test);
         if (!VekPage.test) {
             VekPage.storeDir = STORE + '/demo';
             mkdirs(FS, VekPage.storeDir);
@@ -124,6 +140,7 @@ async function boot() {
         }
     }
     mkdirs(FS, dir + '/temp');
+    VekPage.times.files = performance.now();
     wireOpening(FS);
     document.addEventListener('keydown', (e) => VekPage.onKey(e), true);
     VekPage.status(VekPage.test ? '' : 'Zvuk začne hrát prvním stiskem klávesy.');

@@ -56,6 +56,7 @@ const VekPage = {
     syncing: false,
     isClosed: false,
     lastKeyAt: null,
+    times: {},  // performance.now() of the start's steps, for the benchmark
     shown: { entries: null, selection: -2 },
 
     el(id) { return document.getElementById(id); },
@@ -104,6 +105,7 @@ const VekPage = {
     },
 
     showList(entries, selection, visible, focused, heading) {
+        if (!this.times.list) this.times.list = performance.now();
         const list = this.el('list');
         const same = this.shown.entries && entries.length === this.shown.entries.length &&
                      entries.every((t, i) => t === this.shown.entries[i]);
