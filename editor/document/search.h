@@ -31,6 +31,10 @@ struct SearchHit {
 // The document field a match lies in.
 Field FieldOfHit(const SearchHit& hit);
 
+// The lines of the field a match (or the walk's current place) lies in; nullptr when its window
+// or item is gone or its field number is out of range.
+TSpecStrings* SearchedField(const SearchHit& hit, ScenarioSettings& settings);
+
 enum class ReplaceAnswer { Yes, No, Cancel };
 
 // Which page the author is on and which script editor has the focus there.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/cp1250_literal.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "player/shell/position_file.h"
@@ -16,14 +17,10 @@ namespace {
 
 constexpr std::string_view kVersionMark = " verze";
 constexpr const char* kHeaderVersion = " verze 3.3";
-// "Při pokusu o načtení pozice došlo k chybě.", LF, CR, "Soubor je asi porušen nebo je
-// nesprávné verze."
 constexpr const char* kLoadFailed =
-    "P\xF8i pokusu o na\xE8ten\xED pozice do\x9Alo k chyb\xEC.\n\r"
-    "Soubor je asi poru\x9A"
-    "en nebo je nespr\xE1vn\xE9 verze.";
-// "Pozici se nepodařilo uložit."
-constexpr const char* kSaveFailed = "Pozici se nepoda\xF8ilo ulo\x9Eit.";
+    "Při pokusu o načtení pozice došlo k chybě.\n\r"
+    "Soubor je asi porušen nebo je nesprávné verze."_cp;
+constexpr const char* kSaveFailed = "Pozici se nepodařilo uložit."_cp;
 
 // Numbers are read as the scenario files' are: 32-bit decimals; anything else is no number.
 std::optional<long long> number(std::string_view text) {
@@ -138,7 +135,7 @@ bool SavedPositions::LoadScenarioForPosition(const std::string& fileName) {
 void SavedPositions::LoadPosition(int slot) {
     if (slot < 0 || slot > kAutosaveSlot)
         return;
-    shell_.view_.splash("Na\xE8ten\xED pozice...", true);
+    shell_.view_.splash("Načtení pozice..."_cp, true);
     auto bytes = readFileBytes(PositionFileName(slot));
     if (!bytes) {
         // Nothing has been read or cleared: a running game simply goes on, rather than being

@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "common/cp1250_literal.h"
 #include "common/paths.h"
 #include "player/script/engine.h"
 #include "player/shell/text_helpers.h"
@@ -14,8 +15,7 @@ namespace vek::player {
 
 namespace {
 
-// "Chyba při inicializaci"
-constexpr const char* kInitError = "Chyba p\xF8i inicializaci";
+constexpr const char* kInitError = "Chyba při inicializaci"_cp;
 constexpr int kMemoRowsNarrow = 13;  // rows the pane shows without a scroll bar
 constexpr int kMemoRowsWide = 14;    // during the intro the pane is wider and taller
 
@@ -201,7 +201,7 @@ void PlayerShell::ShowMessage(const std::string& caption, const std::string& tex
 void PlayerShell::NewGame() {
     view_.setTimerEnabled(false);
     Report("New game");
-    view_.splash("Na\xE8ten\xED sc\xE9n\xE1\xF8\x65...", true);
+    view_.splash("Načtení scénáře..."_cp, true);
     background_.Vycisti();
     world_.ResetForNewGame();
     script_.state().ReadLineMode = false;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/text_file.h"
 #include "player/shell/shell.h"
 #include "player/shell/walk_keys.h"

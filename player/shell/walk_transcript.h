@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/cp1250_literal.h"
 #include "player/shell/view.h"
 #include "player/sound/sound_env.h"
 
@@ -25,7 +26,7 @@ class WalkTranscript : public SoundObserver {
     void menuBuilt(const PlayerShell& shell);
     void waitStarted(ShellView::WaitKind kind);
     void messageBox(const MessageBoxRequest& request);
-    void optionsShown() { emit("dialog: Nastaven\xED"); }
+    void optionsShown() { emit("dialog: Nastavení"_cp); }
 
     // A key file's line (code page 1250), before what it does.
     void token(const std::string& written) { emit("> " + written); }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "common/cp1250_literal.h"
 #include "player/sound/sound_file.h"
 #include "player/web/page_bridge.h"
 
@@ -13,7 +14,7 @@ bool WebAudioDevice::init(std::string* error) {
     if (vek_audio_init())
         return true;
     if (error)
-        *error = "Prohl\xED\xBE\x65\xE8 nem\xE1 Web Audio";
+        *error = "Prohlížeč nemá Web Audio"_cp;
     return false;
 }
 
