@@ -13,6 +13,7 @@ packages=(
     qt6-base-dev libopenal-dev libopenal1 libsndfile1-dev libicu-dev
     espeak-ng sox xvfb xauth libclang-rt-14-dev
     libespeak-ng-dev
+    emscripten chromium python3-websocket
 )
 
 as_root() {

@@ -13,6 +13,7 @@
 #include "common/text_file.h"
 #include "player/shell/shell.h"
 #include "player/shell/walk_keys.h"
+#include "player/shell/walk_transcript.h"
 #include "player/sound/sound_env.h"
 #include "player/sound/virtual_device.h"
 
@@ -44,7 +45,7 @@ struct WalkOptions {
     std::string programPath;
 };
 
-class WalkRunner : public ShellView, public SoundObserver {
+class WalkRunner : public ShellView {
   public:
     WalkRunner(const WalkOptions& options, std::vector<WalkToken> tokens, std::ostream& out)
         : options_(options), tokens_(std::move(tokens)), out_(out) {}
@@ -55,7 +56,7 @@ class WalkRunner : public ShellView, public SoundObserver {
         setup.trace = options_.trace;
         setup.scenarioArgument = options_.scenario;
         setup.programPath = options_.programPath;
-        setup.observer = this;
+        setup.observer = &transcript_;
         setup.synthesizer = &voice_;
         shell_ = std::make_unique<PlayerShell>(setup);
         shell_->FormCreate();
@@ -72,29 +73,15 @@ class WalkRunner : public ShellView, public SoundObserver {
     }
 
     // ShellView
-    void mainBoxChanged() override {}
-    void memoCleared() override { emit("clear"); }
-    void memoLineAdded(const std::string& line) override { emit("text: " + line); }
-    void menuBuilt() override {
-        ++builds_;
-        const MainBoxModel& box = shell_->mainBox();
-        std::string line = "list ";
-        line += menuStateName(shell_->menuState());
-        line += box.selection < 0 ? std::string(" -") : " " + std::to_string(box.selection);
-        line += ':';
-        for (std::size_t i = 0; i < box.entries.size(); ++i)
-            line += (i == 0 ? " " : " | ") + box.entries[i];
-        emit(line);
-    }
-    void waitStarted(WaitKind kind) override {
-        static constexpr const char* kNames[] = {"wait-key", "read-line", "read-key"};
-        emit(kNames[static_cast<int>(kind)]);
-    }
+    void memoCleared() override { transcript_.memoCleared(); }
+    void memoLineAdded(const std::string& line) override { transcript_.memoLineAdded(line); }
+    void menuBuilt() override { transcript_.menuBuilt(*shell_); }
+    void waitStarted(WaitKind kind) override { transcript_.waitStarted(kind); }
     BoxAnswer messageBox(const MessageBoxRequest& request) override {
-        emit("message " + request.caption + ": " + oneLine(request.text));
+        transcript_.messageBox(request);
         return request.defaultAnswer;
     }
-    void showOptions(TOptionsForm&) override { emit("dialog: Nastavení"_cp); }
+    void showOptions(TOptionsForm&) override { transcript_.optionsShown(); }
     void waitWhile(const std::function<bool()>& waiting) override {
         while (!closed_ && waiting()) {
             if (!step()) {
@@ -107,32 +94,7 @@ class WalkRunner : public ShellView, public SoundObserver {
     // As in the window: time goes on, but a stopped timer does not reach the player.
     void setTimerEnabled(bool enabled) override { timerEnabled_ = enabled; }
 
-    // SoundObserver
-    void queueStarted(std::string_view queueName, std::string_view item) override {
-        emit((queueName == "secondary" ? "say2: " : "say: ") + std::string(item));
-    }
-    void speechStarted(std::string_view queueName, std::string_view text) override {
-        emit((queueName == "secondary" ? "tts2: " : "tts: ") + std::string(text));
-    }
-    void fileStarted(std::string_view path) override { emit("play-file: " + std::string(path)); }
-    void backgroundStarted(std::string_view key) override { emit("bg: " + std::string(key)); }
-    void backgroundEnded(std::string_view key) override { emit("bg-end: " + std::string(key)); }
-
   private:
-    static std::string oneLine(std::string text) {
-        std::string out;
-        bool inBreak = false;
-        for (char c : text) {
-            bool lineBreak = c == '\r' || c == '\n';
-            if (lineBreak && !inBreak)
-                out += ' ';
-            else if (!lineBreak)
-                out += c;
-            inBreak = lineBreak;
-        }
-        return out;
-    }
-
     void emit(const std::string& cp1250Line) {
         if (closed_)
             return;
@@ -158,7 +120,7 @@ class WalkRunner : public ShellView, public SoundObserver {
         if (closed_)
             return;
         shell_->FormClose();
-        emit("quit");
+        transcript_.quit();
         closed_ = true;
     }
 
@@ -168,13 +130,9 @@ class WalkRunner : public ShellView, public SoundObserver {
     }
 
     void press(const WalkToken& token, int keyCode, char ch, bool producesChar) {
-        int before = shell_->mainBox().selection;
-        long buildsBefore = builds_;
+        transcript_.beforeKey(*shell_);
         shell_->FormKeyDown(keyCode, token.shift);
-        const MainBoxModel& box = shell_->mainBox();
-        if (builds_ == buildsBefore && box.selection != before && box.selection >= 0 &&
-            box.selection < static_cast<int>(box.entries.size()))
-            emit("at " + std::to_string(box.selection) + ": " + box.entries[box.selection]);
+        transcript_.afterKey(*shell_);
         if (producesChar && !closed_)
             shell_->FormKeyPress(ch);
         closeIfAsked();
@@ -188,7 +146,7 @@ class WalkRunner : public ShellView, public SoundObserver {
         bool isKey = token.kind == WalkToken::Kind::Key || token.kind == WalkToken::Kind::Type;
         if (isKey && !token.immediate)
             waitQuiet();
-        emit("> " + cp1250Text(token));
+        transcript_.token(cp1250Text(token));
         switch (token.kind) {
             case WalkToken::Kind::Key:
                 press(token, token.keyCode, token.chars.empty() ? '\0' : token.chars[0],
@@ -225,8 +183,8 @@ class WalkRunner : public ShellView, public SoundObserver {
     VirtualDevice device_;
     // Speech of the same length on every machine, whichever voice is installed.
     FixedLengthSynthesizer voice_;
+    WalkTranscript transcript_{[this](const std::string& line) { emit(line); }};
     std::unique_ptr<PlayerShell> shell_;
-    long builds_ = 0;
     bool closeRequested_ = false;
     bool closed_ = false;
     bool timerEnabled_ = true;

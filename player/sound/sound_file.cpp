@@ -3,9 +3,6 @@
 #include <sndfile.h>
 
 #include <algorithm>
-#include <array>
-#include <cstring>
-#include <fstream>
 #include <memory>
 
 namespace vek {
@@ -16,11 +13,6 @@ struct SndfileCloser {
     void operator()(SNDFILE* f) const { sf_close(f); }
 };
 using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
-
-std::uint32_t le32(const unsigned char* p) {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-           std::uint32_t(p[3]) << 24;
-}
 
 SndfileHandle openChecked(const std::filesystem::path& path, SF_INFO& info) {
     std::error_code ec;
@@ -39,11 +31,21 @@ template <typename Sink>
 bool readAll(SNDFILE* file, const SF_INFO& info, Sink sink, std::uint64_t& frames) {
     constexpr sf_count_t kBlock = 4096;
     std::vector<std::int16_t> block(static_cast<std::size_t>(kBlock * info.channels));
+    // Floating-point samples are read as such: libsndfile's own conversion to integers
+    // truncates them to -1, 0 and 1, which made every float wave silent.
+    const int subtype = info.format & SF_FORMAT_SUBMASK;
+    const bool floating = subtype == SF_FORMAT_FLOAT || subtype == SF_FORMAT_DOUBLE;
+    std::vector<float> floats(floating ? block.size() : 0);
     frames = 0;
     for (;;) {
-        sf_count_t got = sf_readf_short(file, block.data(), kBlock);
+        sf_count_t got = floating ? sf_readf_float(file, floats.data(), kBlock)
+                                  : sf_readf_short(file, block.data(), kBlock);
         if (got <= 0)
             break;
+        if (floating)
+            for (sf_count_t i = 0; i < got * info.channels; ++i)
+                block[static_cast<std::size_t>(i)] =
+                    floatSampleToInt16(floats[static_cast<std::size_t>(i)]);
         frames += static_cast<std::uint64_t>(got);
         if (frames * static_cast<std::uint64_t>(info.channels) > kMaxSoundSamples)
             return false;
@@ -53,33 +55,6 @@ bool readAll(SNDFILE* file, const SF_INFO& info, Sink sink, std::uint64_t& frame
 }
 
 }  // namespace
-
-bool waveStructureIntact(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::array<unsigned char, 12> head{};
-    if (!in.read(reinterpret_cast<char*>(head.data()), head.size()))
-        return true;  // too short for RIFF: libsndfile decides
-    if (std::memcmp(head.data(), "RIFF", 4) != 0 || std::memcmp(head.data() + 8, "WAVE", 4) != 0)
-        return true;
-    std::error_code ec;
-    const std::uint64_t size = std::filesystem::file_size(path, ec);
-    if (ec)
-        return false;
-    std::uint64_t offset = 12;
-    while (offset + 8 <= size) {
-        std::array<unsigned char, 8> chunk{};
-        in.seekg(static_cast<std::streamoff>(offset));
-        if (!in.read(reinterpret_cast<char*>(chunk.data()), chunk.size()))
-            return false;
-        const std::uint64_t length = le32(chunk.data() + 4);
-        if (offset + 8 + length > size)
-            return false;
-        if (std::memcmp(chunk.data(), "data", 4) == 0)
-            return true;
-        offset += 8 + length + (length & 1);
-    }
-    return false;  // no data chunk at all
-}
 
 std::optional<SoundFileInfo> probeSoundFile(const std::filesystem::path& path) {
     SF_INFO info{};

@@ -2,6 +2,7 @@
 // hostile ones (cut short, not audio at all, claiming more data than the file holds) refused.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -23,6 +24,15 @@ struct DecodedSound {
 // The most channels and the longest sound accepted; beyond them a file counts as hostile.
 inline constexpr int kMaxSoundChannels = 8;
 inline constexpr std::uint64_t kMaxSoundSamples = 400'000'000;
+
+// A floating-point sample (full scale ±1.0, beyond it clipped) as a 16-bit one.
+inline std::int16_t floatSampleToInt16(float v) {
+    if (!(v > -1.0f))  // NaN too: it becomes silence below
+        v = v == v ? -1.0f : 0.0f;
+    if (v > 1.0f)
+        v = 1.0f;
+    return static_cast<std::int16_t>(std::lrint(v * 32767.0f));
+}
 
 // Decodes the whole file to check it; nullopt when it cannot be used.
 std::optional<SoundFileInfo> probeSoundFile(const std::filesystem::path& path);

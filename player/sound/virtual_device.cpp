@@ -38,7 +38,8 @@ SampleHandle VirtualDevice::loadSample(const std::filesystem::path& path) {
     const auto modified = std::filesystem::last_write_time(path, ec);
     if (ec)
         return 0;
-    CacheKey key{path.string(), size, modified.time_since_epoch().count()};
+    CacheKey key{path.string(), size,
+                 static_cast<std::int64_t>(modified.time_since_epoch().count())};
     auto cached = probed_.find(key);
     if (cached == probed_.end()) {
         auto info = probeSoundFile(path);

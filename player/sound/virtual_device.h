@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "player/sound/sound_device.h"
@@ -84,7 +85,10 @@ class VirtualDevice : public SoundDevice {
         std::string path;
         std::uintmax_t size;
         std::int64_t modified;
-        auto operator<=>(const CacheKey&) const = default;
+        // Spelled out: the standard library of the browser build has no <=> for strings.
+        bool operator<(const CacheKey& o) const {
+            return std::tie(path, size, modified) < std::tie(o.path, o.size, o.modified);
+        }
     };
 
     Channel* find(ChannelHandle channel);
