@@ -18,7 +18,7 @@ void vek_page_show_list(const char* entries, int selection, int visible, int foc
 void vek_page_show_entry(const char* text, int visible, int focused);
 void vek_page_memo_clear();
 void vek_page_memo_line(const char* line);
-void vek_page_memo_live(int toScreenReader);
+void vek_page_say(const char* utf8);
 void vek_page_splash(const char* text, int visible);
 void vek_page_message(const char* caption, const char* text, int icon, int buttons,
                       int defaultAnswer);

@@ -31,8 +31,10 @@ void WebView::memoLineAdded(const std::string& line) {
     vek_page_memo_line(cp1250ToUtf8(line).c_str());
 }
 
-void WebView::memoLayoutChanged() {
-    vek_page_memo_live(shell_->mainMemo().toScreenReader);
+void WebView::memoLayoutChanged() {}
+
+void WebView::screenReaderSay(const std::string& text) {
+    vek_page_say(cp1250ToUtf8(text).c_str());
 }
 
 void WebView::menuBuilt() {

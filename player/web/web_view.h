@@ -30,8 +30,10 @@ class WebView : public player::ShellView {
     void waitWhile(const std::function<bool()>& waiting) override;
     void closeWindow() override { loop_.requestClose(); }
     void setTimerEnabled(bool enabled) override { loop_.setTimerEnabled(enabled); }
-    // A page cannot tell whether a screen reader follows it; it is written for one.
-    bool screenReaderActive() const override { return true; }
+    // A page cannot tell whether a screen reader follows it; it is written for one. Under test
+    // it plays as `VEK2 --walk` does, so that the two transcripts can be compared.
+    bool screenReaderActive() const override { return transcript_ == nullptr; }
+    void screenReaderSay(const std::string& text) override;
 
   private:
     PageLoop& loop_;

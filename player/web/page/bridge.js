@@ -23,7 +23,7 @@ mergeInto(LibraryManager.library, {
     },
     vek_page_memo_clear: function () { VekPage.memoClear(); },
     vek_page_memo_line: function (line) { VekPage.memoLine(UTF8ToString(line)); },
-    vek_page_memo_live: function (on) { VekPage.memoLive(!!on); },
+    vek_page_say: function (text) { VekPage.say(UTF8ToString(text)); },
     vek_page_splash: function (text, visible) { VekPage.splash(UTF8ToString(text), !!visible); },
     vek_page_message: function (caption, text, icon, buttons, defaultAnswer) {
         VekPage.message(UTF8ToString(caption), UTF8ToString(text), icon, buttons, defaultAnswer);

@@ -153,7 +153,16 @@ const VekPage = {
         this.el('memo').append(p);
         p.scrollIntoView({ block: 'nearest' });
     },
-    memoLive(on) { this.el('memo').setAttribute('aria-live', on ? 'polite' : 'off'); },
+    // What the player's voice would have said, handed to the screen reader: each text a node
+    // of its own, so that the same text twice is announced twice.
+    say(text) {
+        const p = document.createElement('p');
+        p.textContent = text;
+        const region = this.el('say');
+        region.append(p);
+        while (region.childElementCount > 20)
+            region.firstElementChild.remove();
+    },
     splash(text, visible) { this.status(visible ? text : ''); },
     status(text) { this.el('status').textContent = text; },
 
