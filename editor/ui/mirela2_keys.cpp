@@ -1,4 +1,6 @@
 // The window's keyboard map: every key passes the window before the control with the focus.
+#include <tuple>
+
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -7,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
+#include "editor/ui/control_menus.h"
 #include "editor/ui/mirela2_form.h"
 
 namespace vek::editor {
@@ -91,6 +94,52 @@ void Mirela2_form::bindKeys() {
         bind(editor, Qt::Key_Backspace, Qt::ControlModifier, [] { return true; });
         bind(editor, Qt::Key_Delete, Qt::ControlModifier, [] { return true; });
         bind(editor, Qt::Key_Backspace, Qt::AltModifier, consumed([editor] { editor->undo(); }));
+    }
+}
+
+// The name selectors and the lists without a menu of their own get one with the commands of
+// their buttons and keys; the path, item and sound lists add the keys to theirs.
+void Mirela2_form::bindContextMenus() {
+    const QKeySequence insert(Qt::Key_Insert), del(Qt::Key_Delete), enter(Qt::Key_Return);
+    struct Selector {
+        QComboBox* box;
+        EntityKind kind;
+        const char *menu, *newCaption;
+    };
+    for (auto [box, kind, menu, newCaption] :
+         {Selector{CisloOknaBox, EntityKind::Window, "OknaPopup", "Nové"},
+          Selector{CisloPredmetuBox, EntityKind::Item, "PredmetyPopup", "Nový"},
+          Selector{CisloNabidkyBox, EntityKind::Menu, "NabidkyPopup", "Nová"},
+          Selector{CisloPolozkyBox, EntityKind::MenuItem, "PolozkyPopup", "Nová"}}) {
+        auto current = [this, kind] { return shownName(doc_, kind) != nullptr; };
+        attachContextMenu(
+            box, menu,
+            {{"PopNove", newCaption, insert, [this, kind] { newEntity(kind); }},
+             {"PopJmeno", "Jméno", enter, [this, kind] { renameEntity(kind); }, current},
+             {"PopSmaz", "Smaž", del, [this, kind] { deleteEntity(kind); }, current}});
+    }
+    for (auto [list, entries, menu] :
+         {std::tuple{HudbaList, EntryList::Music, "HudbaPopup"},
+          std::tuple{SeznamPolBox, EntryList::MenuEntries, "PolozkyNabidkyPopup"}}) {
+        QListWidget* widget = list;
+        attachContextMenu(list, menu,
+                          {{"PopPridej", "Přidej", insert, [this, e = entries] { addEntry(e); }},
+                           {"PopUber", "Uber", del, [this, e = entries] { removeEntry(e); },
+                            [widget] { return !widget->selectedItems().isEmpty(); }}});
+    }
+    for (auto [action, key] : {std::pair{PopJdiNaCestu, enter},
+                               {PopPridejCestu, insert},
+                               {PopOdstranCestu, del},
+                               {PopJdiNaPredmet, enter},
+                               {PopPridejPredmet, insert},
+                               {PopOdstranPredmet, del},
+                               {PopHrej, QKeySequence(Qt::Key_Space)},
+                               {PopPridejZvuk, insert},
+                               {PopZmenZvuk, enter},
+                               {PopSmazZvuk, del},
+                               {PopPridejVice, QKeySequence(Qt::ALT | Qt::Key_Insert)}}) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
     }
 }
 
@@ -181,6 +230,8 @@ bool Mirela2_form::handleKey(QWidget* control, QKeyEvent* event) {
     QWidget* owner = control;
     if (auto* box = qobject_cast<QComboBox*>(control->parentWidget()))
         owner = box;
+    if (key == Qt::Key_F10 && mods == Qt::ShiftModifier)
+        return requestContextMenu(owner);
     auto bindings = keyMap_.find(owner);
     if (bindings == keyMap_.end())
         return false;
