@@ -11,7 +11,7 @@
 
 #include "common/qt/dialog_owner.h"
 #include "common/qt/message_boxes.h"
-#include "editor/ui/help_page.h"
+#include "editor/cli/help_page.h"
 #include "editor/ui/jmeno_form.h"
 #include "editor/ui/loading_form.h"
 #include "editor/ui/qt_text.h"
