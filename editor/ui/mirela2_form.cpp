@@ -156,8 +156,10 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
         if (index >= 0 && index < static_cast<int>(MIPage.size()))
             MIPage[static_cast<std::size_t>(index)]->setChecked(true);
         stack->setAccessibleName(PageControl->tabText(index));
-        if (isVisible())
+        if (isVisible()) {
             focusFirstControl();
+            notice_->announce(PageControl->tabText(index));  // the page's name is heard
+        }
     });
     refreshAll();
 }

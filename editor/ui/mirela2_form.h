@@ -269,6 +269,7 @@ class Mirela2_form : public QMainWindow {
     std::vector<std::string> shownWindowNames_, shownItemNames_, shownMenuNames_,
         shownMenuItemNames_, shownSoundChoices_, shownUserSounds_, shownSystemSounds_;
     std::optional<Field> writing_;  // the field a control is writing now
+    bool enterClosedList_ = false;  // the Enter now delivered closed a selector's list
     QWidget* lastFocus_ = nullptr;
     QMetaObject::Connection focusConnection_;
     DocumentSubscription subscription_;

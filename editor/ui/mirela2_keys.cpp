@@ -1,6 +1,8 @@
 // The window's keyboard map: every key passes the window before the control with the focus.
 #include <tuple>
+#include <utility>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -53,6 +55,8 @@ void Mirela2_form::bindKeys() {
          {CisloNabidkyBox, EntityKind::Menu},
          {CisloPolozkyBox, EntityKind::MenuItem}}};
     for (auto [box, kind] : selectors) {
+        box->view()->installEventFilter(this);  // its list, open or not
+
         bind(box, Qt::Key_Insert, kNone, consumed([this, kind] { newEntity(kind); }));
         bind(box, Qt::Key_Delete, kNone, consumed([this, kind] { deleteEntity(kind); }));
         bind(box, Qt::Key_Return, kNone, consumed([this, kind] { renameEntity(kind); }));
@@ -181,9 +185,16 @@ bool Mirela2_form::insertIntoScriptEditor(const QString& text) {
 bool Mirela2_form::eventFilter(QObject* watched, QEvent* event) {
     auto* control = qobject_cast<QWidget*>(watched);
     if (control && event->type() == QEvent::KeyPress)
-        return handleKey(control, static_cast<QKeyEvent*>(event));
-    if (control && event->type() == QEvent::ShortcutOverride)
-        return shortcutOverride(control, static_cast<QKeyEvent*>(event));
+        return control->window()->windowType() != Qt::Popup &&
+               handleKey(control, static_cast<QKeyEvent*>(event));
+    if (control && event->type() == QEvent::ShortcutOverride) {
+        // A selector's open list closes on Enter before the key itself is delivered, then to the
+        // selector: that Enter chose an entry and must not also rename it.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (normalisedKey(key) == Qt::Key_Return && control->window()->windowType() == Qt::Popup)
+            enterClosedList_ = true;
+        return shortcutOverride(control, key);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -212,6 +223,8 @@ bool Mirela2_form::shortcutOverride(QWidget* control, QKeyEvent* event) {
 bool Mirela2_form::handleKey(QWidget* control, QKeyEvent* event) {
     Qt::KeyboardModifiers mods = significant(event);
     int key = normalisedKey(event);
+    if (std::exchange(enterClosedList_, false) && key == Qt::Key_Return)
+        return true;
     if (mods == Qt::ControlModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
         stepShown(key == Qt::Key_Up ? -1 : +1);
         return true;  // consumed at the list's ends too

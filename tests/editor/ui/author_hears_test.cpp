@@ -89,6 +89,7 @@ TEST_F(HearingTest, ThePageAndTheCheckersVerdictAreSaidOnArrival) {
     form.showPage(Mirela2_form::PredmetyPage);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(stack)->text(QAccessible::Name),
               QString::fromUtf8("Předměty"));
+    EXPECT_EQ(notice(form)->text(), QString::fromUtf8("Předměty"));
 
     form.ShowChecker();
     CheckerWindow* checker = form.checkerWindow();
