@@ -10,8 +10,8 @@ packages=(
     cmake ninja-build g++ clang pkg-config python3
     desktop-file-utils appstream lintian dpkg-dev libglib2.0-bin shared-mime-info
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libopenal-dev libopenal1 libsndfile1-dev libicu-dev
-    espeak-ng sox xvfb xauth libclang-rt-14-dev
+    qt6-base-dev qt6-translations-l10n libopenal-dev libopenal1 libsndfile1-dev libicu-dev
+    espeak-ng sox xvfb xauth openbox libclang-rt-14-dev
     libespeak-ng-dev
     emscripten chromium python3-websocket
 )

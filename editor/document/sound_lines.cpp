@@ -228,8 +228,14 @@ std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode m
             for (auto it = order.rbegin(); it != order.rend(); ++it)
                 if (*it < doc.UserSounds.size())
                     doc.UserSounds.removeAt(*it);
-            for (auto& line : rewritten)
-                changed.push_back(doc.UserSounds.insert(std::move(line)));
+            // Each insertion moves the lines behind it, those changed before it included.
+            for (auto& line : rewritten) {
+                std::size_t at = doc.UserSounds.insert(std::move(line));
+                for (std::size_t& earlier : changed)
+                    if (earlier >= at)
+                        ++earlier;
+                changed.push_back(at);
+            }
             break;
         }
     }

@@ -11,7 +11,9 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "common/qt/accessible.h"
 #include "common/qt/cp1250_guard.h"
+#include "common/qt/dialog_owner.h"
 #include "common/qt/qt_text.h"
 #include "editor/document/document.h"
 
@@ -45,7 +47,7 @@ Akce_form::Akce_form(EditorDocument& doc, MessageBoxes& boxes, QWidget* parent)
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->setEditable(false);
+    makeChoiceSpoken(ComboBox1);
     // The sentence list has no label on screen; this one names it after the purpose.
     STVeta = new QLabel(this);
     STVeta->setBuddy(ComboBox1);
@@ -262,7 +264,11 @@ bool OpenBuilder(Akce_form& form, BuilderPurpose purpose, QWidget* control, Buil
             return false;
         purpose = BuilderPurpose::SingleSound;
     }
-    std::string result = form.Run(purpose);
+    std::string result;
+    {
+        DialogOwner owner(control);  // back to the window of the script, main or properties
+        result = form.Run(purpose);
+    }
     if (result.empty())
         return false;
     InsertBuilderResult(control, purpose, result);

@@ -17,6 +17,10 @@ namespace vek::editor {
 
 namespace fs = std::filesystem;
 
+namespace {
+constexpr const char* kListHint = "Enter ukáže pole a řádek problému";
+}  // namespace
+
 CheckerWindow::CheckerWindow(EditorDocument& doc, ShowPlace showPlace, QWidget* parent)
     : QWidget(parent, Qt::Window), doc_(doc), showPlace_(std::move(showPlace)) {
     setWindowTitle(u8("Kontrola scénáře"));
@@ -28,8 +32,8 @@ CheckerWindow::CheckerWindow(EditorDocument& doc, ShowPlace showPlace, QWidget* 
     ProblemList->setObjectName("ProblemList");
     label->setBuddy(ProblemList);
     ProblemList->setAccessibleName(u8("Problémy"));
-    ProblemList->setAccessibleDescription(u8("Enter ukáže pole a řádek problému"));
-    ProblemList->setToolTip(ProblemList->accessibleDescription());
+    ProblemList->setAccessibleDescription(u8(kListHint));
+    ProblemList->setToolTip(u8(kListHint));
 
     SummaryLabel = new QLabel(this);
     SummaryLabel->setObjectName("SummaryLabel");
@@ -69,8 +73,13 @@ void CheckerWindow::Check() {
     const QString summary = fromCp1250(SummaryText(report_));
     SummaryLabel->setText(summary);
     SummaryLabel->setAccessibleName(summary);
-    if (report_.problems.empty())
-        ProblemList->addItem(u8("Scénář je bez problémů: ") + summary);
+    QString verdict = summary;
+    if (report_.problems.empty()) {
+        verdict = u8("Scénář je bez problémů: ") + summary;
+        ProblemList->addItem(verdict);
+    }
+    // A screen reader says the description with the list, so the verdict is heard on arrival.
+    ProblemList->setAccessibleDescription(verdict + ". " + u8(kListHint));
     ProblemList->setCurrentRow(0);
     ProblemList->setFocus();
 }

@@ -53,6 +53,9 @@ void Mirela2_form::ShowChecker() {
 }
 
 void Mirela2_form::ShowProblem(const ProblemPlace& place) {
+    // The author goes from the checker to the problem: this window takes the keyboard.
+    raise();
+    activateWindow();
     QWidget* target = nullptr;
     switch (place.kind) {
         case PlaceKind::Window: {

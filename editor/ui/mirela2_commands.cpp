@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
+#include "common/qt/notice.h"
+#include "common/qt/qt_text.h"
 #include "common/sound_entry.h"
 #include "editor/ui/mirela2_form.h"
 #include "editor/ui/qt_text.h"
@@ -52,6 +54,8 @@ const char* chooserTitle(EntryList list) {
     return "Výběr položky";
 }
 
+}  // namespace
+
 const std::string* shownName(const EditorDocument& doc, EntityKind kind) {
     switch (kind) {
         case EntityKind::Window:
@@ -65,8 +69,6 @@ const std::string* shownName(const EditorDocument& doc, EntityKind kind) {
     }
     return doc.ShownMenuItem ? &doc.ShownMenuItem->Name : nullptr;
 }
-
-}  // namespace
 
 BoxAnswer Mirela2_form::ask(const std::string& text, BoxButtons buttons, BoxCaption caption) {
     return services_.boxes.show(this,
@@ -319,7 +321,11 @@ void Mirela2_form::deleteSounds() {
                                BoxButtons::OkCancel) != BoxAnswer::Ok)
         return;
     doc_.DeleteUserSounds(rows);
-    placeCursor(ZvukyListBox, static_cast<int>(rows.front()));
+    // The entry that took the first deleted one's place is selected, so that Enter, Space and
+    // Delete act on it at once.
+    int row = std::min(static_cast<int>(rows.front()), ZvukyListBox->count() - 1);
+    if (row >= 0)
+        ZvukyListBox->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     updateButtons();
 }
 
@@ -376,7 +382,14 @@ void Mirela2_form::stepShown(int direction) {
         default:
             return;
     }
-    doc_.StepShown(kind, direction);
+    // The selector says its new value itself; from any other control the name is announced.
+    QComboBox* selector = kind == EntityKind::Window ? CisloOknaBox
+                          : kind == EntityKind::Item ? CisloPredmetuBox
+                          : kind == EntityKind::Menu ? CisloNabidkyBox
+                                                     : CisloPolozkyBox;
+    if (doc_.StepShown(kind, direction) && focusedControl() != selector)
+        if (const std::string* name = shownName(doc_, kind))
+            notice_->announce(fromCp1250(*name));
 }
 
 }  // namespace vek::editor

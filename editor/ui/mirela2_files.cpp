@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include "common/qt/notice.h"
 #include "editor/cli/help_page.h"
 #include "editor/document/scenario_io.h"
 #include "editor/document/text_export.h"
@@ -110,6 +111,7 @@ bool Mirela2_form::saveTo(const std::string& path) {
         ask(cp1250ToUtf8(result.message), BoxButtons::Ok, BoxCaption::Error);
         return false;
     }
+    announceSaved(path);
     return true;
 }
 
@@ -143,6 +145,13 @@ void Mirela2_form::exportText(const std::string& path) {
     setActivity("");
     if (!written)
         ask(cp1250ToUtf8(error), BoxButtons::Ok, BoxCaption::Error);
+    else
+        announceSaved(path);
+}
+
+void Mirela2_form::announceSaved(const std::string& path) {
+    notice_->announce(u8("Uloženo: ") +
+                      QString::fromStdString(std::filesystem::path(path).filename().string()));
 }
 
 void Mirela2_form::OpenRecent(std::size_t slot) {

@@ -18,11 +18,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "common/qt/accessible.h"
+#include "common/qt/notice.h"
 #include "editor/ui/qt_text.h"
 
 namespace vek::editor {
@@ -65,7 +68,10 @@ QPushButton* pageButton(const char* name, const char* caption, const char* hint,
 QComboBox* selector(const char* name, bool editable) {
     auto* box = new QComboBox;
     box->setObjectName(name);
-    box->setEditable(editable);
+    if (editable)
+        box->setEditable(true);
+    else
+        makeChoiceSpoken(box);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(12);
@@ -106,7 +112,6 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
     : QMainWindow(nullptr), doc_(doc), services_(services) {
     setObjectName("TForm1");
     setWindowTitle(u8("Editor scénářů"));
-    setAccessibleName(u8("Editor scénářů"));
     setMinimumSize(550, 418);
     resize(kDesignWidth, kDesignHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -121,7 +126,16 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
     PageControl->addTab(buildSoundsPage(), u8("Zvuky"));
     PageControl->addTab(buildMenuPage(), u8("Menu"));
     setCentralWidget(PageControl);
+    // A screen reader names the page the focus enters; the pages' stack would otherwise be an
+    // unnamed "layered pane" spoken on every return to this window.
+    for (int i = 0; i < PageControl->count(); ++i)
+        PageControl->widget(i)->setAccessibleName(PageControl->tabText(i));
+    auto* stack = PageControl->findChild<QStackedWidget*>();
+    stack->setAccessibleName(PageControl->tabText(0));
 
+    for (QListWidget* list : {SeznamCestList, SeznamPredmetuList, HudbaList, ZvukyListBox,
+                              ZvukySysListBox, SeznamPolBox})
+        describeCurrentEntry(list);
     buildMainMenu();
     buildContextMenus();
     buildStatusBar();
@@ -129,6 +143,7 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
     guardFields();
     connectWriteBack();
     bindKeys();
+    bindContextMenus();
     installKeyPreview();
 
     subscription_ = DocumentSubscription(
@@ -137,11 +152,14 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
                                [this](QWidget*, QWidget* now) { focusChanged(now); });
     // A page that comes into view (Ctrl+Tab, the "Zobrazit" menu) takes the focus to its first
     // control: the one that had it is hidden now.
-    connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(PageControl, &QTabWidget::currentChanged, this, [this, stack](int index) {
         if (index >= 0 && index < static_cast<int>(MIPage.size()))
             MIPage[static_cast<std::size_t>(index)]->setChecked(true);
-        if (isVisible())
+        stack->setAccessibleName(PageControl->tabText(index));
+        if (isVisible()) {
             focusFirstControl();
+            notice_->announce(PageControl->tabText(index));  // the page's name is heard
+        }
     });
     refreshAll();
 }
@@ -463,6 +481,10 @@ void Mirela2_form::buildMainMenu() {
             if (hooks_.findNext)
                 hooks_.findNext();
         });
+    // The search keys act in every window of the editor: the search moves between the pages,
+    // the properties dialog and its own window.
+    for (QAction* key : {MINajdi, MINajdiDalsi})
+        key->setShortcutContext(Qt::ApplicationShortcut);
     NastrojeMenu->addSeparator();
     MIKontrola = action(NastrojeMenu, "MIKontrola", "&Kontrola scénáře", QKeySequence(Qt::Key_F8),
                         [this] { ShowChecker(); });
@@ -544,6 +566,7 @@ void Mirela2_form::buildContextMenus() {
             changeSounds();
     });
     PopSmazZvuk = entry(SoundsPopup, "PopSmazZvuk", "Smaž", [this] { deleteSounds(); });
+    PopPridejVice = entry(SoundsPopup, "PopPridejVice", "Přidej více", [this] { addMoreSounds(); });
 
     auto openAt = [](QMenu* menu, QListWidget* list, const QPoint& pos) {
         menu->popup(list->viewport()->mapToGlobal(pos));
@@ -574,6 +597,7 @@ void Mirela2_form::buildContextMenus() {
                     PopHrej->setEnabled(selected);
                     PopSmazZvuk->setEnabled(selected && !system);
                     PopPridejZvuk->setEnabled(!system);
+                    PopPridejVice->setEnabled(!system);
                     openAt(SoundsPopup, list, pos);
                 });
     }
@@ -594,6 +618,8 @@ void Mirela2_form::buildStatusBar() {
     statusBar()->addWidget(CountsPanel);
     statusBar()->addWidget(ModifiedPanel);
     statusBar()->addWidget(ActivityPanel, 1);
+    notice_ = new Notice;
+    statusBar()->addWidget(notice_);
 }
 
 // ---- order and layout ------------------------------------------------------------------------

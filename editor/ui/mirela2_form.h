@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 
+namespace vek {
+class Notice;
+}
+
 namespace vek::editor {
 
 class CheckerWindow;
@@ -44,6 +49,8 @@ class CheckerWindow;
 // editor showing a field's lines.
 void placeCursor(QListWidget* list, int row);
 void fillEditor(QPlainTextEdit* editor, const TSpecStrings* lines);
+// The name of the page's current window, item, menu or menu item, or nullptr.
+const std::string* shownName(const EditorDocument& doc, EntityKind kind);
 
 // What the window needs around it; the program gives the real ones, tests their own.
 struct EditorServices {
@@ -159,7 +166,7 @@ class Mirela2_form : public QMainWindow {
     QMenu *PathsPopup, *ItemsPopup, *SoundsPopup;
     QAction *PopJdiNaCestu, *PopPridejCestu, *PopOdstranCestu;
     QAction *PopJdiNaPredmet, *PopPridejPredmet, *PopOdstranPredmet;
-    QAction *PopHrej, *PopPridejZvuk, *PopZmenZvuk, *PopSmazZvuk;
+    QAction *PopHrej, *PopPridejZvuk, *PopZmenZvuk, *PopSmazZvuk, *PopPridejVice;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -202,6 +209,8 @@ class Mirela2_form : public QMainWindow {
     void guardFields();
     void scriptEdited(QPlainTextEdit* editor, Field field);
     void textEdited(const QString& text, Field field);
+    // Writes a control's change; the change event it causes does not refill that control.
+    void writeField(Field field, const std::function<void()>& write);
 
     // Commands on entities, lists and sounds (mirela2_commands.cpp)
     void chooseShown(EntityKind kind, int index);
@@ -232,6 +241,8 @@ class Mirela2_form : public QMainWindow {
     bool saveTo(const std::string& path);
     void exportText(const std::string& path);
     void setActivity(std::string_view text);
+    // A save heard by a screen reader: the file's name.
+    void announceSaved(const std::string& path);
     void focusFirstControl();
 
     // Keys (mirela2_keys.cpp)
@@ -241,6 +252,7 @@ class Mirela2_form : public QMainWindow {
         std::function<bool()> action;  // true: the key goes no further
     };
     void bindKeys();
+    void bindContextMenus();
     void bind(QWidget* control, int key, Qt::KeyboardModifiers modifiers,
               std::function<bool()> action);
     bool handleKey(QWidget* control, QKeyEvent* event);
@@ -256,11 +268,14 @@ class Mirela2_form : public QMainWindow {
     std::map<QObject*, std::vector<KeyBinding>> keyMap_;
     std::vector<std::string> shownWindowNames_, shownItemNames_, shownMenuNames_,
         shownMenuItemNames_, shownSoundChoices_, shownUserSounds_, shownSystemSounds_;
+    std::optional<Field> writing_;  // the field a control is writing now
+    bool enterClosedList_ = false;  // the Enter now delivered closed a selector's list
     QWidget* lastFocus_ = nullptr;
     QMetaObject::Connection focusConnection_;
     DocumentSubscription subscription_;
     QListWidget* popupList_ = nullptr;  // the sound list the context menu was opened on
     CheckerWindow* checker_ = nullptr;
+    Notice* notice_ = nullptr;  // what a screen reader is told beside the focus
 };
 
 }  // namespace vek::editor

@@ -1,4 +1,8 @@
 // The window's keyboard map: every key passes the window before the control with the focus.
+#include <tuple>
+#include <utility>
+
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -7,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
+#include "editor/ui/control_menus.h"
 #include "editor/ui/mirela2_form.h"
 
 namespace vek::editor {
@@ -50,6 +55,8 @@ void Mirela2_form::bindKeys() {
          {CisloNabidkyBox, EntityKind::Menu},
          {CisloPolozkyBox, EntityKind::MenuItem}}};
     for (auto [box, kind] : selectors) {
+        box->view()->installEventFilter(this);  // its list, open or not
+
         bind(box, Qt::Key_Insert, kNone, consumed([this, kind] { newEntity(kind); }));
         bind(box, Qt::Key_Delete, kNone, consumed([this, kind] { deleteEntity(kind); }));
         bind(box, Qt::Key_Return, kNone, consumed([this, kind] { renameEntity(kind); }));
@@ -94,6 +101,52 @@ void Mirela2_form::bindKeys() {
     }
 }
 
+// The name selectors and the lists without a menu of their own get one with the commands of
+// their buttons and keys; the path, item and sound lists add the keys to theirs.
+void Mirela2_form::bindContextMenus() {
+    const QKeySequence insert(Qt::Key_Insert), del(Qt::Key_Delete), enter(Qt::Key_Return);
+    struct Selector {
+        QComboBox* box;
+        EntityKind kind;
+        const char *menu, *newCaption;
+    };
+    for (auto [box, kind, menu, newCaption] :
+         {Selector{CisloOknaBox, EntityKind::Window, "OknaPopup", "Nové"},
+          Selector{CisloPredmetuBox, EntityKind::Item, "PredmetyPopup", "Nový"},
+          Selector{CisloNabidkyBox, EntityKind::Menu, "NabidkyPopup", "Nová"},
+          Selector{CisloPolozkyBox, EntityKind::MenuItem, "PolozkyPopup", "Nová"}}) {
+        auto current = [this, kind] { return shownName(doc_, kind) != nullptr; };
+        attachContextMenu(
+            box, menu,
+            {{"PopNove", newCaption, insert, [this, kind] { newEntity(kind); }},
+             {"PopJmeno", "Jméno", enter, [this, kind] { renameEntity(kind); }, current},
+             {"PopSmaz", "Smaž", del, [this, kind] { deleteEntity(kind); }, current}});
+    }
+    for (auto [list, entries, menu] :
+         {std::tuple{HudbaList, EntryList::Music, "HudbaPopup"},
+          std::tuple{SeznamPolBox, EntryList::MenuEntries, "PolozkyNabidkyPopup"}}) {
+        QListWidget* widget = list;
+        attachContextMenu(list, menu,
+                          {{"PopPridej", "Přidej", insert, [this, e = entries] { addEntry(e); }},
+                           {"PopUber", "Uber", del, [this, e = entries] { removeEntry(e); },
+                            [widget] { return !widget->selectedItems().isEmpty(); }}});
+    }
+    for (auto [action, key] : {std::pair{PopJdiNaCestu, enter},
+                               {PopPridejCestu, insert},
+                               {PopOdstranCestu, del},
+                               {PopJdiNaPredmet, enter},
+                               {PopPridejPredmet, insert},
+                               {PopOdstranPredmet, del},
+                               {PopHrej, QKeySequence(Qt::Key_Space)},
+                               {PopPridejZvuk, insert},
+                               {PopZmenZvuk, enter},
+                               {PopSmazZvuk, del},
+                               {PopPridejVice, QKeySequence(Qt::ALT | Qt::Key_Insert)}}) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
+}
+
 void Mirela2_form::installKeyPreview() {
     for (QWidget* child : centralWidget()->findChildren<QWidget*>())
         child->installEventFilter(this);
@@ -132,9 +185,16 @@ bool Mirela2_form::insertIntoScriptEditor(const QString& text) {
 bool Mirela2_form::eventFilter(QObject* watched, QEvent* event) {
     auto* control = qobject_cast<QWidget*>(watched);
     if (control && event->type() == QEvent::KeyPress)
-        return handleKey(control, static_cast<QKeyEvent*>(event));
-    if (control && event->type() == QEvent::ShortcutOverride)
-        return shortcutOverride(control, static_cast<QKeyEvent*>(event));
+        return control->window()->windowType() != Qt::Popup &&
+               handleKey(control, static_cast<QKeyEvent*>(event));
+    if (control && event->type() == QEvent::ShortcutOverride) {
+        // A selector's open list closes on Enter before the key itself is delivered, then to the
+        // selector: that Enter chose an entry and must not also rename it.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (normalisedKey(key) == Qt::Key_Return && control->window()->windowType() == Qt::Popup)
+            enterClosedList_ = true;
+        return shortcutOverride(control, key);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -163,6 +223,8 @@ bool Mirela2_form::shortcutOverride(QWidget* control, QKeyEvent* event) {
 bool Mirela2_form::handleKey(QWidget* control, QKeyEvent* event) {
     Qt::KeyboardModifiers mods = significant(event);
     int key = normalisedKey(event);
+    if (std::exchange(enterClosedList_, false) && key == Qt::Key_Return)
+        return true;
     if (mods == Qt::ControlModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
         stepShown(key == Qt::Key_Up ? -1 : +1);
         return true;  // consumed at the list's ends too
@@ -181,6 +243,8 @@ bool Mirela2_form::handleKey(QWidget* control, QKeyEvent* event) {
     QWidget* owner = control;
     if (auto* box = qobject_cast<QComboBox*>(control->parentWidget()))
         owner = box;
+    if (key == Qt::Key_F10 && mods == Qt::ShiftModifier)
+        return requestContextMenu(owner);
     auto bindings = keyMap_.find(owner);
     if (bindings == keyMap_.end())
         return false;

@@ -1,4 +1,6 @@
 // Filling the pages from the document, and writing each control's change back into it.
+#include <utility>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -153,6 +155,8 @@ void Mirela2_form::entityPageChanged(EntityKind kind) {
 
 // Only the control of the changed field is refilled: the others keep their selection and caret.
 void Mirela2_form::fieldChanged(Field field) {
+    if (writing_ == field)
+        return;  // the control shows the change already; refilling would move its caret
     EditorDocument::UpdateGuard filling(doc_);
     for (QPlainTextEdit* editor : scriptEditors_)
         if (editor->property("field").toInt() == static_cast<int>(field))
@@ -375,7 +379,7 @@ void Mirela2_form::connectWriteBack() {
           std::pair{PostavaBox, Field::IsCharacter}})
         connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
             if (!doc_.Updating())
-                doc_.SetFieldFlag(field, on);
+                writeField(field, [&] { doc_.SetFieldFlag(field, on); });
         });
 
     connect(CisloOknaBox, &QComboBox::activated, this,
@@ -468,7 +472,7 @@ void Mirela2_form::scriptEdited(QPlainTextEdit* editor, Field field) {
     }
     // The same lines again (a refused character taken back) change nothing.
     if (lines != current->items())
-        doc_.SetFieldLines(field, std::move(lines));
+        writeField(field, [&] { doc_.SetFieldLines(field, std::move(lines)); });
 }
 
 void Mirela2_form::textEdited(const QString& value, Field field) {
@@ -476,7 +480,13 @@ void Mirela2_form::textEdited(const QString& value, Field field) {
         return;
     std::optional<std::string> text = toCp1250(value);
     if (text && doc_.FieldText(field) != *text)
-        doc_.SetField(field, *text);
+        writeField(field, [&] { doc_.SetField(field, *text); });
+}
+
+void Mirela2_form::writeField(Field field, const std::function<void()>& write) {
+    std::optional<Field> outer = std::exchange(writing_, field);
+    write();
+    writing_ = outer;
 }
 
 }  // namespace vek::editor

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "common/qt/dialog_owner.h"
+#include "common/qt/translations.h"
 #include "editor/document/document.h"
 #include "editor/ui/mirela2_form.h"
 #include "editor/ui/mirela2_tools.h"
@@ -20,6 +22,7 @@ int runQtEditor(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8("VEK Editor scénářů"));
     QApplication::setApplicationVersion(QStringLiteral(MIRELA_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Kvelmora"));
+    installCzechQtTranslations(app);
 
     EditorDocument doc;
     QtFileDialogs files;
@@ -27,10 +30,11 @@ int runQtEditor(int argc, char** argv) {
     QtDesktop desktop;
     SettingsPlacementStore placement;
     TMenuFilesList recent;
-    Mirela2_form form(doc, {defaultMessageBoxes(), files, prompts, desktop, placement, recent});
+    OwnedMessageBoxes boxes(defaultMessageBoxes());
+    Mirela2_form form(doc, {boxes, files, prompts, desktop, placement, recent});
     files.setParent(&form);
     prompts.setParent(&form);
-    Mirela2_tools tools(form, defaultMessageBoxes(), prompts);
+    Mirela2_tools tools(form, boxes, prompts);
     form.start(argc > 1 ? std::string(argv[1]) : std::string());
     form.show();
     form.activateWindow();

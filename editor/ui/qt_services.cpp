@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "common/qt/dialog_owner.h"
 #include "common/qt/message_boxes.h"
 #include "editor/cli/help_page.h"
 #include "editor/ui/jmeno_form.h"
@@ -91,18 +92,21 @@ QtPrompts::QtPrompts(QWidget* parent)
 QtPrompts::~QtPrompts() = default;
 
 std::optional<std::string> QtPrompts::password() {
-    Loading_form prompt(defaultMessageBoxes(), parent_);
+    DialogOwner owner(parent_);
+    Loading_form prompt(defaultMessageBoxes(), owner.window());
     return prompt.askPassword();
 }
 
 std::optional<std::string> QtPrompts::name(const std::string& title, const std::string& current) {
-    Jmeno_form dialog(defaultMessageBoxes(), parent_);
+    DialogOwner owner(parent_);
+    Jmeno_form dialog(defaultMessageBoxes(), owner.window());
     return dialog.askName(title, current);
 }
 
 std::optional<std::string> QtPrompts::choose(const std::string& title,
                                              const std::vector<std::string>& choices) {
-    Vyber_form dialog(defaultMessageBoxes(), parent_);
+    DialogOwner owner(parent_);
+    Vyber_form dialog(defaultMessageBoxes(), owner.window());
     return dialog.choose(title, choices);
 }
 
@@ -113,7 +117,8 @@ std::optional<SoundFields> QtPrompts::sound(const SoundDialogRequest& request) {
             return std::nullopt;
         return chosen.front();
     };
-    Zvuky_form dialog(defaultMessageBoxes(), browse, preview_, parent_);
+    DialogOwner owner(parent_);
+    Zvuky_form dialog(defaultMessageBoxes(), browse, preview_, owner.window());
     return dialog.edit(request.mode, request.title, request.fields, request.selectedCount);
 }
 
@@ -123,7 +128,8 @@ void QtPrompts::togglePreview(const std::string& file) {
 }
 
 void QtPrompts::about() {
-    QMessageBox::about(parent_, QString::fromUtf8("O programu"),
+    DialogOwner owner(parent_);
+    QMessageBox::about(owner.window(), QString::fromUtf8("O programu"),
                        QString::fromUtf8("Mirela2, editor scénářů zvukových her\nVerze ") +
                            QCoreApplication::applicationVersion());
 }

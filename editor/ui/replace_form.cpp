@@ -81,6 +81,12 @@ Replace_form::Replace_form(EditorDocument& doc, SearchHost& host, Vlastnosti_for
     NahradaEdit = new QLineEdit(this);
     NahradaEdit->setObjectName("NahradaEdit");
     NahradaEdit->setAccessibleName(u("Zaměnit za"));
+    // An empty field is said by its name and hint alone.
+    for (auto [edit, hint] : {std::pair{HledanyEdit, "Text, který se hledá ve skriptech a textech"},
+                              std::pair{NahradaEdit, "Text, kterým se nalezený výskyt nahradí"}}) {
+        edit->setToolTip(u(hint));
+        edit->setAccessibleDescription(u(hint));
+    }
     guardCp1250(HledanyEdit, boxes);
     guardCp1250(NahradaEdit, boxes);
     auto* hledanyLabel = new QLabel(u("&Hledaný text:"), this);
@@ -262,7 +268,12 @@ bool Replace_form::ShowHit(const SearchHit& hit) {
     int from = positionOf(editor, hit.line, hit.column);
     if (from >= 0)
         select(editor, from, static_cast<int>(hit.length));
-    editor->setFocus();
+    // The match gets the keyboard focus in its window, so that the author (and a screen
+    // reader) is where the match is; this dialog stays open behind it.
+    QWidget* window = editor->window();
+    window->raise();
+    window->activateWindow();
+    editor->setFocus(Qt::OtherFocusReason);
     return opened;
 }
 
@@ -279,9 +290,14 @@ void Replace_form::HideProperties() {
 }
 
 bool Replace_form::HitStillSelected(const SearchHit& hit) const {
-    QPlainTextEdit* editor =
-        hit.area == SearchArea::Texts ? properties_.FocusedMemo() : host_.FocusedScriptEditor();
-    if (!editor || editor != editor_)
+    // The editor the match was shown in, whichever window the author works in now: the commands
+    // usually come from this dialog, while the match is selected in the main window or the
+    // properties dialog. It must still show the match's window or item.
+    QPlainTextEdit* editor = editor_;
+    if (!editor || !editor->isVisible())
+        return false;
+    if ((hit.area == SearchArea::Windows && doc_.ShownWindow != hit.window) ||
+        (hit.area == SearchArea::Items && doc_.ShownItem != hit.item))
         return false;
     QTextCursor cursor = editor->textCursor();
     if (cursor.selectionStart() != positionOf(editor, hit.line, hit.column))

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "common/numbers.h"
+#include "common/qt/accessible.h"
 #include "common/qt/cp1250_guard.h"
 #include "common/qt/message_boxes.h"
 #include "common/qt/qt_text.h"
@@ -31,6 +32,20 @@ namespace {
 
 QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+// The builder keys of the main window's "Nástroje" menu, which act in the texts here too.
+std::optional<BuilderPurpose> builderKey(int key) {
+    switch (key) {
+        case Qt::Key_P:
+            return BuilderPurpose::Conditions;
+        case Qt::Key_A:
+            return BuilderPurpose::Actions;
+        case Qt::Key_Z:
+            return BuilderPurpose::SoundActions;
+        default:
+            return std::nullopt;
+    }
 }
 
 // The accessible name a label gives its control: its text without the "&" and the colon.
@@ -142,12 +157,14 @@ QWidget* Vlastnosti_form::buildGeneralPage() {
     form->addRow(labelFor(JmenoEdit, "&Jméno:", page), JmenoEdit);
 
     ZacitComboBox = new QComboBox(page);
+    makeChoiceSpoken(ZacitComboBox);
     describe(ZacitComboBox, "ZacitComboBox", u("Začít na pozici"), "V kterém okně hra začíná");
     form->addRow(labelFor(ZacitComboBox, "&Začít na pozici:", page), ZacitComboBox);
 
     PredmetyListBox = new QListWidget(page);
     describe(PredmetyListBox, "PredmetyListBox", u("Předměty do začátku"),
              "Co bude mít hráč u sebe na začátku hry");
+    describeCurrentEntry(PredmetyListBox);
     AddZacButton = new QPushButton(u("Přidej"), page);
     AddZacButton->setObjectName("AddZacButton");
     AddZacButton->setAccessibleName(u("Přidej předmět do začátku"));
@@ -468,14 +485,13 @@ bool Vlastnosti_form::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     bool ctrl = key->modifiers() == Qt::ControlModifier;
     bool plain = key->modifiers() == Qt::NoModifier;
-    if (IsMemo(static_cast<QWidget*>(watched)) && ctrl &&
-        (key->key() == Qt::Key_A || key->key() == Qt::Key_P)) {
-        if (builder_)
-            OpenBuilder(
-                *builder_,
-                key->key() == Qt::Key_A ? BuilderPurpose::Actions : BuilderPurpose::Conditions,
-                static_cast<QWidget*>(watched), BuilderTarget::ScriptEditor);
-        return true;
+    if (IsMemo(static_cast<QWidget*>(watched)) && ctrl) {
+        if (std::optional<BuilderPurpose> purpose = builderKey(key->key())) {
+            if (builder_)
+                OpenBuilder(*builder_, *purpose, static_cast<QWidget*>(watched),
+                            BuilderTarget::ScriptEditor);
+            return true;
+        }
     }
     if (watched == PredmetyListBox) {
         if (ctrl && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {

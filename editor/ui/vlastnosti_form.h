@@ -52,7 +52,7 @@ class Vlastnosti_form : public QDialog {
     // The memo with the focus in this dialog, or nullptr.
     QPlainTextEdit* FocusedMemo() const;
 
-    // Ctrl+A and Ctrl+P in a memo open this builder on it.
+    // Ctrl+P, Ctrl+A and Ctrl+Z in a memo open this builder on it, as in the main window.
     void setBuilder(Akce_form* builder) { builder_ = builder; }
 
     void accept() override;  // "&OK"

@@ -21,7 +21,7 @@ Vyber_form::Vyber_form(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), 
     setWindowTitle(QString::fromUtf8("V\u00FDb\u011Br"));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->setEditable(false);
+    makeChoiceSpoken(ComboBox1);
     // A combo box reads with the label it is labelled by; the label says what is chosen.
     ComboBox1Label = labelFor(ComboBox1, windowTitle() + QLatin1Char(':'), this);
     auto [ok, cancel] = addOkCancel(this, {ComboBox1Label, ComboBox1});

@@ -1,5 +1,7 @@
 #include "editor/document/sound_lines.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "editor/document/cz.h"
@@ -61,11 +63,15 @@ TEST(SoundLines, SeveralSoundsMoveToADirectoryOrACollection) {
     SoundFields dir = SeveralSoundsFields();
     dir.file = "nove\\";
     SoundNameCounter counter;
-    ApplySoundDialog(doc, SoundDialogMode::ChangeSeveral, dir, {0, 2}, counter);
+    std::vector<std::size_t> changed =
+        ApplySoundDialog(doc, SoundDialogMode::ChangeSeveral, dir, {0, 2}, counter);
     EXPECT_EQ(
         doc.UserSounds.lines(),
         (std::vector<std::string>{"a=A(nove\\a.wav)", "b=B(wave\\b.wav)", "c=C(nove\\c.wav)"}));
     EXPECT_TRUE(doc.Modified);
+    // The places of the changed lines after every insertion, those of the earlier ones too.
+    std::sort(changed.begin(), changed.end());
+    EXPECT_EQ(changed, (std::vector<std::size_t>{0, 2}));
 }
 
 TEST(SoundLines, BrowsedAndAddedFilesAreRelativeWithTheirIdentifier) {

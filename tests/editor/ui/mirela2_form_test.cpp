@@ -11,8 +11,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <array>
 #include <fstream>
 #include <set>
+#include <tuple>
 
 #include "common/scenario_format.h"
 #include "common/sound_entry.h"
@@ -145,6 +147,29 @@ TEST_F(WriteBackTest, EveryChangeGoesIntoTheDocumentAtOnce) {
     EXPECT_EQ(doc.ShownItem->SoundId, "kroky");
     form.PredZvukEdit->setCurrentIndex(0);  // "(žádný)" is no sound
     EXPECT_EQ(doc.ShownItem->SoundId, "");
+}
+
+TEST_F(WriteBackTest, TypingInsideAnEditableSelectorStoresWhatWasTyped) {
+    doc.NewItem();
+    doc.NewMenu();
+    doc.NewMenuItem();
+    const std::array<std::tuple<QComboBox*, Field, Mirela2_form::Page>, 4> selectors = {{
+        {form.OknoZvukEdit, Field::WindowSound, Mirela2_form::OknaPage},
+        {form.PredZvukEdit, Field::ItemSound, Mirela2_form::PredmetyPage},
+        {form.ParentMenuBox, Field::MenuParent, Mirela2_form::MenuPage},
+        {form.ZvukPolBox, Field::MenuItemSound, Mirela2_form::MenuPage},
+    }};
+    for (auto [box, field, page] : selectors) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        form.showPage(page);
+        box->setEditText("abcd");
+        ASSERT_EQ(doc.FieldText(field), "abcd");
+        box->lineEdit()->setFocus();
+        box->lineEdit()->setCursorPosition(2);
+        QTest::keyClicks(box->lineEdit(), "XY");
+        EXPECT_EQ(doc.FieldText(field), "abXYcd");
+        EXPECT_EQ(box->lineEdit()->cursorPosition(), 4);
+    }
 }
 
 TEST_F(WriteBackTest, TextTheCodePageCannotHoldIsRefusedAndNothingIsStored) {
@@ -373,6 +398,11 @@ TEST_F(SoundsPageTest, DeletingSeveralAsksOnceWithTheCountAndOneAsksNothing) {
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(doc.UserSounds.lines(), std::vector<std::string>{"b=(b.wav)"});
     EXPECT_TRUE(doc.Modified);
+    // The entry left under the cursor is selected: Delete acts on it at once.
+    EXPECT_TRUE(form.ZvukyListBox->item(0)->isSelected());
+    EXPECT_TRUE(form.DelZvukButt->isEnabled());
+    press(form.ZvukyListBox, Qt::Key_Delete);
+    EXPECT_TRUE(doc.UserSounds.lines().empty());
     EXPECT_FALSE(form.DelZvukButt->isEnabled());
 }
 

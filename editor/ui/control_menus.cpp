@@ -1,0 +1,54 @@
+#include "editor/ui/control_menus.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QMenu>
+
+namespace vek::editor {
+
+namespace {
+
+// A list reports its requests in its viewport's coordinates.
+QWidget* origin(QWidget* control) {
+    auto* view = qobject_cast<QAbstractItemView*>(control);
+    return view ? view->viewport() : control;
+}
+
+}  // namespace
+
+QMenu* attachContextMenu(QWidget* control, const char* name, std::vector<MenuCommand> commands) {
+    auto* menu = new QMenu(control);
+    menu->setObjectName(name);
+    std::vector<std::pair<QAction*, std::function<bool()>>> conditions;
+    for (MenuCommand& command : commands) {
+        QAction* action = menu->addAction(QString::fromUtf8(command.caption));
+        action->setObjectName(command.name);
+        action->setShortcut(command.key);
+        action->setShortcutContext(Qt::WidgetShortcut);  // shown, never a second key binding
+        QObject::connect(action, &QAction::triggered, control,
+                         [run = std::move(command.run)] { run(); });
+        if (command.enabled)
+            conditions.emplace_back(action, std::move(command.enabled));
+    }
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(control, &QWidget::customContextMenuRequested, menu,
+                     [control, menu, conditions = std::move(conditions)](const QPoint& pos) {
+                         for (const auto& [action, enabled] : conditions)
+                             action->setEnabled(enabled());
+                         menu->popup(origin(control)->mapToGlobal(pos));
+                     });
+    return menu;
+}
+
+bool requestContextMenu(QWidget* control) {
+    if (control->contextMenuPolicy() != Qt::CustomContextMenu)
+        return false;
+    QPoint pos = origin(control)->rect().center();
+    if (auto* view = qobject_cast<QAbstractItemView*>(control);
+        view && view->currentIndex().isValid())
+        pos = view->visualRect(view->currentIndex()).bottomLeft();
+    Q_EMIT control->customContextMenuRequested(pos);
+    return true;
+}
+
+}  // namespace vek::editor

@@ -1,0 +1,283 @@
+// The real main window with its real dialogs, the search, properties and builder windows beside
+// it, under a window manager: which window is active and which control has the focus after each
+// step, and what the search and sound dialogs do to the text, as an author at a desktop meets it.
+#include <functional>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "common/qt/dialog_owner.h"
+#include "editor/ui/mirela2_tools.h"
+#include "editor/ui/qt_services.h"
+#include "editor/ui/vyber_form.h"
+#include "editor/ui/zvuky_form.h"
+#include "tests/editor/ui/window_fixture.h"
+
+namespace vek::editor::test {
+namespace {
+
+constexpr int kPatience = 5000;  // ms for the window manager to act
+
+struct SessionTest : ::testing::Test {
+    struct AppFirst {
+        AppFirst() { testApplication(); }
+    } appFirst_;
+    InScratchDir cwd;
+    EditorDocument doc;
+    QtMessageBoxes realBoxes;
+    OwnedMessageBoxes boxes{realBoxes};
+    ScriptedFiles files;
+    QtPrompts prompts;
+    FakeDesktop desktop;
+    MemoryPlacement placement;
+    TMenuFilesList recent;
+    Mirela2_form form{doc, {boxes, files, prompts, desktop, placement, recent}};
+    Mirela2_tools tools{form, boxes, prompts};
+    QWidget* answered_ = nullptr;
+
+    SessionTest() {
+        prompts.setParent(&form);
+        form.start();
+        form.show();
+        activate(&form);
+    }
+    ~SessionTest() override { doc.Modified = false; }
+
+    static bool waitFor(const std::function<bool()>& condition) {
+        return QTest::qWaitFor(condition, kPatience);
+    }
+    void activate(QWidget* window) {
+        window->activateWindow();
+        ASSERT_TRUE(waitFor([window] { return QApplication::activeWindow() == window; }))
+            << "the window manager did not activate " << window->objectName().toStdString();
+    }
+    // Acts on the next modal dialog once it is shown (the command that opens it blocks); one
+    // already open, which asks this one, is not it.
+    void whenDialog(std::function<void(QWidget*)> act) {
+        auto* poll = new QTimer(&form);
+        poll->setInterval(10);
+        QPointer<QWidget> asking = QApplication::activeModalWidget();
+        QObject::connect(poll, &QTimer::timeout, [this, poll, asking, act = std::move(act)] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog == asking || !dialog->isVisible())
+                return;
+            answered_ = dialog;
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+        });
+        poll->start();
+    }
+    // A person's key carries a fresh X time stamp, which the window manager weighs against the
+    // last focus change before it lets a window take the focus; QTest's keys carry none. A
+    // property change on a window hands the program the server's time, as a key press would.
+    void userActs() {
+        QWidget* window = QApplication::activeWindow() ? QApplication::activeWindow() : &form;
+        QString title = window->windowTitle();
+        window->setWindowTitle(title + QLatin1Char(' '));
+        window->setWindowTitle(title);
+        QGuiApplication::sync();
+    }
+    void key(QWidget* target, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        userActs();
+        QTest::keyClick(target, static_cast<Qt::Key>(code), modifiers);
+    }
+    void click(QAbstractButton* button) {
+        userActs();
+        button->click();
+    }
+    void pressInBox(QMessageBox::StandardButton which) {
+        whenDialog([which](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            ASSERT_TRUE(box) << "expected a message box";
+            box->button(which)->click();
+        });
+    }
+    void expectFocus(QWidget* window, QWidget* control) {
+        EXPECT_TRUE(waitFor([&] {
+            return QApplication::activeWindow() == window && QApplication::focusWidget() == control;
+        })) << "active: "
+            << (QApplication::activeWindow()
+                    ? QApplication::activeWindow()->objectName().toStdString()
+                    : "none")
+            << ", focus: "
+            << (QApplication::focusWidget()
+                    ? QApplication::focusWidget()->objectName().toStdString()
+                    : "none");
+    }
+
+    // Windows A "abc one abc" and B "two abc", the item X "abc item", the intro "intro abc".
+    void loadScenario() {
+        EditorDocument source;
+        source.ClearDocument();
+        for (const char* name : {"A", "B"}) {
+            source.NewWindow();
+            source.Rename(EntityKind::Window, name);
+        }
+        source.NewItem();
+        source.Rename(EntityKind::Item, "X");
+        source.Windows.find("A")->LookScript.assign({"abc one abc"});
+        source.Windows.find("B")->LookScript.assign({"two abc"});
+        source.Items.find("X")->ExamineScript.assign({"abc item"});
+        source.Settings.IntroText.assign({"intro abc"});
+        doc.AdoptContent(std::move(source));
+        doc.Show(doc.Windows.find("A"));
+        doc.SetModified(false);
+        QApplication::processEvents();
+    }
+    Replace_form& openSearch(const char* pattern, const char* replacement) {
+        form.MINajdi->trigger();
+        Replace_form& search = *tools.search();
+        activate(&search);
+        search.HledanyEdit->setText(pattern);
+        search.NahradaEdit->setText(replacement);
+        return search;
+    }
+};
+
+// ---- the search dialog changes exactly the occurrences it shows ------------------------------
+
+TEST_F(SessionTest, ReplaceAllFromTheSearchDialogChangesEveryOccurrence) {
+    loadScenario();
+    Replace_form& search = openSearch("abc", "XYZ");
+    EXPECT_EQ(search.ReplaceAllCommand(), 5);
+    EXPECT_EQ(doc.Windows.find("A")->LookScript[0], "XYZ one XYZ");
+    EXPECT_EQ(doc.Windows.find("B")->LookScript[0], "two XYZ");
+    EXPECT_EQ(doc.Items.find("X")->ExamineScript[0], "XYZ item");
+    EXPECT_EQ(doc.Settings.IntroText[0], "intro XYZ");
+    EXPECT_TRUE(doc.Modified);
+}
+
+TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
+    loadScenario();
+    Replace_form& search = openSearch("abc", "XYZ");
+    click(search.FirstButt);
+    // The match is selected in the main window's editor, which has the keyboard focus.
+    expectFocus(&form, form.RozhlEdit);
+    EXPECT_EQ(form.RozhlEdit->textCursor().selectedText(), "abc");
+    EXPECT_EQ(form.RozhlEdit->textCursor().selectionStart(), 0);
+
+    activate(&search);  // back to the dialog, as Ctrl+F or Alt+Tab brings it
+    click(search.ReplaceButt);
+    EXPECT_EQ(doc.Windows.find("A")->LookScript[0], "XYZ one abc");
+
+    // A single occurrence is replaced too, and nothing is said about it not being found.
+    search.HledanyEdit->setText("item");
+    search.NahradaEdit->setText("thing");
+    click(search.FirstButt);
+    activate(&search);
+    click(search.ReplaceButt);
+    EXPECT_EQ(doc.Items.find("X")->ExamineScript[0], "abc thing");
+}
+
+// ---- where the focus goes -------------------------------------------------------------------
+
+TEST_F(SessionTest, NotFoundBelongsToTheSearchDialogAndTheFocusReturnsThere) {
+    loadScenario();
+    Replace_form& search = openSearch("nowhere", "");
+    search.HledanyEdit->setFocus();
+    pressInBox(QMessageBox::Ok);
+    key(search.HledanyEdit, Qt::Key_Return);
+    expectFocus(&search, search.HledanyEdit);
+}
+
+TEST_F(SessionTest, F3ActsInTheSearchAndPropertiesDialogsToTheEndOfTheWalk) {
+    loadScenario();
+    Replace_form& search = openSearch("abc", "");
+    key(search.HledanyEdit, Qt::Key_F3);
+    expectFocus(&form, form.RozhlEdit);
+    for (int i = 0; i < 3; ++i)  // the second in A, B, then X
+        key(QApplication::focusWidget(), Qt::Key_F3);
+    expectFocus(&form, form.ProzkEdit);
+    // The intro: the search opens the properties dialog, which takes the focus...
+    key(QApplication::focusWidget(), Qt::Key_F3);
+    Vlastnosti_form& properties = *tools.properties();
+    expectFocus(&properties, properties.IntroMemo);
+    EXPECT_EQ(properties.IntroMemo->textCursor().selectedText(), "abc");
+    // ...and F3 there goes on to the end: not found, the dialog it opened closed again.
+    pressInBox(QMessageBox::Ok);
+    key(properties.IntroMemo, Qt::Key_F3);
+    EXPECT_TRUE(waitFor([&] { return properties.isHidden(); }));
+}
+
+TEST_F(SessionTest, TheBuildersOfAPropertiesTextReturnTheFocusToIt) {
+    loadScenario();
+    form.MIVlastnosti->trigger();
+    Vlastnosti_form& properties = *tools.properties();
+    activate(&properties);
+    properties.IntroMemo->setFocus();
+    // Ctrl+Z is the sound-action builder here as in the main window, not undo.
+    whenDialog([this](QWidget* dialog) {
+        EXPECT_EQ(dialog, tools.builder());
+        tools.builder()->AkceCancelButton->click();
+    });
+    key(properties.IntroMemo, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(answered_, tools.builder());
+    EXPECT_EQ(properties.IntroMemo->toPlainText(), "intro abc");
+    expectFocus(&properties, properties.IntroMemo);
+
+    whenDialog([this](QWidget* dialog) {
+        EXPECT_EQ(dialog, tools.builder());
+        tools.builder()->AkceCancelButton->click();
+    });
+    key(properties.IntroMemo, Qt::Key_A, Qt::ControlModifier);
+    expectFocus(&properties, properties.IntroMemo);
+}
+
+TEST_F(SessionTest, TheInventoryChooserReturnsToThePropertiesDialog) {
+    loadScenario();
+    doc.Items.find("X")->CanTake = true;
+    form.MIVlastnosti->trigger();
+    Vlastnosti_form& properties = *tools.properties();
+    activate(&properties);
+    properties.PredmetyListBox->setFocus();
+    whenDialog([](QWidget* dialog) {
+        auto* chooser = dynamic_cast<Vyber_form*>(dialog);
+        ASSERT_TRUE(chooser);
+        chooser->OKButton->click();
+    });
+    key(properties.PredmetyListBox, Qt::Key_Insert);
+    EXPECT_EQ(properties.PredmetyListBox->count(), 1);
+    expectFocus(&properties, properties.PredmetyListBox);
+    click(properties.CancelButton);
+}
+
+// ---- the sound page -------------------------------------------------------------------------
+
+TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected) {
+    for (const char* line :
+         {"a=(a.wav)", "b=(b.wav)", "c=(c.wav)", "d=(d.wav)", "e=(e.wav)", "f=(f.wav)"})
+        doc.UserSounds.add(line);
+    form.refreshAll();
+    form.showPage(Mirela2_form::ZvukyPage);
+    for (int row : {1, 3, 5})
+        form.ZvukyListBox->item(row)->setSelected(true);
+    form.ZvukyListBox->setFocus();
+    whenDialog([this](QWidget* dialog) {
+        auto* sounds = dynamic_cast<Zvuky_form*>(dialog);
+        ASSERT_TRUE(sounds);
+        sounds->ZvukSouborEdit->setText("hudba");  // a directory: each keeps its file name
+        pressInBox(QMessageBox::Ok);               // "Změnit 3 označených zvuků?"
+        sounds->OKZvukButt->click();
+    });
+    key(form.ZvukyListBox, Qt::Key_Return);
+    ASSERT_EQ(doc.UserSounds[1], "b=(hudba\\b.wav)");
+    std::vector<std::string> selected;
+    for (QListWidgetItem* entry : form.ZvukyListBox->selectedItems())
+        selected.push_back(entry->text().toStdString());
+    std::sort(selected.begin(), selected.end());
+    EXPECT_EQ(selected, (std::vector<std::string>{"b=(hudba\\b.wav)", "d=(hudba\\d.wav)",
+                                                  "f=(hudba\\f.wav)"}));
+    expectFocus(&form, form.ZvukyListBox);
+}
+
+}  // namespace
+}  // namespace vek::editor::test
