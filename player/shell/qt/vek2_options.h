@@ -19,6 +19,7 @@ class QWidget;
 
 namespace vek::player {
 
+// The window of the options dialog; its logic is TOptionsForm (player/shell/options.h).
 class VEK2_options : public QDialog {
   public:
     explicit VEK2_options(QWidget* parent = nullptr);
