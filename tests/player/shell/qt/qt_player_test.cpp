@@ -121,7 +121,7 @@ TEST_F(DemoInWindow, KeysPlayTheGameAndTheControlsFollow) {
                                       QString::fromUtf8("Ml\u00fdn")}));
     type(Qt::Key_Down);
     type(Qt::Key_Return, "\r");
-    EXPECT_TRUE(memo().contains(QString::fromUtf8("hostinsk\u00fd")));
+    EXPECT_TRUE(memo().contains(QString::fromUtf8("Hostinsk\u00fd")));
 
     // Talking to the innkeeper asks for the password: the answer is typed into the entry field
     // while the script waits inside the key handler, so the keys are queued beforehand.
