@@ -66,6 +66,8 @@ void PlayerShell::FormCreate() {
         SetMenuState(MenuState::SystemMenu);
         BuildMenu();
         view_.splash({}, false);
+        if (!setup_.places.notice.empty())
+            ShowMessage("Upozorn\xECn\xED", setup_.places.notice, MessageIcon::Warning);
     } catch (const std::exception& e) {
         // Nothing of the player can run; closing must not touch what was never made.
         env_.SoundsOn = false;
@@ -76,14 +78,16 @@ void PlayerShell::FormCreate() {
 }
 
 void PlayerShell::InitPlayer() {
-    if (!WriteSx00IfMissing())
+    const std::filesystem::path& own = setup_.places.ownFiles;
+    if (!WriteSx00IfMissing(own.empty() ? "." : own))
         Report("sx00.wav could not be written");
     started_ = false;
     config_.ReadConfig();
     paths_ = config_.Paths();
-    if (!setup_.programPath.empty())
-        paths_.programPath = setup_.programPath;
-    tempFiles_ = std::make_unique<TTempFiles>("temp");
+    if (!setup_.places.programPath.empty())
+        paths_.programPath = setup_.places.programPath;
+    paths_.ownPath = setup_.places.ownRecordings;
+    tempFiles_ = std::make_unique<TTempFiles>(own / "temp");
     env_.tempFiles = tempFiles_.get();
     soundList_.SetDefault();
     try {
@@ -94,8 +98,8 @@ void PlayerShell::InitPlayer() {
             box_.Done();
     }
     if (box_.Initialised()) {
-        primary_.CreateAudio("sx00.wav");
-        secondary_.CreateAudio("sx00.wav");
+        primary_.CreateAudio((own / "sx00.wav").string());
+        secondary_.CreateAudio((own / "sx00.wav").string());
     }
     systemTexts_.LoadDefaults();
     options_.Speech = config_.Speech();
