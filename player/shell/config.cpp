@@ -47,6 +47,7 @@ void PlayerConfig::ReadConfig(const std::filesystem::path& file) {
     std::string cd = Value("CDPATH");
     paths_.cdPath = withBackslash(cd.empty() ? "D:\\" : cd);
     speech_ = Speech();
+    display_ = Display();
 }
 
 std::string PlayerConfig::Value(std::string_view key) const {
@@ -79,6 +80,17 @@ SpeechSettings PlayerConfig::Speech() const {
     return s;
 }
 
+DisplaySettings PlayerConfig::Display() const {
+    DisplaySettings d;
+    const int scale = volumeValue(Value("TEXTSCALE"));
+    if (scale >= DisplaySettings::kMinScale && scale <= DisplaySettings::kMaxScale)
+        d.textScale = scale;
+    const std::string contrast = Value("CONTRAST");
+    if (contrast == "1" || contrast == "2")
+        d.contrast = static_cast<Contrast>(contrast[0] - '0');
+    return d;
+}
+
 bool PlayerConfig::WriteConfig(const VolumeSettings& volumes, const std::filesystem::path& file,
                                std::string* error) const {
     std::vector<std::string> lines = {
@@ -92,6 +104,10 @@ bool PlayerConfig::WriteConfig(const VolumeSettings& volumes, const std::filesys
         "ENTRIESTOREADER=" + std::string(speech_.entriesToReader ? "1" : "0"),
         "TEXTSTOREADER=" + std::string(speech_.textsToReader ? "1" : "0"),
     };
+    if (display_ != DisplaySettings{}) {
+        lines.push_back("TEXTSCALE=" + std::to_string(display_.textScale));
+        lines.push_back("CONTRAST=" + std::to_string(static_cast<int>(display_.contrast)));
+    }
     return writeLinesAtomically(file, lines, error);
 }
 

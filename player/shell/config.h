@@ -19,6 +19,17 @@ struct SpeechSettings {
     friend bool operator==(const SpeechSettings&, const SpeechSettings&) = default;
 };
 
+// How the window shows its text, for players who see a little.
+enum class Contrast { Normal = 0, LightOnBlack = 1, BlackOnWhite = 2 };
+struct DisplaySettings {
+    static constexpr int kMinScale = 100;
+    static constexpr int kMaxScale = 300;
+    static constexpr int kScaleStep = 25;
+    int textScale = kMinScale;             // "Velikost písma", percent of the normal size
+    Contrast contrast = Contrast::Normal;  // "Barvy"
+    friend bool operator==(const DisplaySettings&, const DisplaySettings&) = default;
+};
+
 class PlayerConfig {
   public:
     static constexpr const char* kFileName = "vek.cfg";
@@ -31,8 +42,11 @@ class PlayerConfig {
     // The speech settings of the kept lines; a missing key gives its default (texts go to the
     // screen reader by default when the list entries do).
     SpeechSettings Speech() const;
+    // The display settings of the kept lines; a missing or odd value gives its default.
+    DisplaySettings Display() const;
     // What WriteConfig writes after the five lines.
     void SetSpeech(const SpeechSettings& speech) { speech_ = speech; }
+    void SetDisplay(const DisplaySettings& display) { display_ = display; }
     // WriteConfig: the five lines, then the speech settings, through a temporary file, so a
     // failure never destroys the previous file. False with a Czech `error` when it could not be
     // written.
@@ -50,6 +64,7 @@ class PlayerConfig {
     std::vector<std::string> lines_;
     SoundBasePaths paths_;
     SpeechSettings speech_;
+    DisplaySettings display_;
 };
 
 }  // namespace vek::player

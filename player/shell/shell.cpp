@@ -103,6 +103,7 @@ void PlayerShell::InitPlayer() {
     }
     systemTexts_.LoadDefaults();
     options_.Speech = config_.Speech();
+    options_.Display = config_.Display();
     narrator_.ApplySettings();
     if (std::string output = setup_.device.outputReport(); !output.empty())
         Report(output);
@@ -147,6 +148,7 @@ void PlayerShell::FormClose() {
     background_.StopAll();
     std::string error;
     config_.SetSpeech(options_.Speech);
+    config_.SetDisplay(options_.Display);
     // A configuration that cannot be written is reported; the sound device is closed all the same.
     if (!config_.WriteConfig(volumes_, PlayerConfig::kFileName, &error))
         ShowMessage("Chyba", error, MessageIcon::Stop);

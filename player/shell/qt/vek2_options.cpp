@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "player/shell/qt/display_style.h"
 #include "player/shell/qt/percent_slider.h"
 #include "player/sound/speech_synthesizer.h"
 
@@ -32,10 +33,6 @@ QLineEdit* aboutField(const char* text, const char* name, QWidget* parent) {
 VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setObjectName("TOptionsForm");
     setWindowTitle(QString::fromUtf8("Nastaven\u00ed"));
-    setFixedSize(307, 190);
-    setStyleSheet(
-        "#TOptionsForm, #TabSheet1, #TabSheet2, #TabSheet3 { background-color: black; }"
-        "QLabel { color: white; font-weight: bold; background: transparent; }");
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
@@ -45,8 +42,11 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     TabSheet2->setObjectName("TabSheet2");
     TabSheet3 = new QWidget;
     TabSheet3->setObjectName("TabSheet3");
+    TabSheet4 = new QWidget;
+    TabSheet4->setObjectName("TabSheet4");
     PageControl1->addTab(TabSheet1, QString::fromUtf8("Hlasitost"));
     PageControl1->addTab(TabSheet2, QString::fromUtf8("\u0158e\u010d"));
+    PageControl1->addTab(TabSheet4, QString::fromUtf8("Zobrazen\u00ed"));
     PageControl1->addTab(TabSheet3, QString::fromUtf8("O programu"));
     PageControl1->setAccessibleName(QString::fromUtf8("Nastaven\u00ed"));
     PageControl1->tabBar()->setAccessibleName(QString::fromUtf8("Str\u00e1nky nastaven\u00ed"));
@@ -78,6 +78,7 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     STHudbaHlas->setObjectName("STHudbaHlas");
 
     buildSpeechPage();
+    buildDisplayPage();
 
     auto* about = new QVBoxLayout(TabSheet3);
     about->addWidget(aboutField("Kvelmora Sound Adventure", "TitleEdit", TabSheet3));
@@ -103,14 +104,18 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setTabOrder(PredcitatBox, RychlostBar);
     setTabOrder(RychlostBar, CteSeznamBox);
     setTabOrder(CteSeznamBox, TextyCteckaBox);
-    setTabOrder(TextyCteckaBox, OKButton);
+    setTabOrder(TextyCteckaBox, VelikostBar);
+    setTabOrder(VelikostBar, BarvyBox);
+    setTabOrder(BarvyBox, OKButton);
+    applyDisplay(DisplayStyle(DisplaySettings{}));
 }
 
-QComboBox* VEK2_options::addChoice(QFormLayout* form, const char* labelText, const char* name,
-                                   std::initializer_list<const char*> choices, QLabel** label) {
+QComboBox* VEK2_options::addChoice(QWidget* page, QFormLayout* form, const char* labelText,
+                                   const char* name, std::initializer_list<const char*> choices,
+                                   QLabel** label) {
     QString text = QString::fromUtf8(labelText);
-    *label = new QLabel(text, TabSheet2);
-    auto* box = new QComboBox(TabSheet2);
+    *label = new QLabel(text, page);
+    auto* box = new QComboBox(page);
     box->setObjectName(name);
     for (const char* choice : choices)
         box->addItem(QString::fromUtf8(choice));
@@ -123,7 +128,7 @@ QComboBox* VEK2_options::addChoice(QFormLayout* form, const char* labelText, con
 void VEK2_options::buildSpeechPage() {
     auto* form = new QFormLayout(TabSheet2);
     form->setContentsMargins(6, 4, 6, 4);
-    PredcitatBox = addChoice(form, "P\u0159ed\u010d\u00edtat texty bez nahr\u00e1vky",
+    PredcitatBox = addChoice(TabSheet2, form, "P\u0159ed\u010d\u00edtat texty bez nahr\u00e1vky",
                              "PredcitatBox", {"Ne", "Ano"}, &STPredcitat);
     PredcitatBox->setAccessibleDescription(
         QString::fromUtf8("Co nem\u00e1 nahr\u00e1vku, p\u0159e\u010dte syntetick\u00fd hlas"));
@@ -139,13 +144,13 @@ void VEK2_options::buildSpeechPage() {
     STRychlost->setBuddy(RychlostBar);
     form->addRow(STRychlost, RychlostBar);
 
-    CteSeznamBox = addChoice(form, "Polo\u017eky seznamu \u010dte", "CteSeznamBox",
+    CteSeznamBox = addChoice(TabSheet2, form, "Polo\u017eky seznamu \u010dte", "CteSeznamBox",
                              {"hra", "\u010dte\u010dka obrazovky"}, &STCteSeznam);
     CteSeznamBox->setAccessibleDescription(QString::fromUtf8(
         "Kdo \u010dte polo\u017eky seznamu, kdy\u017e b\u011b\u017e\u00ed \u010dte\u010dka "
         "obrazovky"));
-    TextyCteckaBox = addChoice(form, "Texty hry \u010dte\u010dce obrazovky", "TextyCteckaBox",
-                               {"Ne", "Ano"}, &STTextyCtecka);
+    TextyCteckaBox = addChoice(TabSheet2, form, "Texty hry \u010dte\u010dce obrazovky",
+                               "TextyCteckaBox", {"Ne", "Ano"}, &STTextyCtecka);
 
     auto update = [this] {
         if (!form_)
@@ -158,6 +163,57 @@ void VEK2_options::buildSpeechPage() {
     for (QComboBox* box : {PredcitatBox, CteSeznamBox, TextyCteckaBox})
         connect(box, &QComboBox::currentIndexChanged, this, update);
     connect(RychlostBar, &QSlider::valueChanged, this, update);
+}
+
+void VEK2_options::buildDisplayPage() {
+    auto* form = new QFormLayout(TabSheet4);
+    form->setContentsMargins(6, 4, 6, 4);
+    STVelikost = new QLabel(QString::fromUtf8("Velikost p\u00edsma"), TabSheet4);
+    VelikostBar = new QSlider(Qt::Horizontal, TabSheet4);
+    readValueAsPercent(VelikostBar, 100);
+    VelikostBar->setObjectName("VelikostBar");
+    VelikostBar->setRange(DisplaySettings::kMinScale, DisplaySettings::kMaxScale);
+    VelikostBar->setSingleStep(DisplaySettings::kScaleStep);
+    VelikostBar->setPageStep(DisplaySettings::kScaleStep * 2);
+    VelikostBar->setAccessibleName(STVelikost->text());
+    VelikostBar->setAccessibleDescription(QString::fromUtf8(
+        "Velikost textu okna; v okn\u011b tak\u00e9 Ctrl+Plus a Ctrl+M\u00ednus"));
+    STVelikost->setBuddy(VelikostBar);
+    form->addRow(STVelikost, VelikostBar);
+    BarvyBox = addChoice(TabSheet4, form, "Barvy", "BarvyBox",
+                         {"b\u011b\u017en\u00e9", "sv\u011btl\u00e9 na \u010dern\u00e9m",
+                          "\u010dern\u00e9 na b\u00edl\u00e9m"},
+                         &STBarvy);
+    BarvyBox->setAccessibleDescription(QString::fromUtf8("Barvy textu a pozad\u00ed okna"));
+
+    auto update = [this] {
+        if (!form_)
+            return;
+        form_->Display.textScale = VelikostBar->value();
+        form_->Display.contrast = static_cast<Contrast>(BarvyBox->currentIndex());
+        if (displayChanged_)
+            displayChanged_();
+    };
+    connect(VelikostBar, &QSlider::valueChanged, this, update);
+    connect(BarvyBox, &QComboBox::currentIndexChanged, this, update);
+}
+
+void VEK2_options::showDisplay(const DisplaySettings& display) {
+    const QSignalBlocker a(VelikostBar), b(BarvyBox);
+    VelikostBar->setValue(display.textScale);
+    BarvyBox->setCurrentIndex(static_cast<int>(display.contrast));
+}
+
+void VEK2_options::applyDisplay(const DisplayStyle& style) {
+    setStyleSheet(style.optionsStyle());
+    // At the normal size the dialog keeps its size; larger text makes it as large as its
+    // content needs.
+    QSize size(style.px(307), style.px(190));
+    if (style.percent() != DisplaySettings::kMinScale) {
+        layout()->activate();
+        size = size.expandedTo(sizeHint());
+    }
+    setFixedSize(size);
 }
 
 void VEK2_options::showSpeech(const SpeechSettings& speech) {
@@ -193,7 +249,7 @@ QSlider* VEK2_options::addSlider(const char* labelText, const char* name,
     return slider;
 }
 
-void VEK2_options::showFor(TOptionsForm& form) {
+void VEK2_options::showFor(TOptionsForm& form, std::function<void()> displayChanged) {
     {
         const QSignalBlocker rec(RecHlasBar), zvuk(ZvukHlasBar), hudba(HudbaHlasBar);
         RecHlasBar->setValue(form.Position(TOptionsForm::Slider::Rec));
@@ -201,11 +257,14 @@ void VEK2_options::showFor(TOptionsForm& form) {
         HudbaHlasBar->setValue(form.Position(TOptionsForm::Slider::Hudba));
     }
     showSpeech(form.Speech);
+    showDisplay(form.Display);
     form_ = &form;
+    displayChanged_ = std::move(displayChanged);
     PageControl1->setCurrentWidget(TabSheet1);
     RecHlasBar->setFocus();
     exec();
     form_ = nullptr;
+    displayChanged_ = nullptr;
 }
 
 void VEK2_options::keyPressEvent(QKeyEvent* event) {
