@@ -70,7 +70,7 @@ added=$(comm -13 <(echo "$before") <(echo "$after") | cut -d' ' -f1 |
 [ -z "$added" ] || fail "written into the download folder: $added"
 
 # Double-clicked in a folder the user cannot write to: nothing changes there.
-readonly_dir=$work/Hry z CD
+readonly_dir="$work/Hry z CD"
 demo_copy "$readonly_dir"
 chmod -R a-w "$readonly_dir"
 before=$(snapshot "$readonly_dir")

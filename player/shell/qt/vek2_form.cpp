@@ -154,12 +154,13 @@ VEK2_form::~VEK2_form() {
         QApplication::setFont(appFont_);
 }
 
-DisplaySettings VEK2_form::display() const {
-    return handlers_ ? handlers_->display() : DisplaySettings{};
+DisplayStyle VEK2_form::style() const {
+    return DisplayStyle(shownDisplay_);
 }
 
 void VEK2_form::applyDisplay() {
-    const DisplayStyle style(display());
+    shownDisplay_ = handlers_ ? handlers_->display() : DisplaySettings{};
+    const DisplayStyle style(shownDisplay_);
     setFixedSize(style.px(kClientWidth), style.px(kClientHeight));
     MainBox->setGeometry(style.px(31), style.px(116), style.px(162), style.px(251));
     MainBox->setStyleSheet(style.listStyle());
@@ -216,7 +217,7 @@ void VEK2_form::mainBoxChanged() {
     }
     QFont font = MainBox->font();
     font.setPointSize(box.fontSize);
-    MainBox->setFont(DisplayStyle(display()).scaled(font));
+    MainBox->setFont(style().scaled(font));
     const bool inRange = box.selection >= 0 && box.selection < MainBox->count();
     const int selection = inRange ? box.selection : -1;
     if (rebuilt) {
@@ -331,7 +332,7 @@ void VEK2_form::memoLayoutChanged() {
     if (!handlers_)
         return;
     const MainMemoModel& memo = handlers_->mainMemo();
-    const DisplayStyle style(display());
+    const DisplayStyle style = this->style();
     MainMemo->setGeometry(style.px(memo.left), style.px(kMemoTop), style.px(memo.width),
                           style.px(kMemoHeight));
     MainMemo->setVerticalScrollBarPolicy(memo.scrollBar ? Qt::ScrollBarAlwaysOn
@@ -456,6 +457,9 @@ bool VEK2_form::zoomKey(const QKeyEvent& event) {
 }
 
 void VEK2_form::showEvent(QShowEvent* event) {
+    // The shell has read its configuration by now.
+    if (handlers_ && handlers_->display() != shownDisplay_)
+        applyDisplay();
     QWidget::showEvent(event);
     syncFocus();
 }
@@ -481,7 +485,7 @@ void VEK2_form::closeEvent(QCloseEvent* event) {
 
 void VEK2_form::paintEvent(QPaintEvent*) {
     // Image1: a dark evening sky behind the controls.
-    const DisplayStyle style(display());
+    const DisplayStyle style = this->style();
     QPainter painter(this);
     QLinearGradient sky(0, 0, 0, height());
     sky.setColorAt(0, style.skyTop());

@@ -24,6 +24,7 @@ class QTimer;
 
 namespace vek::player {
 
+class DisplayStyle;
 class VEK2_options;
 class VEK2_splash;
 
@@ -80,7 +81,8 @@ class VEK2_form : public QWidget, public ShellView {
     void deliverKey(const QKeyEvent& event);
     // Ctrl+Plus, Ctrl+Minus: the text scale one step up or down. False for any other key.
     bool zoomKey(const QKeyEvent& event);
-    DisplaySettings display() const;
+    // The display settings the window is laid out for.
+    DisplayStyle style() const;
     void syncFocus();
     bool listFocused() const;
     // Tells a screen reader which entry the focused list is on (the list itself when none).
@@ -95,6 +97,7 @@ class VEK2_form : public QWidget, public ShellView {
     int shownSelection_ = -1;
     QString readerText_;   // text pane lines not yet handed to the screen reader
     const QFont appFont_;  // the application's font at 100 %, for dialogs and message boxes
+    DisplaySettings shownDisplay_;
     int waitDepth_ = 0;
     bool closing_ = false;       // a close is on its way: waits end
     bool closePending_ = false;  // a close came during a wait; it happens once the waits are over

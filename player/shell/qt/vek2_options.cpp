@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
@@ -107,6 +108,20 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setTabOrder(TextyCteckaBox, VelikostBar);
     setTabOrder(VelikostBar, BarvyBox);
     setTabOrder(BarvyBox, OKButton);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from any control: a choice box would keep them.
+    const std::pair<QKeySequence, int> turns[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+    };
+    for (const auto& [keys, step] : turns) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            const int count = PageControl1->count();
+            PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
+        });
+    }
     applyDisplay(DisplayStyle(DisplaySettings{}));
 }
 

@@ -407,6 +407,10 @@ TEST_F(FormTest, DisplayPageScalesAndRecoloursWhileTheDialogIsOpen) {
     QSize windowWhileOpen, dialogWhileOpen, dialogNeeds;
     QTimer::singleShot(50, &dialog, [&] {
         EXPECT_EQ(dialog.VelikostBar->value(), 100);
+        // The pages are reached with Ctrl+Tab from wherever the focus is.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(dialog.PageControl1->currentWidget(), dialog.TabSheet4);
         dialog.VelikostBar->setValue(200);
         dialog.BarvyBox->setCurrentIndex(2);
         QApplication::processEvents();
