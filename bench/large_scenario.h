@@ -1,7 +1,9 @@
-// The generated scenario of about 5 MB that the loading and checking benchmarks share:
-// 2,000 windows, 5,000 items, 5,000 sound entries, 50,000 script lines, all recordings one short
-// wave file.
+// The generated scenario of about 5 MB that every benchmark of a large scenario measures, the
+// player's loading and the editor's opening, saving and checking alike: 2,000 windows, 5,000
+// items, 5,000 sound entries, 50,000 script lines, all recordings one short wave file.
 #pragma once
+
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -11,7 +13,9 @@
 namespace vek::bench {
 
 struct LargeScenario {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "vek_script_bench";
+    // A folder of this process: benchmarks running side by side never write each other's file.
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("vek_large_scenario_" + std::to_string(::getpid()));
     std::filesystem::path file = dir / "velky.scn";
 
     LargeScenario() {
@@ -83,6 +87,11 @@ struct LargeScenario {
         put(32, 4);
         w.append(32, '\0');
         return w;
+    }
+
+    ~LargeScenario() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
     }
 
     std::size_t bytes = 0;

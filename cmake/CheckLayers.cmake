@@ -18,14 +18,20 @@ set(rule_files
     "^player/world/"
     "^player/script/"
     "^player/"
-    "^editor/document/")
+    "^editor/document/"
+    "^editor/checker/"
+    "^editor/cli/"
+    "^editor/ui/")
 set(rule_forbidden
     "^(player|editor)/"
     "^player/(world|script|shell)/"
     "^player/(sound|script|shell)/"
     "^player/shell/"
     "^editor/"
-    "^(editor/ui|player/script|player/shell)/")
+    "^(editor/(checker|cli|ui)|player/script|player/shell)/"
+    "^(editor/(cli|ui)|player/shell)/"
+    "^(editor/ui|player/shell)/"
+    "^player/shell/")
 set(qt_allowed "(^|/)qt/|^editor/ui/")
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}

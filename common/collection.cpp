@@ -4,6 +4,7 @@
 #include <charconv>
 #include <fstream>
 
+#include "common/cp1250_literal.h"
 #include "common/text_file.h"
 
 namespace vek {
@@ -57,8 +58,8 @@ bool appendFile(const fs::path& file, std::uint64_t expected, AtomicFileWriter& 
 }
 
 std::string refusedName(const std::string& name) {
-    return "Jm\xE9no zvuku \"" + name.substr(0, 40) +
-           "\" nelze do kolekce ulo\x9Eit (sm\xED m\xEDt 1 a\x9E 255 znak\xF9).";
+    return "Jméno zvuku \""_cp + name.substr(0, 40) +
+           "\" nelze do kolekce uložit (smí mít 1 až 255 znaků)."_cp;
 }
 
 }  // namespace
@@ -89,7 +90,7 @@ CollectionWriteResult writeCollection(const fs::path& target,
         if (fs::is_regular_file(s.file, ec)) {
             auto size = fs::file_size(s.file, ec);
             if (ec || size > 0xFFFFFFFFu)
-                return failed("Soubor " + s.file.string() + " nelze do kolekce ulo\x9Eit.");
+                return failed("Soubor " + s.file.string() + " nelze do kolekce uložit."_cp);
             index += static_cast<char>(s.name.size());
             index += s.name;
             putLittleEndian(index, size, 4);
@@ -107,9 +108,7 @@ CollectionWriteResult writeCollection(const fs::path& target,
         if (next < records.size() && records[next].source == &sources[i]) {
             if (!appendFile(sources[i].file, records[next].length, out))
                 return failed("Soubor " + sources[i].file.string() +
-                              " se p\xF8i vytv\xE1\xF8"
-                              "en\xED kolekce nepoda\xF8ilo p\xF8"
-                              "e\xE8\xEDst.");
+                              " se při vytváření kolekce nepodařilo přečíst."_cp);
             ++next;
         }
         if (!report(CollectionPhase::Data, i))

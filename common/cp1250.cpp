@@ -4,26 +4,16 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "common/cp1250_literal.h"
+#include "common/cp1250_table.h"
+
 namespace vek {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Unicode code points of bytes 0x80..0xFF; the five unassigned positions hold U+FFFD.
-constexpr std::array<char16_t, 128> kHighHalf = {
-    0x20AC, 0xFFFD, 0x201A, 0xFFFD, 0x201E, 0x2026, 0x2020, 0x2021, 0xFFFD, 0x2030, 0x0160, 0x2039,
-    0x015A, 0x0164, 0x017D, 0x0179, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0xFFFD, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141,
-    0x00A4, 0x0104, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
-    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB,
-    0x013D, 0x02DD, 0x013E, 0x017C, 0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
-    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3,
-    0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
-    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, 0x010D, 0x00E9, 0x0119, 0x00EB,
-    0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
-    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
-};
+using cp1250_table::decodeUtf8;
+using cp1250_table::kHighHalf;
+using cp1250_table::kReplacement;
 
 const std::unordered_map<char32_t, unsigned char>& reverseTable() {
     static const auto table = [] {
@@ -89,40 +79,6 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at `pos`; returns U+FFFD with length 1 for malformed input
-// (overlong forms, surrogates and truncated sequences included).
-char32_t decodeUtf8(std::string_view s, std::size_t pos, std::size_t& length) {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    unsigned char b0 = byte(pos);
-    length = 1;
-    if (b0 < 0x80)
-        return b0;
-    std::size_t n = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        n = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        n = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        n = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return kReplacement;
-    }
-    if (pos + n > s.size())
-        return kReplacement;
-    for (std::size_t i = 1; i < n; ++i) {
-        unsigned char b = byte(pos + i);
-        if ((b & 0xC0) != 0x80)
-            return kReplacement;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return kReplacement;
-    length = n;
-    return cp;
-}
-
 std::string hexCode(char32_t cp) {
     static const char digits[] = "0123456789ABCDEF";
     std::string hex;
@@ -145,11 +101,10 @@ std::string cp1250ToUtf8(std::string_view cp1250) {
 
 std::string EncodingError::message() const {
     if (codePoint == kReplacement)
-        return "Neplatn\xFD text UTF-8 na pozici " + std::to_string(offset) + ".";
+        return "Neplatný text UTF-8 na pozici "_cp + std::to_string(offset) + ".";
     // The character itself cannot be written in the code page, so the message names its code.
     return "Znak " + hexCode(codePoint) + " na pozici " + std::to_string(offset) +
-           " nelze zapsat v k\xF3"
-           "dov\xE1n\xED Windows-1250.";
+           " nelze zapsat v kódování Windows-1250."_cp;
 }
 
 std::optional<std::string> utf8ToCp1250(std::string_view utf8, EncodingError* error) {

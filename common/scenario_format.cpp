@@ -1,5 +1,6 @@
 #include "common/scenario_format.h"
 
+#include "common/cp1250_literal.h"
 #include "common/text_file.h"
 
 namespace vek {
@@ -76,9 +77,8 @@ bool keyIsWritable(ScrambleKey key) {
 
 UnwritablePasswordError::UnwritablePasswordError()
     : std::runtime_error(
-          "Toto heslo nelze pou\x9E\xEDt: soubor zak\xF3"
-          "dovan\xFD t\xEDmto heslem by ne\x9Al "
-          "znovu na\xE8\xEDst. Zvolte pros\xEDm jin\xE9 heslo.") {}
+          "Toto heslo nelze použít: soubor zakódovaný tímto heslem by nešl znovu načíst. "
+          "Zvolte prosím jiné heslo."_cp) {}
 
 ScenarioLineSource::ScenarioLineSource(std::string bytes) : bytes_(std::move(bytes)) {
     header_ = rawLine();

@@ -10,12 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp1250_literal.h"
+
 namespace vek {
 
 // Header lines the writer produces, in code page 1250 ("VEK2 scénář", "... - kódovaný").
-inline constexpr std::string_view kPlainHeader = "VEK2 sc\xE9n\xE1\xF8";
-inline constexpr std::string_view kEncodedHeader = "VEK2 sc\xE9n\xE1\xF8 - k\xF3\x64ovan\xFD";
-inline constexpr std::string_view kEncodedMark = "k\xF3\x64ovan\xFD";  // "kódovaný"
+inline constexpr std::string_view kPlainHeader = "VEK2 scénář"_cp;
+inline constexpr std::string_view kEncodedHeader = "VEK2 scénář - kódovaný"_cp;
+inline constexpr std::string_view kEncodedMark = "kódovaný"_cp;
 
 bool isScenarioHeader(std::string_view firstLine);  // begins with "VEK"
 bool isEncodedHeader(std::string_view firstLine);   // contains "kódovaný" anywhere

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "common/cp1250_literal.h"
 #include "common/sound_entry.h"
 
 namespace vek {
@@ -11,74 +12,50 @@ namespace {
 // key, text, file, editor, player sound, player text.
 const std::vector<SystemSoundRow> kTable = {
     {"SZdot", "", "wave\\tch000.wav", true, true, false},
-    {"SZmuzesjit",
-     "M\xF9\x9E"
-     "e\x9A j\xEDt:",
-     "wave\\tch001.wav", true, false, true},
-    {"SZmas", "M\xE1\x9A:", "wave\\tch002.wav", true, false, true},
+    {"SZmuzesjit", "Můžeš jít:"_cp, "wave\\tch001.wav", true, false, true},
+    {"SZmas", "Máš:"_cp, "wave\\tch002.wav", true, false, true},
     {"SZjetu", "Je tu:", "wave\\tch003.wav", true, false, true},
-    {"SZnelzejit", "Nikam se j\xEDt ned\xE1", "wave\\tch004.wav", true, false, true},
-    {"SZnicnemas", "Nic nem\xE1\x9A", "wave\\tch005.wav", true, false, true},
-    {"SZnictuneni", "Nic tu nen\xED", "wave\\tch006.wav", true, false, true},
+    {"SZnelzejit", "Nikam se jít nedá"_cp, "wave\\tch004.wav", true, false, true},
+    {"SZnicnemas", "Nic nemáš"_cp, "wave\\tch005.wav", true, false, true},
+    {"SZnictuneni", "Nic tu není"_cp, "wave\\tch006.wav", true, false, true},
     {"SZjdi", "Jdi", "wave\\tch007.wav", true, false, true},
     {"SZprozkoumej", "Prozkoumej", "wave\\tch008.wav", true, false, true},
     {"SZvezmi", "Vezmi", "wave\\tch009.wav", true, false, true},
-    {"SZpoloz", "Polo\x9E", "wave\\tch010.wav", true, false, true},
-    {"SZpouzij", "Pou\x9Eij", "wave\\tch011.wav", true, false, true},
+    {"SZpoloz", "Polož"_cp, "wave\\tch010.wav", true, false, true},
+    {"SZpouzij", "Použij"_cp, "wave\\tch011.wav", true, false, true},
     {"SZna", "na", "wave\\tch012.wav", true, false, true},
     {"SZnic", "Nic", "wave\\tch013.wav", true, false, true},
     {"SZvzals", "Vzal jsi", "wave\\tch014.wav", true, false, true},
-    {"SZpolozils", "Polo\x9Eil jsi", "wave\\tch015.wav", true, false, true},
-    {"SZnepoberes", "To u\x9E nepobere\x9A", "wave\\tch016.wav", true, false, true},
-    {"SZjdes", "Jde\x9A", "wave\\tch017.wav", true, false, true},
+    {"SZpolozils", "Položil jsi"_cp, "wave\\tch015.wav", true, false, true},
+    {"SZnepoberes", "To už nepobereš"_cp, "wave\\tch016.wav", true, false, true},
+    {"SZjdes", "Jdeš"_cp, "wave\\tch017.wav", true, false, true},
     {"SZnikam", "Nikam", "wave\\tch018.wav", true, false, true},
-    {"SZukladam",
-     "Ukl\xE1"
-     "d\xE1m pozici",
-     "wave\\tch019.wav", true, false, true},
-    {"SZnacitam", "Na\xE8\xEDt\xE1m pozici", "wave\\tch020.wav", true, false, true},
+    {"SZukladam", "Ukládám pozici"_cp, "wave\\tch019.wav", true, false, true},
+    {"SZnacitam", "Načítám pozici"_cp, "wave\\tch020.wav", true, false, true},
     {"SZseznam", "Seznam", "wave\\tch021.wav", true, false, true},
     {"SZcest", "cest", "wave\\tch022.wav", true, false, true},
-    {"SZinventar", "toho co m\xE1\x9A", "wave\\tch023.wav", true, false, true},
-    {"SZveci",
-     "v\xEC"
-     "c\xED to tu jsou",
-     "wave\\tch024.wav", true, false, true},
-    {"SZzadny",
-     "\x9E\xE1"
-     "dn\xFD",
-     "wave\\tch025.wav", true, false, true},
-    {"SZnelzepouzit",
-     "Tento p\xF8"
-     "edm\xECt se zrovna pou\x9E\xEDt ned\xE1",
-     "wave\\tch026.wav", true, false, true},
-    {"SZnelzevzit", "Tohle se vz\xEDt ned\xE1", "wave\\tch027.wav", true, false, true},
-    {"SZrozhledni",
-     "Rozhl\xE9"
-     "dni se",
-     "wave\\tch028.wav", true, false, true},
+    {"SZinventar", "toho co máš"_cp, "wave\\tch023.wav", true, false, true},
+    {"SZveci", "věcí to tu jsou"_cp, "wave\\tch024.wav", true, false, true},
+    {"SZzadny", "žádný"_cp, "wave\\tch025.wav", true, false, true},
+    {"SZnelzepouzit", "Tento předmět se zrovna použít nedá"_cp, "wave\\tch026.wav", true, false,
+     true},
+    {"SZnelzevzit", "Tohle se vzít nedá"_cp, "wave\\tch027.wav", true, false, true},
+    {"SZrozhledni", "Rozhlédni se"_cp, "wave\\tch028.wav", true, false, true},
     {"SZmenu", "Menu", "wave\\tch029.wav", true, false, true},
     {"SZpromluv", "Promluv si", "wave\\tch030.wav", true, false, true},
-    {"SZzpetdohry", "Zp\xECt do hry", "wave\\tch031.wav", true, true, true},
-    {"SZnovahra", "Nov\xE1 hra", "wave\\tch032.wav", true, true, true},
-    {"SZnacti", "Na\xE8ti", "wave\\tch033.wav", true, true, true},
-    {"SZuloz", "Ulo\x9E", "wave\\tch034.wav", true, true, true},
-    {"SZnastaveni", "Nastaven\xED", "wave\\tch035.wav", true, true, true},
-    {"SZvyberscenare",
-     "V\xFD"
-     "b\xECr sc\xE9n\xE1\xF8"
-     "e",
-     "wave\\tch036.wav", true, true, true},
+    {"SZzpetdohry", "Zpět do hry"_cp, "wave\\tch031.wav", true, true, true},
+    {"SZnovahra", "Nová hra"_cp, "wave\\tch032.wav", true, true, true},
+    {"SZnacti", "Načti"_cp, "wave\\tch033.wav", true, true, true},
+    {"SZuloz", "Ulož"_cp, "wave\\tch034.wav", true, true, true},
+    {"SZnastaveni", "Nastavení"_cp, "wave\\tch035.wav", true, true, true},
+    {"SZvyberscenare", "Výběr scénáře"_cp, "wave\\tch036.wav", true, true, true},
     {"SZkonec", "Konec", "wave\\tch037.wav", true, true, true},
-    {"SZneznamscenar", "Nezn\xE1m\xFD sc\xE9n\xE1\xF8", "wave\\tch038.wav", false, true, false},
-    {"SZnicnevidis", "Nevid\xED\x9A nic zaj\xEDmav\xE9ho", "wave\\tch039.wav", true, false, false},
-    {"SZnevidisnic", "Nevid\xED\x9A nic zaj\xEDmav\xE9ho", "", false, false, true},
-    {"SZneodpovida",
-     "Neodpov\xED"
-     "d\xE1",
-     "wave\\tch040.wav", true, false, true},
+    {"SZneznamscenar", "Neznámý scénář"_cp, "wave\\tch038.wav", false, true, false},
+    {"SZnicnevidis", "Nevidíš nic zajímavého"_cp, "wave\\tch039.wav", true, false, false},
+    {"SZnevidisnic", "Nevidíš nic zajímavého"_cp, "", false, false, true},
+    {"SZneodpovida", "Neodpovídá"_cp, "wave\\tch040.wav", true, false, true},
     {"SZpozice", "Pozice", "wave\\tch041.wav", false, true, true},
-    {"SZprpozice", "Pr\xE1zdn\xE1 pozice", "wave\\tch042.wav", false, true, true},
+    {"SZprpozice", "Prázdná pozice"_cp, "wave\\tch042.wav", false, true, true},
 };
 
 const SystemSoundRow& row(std::string_view key) {
@@ -152,8 +129,8 @@ std::vector<std::string> playerDefaultSystemSounds() {
 
 std::vector<std::string> playerBasicSounds() {
     std::vector<std::string> lines = {
-        "VOLrec=Hlasitost dialog\xF9(sx01.wav)",
-        "VOLsnd=Hlasitost zvuk\xF9(sx02.wav)X",
+        "VOLrec=Hlasitost dialogů(sx01.wav)"_cp,
+        "VOLsnd=Hlasitost zvuků(sx02.wav)X"_cp,
         "INTROmus=(sx04.wav)M",
     };
     for (const auto& line : linesFor(kBasicSystemSounds, entryLine))

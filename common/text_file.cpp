@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/cp1250_literal.h"
+
 namespace vek {
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
@@ -79,7 +81,7 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines) {
 namespace {
 
 std::string describeFailure(const std::filesystem::path& target, const char* what, int err) {
-    return "Soubor " + target.string() + " nelze ulo\x9Eit (" + what + ": " + std::strerror(err) +
+    return "Soubor " + target.string() + " nelze uložit ("_cp + what + ": " + std::strerror(err) +
            ").";
 }
 
@@ -110,10 +112,7 @@ AtomicFileWriter::AtomicFileWriter(std::filesystem::path target)
     : target_(std::move(target)), temp_(temporarySibling(target_)) {
     fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd_ < 0)
-        fail(
-            "vytvo\xF8"
-            "en\xED",
-            errno);
+        fail("vytvoření"_cp, errno);
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -129,7 +128,7 @@ bool AtomicFileWriter::write(std::string_view bytes) {
     if (!ok())
         return false;
     if (!writeAll(fd_, bytes))
-        fail("z\xE1pis", errno);
+        fail("zápis"_cp, errno);
     return ok();
 }
 
@@ -139,16 +138,13 @@ bool AtomicFileWriter::commit() {
         return false;
     }
     if (::fsync(fd_) != 0)
-        fail("z\xE1pis", errno);
+        fail("zápis"_cp, errno);
     int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0)
-        fail("z\xE1pis", errno);
+        fail("zápis"_cp, errno);
     if (error_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0)
-        fail(
-            "p\xF8"
-            "ejmenov\xE1n\xED",
-            errno);
+        fail("přejmenování"_cp, errno);
     if (!error_.empty()) {
         discard();
         return false;

@@ -6,6 +6,7 @@
 #include "editor/checker/checker.h"
 #include "editor/document/document.h"
 #include "editor/document/scenario_io.h"
+#include "player/script/scenario_sounds.h"
 #include "player/sound/sound_list.h"
 #include "player/world/loader.h"
 
@@ -24,13 +25,14 @@ void BM_PlayerLoad(benchmark::State& state) {
     SoundBasePaths paths{s.dir.string() + "/", ""};
     TSeznamZvuku sounds(paths);
     SystemTexts texts;
+    player::PlayerScenarioSounds scenarioSounds(sounds, texts);
     QuietHost host;
     player::GameState world;
     for (auto _ : state) {
         state.PauseTiming();
         world.ResetForNewGame();
         state.ResumeTiming();
-        player::LoadWorld(s.file.string(), world, {host, &sounds, &texts});
+        player::LoadWorld(s.file.string(), world, {host, &scenarioSounds});
         benchmark::DoNotOptimize(world.WindowList.size());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * s.bytes));

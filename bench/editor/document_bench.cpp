@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/editor/large_scenario.h"
+#include "bench/large_scenario.h"
 #include "common/text_file.h"
 #include "editor/document/scenario_io.h"
 #include "editor/document/search.h"
@@ -13,17 +13,12 @@
 namespace vek::editor {
 namespace {
 
+// The large scenario the player's benchmarks load, and where it is saved to.
 struct Files {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "mirela_bench";
-    std::filesystem::path in = dir / "velky.scn";
-    std::filesystem::path out = dir / "ulozeny.scn";
-    std::size_t size = 0;
-    Files() {
-        std::filesystem::create_directories(dir);
-        std::string bytes = largeScenario();
-        size = bytes.size();
-        writeFileAtomically(in, bytes);
-    }
+    const bench::LargeScenario& scenario = bench::scenario();
+    std::filesystem::path in = scenario.file;
+    std::filesystem::path out = scenario.dir / "ulozeny.scn";
+    std::size_t size = scenario.bytes;
 };
 
 const Files& files() {

@@ -9,7 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/editor/large_scenario.h"
+#include "bench/large_scenario.h"
 #include "common/text_file.h"
 #include "editor/ui/mirela2_form.h"
 
@@ -71,23 +71,22 @@ struct Window {
 };
 
 std::filesystem::path benchFile(const char* name, const std::string& bytes) {
-    auto dir = std::filesystem::temp_directory_path() / "mirela_window_bench";
-    std::filesystem::create_directories(dir);
+    const std::filesystem::path& dir = bench::scenario().dir;
     writeFileAtomically(dir / name, bytes);
     return dir / name;
 }
 
 void BM_OpenLargeScenarioInTheWindow(benchmark::State& state) {
     application();
-    std::string bytes = largeScenario();
-    auto path = benchFile("velky.scn", bytes);
+    const bench::LargeScenario& scenario = bench::scenario();
+    const std::filesystem::path& path = scenario.file;
     Window window;
     for (auto _ : state) {
         bool opened = window.form.OpenScenario(path.string());
         QApplication::processEvents();  // ready for the next key
         benchmark::DoNotOptimize(opened);
     }
-    state.counters["MB"] = static_cast<double>(bytes.size()) / 1e6;
+    state.counters["MB"] = static_cast<double>(scenario.bytes) / 1e6;
 }
 BENCHMARK(BM_OpenLargeScenarioInTheWindow)->Unit(benchmark::kMillisecond);
 

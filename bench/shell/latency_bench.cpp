@@ -25,7 +25,7 @@ constexpr int kItems = 60;
 
 class QuietView : public ShellView {
   public:
-    MessageAnswer messageBox(const MessageBoxRequest& request) override {
+    BoxAnswer messageBox(const MessageBoxRequest& request) override {
         return request.defaultAnswer;
     }
     void showOptions(TOptionsForm&) override {}

@@ -14,7 +14,7 @@ namespace {
 
 class QuietView : public ShellView {
   public:
-    MessageAnswer messageBox(const MessageBoxRequest& request) override {
+    BoxAnswer messageBox(const MessageBoxRequest& request) override {
         return request.defaultAnswer;
     }
     void showOptions(TOptionsForm&) override {}

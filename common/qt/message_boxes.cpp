@@ -2,66 +2,36 @@
 
 #include <QMessageBox>
 
+#include <cstddef>
+#include <iterator>
+
 namespace vek {
 namespace {
 
-QMessageBox::Icon iconOf(BoxIcon icon) {
-    switch (icon) {
-        case BoxIcon::Information:
-            return QMessageBox::Information;
-        case BoxIcon::Warning:
-            return QMessageBox::Warning;
-        case BoxIcon::Question:
-            return QMessageBox::Question;
-        case BoxIcon::Stop:
-            return QMessageBox::Critical;
-        case BoxIcon::None:
-            break;
-    }
-    return QMessageBox::NoIcon;
-}
+// The shared words as Qt's, indexed by the enumerators' order.
+constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Information,
+                                        QMessageBox::Warning, QMessageBox::Question,
+                                        QMessageBox::Critical};
+constexpr QMessageBox::StandardButton kAnswerButtons[] = {QMessageBox::Ok, QMessageBox::Yes,
+                                                          QMessageBox::No, QMessageBox::Cancel};
+const QMessageBox::StandardButtons kButtons[] = {
+    QMessageBox::Ok, QMessageBox::Yes | QMessageBox::No, QMessageBox::Ok | QMessageBox::Cancel,
+    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel};
 
-QMessageBox::StandardButton buttonOf(BoxAnswer answer) {
-    switch (answer) {
-        case BoxAnswer::Yes:
-            return QMessageBox::Yes;
-        case BoxAnswer::No:
-            return QMessageBox::No;
-        case BoxAnswer::Cancel:
-            return QMessageBox::Cancel;
-        case BoxAnswer::Ok:
-            break;
-    }
-    return QMessageBox::Ok;
-}
+static_assert(std::size(kIcons) == static_cast<std::size_t>(BoxIcon::Stop) + 1);
+static_assert(std::size(kAnswerButtons) == static_cast<std::size_t>(BoxAnswer::Cancel) + 1);
+static_assert(std::size(kButtons) == static_cast<std::size_t>(BoxButtons::YesNoCancel) + 1);
 
-QMessageBox::StandardButtons buttonsOf(BoxButtons buttons) {
-    switch (buttons) {
-        case BoxButtons::YesNo:
-            return QMessageBox::Yes | QMessageBox::No;
-        case BoxButtons::OkCancel:
-            return QMessageBox::Ok | QMessageBox::Cancel;
-        case BoxButtons::YesNoCancel:
-            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case BoxButtons::Ok:
-            break;
-    }
-    return QMessageBox::Ok;
+template <typename Table, typename Enum>
+auto at(const Table& table, Enum value) {
+    return table[static_cast<std::size_t>(value)];
 }
 
 BoxAnswer answerOf(int button, BoxAnswer fallback) {
-    switch (button) {
-        case QMessageBox::Ok:
-            return BoxAnswer::Ok;
-        case QMessageBox::Yes:
-            return BoxAnswer::Yes;
-        case QMessageBox::No:
-            return BoxAnswer::No;
-        case QMessageBox::Cancel:
-            return BoxAnswer::Cancel;
-        default:
-            return fallback;
-    }
+    for (std::size_t i = 0; i < std::size(kAnswerButtons); ++i)
+        if (kAnswerButtons[i] == button)
+            return static_cast<BoxAnswer>(i);
+    return fallback;
 }
 
 }  // namespace
@@ -84,27 +54,8 @@ QString captionText(BoxCaption caption) {
     return QStringLiteral("Error");
 }
 
-BoxIcon captionIcon(BoxCaption caption) {
-    switch (caption) {
-        case BoxCaption::Question:
-            return BoxIcon::Question;
-        case BoxCaption::Notice:
-            return BoxIcon::Information;
-        case BoxCaption::Warning:
-            return BoxIcon::Warning;
-        case BoxCaption::Stop:
-        case BoxCaption::Error:
-        case BoxCaption::Fatal:
-            break;
-    }
-    return BoxIcon::Stop;
-}
-
 MessageRequest MessageRequest::of(BoxCaption caption, const QString& text, BoxButtons buttons) {
-    BoxAnswer first = buttons == BoxButtons::YesNo || buttons == BoxButtons::YesNoCancel
-                          ? BoxAnswer::Yes
-                          : BoxAnswer::Ok;
-    return of(caption, text, buttons, first);
+    return of(caption, text, buttons, firstAnswer(buttons));
 }
 
 MessageRequest MessageRequest::of(BoxCaption caption, const QString& text, BoxButtons buttons,
@@ -125,9 +76,9 @@ void MessageBoxes::error(QWidget* parent, const QString& text) {
 }
 
 BoxAnswer QtMessageBoxes::show(QWidget* parent, const MessageRequest& request) {
-    QMessageBox box(iconOf(request.icon), request.caption, request.text, buttonsOf(request.buttons),
-                    parent);
-    box.setDefaultButton(buttonOf(request.defaultAnswer));
+    QMessageBox box(at(kIcons, request.icon), request.caption, request.text,
+                    at(kButtons, request.buttons), parent);
+    box.setDefaultButton(at(kAnswerButtons, request.defaultAnswer));
     // Escape gives the answer that changes nothing.
     if (request.buttons != BoxButtons::Ok && request.buttons != BoxButtons::YesNo)
         box.setEscapeButton(QMessageBox::Cancel);

@@ -4,18 +4,13 @@
 
 #include <QString>
 
+#include "common/message_box.h"
+
 class QWidget;
 
 namespace vek {
 
-enum class BoxIcon { None, Information, Warning, Question, Stop };
-enum class BoxButtons { Ok, YesNo, OkCancel, YesNoCancel };
-enum class BoxAnswer { Ok, Yes, No, Cancel };
-
-// The fixed captions.
-enum class BoxCaption { Stop, Question, Error, Notice, Warning, Fatal };
 QString captionText(BoxCaption caption);  // "Stop", "Otázka", "Chyba", "Upozornění", ...
-BoxIcon captionIcon(BoxCaption caption);  // the icon each caption comes with
 
 struct MessageRequest {
     QString caption;

@@ -12,7 +12,6 @@
 #include "editor/checker/sound_checker.h"
 #include "editor/document/document.h"
 #include "player/script/scenario_sounds.h"
-#include "player/shell/config.h"
 #include "player/sound/sound_list.h"
 #include "player/world/loader.h"
 
@@ -68,7 +67,7 @@ std::string_view soundKey(std::string_view soundId) {
 
 void checkSoundField(CheckContext& c, std::string_view soundId) {
     if (!soundId.empty() && !c.isSound(soundKey(soundId)))
-        c.error(say("zvuk „{}“ neexistuje", {soundKey(soundId)}));
+        c.error(say("zvuk „{}“ neexistuje"_cp, {soundKey(soundId)}));
 }
 
 // A list of names, one a line, each of which must name something.
@@ -78,7 +77,7 @@ void checkNames(CheckContext& c, const StringList& names,
         if (exists(names[i]))
             continue;
         c.line(static_cast<int>(i) + 1);
-        c.error(say("{} „{}“ neexistuje", {cz(what), names[i]}));
+        c.error(say("{} „{}“ neexistuje"_cp, {what, names[i]}));
     }
     c.line(0);
 }
@@ -99,7 +98,7 @@ class ScenarioChecker {
             at(ProblemField::Paths);
             checkNames(c_, w.Paths, isWindow(), "okno");
             at(ProblemField::Items);
-            checkNames(c_, w.Items, isItem(), "předmět");
+            checkNames(c_, w.Items, isItem(), "předmět"_cp);
             at(ProblemField::Music);
             checkNames(c_, w.Music, isSound(), "zvuk");
         }
@@ -123,15 +122,15 @@ class ScenarioChecker {
         auto at = [&](ProblemField f) { c_.at({PlaceKind::Scenario, {}, f, 0}, 0); };
         at(ProblemField::Start);
         if (world_.WindowList.empty())
-            c_.error(cz("scénář nemá žádné okno"));
+            c_.error("scénář nemá žádné okno"_cp);
         else if (startWindow.empty())
-            c_.warning(say("startovní okno není zadáno; hra začne v okně „{}“",
+            c_.warning(say("startovní okno není zadáno; hra začne v okně „{}“"_cp,
                            {world_.WindowList.nameAt(0)}));
         else if (!c_.isWindow(startWindow))
-            c_.error(say("startovní okno „{}“ neexistuje; hra začne v okně „{}“",
+            c_.error(say("startovní okno „{}“ neexistuje; hra začne v okně „{}“"_cp,
                          {startWindow, world_.WindowList.nameAt(0)}));
         at(ProblemField::Inventory);
-        checkNames(c_, world_.Inventory, isItem(), "předmět");
+        checkNames(c_, world_.Inventory, isItem(), "předmět"_cp);
         script(at, ProblemField::Intro, world_.IntroText);
         script(at, ProblemField::Win, world_.WinText);
         script(at, ProblemField::Lose, world_.LoseText);
@@ -147,9 +146,9 @@ class ScenarioChecker {
             auto at = [&](ProblemField f) { c_.at({PlaceKind::Menu, m.Name, f, 0}, order); };
             at(ProblemField::MenuParent);
             if (!m.Parent.empty() && m.Parent != kAutomaticParent && !doc.Menus.contains(m.Parent))
-                c_.error(say("nadřazená nabídka „{}“ neexistuje", {m.Parent}));
+                c_.error(say("nadřazená nabídka „{}“ neexistuje"_cp, {m.Parent}));
             at(ProblemField::MenuEntries);
-            checkNames(c_, m.Entries, isMenuEntry(doc), "položka");
+            checkNames(c_, m.Entries, isMenuEntry(doc), "položka"_cp);
             ++order;
         }
         for (std::size_t i = 0; i < doc.MenuItems.size(); ++i) {
@@ -190,7 +189,7 @@ class ScenarioChecker {
             if (reached[i])
                 continue;
             c_.at({PlaceKind::Window, world_.WindowList.nameAt(i), ProblemField::None, 0}, i);
-            c_.warning(cz("okno nelze dosáhnout ze startovního okna (cestami, ADDCS ani GO)"));
+            c_.warning("okno nelze dosáhnout ze startovního okna (cestami, ADDCS ani GO)"_cp);
         }
 
         StringList placed = world_.Inventory;
@@ -203,8 +202,8 @@ class ScenarioChecker {
                 continue;
             c_.at({PlaceKind::Item, name, ProblemField::None, 0}, i);
             c_.warning(
-                cz("předmět neleží v žádném okně, hráč ho nemá na začátku a žádný "
-                   "skript ho nepřidá"));
+                "předmět neleží v žádném okně, hráč ho nemá na začátku a žádný "
+                "skript ho nepřidá"_cp);
         }
     }
 
@@ -246,16 +245,6 @@ class ScenarioChecker {
     std::unordered_map<const TOkno*, int> windowIndex_;
 };
 
-// A configured directory as the player uses it from `dir`: relative ones below it.
-std::string baseFrom(const fs::path& dir, const std::string& configured) {
-    std::string normal = configured;
-    std::replace(normal.begin(), normal.end(), '\\', '/');
-    if (!normal.empty() && fs::path(normal).is_absolute())
-        return configured;
-    std::string base = utf8ToCp1250(dir.string()).value_or(dir.string());
-    return base + "/" + configured;
-}
-
 }  // namespace
 
 CheckReport CheckScenario(const CheckSetup& setup) {
@@ -286,13 +275,6 @@ CheckReport CheckScenario(const CheckSetup& setup) {
     CheckSounds(c, entries, setup.paths);
     checker.structure();
     return {c.sortedProblems()};
-}
-
-SoundBasePaths PlayerBasePaths(const fs::path& startDir) {
-    fs::path dir = fs::absolute(startDir.empty() ? fs::path(".") : startDir);
-    player::PlayerConfig config;
-    config.ReadConfig(dir / player::PlayerConfig::kFileName);
-    return {baseFrom(dir, config.Paths().programPath), baseFrom(dir, config.Paths().cdPath)};
 }
 
 }  // namespace vek::editor

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/config_file.h"
 #include "common/sound_entry.h"
 #include "editor/checker/problem.h"
 
@@ -24,11 +25,5 @@ struct CheckSetup {
 };
 
 CheckReport CheckScenario(const CheckSetup& setup);
-
-// The base directories the player would use when started in `dir`: PROGRAMPATH and CDPATH of
-// the vek.cfg there when there is one, relative ones taken from `dir`; without vek.cfg, `dir`
-// itself and the CD drive. The checker uses the scenario's directory, the help command the
-// editor's working directory.
-SoundBasePaths PlayerBasePaths(const std::filesystem::path& dir);
 
 }  // namespace vek::editor

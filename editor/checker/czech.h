@@ -1,17 +1,16 @@
-// The checker's messages are written in UTF-8 here and kept in code page 1250 like every other
-// text of the core.
+// The checker's messages: readable UTF-8 literals made code page 1250 at compile time
+// ("..."_cp), like every other text of the core, with "{}" marks for the names they quote.
 #pragma once
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "common/cp1250_literal.h"
+
 namespace vek::editor {
 
-// A UTF-8 text in code page 1250 (the checker's own texts are all representable).
-std::string cz(std::string_view utf8);
-
-// A UTF-8 template whose "{}" marks are replaced, in order, by code page 1250 texts.
-std::string say(std::string_view utf8Template, std::initializer_list<std::string_view> args);
+// A code page 1250 template whose "{}" marks are replaced, in order, by code page 1250 texts.
+std::string say(std::string_view text, std::initializer_list<std::string_view> args);
 
 }  // namespace vek::editor

@@ -1,8 +1,12 @@
 #include "editor/checker/problem.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
+#include "common/cp1250.h"
 #include "editor/checker/czech.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
@@ -13,74 +17,56 @@ const char* kindWord(PlaceKind kind) {
         case PlaceKind::Window:
             return "okno";
         case PlaceKind::Item:
-            return "předmět";
+            return "předmět"_cp;
         case PlaceKind::Scenario:
-            return "scénář";
+            return "scénář"_cp;
         case PlaceKind::Menu:
-            return "nabídka";
+            return "nabídka"_cp;
         case PlaceKind::MenuItem:
-            return "položka";
+            return "položka"_cp;
         case PlaceKind::Sound:
             return "zvuk";
     }
     return "";
 }
 
-// The labels of the editor's fields, without their colons.
-const char* fieldLabel(ProblemField field) {
-    switch (field) {
-        case ProblemField::None:
-            return "";
-        case ProblemField::WindowSound:
-            return "zvuk okna";
-        case ProblemField::Look:
-            return "Rozhlédni se";
-        case ProblemField::Arrival:
-            return "Při příchodu";
-        case ProblemField::Departure:
-            return "Při odchodu";
-        case ProblemField::Paths:
-            return "Cesty";
-        case ProblemField::Items:
-            return "Předměty";
-        case ProblemField::Music:
-            return "Hudba";
-        case ProblemField::ItemSound:
-            return "zvuk předmětu";
-        case ProblemField::Examine:
-            return "Prozkoumej";
-        case ProblemField::Take:
-            return "Vezmi";
-        case ProblemField::Put:
-            return "Polož";
-        case ProblemField::Use:
-            return "Použij";
-        case ProblemField::Talk:
-            return "Promluv si";
-        case ProblemField::Start:
-            return "Začít na pozici";
-        case ProblemField::Inventory:
-            return "Předměty do začátku";
-        case ProblemField::Intro:
-            return "Úvodní text";
-        case ProblemField::Win:
-            return "Vítězství";
-        case ProblemField::Lose:
-            return "Prohra";
-        case ProblemField::Cycle:
-            return "Cyklus";
-        case ProblemField::MenuParent:
-            return "Nadřazená nabídka";
-        case ProblemField::MenuEntries:
-            return "Seznam položek";
-        case ProblemField::MenuItemSound:
-            return "Zvuk položky";
-        case ProblemField::MenuItemFunction:
-            return "Funkce položky";
-        case ProblemField::SystemSound:
-            return "";
-    }
-    return "";
+// The label of the editor's field a problem lies in, in code page 1250 like the report.
+std::string fieldLabel(ProblemField problem) {
+    using P = ProblemField;
+    static constexpr std::pair<ProblemField, Field> fields[] = {
+        {P::WindowSound, Field::WindowSound},
+        {P::Look, Field::LookScript},
+        {P::Arrival, Field::ArrivalScript},
+        {P::Departure, Field::DepartureScript},
+        {P::ItemSound, Field::ItemSound},
+        {P::Examine, Field::ExamineScript},
+        {P::Take, Field::TakeScript},
+        {P::Put, Field::PutScript},
+        {P::Use, Field::UseScript},
+        {P::Talk, Field::TalkScript},
+        {P::Start, Field::StartWindow},
+        {P::Intro, Field::IntroText},
+        {P::Win, Field::WinText},
+        {P::Lose, Field::LoseText},
+        {P::Cycle, Field::CycleText},
+        {P::MenuParent, Field::MenuParent},
+        {P::MenuItemSound, Field::MenuItemSound},
+        {P::MenuItemFunction, Field::FunctionScript},
+    };
+    static constexpr std::pair<ProblemField, EntryList> lists[] = {
+        {P::Paths, EntryList::Paths},
+        {P::Items, EntryList::Items},
+        {P::Music, EntryList::Music},
+        {P::Inventory, EntryList::Inventory},
+        {P::MenuEntries, EntryList::MenuEntries},
+    };
+    for (auto [p, field] : fields)
+        if (p == problem)
+            return utf8ToCp1250(FieldDefOf(field).label).value_or(std::string());
+    for (auto [p, list] : lists)
+        if (p == problem)
+            return utf8ToCp1250(FieldDefOf(list).label).value_or(std::string());
+    return {};
 }
 
 }  // namespace
@@ -98,26 +84,26 @@ int CheckReport::warnings() const {
 std::string PlaceText(const ProblemPlace& place) {
     std::string text;
     if (place.kind == PlaceKind::Scenario)
-        text = cz("scénář");
+        text = "scénář"_cp;
     else if (place.field == ProblemField::SystemSound)
-        text = cz("systémový zvuk ") + place.name;
+        text = "systémový zvuk "_cp + place.name;
     else
-        text = cz(kindWord(place.kind)) + " " + place.name;
+        text = std::string(kindWord(place.kind)) + " " + place.name;
     if (place.field != ProblemField::None && place.field != ProblemField::SystemSound)
-        text += ", " + cz(fieldLabel(place.field));
+        text += ", " + fieldLabel(place.field);
     if (place.line > 0)
-        text += cz(", řádek ") + std::to_string(place.line);
+        text += ", řádek "_cp + std::to_string(place.line);
     return text;
 }
 
 std::string ProblemText(const Problem& problem) {
-    return cz(problem.severity == Severity::Error ? "chyba: " : "varování: ") +
+    return (problem.severity == Severity::Error ? "chyba: " : "varování: "_cp) +
            PlaceText(problem.place) + ": " + problem.message;
 }
 
 std::string SummaryText(const CheckReport& report) {
-    return std::to_string(report.errors()) + cz(" chyb, ") + std::to_string(report.warnings()) +
-           cz(" varování");
+    return std::to_string(report.errors()) + " chyb, " + std::to_string(report.warnings()) +
+           " varování"_cp;
 }
 
 }  // namespace vek::editor

@@ -35,13 +35,13 @@ bool allOf(std::string_view s, bool (*test)(char)) {
 std::string variableRange(char letter) {
     switch (asciiUpper(std::string_view(&letter, 1)).front()) {
         case 'P':
-            return cz("P00 až P99");
+            return "P00 až P99"_cp;
         case 'C':
-            return cz("C00 až C99");
+            return "C00 až C99"_cp;
         case 'S':
-            return cz("S00 až S19");
+            return "S00 až S19"_cp;
         case 'T':
-            return cz("T00 až T19");
+            return "T00 až T19"_cp;
         default:
             return {};
     }
@@ -128,9 +128,9 @@ class ScriptChecker {
             body.remove_prefix(1);
         if (!body.empty() && body.front() == '[' && !parts.hasCondition) {
             c_.error(player::MatchingBracket(body) == std::string_view::npos
-                         ? cz("podmínka nemá uzavírací „]“; celý řádek se ukáže jako text")
-                         : cz("za „]“ podmínky chybí akce (aspoň dva znaky); celý řádek se "
-                              "ukáže jako text"));
+                         ? "podmínka nemá uzavírací „]“; celý řádek se ukáže jako text"_cp
+                         : "za „]“ podmínky chybí akce (aspoň dva znaky); celý řádek se "
+                           "ukáže jako text"_cp);
             return;
         }
         if (parts.isRead) {
@@ -151,14 +151,14 @@ class ScriptChecker {
         if (!nn || *nn < 0 || *nn > 19)
             c_.error(
                 say("READ: proměnná S{} mimo rozsah S00 až S19; řádek jen provede akce "
-                    "před ním",
+                    "před ním"_cp,
                     {a.substr(6, 2)}));
         else if (!(a.size() > 8 && a[8] == ')') && !keyForm)
             c_.error(
-                cz("READ zná jen tvary READ(Snn) a READ(Snn,key); řádek jen provede akce "
-                   "před ním"));
+                "READ zná jen tvary READ(Snn) a READ(Snn,key); řádek jen provede akce "
+                "před ním"_cp);
         if (parts.hasCondition || parts.negated)
-            c_.warning(cz("podmínka řádku s READ se nevyhodnocuje: READ proběhne vždy"));
+            c_.warning("podmínka řádku s READ se nevyhodnocuje: READ proběhne vždy"_cp);
     }
 
     // ---- conditions ----
@@ -172,8 +172,8 @@ class ScriptChecker {
             });
         if (!ConditionShape(shape).valid())
             c_.error(
-                cz("podmínka nemá správnou skladbu (spojky ; , | a závorky); "
-                   "přehrávač ji vyhodnotí jinak, než vypadá"));
+                "podmínka nemá správnou skladbu (spojky ; , | a závorky); "
+                "přehrávač ji vyhodnotí jinak, než vypadá"_cp);
     }
 
     void atom(std::string_view a) {
@@ -191,32 +191,33 @@ class ScriptChecker {
                 if (!variableDigits(a))
                     break;
                 if (a[3] != '=')
-                    c_.error(say("přepínač se porovnává jen znakem „=“ („{}“)", {a}));
+                    c_.error(say("přepínač se porovnává jen znakem „=“ („{}“)"_cp, {a}));
                 else if (a.substr(4) != "0" && a.substr(4) != "1")
-                    c_.error(say("přepínač má hodnotu 0 nebo 1 („{}“)", {a}));
+                    c_.error(say("přepínač má hodnotu 0 nebo 1 („{}“)"_cp, {a}));
                 break;
             case AtomKind::Counter:
                 if (!variableDigits(a))
                     break;
                 comparison(a);
                 if (!parseDecimal32(a.substr(4, 3)))
-                    c_.error(say("hodnota čítače v „{}“ není číslo; podmínka vždy platí", {a}));
+                    c_.error(say("hodnota čítače v „{}“ není číslo; podmínka vždy platí"_cp, {a}));
                 else if (a.size() > 7)
-                    c_.error(say("čítač se porovnává s trojicí znaků; v „{}“ se čte jen „{}“",
+                    c_.error(say("čítač se porovnává s trojicí znaků; v „{}“ se čte jen „{}“"_cp,
                                  {a, a.substr(4, 3)}));
                 break;
             case AtomKind::String:
                 if (!variableDigits(a))
                     break;
                 if (a[3] != '=' && a[3] != 'x')
-                    c_.error(say("řetězec se porovnává znakem „=“ nebo „x“ („{}“)", {a}));
+                    c_.error(say("řetězec se porovnává znakem „=“ nebo „x“ („{}“)"_cp, {a}));
                 break;
             case AtomKind::Timer:
                 if (!variableDigits(a))
                     break;
                 comparison(a);
                 if (!parseDecimal32(a.substr(4)))
-                    c_.error(say("hodnota časovače v „{}“ není číslo; podmínka vždy platí", {a}));
+                    c_.error(
+                        say("hodnota časovače v „{}“ není číslo; podmínka vždy platí"_cp, {a}));
                 break;
             case AtomKind::In:
             case AtomKind::InPaths:
@@ -240,31 +241,31 @@ class ScriptChecker {
         if (a.size() > 1 && isVariableLetter(a[0]) && isDigit(a[1])) {
             c_.error(
                 say("proměnná v „{}“ není v rozsahu {} (písmeno a dvě číslice); "
-                    "podmínka vždy platí",
+                    "podmínka vždy platí"_cp,
                     {a, variableRange(a[0])}));
             return;
         }
-        c_.error(say("neznámá podmínka „{}“; přehrávač ji bere jako splněnou", {a}));
+        c_.error(say("neznámá podmínka „{}“; přehrávač ji bere jako splněnou"_cp, {a}));
     }
 
     // "P100" is read as P10 followed by "0"; false when it was reported.
     bool variableDigits(std::string_view a) {
         if (a.size() <= 3 || !isDigit(a[3]))
             return true;
-        c_.error(say("proměnná v „{}“ není v rozsahu {}; čte se jen „{}“",
+        c_.error(say("proměnná v „{}“ není v rozsahu {}; čte se jen „{}“"_cp,
                      {a, variableRange(a[0]), a.substr(0, 3)}));
         return false;
     }
 
     void comparison(std::string_view a) {
         if (std::string_view("<=>x").find(a[3]) == std::string_view::npos)
-            c_.error(say("„{}“: porovnává se znakem <, =, > nebo x; podmínka vždy platí", {a}));
+            c_.error(say("„{}“: porovnává se znakem <, =, > nebo x; podmínka vždy platí"_cp, {a}));
     }
 
     bool closed(std::string_view a) {
         if (a.back() == ')')
             return true;
-        c_.error(say("v podmínce „{}“ chybí „)“", {a}));
+        c_.error(say("v podmínce „{}“ chybí „)“"_cp, {a}));
         return false;
     }
 
@@ -280,7 +281,7 @@ class ScriptChecker {
         if (!ok)
             c_.error(
                 say("pravděpodobnost „{}“ není číslo (desetinná tečka, ne čárka); "
-                    "podmínka vždy platí",
+                    "podmínka vždy platí"_cp,
                     {p}));
     }
 
@@ -304,11 +305,11 @@ class ScriptChecker {
     void exactWindow(std::string_view name, std::string_view form) {
         const player::TOkno* w = c_.world.WindowList.Najdi(name);
         if (!w)
-            c_.error(say("okno „{}“ neexistuje", {name}));
+            c_.error(say("okno „{}“ neexistuje"_cp, {name}));
         else if (w->Name != name)
             c_.error(
                 say("{} rozlišuje velká a malá písmena: okno se jmenuje „{}“, podmínka "
-                    "nikdy neplatí",
+                    "nikdy neplatí"_cp,
                     {form, w->Name}));
     }
 
@@ -343,21 +344,21 @@ class ScriptChecker {
         std::string echoed =
             std::string(st.text) + " " + std::string(st.word) + ";" + std::string(st.argText);
         if (isMenuCommand(word)) {
-            c_.error(say("{} je příkaz nabídek; přehrávač ho tady ukáže jako text", {st.word}));
+            c_.error(say("{} je příkaz nabídek; přehrávač ho tady ukáže jako text"_cp, {st.word}));
         } else if (word == "READ") {
             c_.error(
-                cz("READ platí jen na začátku řádku nebo hned za „]“ podmínky, bez mezery; "
-                   "takto se ukáže jako text"));
+                "READ platí jen na začátku řádku nebo hned za „]“ podmínky, bez mezery; "
+                "takto se ukáže jako text"_cp);
         } else if (std::size_t glued = gluedCommand(st.word); glued != 0) {
-            c_.error(say("příkaz {} není mezerou oddělen od textu „{}“; ukáže se jako text",
+            c_.error(say("příkaz {} není mezerou oddělen od textu „{}“; ukáže se jako text"_cp,
                          {st.word.substr(glued), st.word.substr(0, glued)}));
         } else if (!st.argText.empty() && allOf(st.word, isAsciiLetter)) {
-            c_.error(say("neznámý příkaz {}; ukáže se jako text „{}“", {st.word, echoed}));
+            c_.error(say("neznámý příkaz {}; ukáže se jako text „{}“"_cp, {st.word, echoed}));
         } else if (!st.argText.empty()) {
             c_.warning(
-                say("závorka před středníkem se čte jako argumenty; ukáže se „{}“", {echoed}));
+                say("závorka před středníkem se čte jako argumenty; ukáže se „{}“"_cp, {echoed}));
         } else if (st.word.size() >= 3 && allOf(st.word, isUpperAscii)) {
-            c_.warning(say("{} není příkaz; ukáže se jako text „{};“", {st.word, st.word}));
+            c_.warning(say("{} není příkaz; ukáže se jako text „{};“"_cp, {st.word, st.word}));
         }
     }
 
@@ -376,7 +377,7 @@ class ScriptChecker {
     void textCommands(std::string_view text) {
         std::size_t open = text.find('[');
         if (open != std::string_view::npos && text.find(']', open) != std::string_view::npos)
-            c_.warning(cz("„[...]“ uprostřed řádku není podmínka; ukáže se jako text"));
+            c_.warning("„[...]“ uprostřed řádku není podmínka; ukáže se jako text"_cp);
         std::size_t i = 0;
         while (i < text.size()) {
             if (!isAsciiLetter(text[i])) {
@@ -397,12 +398,12 @@ class ScriptChecker {
             if (i < text.size() && text[i] == '(')
                 c_.error(
                     say("příkaz {} stojí v textu (chybí za ním „;“, nebo je „;“ v jeho "
-                        "argumentech); ukáže se jako text",
+                        "argumentech); ukáže se jako text"_cp,
                         {word}));
             else if (word.size() >= 2 && allOf(word, isUpperAscii) &&
                      text.find_first_not_of(' ', i) == std::string_view::npos)
                 c_.warning(
-                    say("{} v textu vypadá jako příkaz bez „;“; ukáže se jako text", {word}));
+                    say("{} v textu vypadá jako příkaz bez „;“; ukáže se jako text"_cp, {word}));
         }
     }
 
@@ -430,29 +431,29 @@ class ScriptChecker {
     void itemPlace(std::string_view place) {
         if (place == "A" || place == "B" || place == "C" || c_.isWindow(place))
             return;
-        c_.error(say("místo „{}“ není A, B, C ani jméno okna{}", {place, caseHint(place)}));
+        c_.error(say("místo „{}“ není A, B, C ani jméno okna{}"_cp, {place, caseHint(place)}));
     }
     void pathPlace(std::string_view place) {
         if (place == "A" || place == "B" || c_.isWindow(place))
             return;
-        c_.error(say("místo „{}“ není A, B ani jméno okna{}", {place, caseHint(place)}));
+        c_.error(say("místo „{}“ není A, B ani jméno okna{}"_cp, {place, caseHint(place)}));
     }
     static std::string caseHint(std::string_view place) {
         if (place == "a" || place == "b" || place == "c")
-            return cz(" (A, B a C se píší velkými písmeny)");
+            return " (A, B a C se píší velkými písmeny)"_cp;
         return {};
     }
     void window(std::string_view name) {
         if (name.empty())
-            c_.error(cz("chybí jméno okna"));
+            c_.error("chybí jméno okna"_cp);
         else if (!c_.isWindow(name))
-            c_.error(say("okno „{}“ neexistuje", {name}));
+            c_.error(say("okno „{}“ neexistuje"_cp, {name}));
     }
     void item(std::string_view name) {
         if (name.empty())
-            c_.error(cz("chybí jméno předmětu"));
+            c_.error("chybí jméno předmětu"_cp);
         else if (!c_.isItem(name))
-            c_.error(say("předmět „{}“ neexistuje", {name}));
+            c_.error(say("předmět „{}“ neexistuje"_cp, {name}));
     }
     void itemOrAll(std::string_view name) {
         if (name != "*")
@@ -460,17 +461,17 @@ class ScriptChecker {
     }
     void sound(std::string_view name) {
         if (name.empty())
-            c_.error(cz("chybí jméno zvuku"));
+            c_.error("chybí jméno zvuku"_cp);
         else if (!c_.isSound(name))
-            c_.error(say("zvuk „{}“ neexistuje", {name}));
+            c_.error(say("zvuk „{}“ neexistuje"_cp, {name}));
     }
     void number(std::string_view text, const char* what) {
         if (!text.empty() && !parseDecimal32(text))
-            c_.error(say("{} „{}“ není číslo", {cz(what), text}));
+            c_.error(say("{} „{}“ není číslo"_cp, {what, text}));
     }
     void volume(std::string_view text) {
         if (!text.empty() && !validVolume(text))
-            c_.error(say("hlasitost a balanc „{}“ nejsou ve tvaru 100x100 (0 až 100)", {text}));
+            c_.error(say("hlasitost a balanc „{}“ nejsou ve tvaru 100x100 (0 až 100)"_cp, {text}));
     }
 
     // ---- commands ----
@@ -508,17 +509,17 @@ class ScriptChecker {
         itemPlace(st.args[0]);
         itemPlace(st.args[1]);
         if (st.args[0] == st.args[1])
-            c_.error(cz("TRANS z místa do téhož místa nic nepřesune a ukáže se jako text"));
+            c_.error("TRANS z místa do téhož místa nic nepřesune a ukáže se jako text"_cp);
     }
     void cycle(const Statement& st) {
         if (st.args[0] != "0" && st.args[0] != "1")
-            c_.error(say("CYKLUS zapíná 1 a vypíná 0 („{}“ vypíná)", {st.args[0]}));
+            c_.error(say("CYKLUS zapíná 1 a vypíná 0 („{}“ vypíná)"_cp, {st.args[0]}));
     }
     void play(const Statement& st) {
         std::string_view name = st.args[0];
         if (!name.empty() && name.front() == '%') {
             if (!parseDecimal32(name.substr(1)))
-                c_.error(say("délka pauzy „{}“ není číslo (pauza bude 5 tiků)", {name}));
+                c_.error(say("délka pauzy „{}“ není číslo (pauza bude 5 tiků)"_cp, {name}));
         } else {
             sound(name);
         }
@@ -529,8 +530,8 @@ class ScriptChecker {
         sound(st.args[0]);
         volume(a.volume);
         if (!a.loop.empty() && a.loop != "loop" && a.loop != "1" && a.loop != "0")
-            c_.error(say("„{}“ není loop ani 1; zvuk na pozadí se nebude opakovat", {a.loop}));
-        number(a.delay, "zpoždění");
+            c_.error(say("„{}“ není loop ani 1; zvuk na pozadí se nebude opakovat"_cp, {a.loop}));
+        number(a.delay, "zpoždění"_cp);
     }
     void musicPlace(const Statement& st) { pathPlace(st.args[0]); }
     void remMusic(const Statement& st) {
@@ -538,12 +539,12 @@ class ScriptChecker {
         if (st.args[1] != "*")
             sound(st.args[1]);
     }
-    void level(const Statement& st) { number(st.args[0], "úroveň priority"); }
+    void level(const Statement& st) { number(st.args[0], "úroveň priority"_cp); }
     void stopBg(const Statement& st) {
         if (st.args[0] != "*")
             sound(st.args[0]);
         if (st.args[1] != "0")
-            number(st.args[1], "krok ztišení");
+            number(st.args[1], "krok ztišení"_cp);
     }
 
     void set(const Statement& st) {
@@ -554,41 +555,43 @@ class ScriptChecker {
         bool counted = parseDecimal32(rest).value_or(-1) >= 0;
         if (sameTextAscii(target, "MAX")) {
             if (!counted)
-                c_.error(say("maximum předmětů „{}“ není číslo; SET se ukáže jako text", {value}));
+                c_.error(
+                    say("maximum předmětů „{}“ není číslo; SET se ukáže jako text"_cp, {value}));
             return;
         }
         auto nn = parseDecimal32(target.substr(target.empty() ? 0 : 1, 2));
         char letter = target.empty() ? ' ' : asciiUpper(target.substr(0, 1)).front();
         if (!nn) {
-            c_.error(say("neznámá proměnná „{}“ (P, C, S, T nebo MAX); SET se ukáže jako text",
+            c_.error(say("neznámá proměnná „{}“ (P, C, S, T nebo MAX); SET se ukáže jako text"_cp,
                          {target}));
             return;
         }
         int limit = letter == 'S' || letter == 'T' ? 20 : 100;
         if (!isVariableLetter(letter)) {
-            c_.error(say("neznámá proměnná „{}“ (P, C, S, T nebo MAX); SET nic neudělá", {target}));
+            c_.error(
+                say("neznámá proměnná „{}“ (P, C, S, T nebo MAX); SET nic neudělá"_cp, {target}));
             return;
         }
         if (*nn < 0 || *nn >= limit || target.size() > 3) {
-            c_.error(say("proměnná „{}“ není v rozsahu {}", {target, variableRange(letter)}));
+            c_.error(say("proměnná „{}“ není v rozsahu {}"_cp, {target, variableRange(letter)}));
             return;
         }
         switch (letter) {
             case 'C':
             case 'T':
                 if (!counted)
-                    c_.error(say("hodnota „{}“ není číslo; SET nic neudělá", {value}));
+                    c_.error(say("hodnota „{}“ není číslo; SET nic neudělá"_cp, {value}));
                 break;
             case 'P':
                 if (rest != "0" && rest != "1")
-                    c_.error(say("přepínač se nastavuje na 0 nebo 1 („{}“ vypíná)", {value}));
+                    c_.error(say("přepínač se nastavuje na 0 nebo 1 („{}“ vypíná)"_cp, {value}));
                 break;
             case 'S':
                 if (!value.empty() && !isDigit(value.front()) && value.front() != '"' &&
                     value.front() != '\'')
                     c_.error(
                         say("text řetězce patří do uvozovek: první znak „{}“ se bere jako "
-                            "znaménko a ztratí se",
+                            "znaménko a ztratí se"_cp,
                             {value.substr(0, 1)}));
                 break;
         }
@@ -608,11 +611,11 @@ class ScriptChecker {
                      std::any_of(defaults.begin(), defaults.end(),
                                  [&](const std::string& d) { return sameText(d, entry); });
         if (!known)
-            c_.error(say("položka „{}“ neexistuje", {entry}));
+            c_.error(say("položka „{}“ neexistuje"_cp, {entry}));
     }
     void menu(std::string_view name) {
         if (!c_.document->Menus.contains(name))
-            c_.error(say("nabídka „{}“ neexistuje", {name}));
+            c_.error(say("nabídka „{}“ neexistuje"_cp, {name}));
     }
 
     CheckContext& c_;

@@ -40,7 +40,7 @@ class SoundChecker {
               order);
         std::string_view spec = entry_line::FileSpec(line);
         if (spec.empty())
-            c_.error(cz("není uveden soubor nahrávky; přehrávač zvuk vynechá i s jeho textem"));
+            c_.error("není uveden soubor nahrávky; přehrávač zvuk vynechá i s jeho textem"_cp);
         else if (!entry_line::CollectionSound(line).empty())
             collectionEntry(entry_line::CollectionFile(line), entry_line::CollectionSound(line));
         else
@@ -50,12 +50,12 @@ class SoundChecker {
   private:
     void plainEntry(std::string_view spec) {
         if (!files_.exists(paths_.programPath, spec)) {
-            c_.error(say("soubor „{}“ neexistuje", {spec}));
+            c_.error(say("soubor „{}“ neexistuje"_cp, {spec}));
             return;
         }
         if (!decodable(resolvePath(paths_.programPath, spec)))
             c_.error(
-                say("soubor „{}“ přehrávač nepřehraje (poškozený nebo neznámý formát)", {spec}));
+                say("soubor „{}“ přehrávač nepřehraje (poškozený nebo neznámý formát)"_cp, {spec}));
     }
 
     void collectionEntry(std::string_view collection, std::string_view sound) {
@@ -81,7 +81,7 @@ class SoundChecker {
         if (!ok)
             c_.error(
                 say("nahrávku „{}“ ze sbírky „{}“ přehrávač nepřehraje (poškozená nebo "
-                    "neznámý formát)",
+                    "neznámý formát)"_cp,
                     {sound, collection}));
     }
 
@@ -89,11 +89,11 @@ class SoundChecker {
         bool exists = resolvedFileExists(paths_.programPath, collection) ||
                       resolvedFileExists(paths_.cdPath, collection);
         if (!exists)
-            c_.error(say("sbírka zvuků „{}“ neexistuje", {collection}));
+            c_.error(say("sbírka zvuků „{}“ neexistuje"_cp, {collection}));
         else if (unusable_.contains(collection))
-            c_.error(say("„{}“ není sbírka zvuků (nebo je prázdná)", {collection}));
+            c_.error(say("„{}“ není sbírka zvuků (nebo je prázdná)"_cp, {collection}));
         else
-            c_.error(say("sbírka „{}“ nemá zvuk „{}“", {collection, sound}));
+            c_.error(say("sbírka „{}“ nemá zvuk „{}“"_cp, {collection, sound}));
     }
 
     // Decoded once per file: scenarios often point many keys at one recording.

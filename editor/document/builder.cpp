@@ -4,6 +4,7 @@
 #include <charconv>
 #include <map>
 
+#include "common/cp1250_literal.h"
 #include "common/sound_entry.h"
 #include "editor/document/document.h"
 
@@ -45,10 +46,7 @@ std::string sign(const P& p) {
 }
 
 std::string allAsStar(const std::string& s) {
-    return s == "(v\x9A"
-                "echny)"
-               ? "*"
-               : s;
+    return s == "(všechny)"_cp ? "*" : s;
 }
 
 std::string stripQuotes(std::string s) {
@@ -64,43 +62,28 @@ std::vector<BuilderTemplate> conditionTemplates() {
         return BuilderTemplate{sentence, sentence, [text](const P&) { return std::string(text); }};
     };
     return {
-        {"Aktu\xE1ln\xED okno je", "*akt*okno je*okna*",
+        {"Aktuální okno je"_cp, "*akt*okno je*okna*",
          [](const P& p) { return (idx(p, 1) == 0 ? "A=" : "B=") + t(p, 2); }},
-        {"P\xF8"
-         "ep\xEDna\xE8 je nastaven na hodnotu",
-         "P\xF8"
-         "ep\xEDna\xE8*P*je nastaven na*pp*",
+        {"Přepínač je nastaven na hodnotu"_cp, "Přepínač*P*je nastaven na*pp*"_cp,
          [](const P& p) { return t(p, 1) + "=" + switchValue(p[1]); }},
-        {"\xC8\xEDta\xE8 je nastaven na \xE8\xEDslo", "\xC8\xEDta\xE8*C*je*nastav*\xE8\xEDslo*nn*",
-         comparison},
+        {"Čítač je nastaven na číslo"_cp, "Čítač*C*je*nastav*číslo*nn*"_cp, comparison},
         {"String je nastaven na text", "String*S*je nastaven na text*text*",
          [](const P& p) { return t(p, 1) + "=\"" + t(p, 2) + "\""; }},
-        {"Timer je nastaven na \xE8\xEDslo", "Timer*T*je*nastav*\xE8\xEDslo*text*", comparison},
-        {"P\xF8"
-         "edm\xECt se nach\xE1z\xED v okn\xEC",
-         "P\xF8"
-         "edm\xECt*predm*se nach\xE1z\xED v okn\xEC*okna*",
+        {"Timer je nastaven na číslo"_cp, "Timer*T*je*nastav*číslo*text*"_cp, comparison},
+        {"Předmět se nachází v okně"_cp, "Předmět*predm*se nachází v okně*okna*"_cp,
          [](const P& p) { return "IN(" + t(p, 2) + "," + t(p, 1) + ")"; }},
-        {"Cesta se nach\xE1z\xED v okn\xEC", "Cesta*okna*se nach\xE1z\xED v okn\xEC*okna*",
+        {"Cesta se nachází v okně"_cp, "Cesta*okna*se nachází v okně*okna*"_cp,
          [](const P& p) { return "INCS(" + t(p, 2) + "," + t(p, 1) + ")"; }},
         {"Parametr je nastaven na hodnotu", "Parametr je nastaven na*vsechno*",
          [](const P& p) { return "%1=" + t(p, 1); }},
-        {"Prove\xEF s pravd\xECpodobnost\xED (v procentech)",
-         "Prove\xEF s pravd\xECpodobnost\xED*pst*",
+        {"Proveď s pravděpodobností (v procentech)"_cp, "Proveď s pravděpodobností*pst*"_cp,
          [](const P& p) { return "PST(" + t(p, 1) + ")"; }},
-        {"Na pozad\xED hraje (dohr\xE1l) zvuk", "Na pozad\xED *hraje* zvuk *zvuk*",
+        {"Na pozadí hraje (dohrál) zvuk"_cp, "Na pozadí *hraje* zvuk *zvuk*"_cp,
          [](const P& p) { return (t(p, 1) == "hraje" ? "PLAYING(" : "PLAYFIN(") + t(p, 2) + ")"; }},
-        same("Poprv\xE9 proveden\xE1 akce", "FIRST"),
-        same("Pln\xFD po\xE8"
-             "et p\xF8"
-             "edm\xECt\xF9",
-             "FULL"),
-        same("P\xF8"
-             "edchoz\xED podm\xEDnka",
-             "LAST"),
-        same("\x8E\xE1"
-             "dn\xE1 z podm\xEDnek neplat\xED",
-             "ELSE"),
+        same("Poprvé provedená akce"_cp, "FIRST"),
+        same("Plný počet předmětů"_cp, "FULL"),
+        same("Předchozí podmínka"_cp, "LAST"),
+        same("Žádná z podmínek neplatí"_cp, "ELSE"),
     };
 }
 
@@ -116,83 +99,45 @@ std::vector<BuilderTemplate> actionTemplates() {
     };
     auto setNumber = [](const P& p) { return "SET(" + t(p, 2) + "," + sign(p) + t(p, 3) + ");"; };
     return {
-        {"P\xF8idej \xE8i zru\x9A p\xF8"
-         "edm\xECt v okn\xEC",
-         "*prid*p\xF8"
-         "edm\xECt*predm*v okn\xEC*okna*",
+        {"Přidej či zruš předmět v okně"_cp, "*prid*předmět*predm*v okně*okna*"_cp,
          addRemove("ADD(", "REM(")},
-        {"P\xF8idej \xE8i zru\x9A cestu v okn\xEC", "*prid*cestu*okna*v okn\xEC*okna*",
+        {"Přidej či zruš cestu v okně"_cp, "*prid*cestu*okna*v okně*okna*"_cp,
          [](const P& p) {
              return (idx(p, 1) == 0 ? "ADDCS(" : "REMCS(") + t(p, 3) + "," + t(p, 2) + ");";
          }},
-        {"Vym\xEC\xF2 p\xF8"
-         "edm\xECt za p\xF8"
-         "edm\xECt",
-         "Vym\xEC\xF2*predm*za*predm*",
+        {"Vyměň předmět za předmět"_cp, "Vyměň*predm*za*predm*"_cp,
          [](const P& p) { return "EXCH(" + t(p, 1) + "," + t(p, 2) + ");"; }},
-        {"Nastav p\xF8"
-         "ep\xEDna\xE8 na hodnotu",
-         "Nastav p\xF8"
-         "ep\xEDna\xE8*P*na hodnotu*pp*",
+        {"Nastav přepínač na hodnotu"_cp, "Nastav přepínač*P*na hodnotu*pp*"_cp,
          [](const P& p) { return "SET(" + t(p, 1) + "," + switchValue(p[1]) + ");"; }},
-        {"Nastav \xE8\xEDta\xE8 na \xE8\xEDslo", "*nast*\xE8\xEDta\xE8*C*na hodnotu*nn*",
-         setNumber},
+        {"Nastav čítač na číslo"_cp, "*nast*čítač*C*na hodnotu*nn*"_cp, setNumber},
         {"Nastav string na text", "Nastav string*S*na text*text*",
          [](const P& p) { return "SET(" + t(p, 1) + ",\"" + stripQuotes(t(p, 2)) + "\");"; }},
         {"Nastav timer na hodnotu", "*nast*timer*T*na hodnotu*nn*", setNumber},
-        {"P\xF8"
-         "esu\xF2 se do okna",
-         "Nastav aktu\xE1ln\xED okno*okna*", [](const P& p) { return "GO(" + t(p, 1) + ");"; }},
-        {"P\xF8"
-         "esu\xF2 p\xF8"
-         "em\xECty z okna do okna",
-         "P\xF8"
-         "esu\xF2 p\xF8"
-         "em\xECty z*okna* do*okna*",
+        {"Přesuň se do okna"_cp, "Nastav aktuální okno*okna*"_cp,
+         [](const P& p) { return "GO(" + t(p, 1) + ");"; }},
+        {"Přesuň přeměty z okna do okna"_cp, "Přesuň přeměty z*okna* do*okna*"_cp,
          [](const P& p) { return "TRANS(" + t(p, 1) + "," + t(p, 2) + ");"; }},
-        {"Zobraz nab\xED"
-         "dku",
-         "Zobraz nab\xED"
-         "dku*nabidka*",
+        {"Zobraz nabídku"_cp, "Zobraz nabídku*nabidka*"_cp,
          [](const P& p) { return "VIEWMENU(" + t(p, 1) + ");"; }},
-        {"P\xF8idej \xE8i zru\x9A polo\x9Eku v nab\xED"
-         "dce",
-         "*prid*polo\x9Eku*polozka*v nab\xED"
-         "dce*nabidka*",
+        {"Přidej či zruš položku v nabídce"_cp, "*prid*položku*polozka*v nabídce*nabidka*"_cp,
          [](const P& p) {
              std::string menu = t(p, 3) == kMainMenuName ? "M" : t(p, 3);
              return (idx(p, 1) == 0 ? "ADDPOL(" : "REMPOL(") + menu + "," + allAsStar(t(p, 2)) +
                     ");";
          }},
-        {"Nastav maximum p\xF8"
-         "edm\xECt\xF9, kter\xE9 lze pobrat",
-         "*nast*maximum p\xF8"
-         "edm\xECt\xF9 na hodnotu*nn*",
+        {"Nastav maximum předmětů, které lze pobrat"_cp, "*nast*maximum předmětů na hodnotu*nn*"_cp,
          [](const P& p) { return "SET(MAX," + sign(p) + t(p, 2) + ");"; }},
-        {"Aktivuj / deaktivuj hlavn\xED cyklus", "*activ*hlavn\xED cyklus",
+        {"Aktivuj / deaktivuj hlavní cyklus"_cp, "*activ*hlavní cyklus"_cp,
          [](const P& p) {
              return std::string("CYKLUS(") + (t(p, 1) == "Aktivuj" ? "1" : "0") + ");";
          }},
-        {"\xC8"
-         "ekej na stisknut\xED tla\xE8\xEDtka",
-         "\xC8"
-         "ekej na stisknut\xED tla\xE8\xEDtka*clr*",
+        {"Čekej na stisknutí tlačítka"_cp, "Čekej na stisknutí tlačítka*clr*"_cp,
          [](const P& p) { return std::string(idx(p, 1) == 0 ? "WAIT;" : "WAIT(0);"); }},
-        {"P\xF8"
-         "e\xE8ti text z kl\xE1vesnice",
-         "P\xF8"
-         "e\xE8ti z kl\xE1vesnice text do stringu*S*",
+        {"Přečti text z klávesnice"_cp, "Přečti z klávesnice text do stringu*S*"_cp,
          [](const P& p) { return "READ(" + t(p, 1) + ");"; }},
-        same("Vynuluj v\x9A"
-             "echny p\xF8"
-             "ep\xEDna\xE8"
-             "e a \xE8\xEDta\xE8"
-             "e",
-             "CLEAR;"),
-        same("Neprov\xE1"
-             "d\xECj standardn\xED akci",
-             "NOACTION;"),
-        {"Konec hry", "Ukon\xE8i hru*win*",
+        same("Vynuluj všechny přepínače a čítače"_cp, "CLEAR;"),
+        same("Neprováděj standardní akci"_cp, "NOACTION;"),
+        {"Konec hry", "Ukonči hru*win*"_cp,
          [](const P& p) { return std::string(idx(p, 1) == 0 ? "WIN;" : "LOSE;"); }},
     };
 }
@@ -209,31 +154,25 @@ int pauseUnits(const std::string& text) {
 
 std::vector<BuilderTemplate> soundTemplates() {
     return {
-        {"P\xF8"
-         "ehrej zvuk",
-         "P\xF8"
-         "ehrej *zvuk**zvkam1* hlasitost a balanc *hlasbal*",
+        {"Přehrej zvuk"_cp, "Přehrej *zvuk**zvkam1* hlasitost a balanc *hlasbal*"_cp,
          [](const P& p) {
              const std::string& where = t(p, 2);
-             std::string s = where == "v sekund\xE1rn\xED front\xEC" ? "PLAYSEC("
-                             : where.starts_with("na pozad\xED")     ? "PLAYBG("
-                                                                     : "PLAY(";
+             std::string s = where == "v sekundární frontě"_cp   ? "PLAYSEC("
+                             : where.starts_with("na pozadí"_cp) ? "PLAYBG("
+                                                                 : "PLAY(";
              s += t(p, 1);
              if (!t(p, 3).empty() && t(p, 3) != "100x100")
                  s += "," + t(p, 3);
-             if (where.find("smy\xE8ka") != std::string::npos)
+             if (where.find("smyčka"_cp) != std::string::npos)
                  s += ",loop";
              return s + ");";
          }},
-        {"Vlo\x9E pauzu", "Vlo\x9E pauzu*pauza**zvkam2*",
+        {"Vlož pauzu"_cp, "Vlož pauzu*pauza**zvkam2*"_cp,
          [](const P& p) {
-             std::string s = t(p, 2) == "v sekund\xE1rn\xED front\xEC" ? "PLAYSEC(%" : "PLAY(%";
+             std::string s = t(p, 2) == "v sekundární frontě"_cp ? "PLAYSEC(%" : "PLAY(%";
              return s + std::to_string(pauseUnits(t(p, 1))) + ");";
          }},
-        {"Zastav p\xF8"
-         "ehr\xE1v\xE1n\xED zvuk\xF9",
-         "Zastav p\xF8"
-         "ehr\xE1v\xE1n\xED *zvuk\xF9**zvkam2*",
+        {"Zastav přehrávání zvuků"_cp, "Zastav přehrávání *zvuků**zvkam2*"_cp,
          [](const P& p) {
              std::string s = idx(p, 2) == 0 ? "STOP" : "STOPSEC";
              if (idx(p, 1) == 0)
@@ -242,13 +181,9 @@ std::vector<BuilderTemplate> soundTemplates() {
                  return s + "ALL;";
              return s + "(" + std::to_string(idx(p, 1) - 1) + ");";
          }},
-        {"Zastav zvuk na pozad\xED", "Zastav zvuk *zvuk1* do ztracena *doztrac*",
+        {"Zastav zvuk na pozadí"_cp, "Zastav zvuk *zvuk1* do ztracena *doztrac*",
          [](const P& p) {
-             std::string s = "STOPBG(" + (t(p, 1) ==
-                                                  "V\x9A"
-                                                  "echny"
-                                              ? std::string("*")
-                                              : t(p, 1));
+             std::string s = "STOPBG(" + (t(p, 1) == "Všechny"_cp ? std::string("*") : t(p, 1));
              if (!t(p, 2).empty() && t(p, 2) != "0")
                  s += "," + t(p, 2);
              return s + ");";
@@ -303,11 +238,11 @@ const std::vector<BuilderTemplate>& BuilderTemplates(BuilderPurpose purpose) {
 std::string BuilderCaption(BuilderPurpose purpose) {
     switch (purpose) {
         case BuilderPurpose::Conditions:
-            return "Podm\xEDnka";
+            return "Podmínka"_cp;
         case BuilderPurpose::Actions:
             return "Akce";
         default:
-            return "Zvukov\xE1 akce";
+            return "Zvuková akce"_cp;
     }
 }
 
@@ -350,15 +285,13 @@ TemplateLayout LayoutTemplate(std::string_view pattern) {
 std::vector<std::string> SlotEntries(std::string_view slot, const EditorDocument& doc) {
     std::vector<std::string> out;
     if (slot == "akt")
-        return {"Aktu\xE1ln\xED",
-                "P\xF8"
-                "edchoz\xED"};
+        return {"Aktuální"_cp, "Předchozí"_cp};
     if (slot == "prid")
-        return {"P\xF8idej", "Odeber"};
+        return {"Přidej"_cp, "Odeber"};
     if (slot == "nast")
-        return {"Nastav", "Zvy\x9A", "Sni\x9E"};
+        return {"Nastav", "Zvyš"_cp, "Sniž"_cp};
     if (slot == "nastav")
-        return {"nastaven na", "men\x9A\xED ne\x9E", "v\xECt\x9A\xED ne\x9E", "r\xF9zn\xFD od"};
+        return {"nastaven na", "menší než"_cp, "větší než"_cp, "různý od"_cp};
     if (slot == "P" || slot == "C")
         return numbered(slot[0], 100);
     if (slot == "T" || slot == "S")
@@ -376,9 +309,7 @@ std::vector<std::string> SlotEntries(std::string_view slot, const EditorDocument
     }
     if (slot == "predm") {
         out = doc.Items.names();
-        out.push_back(
-            "(v\x9A"
-            "echny)");
+        out.push_back("(všechny)"_cp);
         return out;
     }
     if (slot == "nabidka") {
@@ -390,9 +321,7 @@ std::vector<std::string> SlotEntries(std::string_view slot, const EditorDocument
     if (slot == "polozka") {
         out = doc.MenuItems.names();
         append(out, EditorDocument::DefaultMainMenu());
-        out.push_back(
-            "(v\x9A"
-            "echny)");
+        out.push_back("(všechny)"_cp);
         return out;
     }
     if (slot == "vsechno") {
@@ -404,35 +333,31 @@ std::vector<std::string> SlotEntries(std::string_view slot, const EditorDocument
         return out;
     }
     if (slot == "win")
-        return {"V\xEDt\xECzstv\xEDm", "Por\xE1\x9Ekou"};
+        return {"Vítězstvím"_cp, "Porážkou"_cp};
     if (slot == "clr")
-        return {"Sma\x9E text", "Nema\x9E text"};
+        return {"Smaž text"_cp, "Nemaž text"_cp};
     if (slot == "zvuk")
         return soundKeys(doc);
     if (slot == "zvuk1") {
-        out.push_back(
-            "V\x9A"
-            "echny");
+        out.push_back("Všechny"_cp);
         append(out, soundKeys(doc));
         return out;
     }
     if (slot == "hraje")
-        return {"hraje", "dohr\xE1l"};
+        return {"hraje", "dohrál"_cp};
     if (slot == "pauza")
         return range(200, 10000, 200, " ms");
-    if (slot == "zvuk\xF9") {
-        out = {"Aktu\xE1ln\xEDho",
-               "V\x9A"
-               "ech"};
+    if (slot == "zvuků"_cp) {
+        out = {"Aktuálního"_cp, "Všech"_cp};
         for (int d = 1; d <= 9; ++d)
-            out.push_back("Priority " + std::to_string(d) + " a ni\x9E\x9A\xED");
+            out.push_back("Priority " + std::to_string(d) + " a nižší"_cp);
         return out;
     }
     if (slot == "zvkam1")
-        return {"v prim\xE1rn\xED front\xEC", "v sekund\xE1rn\xED front\xEC", "na pozad\xED",
-                "na pozad\xED, smy\xE8ka"};
+        return {"v primární frontě"_cp, "v sekundární frontě"_cp, "na pozadí"_cp,
+                "na pozadí, smyčka"_cp};
     if (slot == "zvkam2")
-        return {"v prim\xE1rn\xED front\xEC", "v sekund\xE1rn\xED front\xEC"};
+        return {"v primární frontě"_cp, "v sekundární frontě"_cp};
     if (slot == "hlasbal") {
         out.push_back("100x100");
         for (int v = 90; v >= 10; v -= 10)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/cp1250_literal.h"
 #include "common/paths.h"
 #include "common/sound_entry.h"
 #include "editor/document/collation.h"
@@ -61,22 +62,16 @@ std::string CollectionProgressText(CollectionPhase phase, std::size_t index, std
                         : std::lrint(static_cast<double>(index) * 50.0 /
                                      static_cast<double>(count));  // halves to even
     if (phase == CollectionPhase::Index)
-        return "Form\xE1tuji kolekci: " + std::to_string(p) + "%";
-    return "Ukl\xE1"
-           "d\xE1m kolekci: " +
-           std::to_string(p + 50) + "%";
+        return "Formátuji kolekci: "_cp + std::to_string(p) + "%";
+    return "Ukládám kolekci: "_cp + std::to_string(p + 50) + "%";
 }
 
 std::string CreateCollectionQuestion(std::size_t count) {
-    return "Vytvo\xF8it kolekci z vybran\xFD"
-           "ch " +
-           std::to_string(count) + " soubor\xF9?";
+    return "Vytvořit kolekci z vybraných "_cp + std::to_string(count) + " souborů?"_cp;
 }
 
 std::string OverwriteCollectionQuestion(std::string_view file) {
-    return "Soubor " + std::string(file) +
-           " ji\x9E existuje. Chcete jej p\xF8"
-           "epsat?";
+    return "Soubor " + std::string(file) + " již existuje. Chcete jej přepsat?"_cp;
 }
 
 CollectionWriteResult BuildCollection(const EditorDocument& doc,

@@ -10,6 +10,7 @@
 
 #include "common/collection.h"
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 
 namespace vek::editor {
 
@@ -37,9 +38,7 @@ std::string CollectionProgressText(CollectionPhase phase, std::size_t index, std
 // The dialog's questions and its text while a build is being cancelled.
 std::string CreateCollectionQuestion(std::size_t count);
 std::string OverwriteCollectionQuestion(std::string_view file);
-inline constexpr std::string_view kCollectionCancelPressed =
-    "Akce zru\x9A"
-    "ena!";
+inline constexpr std::string_view kCollectionCancelPressed = "Akce zrušena!"_cp;
 
 inline constexpr std::string_view kCollectionCancelled = "Tvorba kolekce zastavena";
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/sound_entry.h"
 #include "common/system_sounds.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
@@ -40,9 +42,9 @@ std::string MakeUniqueName(std::string_view base,
 }
 
 EditorDocument::EditorDocument() {
-    Settings.ScenarioName = "Nov\xFD sc\xE9n\xE1\xF8";
-    Settings.StartWindow = "Za\xE8\xE1tek_dobrodru\x9Estv\xED";
-    Settings.IntroText.add("Pozor, za\xE8\xEDn\xE1me !");
+    Settings.ScenarioName = "Nový scénář"_cp;
+    Settings.StartWindow = "Začátek_dobrodružství"_cp;
+    Settings.IntroText.add("Pozor, začínáme !"_cp);
     SystemSounds.assign(editorDefaultSystemSounds());
     ResetMainMenu();
     Search.Reset();
@@ -50,13 +52,12 @@ EditorDocument::EditorDocument() {
 
 const std::vector<std::string>& EditorDocument::DefaultMainMenu() {
     static const std::vector<std::string> entries = {
-        "Rozhl\xE9"
-        "dni_se[SZrozhledni]",
+        "Rozhlédni_se[SZrozhledni]"_cp,
         "Jdi[SZjdi]",
         "Prozkoumej[SZprozkoumej]",
         "Vezmi[SZvezmi]",
-        "Polo\x9E[SZpoloz]",
-        "Pou\x9Eij[SZpouzij]",
+        "Polož[SZpoloz]"_cp,
+        "Použij[SZpouzij]"_cp,
         "Promluv_si[SZpromluv]",
         "Seznam[SZseznam]",
         "Menu[SZMmenu]",
@@ -129,16 +130,14 @@ void EditorDocument::SoundsEdited(SoundList which) {
 
 StatusLine EditorDocument::UpdateStatusLine() const {
     StatusLine s;
-    s.counts = "oken: " + std::to_string(Windows.size()) +
-               ", p\xF8"
-               "edm\xECt\xF9: " +
-               std::to_string(Items.size()) + ", zvuk\xF9: " + std::to_string(UserSounds.size());
-    s.modified = Modified ? "zm\xECn\xECn" : "";
+    s.counts = "oken: " + std::to_string(Windows.size()) + ", předmětů: "_cp +
+               std::to_string(Items.size()) + ", zvuků: "_cp + std::to_string(UserSounds.size());
+    s.modified = Modified ? "změněn"_cp : "";
     return s;
 }
 
 std::string EditorDocument::WindowTitle() const {
-    std::string title = cp1250ToUtf8("Editor sc\xE9n\xE1\xF8\xF9");
+    std::string title = cp1250ToUtf8("Editor scénářů"_cp);
     return FileName.empty() ? title : title + " - " + FileName;
 }
 
@@ -156,10 +155,8 @@ void EditorDocument::ResetMainMenu() {
     if (!Menus.find(kSystemMenuName)) {
         auto menu = std::make_unique<TNabidka>();
         menu->Name = std::string(kSystemMenuName);
-        menu->Parent =
-            "(\x9E\xE1"
-            "dn\xE1)";
-        menu->Entries.add("Polo\x9Eky jsou nep\xF8\xEDstupn\xE9!");
+        menu->Parent = "(žádná)"_cp;
+        menu->Entries.add("Položky jsou nepřístupné!"_cp);
         notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, Menus.add(std::move(menu)));
     }
 }
@@ -180,7 +177,7 @@ void EditorDocument::ClearDocument() {
     ResetMainMenu();
     std::string keptStart = Settings.StartWindow;  // "Nový" leaves the start window alone
     Settings = ScenarioSettings{};
-    Settings.ScenarioName = "Nov\xFD sc\xE9n\xE1\xF8";
+    Settings.ScenarioName = "Nový scénář"_cp;
     Settings.StartWindow = keptStart;
     --quiet_;
     replaced();
@@ -191,23 +188,20 @@ void EditorDocument::CreateStartupScenario() {
     ++quiet_;
     ClearDocument();
     FileName.clear();
-    Settings.StartWindow = "Za\xE8\xE1tek_dobrodru\x9Estv\xED";
-    Settings.ScenarioName = "Nov\xFD sc\xE9n\xE1\xF8";
-    Settings.IntroText.assign({"Pozor, za\xE8\xEDn\xE1me !"});
+    Settings.StartWindow = "Začátek_dobrodružství"_cp;
+    Settings.ScenarioName = "Nový scénář"_cp;
+    Settings.IntroText.assign({"Pozor, začínáme !"_cp});
 
     auto window = std::make_unique<TOkna>();
-    window->Name = "Za\xE8\xE1tek_dobrodru\x9Estv\xED";
-    window->LookScript.add("Zat\xEDm tu nen\xED nic zaj\xEDmav\xE9ho");
-    window->Kam = "na za\xE8\xE1tek dobrodru\x9Estv\xED";
+    window->Name = "Začátek_dobrodružství"_cp;
+    window->LookScript.add("Zatím tu není nic zajímavého"_cp);
+    window->Kam = "na začátek dobrodružství"_cp;
     ShownWindow = Windows.add(std::move(window));
 
     auto item = std::make_unique<TPredmet>();
-    item->Name = "\x8Eidle";
-    item->ExamineScript.add(
-        "Oby\xE8"
-        "ejn\xE1 d\xF8"
-        "ev\xECn\xE1 \x9Eidle");
-    item->Co = "\x9Eidli";
+    item->Name = "Židle"_cp;
+    item->ExamineScript.add("Obyčejná dřevěná židle"_cp);
+    item->Co = "židli"_cp;
     ShownItem = Items.add(std::move(item));
 
     SystemSounds.assign(editorDefaultSystemSounds());
@@ -276,7 +270,7 @@ void EditorDocument::AdoptContent(EditorDocument&& other) {
 
 TOkna* EditorDocument::NewWindow() {
     auto window = std::make_unique<TOkna>();
-    window->Name = MakeUniqueName("Nov\xE9 okno[1]",
+    window->Name = MakeUniqueName("Nové okno[1]"_cp,
                                   [this](std::string_view n) { return Windows.contains(n); });
     ShownWindow = Windows.add(std::move(window));
     notifyEntity(ChangeKind::EntityAdded, EntityKind::Window, ShownWindow);
@@ -287,10 +281,8 @@ TOkna* EditorDocument::NewWindow() {
 
 TPredmet* EditorDocument::NewItem() {
     auto item = std::make_unique<TPredmet>();
-    item->Name = MakeUniqueName(
-        "Nov\xFD p\xF8"
-        "edm\xECt[1]",
-        [this](std::string_view n) { return Items.contains(n); });
+    item->Name = MakeUniqueName("Nový předmět[1]"_cp,
+                                [this](std::string_view n) { return Items.contains(n); });
     ShownItem = Items.add(std::move(item));
     notifyEntity(ChangeKind::EntityAdded, EntityKind::Item, ShownItem);
     notifyEntity(ChangeKind::CurrentChanged, EntityKind::Item, ShownItem);
@@ -300,10 +292,8 @@ TPredmet* EditorDocument::NewItem() {
 
 TNabidka* EditorDocument::NewMenu() {
     auto menu = std::make_unique<TNabidka>();
-    menu->Name = MakeUniqueName(
-        "Nov\xE1 nab\xED"
-        "dka[1]",
-        [this](std::string_view n) { return Menus.contains(n); });
+    menu->Name = MakeUniqueName("Nová nabídka[1]"_cp,
+                                [this](std::string_view n) { return Menus.contains(n); });
     menu->Parent = std::string(kAutomaticParent);
     ShownMenu = Menus.add(std::move(menu));
     notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, ShownMenu);
@@ -314,7 +304,7 @@ TNabidka* EditorDocument::NewMenu() {
 
 TPolozka* EditorDocument::NewMenuItem() {
     auto entry = std::make_unique<TPolozka>();
-    entry->Name = MakeUniqueName("Nov\xE1 polo\x9Eka[1]",
+    entry->Name = MakeUniqueName("Nová položka[1]"_cp,
                                  [this](std::string_view n) { return MenuItems.contains(n); });
     ShownMenuItem = MenuItems.add(std::move(entry));
     notifyEntity(ChangeKind::EntityAdded, EntityKind::MenuItem, ShownMenuItem);
@@ -384,10 +374,7 @@ void EditorDocument::DeleteShownItem() {
 EditResult EditorDocument::CanDeleteShownMenu() const {
     if (ShownMenu &&
         (sameText(ShownMenu->Name, kMainMenuName) || sameText(ShownMenu->Name, kSystemMenuName)))
-        return EditResult::refused(
-            "Nab\xED"
-            "dku '" +
-            ShownMenu->Name + "' nelze smazat!");
+        return EditResult::refused("Nabídku '"_cp + ShownMenu->Name + "' nelze smazat!");
     return {};
 }
 
@@ -402,7 +389,7 @@ EditResult EditorDocument::CanDeleteShownMenuItem() const {
     if (ShownMenuItem) {
         for (const auto& entry : DefaultMainMenu())
             if (sameText(ShownMenuItem->Name, entry))
-                return EditResult::refused("Polo\x9Eku '" + ShownMenuItem->Name +
+                return EditResult::refused("Položku '"_cp + ShownMenuItem->Name +
                                            "' nelze smazat!");
     }
     return {};
@@ -538,12 +525,7 @@ std::vector<TOkna*> replaceInEveryWindow(const SortedNamedList<TOkna>& windows,
 EditResult EditorDocument::CanRename(EntityKind kind) const {
     if (kind == EntityKind::Menu && ShownMenu &&
         (sameText(ShownMenu->Name, kMainMenuName) || sameText(ShownMenu->Name, kSystemMenuName)))
-        return EditResult::refused(
-            "Nab\xED"
-            "dku '" +
-            ShownMenu->Name +
-            "' nelze p\xF8"
-            "ejmenovat!");
+        return EditResult::refused("Nabídku '"_cp + ShownMenu->Name + "' nelze přejmenovat!"_cp);
     return {};
 }
 
@@ -657,9 +639,7 @@ TSpecStrings* EditorDocument::EntriesOf(EntryList list) const {
 TSpecStrings* EditorDocument::entryTarget(EntryList list, EditResult& refusal) const {
     if (list == EntryList::MenuEntries &&
         (!ShownMenu || sameText(ShownMenu->Name, kSystemMenuName))) {
-        refusal = EditResult::refused(
-            "Syst\xE9movou nab\xED"
-            "dku nelze m\xECnit!");
+        refusal = EditResult::refused("Systémovou nabídku nelze měnit!"_cp);
         return nullptr;
     }
     TSpecStrings* target = EntriesOf(list);
@@ -775,18 +755,6 @@ int SortedLines::indexOfKey(std::string_view key) const {
 
 namespace vek::editor {
 
-FieldOwner OwnerOf(Field field) {
-    if (field <= Field::DepartureScript)
-        return FieldOwner::Window;
-    if (field <= Field::IsCharacter)
-        return FieldOwner::Item;
-    if (field == Field::MenuParent)
-        return FieldOwner::Menu;
-    if (field <= Field::FunctionScript)
-        return FieldOwner::MenuItem;
-    return FieldOwner::Settings;
-}
-
 void* EditorDocument::fieldOwner(Field field) const {
     switch (OwnerOf(field)) {
         case FieldOwner::Window:
@@ -804,93 +772,21 @@ void* EditorDocument::fieldOwner(Field field) const {
 }
 
 std::string* EditorDocument::textField(Field field) const {
-    auto* s = const_cast<ScenarioSettings*>(&Settings);
-    switch (field) {
-        case Field::Kam:
-            return ShownWindow ? &ShownWindow->Kam : nullptr;
-        case Field::WindowSound:
-            return ShownWindow ? &ShownWindow->SoundId : nullptr;
-        case Field::Co:
-            return ShownItem ? &ShownItem->Co : nullptr;
-        case Field::ItemSound:
-            return ShownItem ? &ShownItem->SoundId : nullptr;
-        case Field::MenuParent:
-            return ShownMenu ? &ShownMenu->Parent : nullptr;
-        case Field::MenuItemSound:
-            return ShownMenuItem ? &ShownMenuItem->SoundId : nullptr;
-        case Field::ScenarioName:
-            return &s->ScenarioName;
-        case Field::StartWindow:
-            return &s->StartWindow;
-        case Field::MaxItems:
-            return &s->MaxItems;
-        case Field::CycleInterval:
-            return &s->CycleInterval;
-        case Field::Password:
-            return &s->Password;
-        default:
-            return nullptr;
-    }
+    const FieldDef& def = FieldDefOf(field);
+    void* owner = def.text ? fieldOwner(field) : nullptr;
+    return owner ? def.text(owner) : nullptr;
 }
 
 bool* EditorDocument::flagField(Field field) const {
-    auto* s = const_cast<ScenarioSettings*>(&Settings);
-    switch (field) {
-        case Field::CanTake:
-            return ShownItem ? &ShownItem->CanTake : nullptr;
-        case Field::UseOn:
-            return ShownItem ? &ShownItem->UseOn : nullptr;
-        case Field::IsCharacter:
-            return ShownItem ? &ShownItem->IsCharacter : nullptr;
-        case Field::TalkToItems:
-            return &s->TalkToItems;
-        case Field::ReportWalk:
-            return &s->ReportWalk;
-        case Field::ReportTake:
-            return &s->ReportTake;
-        case Field::CycleActive:
-            return &s->CycleActive;
-        case Field::Encode:
-            return &s->Encode;
-        default:
-            return nullptr;
-    }
+    const FieldDef& def = FieldDefOf(field);
+    void* owner = def.flag ? fieldOwner(field) : nullptr;
+    return owner ? def.flag(owner) : nullptr;
 }
 
 TSpecStrings* EditorDocument::FieldLines(Field field) const {
-    auto* s = const_cast<ScenarioSettings*>(&Settings);
-    TOkna* w = ShownWindow;
-    TPredmet* i = ShownItem;
-    switch (field) {
-        case Field::LookScript:
-            return w ? &w->LookScript : nullptr;
-        case Field::ArrivalScript:
-            return w ? &w->ArrivalScript : nullptr;
-        case Field::DepartureScript:
-            return w ? &w->DepartureScript : nullptr;
-        case Field::ExamineScript:
-            return i ? &i->ExamineScript : nullptr;
-        case Field::TakeScript:
-            return i ? &i->TakeScript : nullptr;
-        case Field::PutScript:
-            return i ? &i->PutScript : nullptr;
-        case Field::UseScript:
-            return i ? &i->UseScript : nullptr;
-        case Field::TalkScript:
-            return i ? &i->TalkScript : nullptr;
-        case Field::FunctionScript:
-            return ShownMenuItem ? &ShownMenuItem->FunctionScript : nullptr;
-        case Field::IntroText:
-            return &s->IntroText;
-        case Field::WinText:
-            return &s->WinText;
-        case Field::LoseText:
-            return &s->LoseText;
-        case Field::CycleText:
-            return &s->CycleText;
-        default:
-            return nullptr;
-    }
+    const FieldDef& def = FieldDefOf(field);
+    void* owner = def.lines ? fieldOwner(field) : nullptr;
+    return owner ? def.lines(owner) : nullptr;
 }
 
 std::string EditorDocument::FieldText(Field field) const {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp1250_literal.h"
 #include "common/string_list.h"
 #include "editor/document/document_events.h"
 #include "editor/document/entities.h"
@@ -16,11 +17,9 @@
 
 namespace vek::editor {
 
-inline constexpr std::string_view kMainMenuName = "(hlavn\xED)";
-inline constexpr std::string_view kSystemMenuName = "(syst\xE9mov\xE1)";
-inline constexpr std::string_view kNoSound =
-    "(\x9E\xE1"
-    "dn\xFD)";
+inline constexpr std::string_view kMainMenuName = "(hlavní)"_cp;
+inline constexpr std::string_view kSystemMenuName = "(systémová)"_cp;
+inline constexpr std::string_view kNoSound = "(žádný)"_cp;
 inline constexpr std::string_view kAutomaticParent = "(automaticky)";
 
 // The answer of an editing command: done, or refused with a message for a "Stop" box.

@@ -3,14 +3,20 @@
 #include <algorithm>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/scenario_format.h"
+#include "common/scenario_keys.h"
 #include "common/text_file.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
 namespace {
+
+namespace key = scenario_key;
 
 bool flagValue(std::string_view value) {
     return value.empty() || value[0] != '0';
@@ -24,7 +30,8 @@ std::string asWritable(std::string line) {
     return line;
 }
 
-// Builds a document from body lines; keys may come in any order, later ones win.
+// Builds a document from body lines; keys may come in any order, later ones win. The fields'
+// keys come from the field table; the keys that start a record or add a sound are the reader's.
 class DocumentReader {
   public:
     DocumentReader(EditorDocument& doc, ScenarioLineSource& source) : doc_(doc), source_(source) {}
@@ -36,125 +43,109 @@ class DocumentReader {
 
   private:
     using Handler = void (DocumentReader::*)(std::string_view value);
-    using BlockTarget = TSpecStrings* (DocumentReader::*)();
+    using Rows = std::vector<const FieldDef*>;
 
     void handle(const std::string& line) {
         if (auto it = blocks().find(line); it != blocks().end()) {
             std::vector<std::string> content = source_.ReadBlock();
             for (auto& l : content)
                 l = asWritable(std::move(l));
-            if (TSpecStrings* target = (this->*(it->second))())
-                target->assign(std::move(content));
+            if (void* owner = current(it->second->owner))
+                it->second->lines(owner)->assign(std::move(content));
             return;
         }
         std::size_t eq = line.find('=');
         if (eq == std::string::npos)
             return;
         std::string_view key = std::string_view(line).substr(0, eq + 1);
-        if (auto it = values().find(key); it != values().end())
-            (this->*(it->second))(std::string_view(line).substr(eq + 1));
+        std::string_view value = std::string_view(line).substr(eq + 1);
+        if (auto it = records().find(key); it != records().end())
+            (this->*(it->second))(value);
+        else if (auto rows = values().find(key); rows != values().end())
+            setValue(rows->second, value);
     }
 
-    static const std::unordered_map<std::string_view, Handler>& values() {
+    void setValue(const Rows& rows, std::string_view value) {
+        // A key several owners share (the sound name) belongs to the last window or item begun.
+        const FieldDef* def = rows.front();
+        if (rows.size() > 1) {
+            auto it = std::find_if(rows.begin(), rows.end(),
+                                   [this](const FieldDef* d) { return d->owner == lastRecord_; });
+            if (it == rows.end())
+                return;
+            def = *it;
+        }
+        void* owner = current(def->owner);
+        if (!owner)
+            return;
+        if (def->kind == FieldKind::Flag)
+            *def->flag(owner) = flagValue(value);
+        else
+            *def->text(owner) = value;
+    }
+
+    void* current(FieldOwner owner) {
+        switch (owner) {
+            case FieldOwner::Window:
+                return window_;
+            case FieldOwner::Item:
+                return item_;
+            case FieldOwner::Menu:
+                return menu_;
+            case FieldOwner::MenuItem:
+                return menuItem_;
+            case FieldOwner::Settings:
+                break;
+        }
+        return &doc_.Settings;
+    }
+
+    static const std::unordered_map<std::string_view, const FieldDef*>& blocks() {
+        static const auto table = [] {
+            std::unordered_map<std::string_view, const FieldDef*> t;
+            for (const FieldDef& d : FieldTable())
+                if (d.lines && !d.key.empty())
+                    t.emplace(d.key, &d);
+            return t;
+        }();
+        return table;
+    }
+
+    static const std::unordered_map<std::string_view, Rows>& values() {
+        static const auto table = [] {
+            std::unordered_map<std::string_view, Rows> t;
+            for (const FieldDef& d : FieldTable())
+                if (!d.lines && !d.key.empty())
+                    t[d.key].push_back(&d);
+            return t;
+        }();
+        return table;
+    }
+
+    static const std::unordered_map<std::string_view, Handler>& records() {
         static const std::unordered_map<std::string_view, Handler> table = {
-            {"JMENO=", &DocumentReader::name},
-            {"START=", &DocumentReader::start},
-            {"MAXITEMS=", &DocumentReader::maxItems},
-            {"MLUVPRED=", &DocumentReader::talk},
-            {"REPWALK=", &DocumentReader::repWalk},
-            {"REPTAKE=", &DocumentReader::repTake},
-            {"CYKLUSINTERVAL=", &DocumentReader::interval},
-            {"CYKLUSAKTIVNI=", &DocumentReader::cycleActive},
-            {"NOVEOKNO=", &DocumentReader::newWindow},
-            {"KAM=", &DocumentReader::kam},
-            {"NAZEVWAV=", &DocumentReader::soundId},
-            {"NOVYPREDMET=", &DocumentReader::newItem},
-            {"CO=", &DocumentReader::co},
-            {"VZIT=", &DocumentReader::canTake},
-            {"NA=", &DocumentReader::useOn},
-            {"POSTAVA=", &DocumentReader::character},
-            {"NOVYWAV=", &DocumentReader::sound},
-            {"NOVYSYSWAV=", &DocumentReader::systemSound},
-            {"OFFMENUITEM=", &DocumentReader::offMenuItem},
-            {"NOVANABIDKA=", &DocumentReader::newMenu},
-            {"NADNABIDKA=", &DocumentReader::parent},
-            {"NOVAPOLOZKA=", &DocumentReader::newMenuItem},
-            {"POLOZKAWAV=", &DocumentReader::menuItemSound},
+            {key::kNewWindow, &DocumentReader::newWindow},
+            {key::kNewItem, &DocumentReader::newItem},
+            {key::kUserSound, &DocumentReader::sound},
+            {key::kSystemSound, &DocumentReader::systemSound},
+            {key::kOffMenuItem, &DocumentReader::offMenuItem},
+            {key::kNewMenu, &DocumentReader::newMenu},
+            {key::kNewMenuItem, &DocumentReader::newMenuItem},
         };
         return table;
     }
-
-    static const std::unordered_map<std::string_view, BlockTarget>& blocks() {
-        static const std::unordered_map<std::string_view, BlockTarget> table = {
-            {"INVENTORY=", &DocumentReader::inventory},
-            {"INTROTEXT=", &DocumentReader::intro},
-            {"WINTEXT=", &DocumentReader::win},
-            {"LOSETEXT=", &DocumentReader::lose},
-            {"CYKLUSTEXT=", &DocumentReader::cycle},
-            {"ROZHLEDNI=", &DocumentReader::look},
-            {"PRICHOD=", &DocumentReader::arrival},
-            {"ODCHOD=", &DocumentReader::departure},
-            {"CESTY=", &DocumentReader::paths},
-            {"PREDMETY=", &DocumentReader::items},
-            {"SKLADBY=", &DocumentReader::music},
-            {"PROZKOUMEJ=", &DocumentReader::examine},
-            {"VEZMI=", &DocumentReader::take},
-            {"POLOZ=", &DocumentReader::put},
-            {"POUZIJ=", &DocumentReader::use},
-            {"PROMLUV=", &DocumentReader::talkScript},
-            {"POLOZKY=", &DocumentReader::entries},
-            {"FUNKCEPOLOZKY=", &DocumentReader::function},
-        };
-        return table;
-    }
-
-    ScenarioSettings& s() { return doc_.Settings; }
-    void name(std::string_view v) { s().ScenarioName = v; }
-    void start(std::string_view v) { s().StartWindow = v; }
-    void maxItems(std::string_view v) { s().MaxItems = v; }
-    void talk(std::string_view v) { s().TalkToItems = flagValue(v); }
-    void repWalk(std::string_view v) { s().ReportWalk = flagValue(v); }
-    void repTake(std::string_view v) { s().ReportTake = flagValue(v); }
-    void interval(std::string_view v) { s().CycleInterval = v; }
-    void cycleActive(std::string_view v) { s().CycleActive = flagValue(v); }
 
     void newWindow(std::string_view v) {
         auto w = std::make_unique<TOkna>();
         w->Name = v;
         window_ = doc_.Windows.add(std::move(w));
-        lastWasItem_ = false;
-    }
-    void kam(std::string_view v) {
-        if (window_)
-            window_->Kam = v;
-    }
-    void soundId(std::string_view v) {
-        if (lastWasItem_ && item_)
-            item_->SoundId = v;
-        else if (!lastWasItem_ && window_)
-            window_->SoundId = v;
+        lastRecord_ = FieldOwner::Window;
     }
     void newItem(std::string_view v) {
         auto i = std::make_unique<TPredmet>();
         i->Name = v;
         item_ = doc_.Items.add(std::move(i));
-        lastWasItem_ = true;
-    }
-    void co(std::string_view v) {
-        if (item_)
-            item_->Co = v;
-    }
-    void canTake(std::string_view v) {
-        if (item_)
-            item_->CanTake = flagValue(v);
-    }
-    void useOn(std::string_view v) {
-        if (item_)
-            item_->UseOn = flagValue(v);
-    }
-    void character(std::string_view v) {
-        if (item_)
-            item_->IsCharacter = flagValue(v);
+        lastRecord_ = FieldOwner::Item;
     }
     void sound(std::string_view v) { doc_.UserSounds.add(std::string(v)); }
     void systemSound(std::string_view v) { doc_.SystemSounds.add(std::string(v)); }
@@ -174,38 +165,11 @@ class DocumentReader {
         m->Name = v;
         menu_ = doc_.Menus.add(std::move(m));
     }
-    void parent(std::string_view v) {
-        if (menu_)
-            menu_->Parent = v;
-    }
     void newMenuItem(std::string_view v) {
         auto p = std::make_unique<TPolozka>();
         p->Name = v;
         menuItem_ = doc_.MenuItems.add(std::move(p));
     }
-    void menuItemSound(std::string_view v) {
-        if (menuItem_)
-            menuItem_->SoundId = v;
-    }
-
-    TSpecStrings* inventory() { return &s().Inventory; }
-    TSpecStrings* intro() { return &s().IntroText; }
-    TSpecStrings* win() { return &s().WinText; }
-    TSpecStrings* lose() { return &s().LoseText; }
-    TSpecStrings* cycle() { return &s().CycleText; }
-    TSpecStrings* look() { return window_ ? &window_->LookScript : nullptr; }
-    TSpecStrings* arrival() { return window_ ? &window_->ArrivalScript : nullptr; }
-    TSpecStrings* departure() { return window_ ? &window_->DepartureScript : nullptr; }
-    TSpecStrings* paths() { return window_ ? &window_->Paths : nullptr; }
-    TSpecStrings* items() { return window_ ? &window_->Items : nullptr; }
-    TSpecStrings* music() { return window_ ? &window_->Music : nullptr; }
-    TSpecStrings* examine() { return item_ ? &item_->ExamineScript : nullptr; }
-    TSpecStrings* take() { return item_ ? &item_->TakeScript : nullptr; }
-    TSpecStrings* put() { return item_ ? &item_->PutScript : nullptr; }
-    TSpecStrings* use() { return item_ ? &item_->UseScript : nullptr; }
-    TSpecStrings* talkScript() { return item_ ? &item_->TalkScript : nullptr; }
-    TSpecStrings* entries() { return menu_ ? &menu_->Entries : nullptr; }
-    TSpecStrings* function() { return menuItem_ ? &menuItem_->FunctionScript : nullptr; }
 
     EditorDocument& doc_;
     ScenarioLineSource& source_;
@@ -213,7 +177,7 @@ class DocumentReader {
     TPredmet* item_ = nullptr;
     TNabidka* menu_ = nullptr;
     TPolozka* menuItem_ = nullptr;
-    bool lastWasItem_ = false;
+    FieldOwner lastRecord_ = FieldOwner::Window;
 };
 
 const char* flag(bool b) {
@@ -230,73 +194,61 @@ std::vector<std::string> blockLines(const TSpecStrings& list) {
     return lines;
 }
 
+// The fields of one owner, in the table's order.
+void writeFields(ScenarioWriter& w, FieldOwner owner, const void* object) {
+    for (const FieldDef& d : FieldTable()) {
+        if (d.owner != owner || d.key.empty())
+            continue;
+        switch (d.kind) {
+            case FieldKind::Text: {
+                const std::string& text = d.textIn(object);
+                if (!text.empty() || !d.omittedWhenEmpty)
+                    w.value(d.key, text);
+                break;
+            }
+            case FieldKind::Flag:
+                w.value(d.key, flag(d.flagIn(object)));
+                break;
+            case FieldKind::Lines:
+            case FieldKind::Entries:
+                w.block(d.key, blockLines(d.linesIn(object)));
+                break;
+        }
+    }
+}
+
 void writeBody(const EditorDocument& doc, ScenarioWriter& w) {
-    const ScenarioSettings& s = doc.Settings;
-    w.value("JMENO=", s.ScenarioName);
-    w.value("START=", s.StartWindow);
-    w.value("MAXITEMS=", s.MaxItems);
-    w.block("INVENTORY=", blockLines(s.Inventory));
-    w.block("INTROTEXT=", blockLines(s.IntroText));
-    w.block("WINTEXT=", blockLines(s.WinText));
-    w.block("LOSETEXT=", blockLines(s.LoseText));
-    w.block("CYKLUSTEXT=", blockLines(s.CycleText));
-    w.value("MLUVPRED=", flag(s.TalkToItems));
-    w.value("REPWALK=", flag(s.ReportWalk));
-    w.value("REPTAKE=", flag(s.ReportTake));
-    w.value("CYKLUSINTERVAL=", s.CycleInterval);
-    w.value("CYKLUSAKTIVNI=", flag(s.CycleActive));
+    writeFields(w, FieldOwner::Settings, &doc.Settings);
     for (std::size_t i = 0; i < doc.Windows.size(); ++i) {
-        const TOkna& o = *doc.Windows.objectAt(i);
-        w.value("NOVEOKNO=", o.Name);
-        if (!o.Kam.empty())
-            w.value("KAM=", o.Kam);
-        if (!o.SoundId.empty())
-            w.value("NAZEVWAV=", o.SoundId);
-        w.block("ROZHLEDNI=", blockLines(o.LookScript));
-        w.block("PRICHOD=", blockLines(o.ArrivalScript));
-        w.block("ODCHOD=", blockLines(o.DepartureScript));
-        w.block("CESTY=", blockLines(o.Paths));
-        w.block("PREDMETY=", blockLines(o.Items));
-        w.block("SKLADBY=", blockLines(o.Music));
+        const TOkna* o = doc.Windows.objectAt(i);
+        w.value(key::kNewWindow, o->Name);
+        writeFields(w, FieldOwner::Window, o);
     }
     for (std::size_t i = 0; i < doc.Items.size(); ++i) {
-        const TPredmet& p = *doc.Items.objectAt(i);
-        w.value("NOVYPREDMET=", p.Name);
-        if (!p.Co.empty())
-            w.value("CO=", p.Co);
-        if (!p.SoundId.empty())
-            w.value("NAZEVWAV=", p.SoundId);
-        w.block("PROZKOUMEJ=", blockLines(p.ExamineScript));
-        w.block("VEZMI=", blockLines(p.TakeScript));
-        w.block("POLOZ=", blockLines(p.PutScript));
-        w.block("POUZIJ=", blockLines(p.UseScript));
-        w.block("PROMLUV=", blockLines(p.TalkScript));
-        w.value("VZIT=", flag(p.CanTake));
-        w.value("NA=", flag(p.UseOn));
-        w.value("POSTAVA=", flag(p.IsCharacter));
+        const TPredmet* p = doc.Items.objectAt(i);
+        w.value(key::kNewItem, p->Name);
+        writeFields(w, FieldOwner::Item, p);
     }
     for (std::size_t i = 0; i < doc.UserSounds.size(); ++i)
-        w.value("NOVYWAV=", doc.UserSounds[i]);
+        w.value(key::kUserSound, doc.UserSounds[i]);
     for (const auto& line : doc.SystemSounds)
-        w.value("NOVYSYSWAV=", line);
+        w.value(key::kSystemSound, line);
     const TNabidka* main = doc.Menus.find(kMainMenuName);
     const auto& defaults = EditorDocument::DefaultMainMenu();
     for (std::size_t i = 0; i < defaults.size(); ++i)
         if (!main || !main->Entries.contains(defaults[i]))
-            w.value("OFFMENUITEM=", std::to_string(i));
+            w.value(key::kOffMenuItem, std::to_string(i));
     for (std::size_t i = 0; i < doc.Menus.size(); ++i) {
-        const TNabidka& m = *doc.Menus.objectAt(i);
-        if (sameText(m.Name, kMainMenuName) || sameText(m.Name, kSystemMenuName))
+        const TNabidka* m = doc.Menus.objectAt(i);
+        if (sameText(m->Name, kMainMenuName) || sameText(m->Name, kSystemMenuName))
             continue;
-        w.value("NOVANABIDKA=", m.Name);
-        w.value("NADNABIDKA=", m.Parent);
-        w.block("POLOZKY=", blockLines(m.Entries));
+        w.value(key::kNewMenu, m->Name);
+        writeFields(w, FieldOwner::Menu, m);
     }
     for (std::size_t i = 0; i < doc.MenuItems.size(); ++i) {
-        const TPolozka& p = *doc.MenuItems.objectAt(i);
-        w.value("NOVAPOLOZKA=", p.Name);
-        w.value("POLOZKAWAV=", p.SoundId);
-        w.block("FUNKCEPOLOZKY=", blockLines(p.FunctionScript));
+        const TPolozka* p = doc.MenuItems.objectAt(i);
+        w.value(key::kNewMenuItem, p->Name);
+        writeFields(w, FieldOwner::MenuItem, p);
     }
 }
 
@@ -345,9 +297,7 @@ OpenResult OpenScenario(EditorDocument& doc, const std::filesystem::path& path,
     if (!bytes) {
         // Paths are UTF-8 on this side; the message is in the document's code page.
         std::string name = utf8ToCp1250(path.string()).value_or(path.string());
-        return {OpenStatus::CannotRead, "Soubor " + name +
-                                            " nelze p\xF8"
-                                            "e\xE8\xEDst."};
+        return {OpenStatus::CannotRead, "Soubor " + name + " nelze přečíst."_cp};
     }
     std::string previousName = doc.FileName;
     doc.FileName = path.string();

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/cp1250_literal.h"
 #include "editor/document/document.h"
 
 namespace vek::editor {
@@ -29,15 +30,11 @@ struct OpenResult {
 using PasswordPrompt = std::function<std::optional<std::string>()>;
 
 // The status bar's third panel while a file is read or written.
-inline constexpr std::string_view kLoadingStatus = "Na\xE8\xEDt\xE1m soubor";
-inline constexpr std::string_view kSavingStatus =
-    "Ukl\xE1"
-    "d\xE1m soubor";
+inline constexpr std::string_view kLoadingStatus = "Načítám soubor"_cp;
+inline constexpr std::string_view kSavingStatus = "Ukládám soubor"_cp;
 
-inline constexpr std::string_view kBadHeaderMessage = "Nespr\xE1vn\xE1 hlavi\xE8ka souboru!";
-inline constexpr std::string_view kWrongPasswordMessage =
-    "Zadan\xE9 heslo neodpov\xED"
-    "d\xE1!";
+inline constexpr std::string_view kBadHeaderMessage = "Nesprávná hlavička souboru!"_cp;
+inline constexpr std::string_view kWrongPasswordMessage = "Zadané heslo neodpovídá!"_cp;
 
 // Reads a scenario file into `doc`. The file is read into a fresh document first, so a file
 // that is refused or cannot be read leaves `doc`, its file name and its modified flag as they

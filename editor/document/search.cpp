@@ -4,29 +4,55 @@
 #include <iterator>
 
 #include "common/cp1250.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
-Field FieldOfHit(const SearchHit& hit) {
-    static constexpr Field windows[] = {Field::LookScript, Field::ArrivalScript,
-                                        Field::DepartureScript};
-    static constexpr Field items[] = {Field::ExamineScript, Field::TakeScript, Field::PutScript,
-                                      Field::UseScript, Field::TalkScript};
-    static constexpr Field texts[] = {Field::IntroText, Field::WinText, Field::LoseText,
-                                      Field::CycleText};
-    auto at = [&hit](const auto& fields) {
-        std::size_t n = std::size(fields);
-        std::size_t i = hit.field >= 1 ? static_cast<std::size_t>(hit.field - 1) : 0;
-        return fields[std::min(i, n - 1)];
-    };
-    switch (hit.area) {
+namespace {
+
+// The owner whose story fields an area of the walk goes through.
+FieldOwner ownerOf(SearchArea area) {
+    switch (area) {
         case SearchArea::Items:
-            return at(items);
+            return FieldOwner::Item;
         case SearchArea::Texts:
-            return at(texts);
+            return FieldOwner::Settings;
         default:
-            return at(windows);
+            return FieldOwner::Window;
     }
+}
+
+int fieldCount(SearchArea area) {
+    return static_cast<int>(StoryFields(ownerOf(area)).size());
+}
+
+}  // namespace
+
+Field FieldOfHit(const SearchHit& hit) {
+    auto fields = StoryFields(ownerOf(hit.area));
+    std::size_t i = hit.field >= 1 ? static_cast<std::size_t>(hit.field - 1) : 0;
+    return fields[std::min(i, fields.size() - 1)]->field;
+}
+
+TSpecStrings* SearchedField(const SearchHit& hit, ScenarioSettings& settings) {
+    void* owner = nullptr;
+    switch (hit.area) {
+        case SearchArea::Windows:
+            owner = hit.window;
+            break;
+        case SearchArea::Items:
+            owner = hit.item;
+            break;
+        case SearchArea::Texts:
+            owner = &settings;
+            break;
+        case SearchArea::Finished:
+            break;
+    }
+    auto fields = StoryFields(ownerOf(hit.area));
+    if (!owner || hit.field < 1 || hit.field > static_cast<int>(fields.size()))
+        return nullptr;
+    return fields[static_cast<std::size_t>(hit.field - 1)]->lines(owner);
 }
 
 template <typename T>
@@ -52,32 +78,21 @@ T* TReplaceForm::validated(const SortedNamedList<T>& list, T* object, std::size_
 TSpecStrings* TReplaceForm::currentField() {
     THledani& s = state();
     switch (s.Area) {
-        case SearchArea::Windows: {
+        case SearchArea::Windows:
             s.SearchWindow = validated(doc_.Windows, s.SearchWindow, windowHint_);
-            if (!s.SearchWindow)
-                return nullptr;
-            TSpecStrings* fields[] = {&s.SearchWindow->LookScript, &s.SearchWindow->ArrivalScript,
-                                      &s.SearchWindow->DepartureScript};
-            return s.Field >= 1 && s.Field <= 3 ? fields[s.Field - 1] : nullptr;
-        }
-        case SearchArea::Items: {
+            break;
+        case SearchArea::Items:
             s.SearchItem = validated(doc_.Items, s.SearchItem, itemHint_);
-            if (!s.SearchItem)
-                return nullptr;
-            TPredmet* p = s.SearchItem;
-            TSpecStrings* fields[] = {&p->ExamineScript, &p->TakeScript, &p->PutScript,
-                                      &p->UseScript, &p->TalkScript};
-            return s.Field >= 1 && s.Field <= 5 ? fields[s.Field - 1] : nullptr;
-        }
-        case SearchArea::Texts: {
-            ScenarioSettings& t = doc_.Settings;
-            TSpecStrings* fields[] = {&t.IntroText, &t.WinText, &t.LoseText, &t.CycleText};
-            return s.Field >= 1 && s.Field <= 4 ? fields[s.Field - 1] : nullptr;
-        }
-        case SearchArea::Finished:
-            return nullptr;
+            break;
+        default:
+            break;
     }
-    return nullptr;
+    SearchHit at;
+    at.area = s.Area;
+    at.field = s.Field;
+    at.window = s.SearchWindow;
+    at.item = s.SearchItem;
+    return SearchedField(at, doc_.Settings);
 }
 
 void TReplaceForm::advance() {
@@ -87,7 +102,7 @@ void TReplaceForm::advance() {
     s.Column = 1;
     switch (s.Area) {
         case SearchArea::Windows:
-            if (s.Field > 3) {
+            if (s.Field > fieldCount(s.Area)) {
                 s.Field = 1;
                 std::size_t next = windowHint_ + 1;
                 s.SearchWindow = s.SearchWindow && next < doc_.Windows.size()
@@ -102,7 +117,7 @@ void TReplaceForm::advance() {
             }
             break;
         case SearchArea::Items:
-            if (s.Field > 5) {
+            if (s.Field > fieldCount(s.Area)) {
                 s.Field = 1;
                 std::size_t next = itemHint_ + 1;
                 s.SearchItem = s.SearchItem && next < doc_.Items.size()
@@ -115,7 +130,7 @@ void TReplaceForm::advance() {
             }
             break;
         case SearchArea::Texts:
-            if (s.Field > 4) {
+            if (s.Field > fieldCount(s.Area)) {
                 s.Field = 1;
                 s.Area = SearchArea::Finished;
             }
@@ -197,7 +212,7 @@ bool TReplaceForm::FindNext(std::string_view pattern, std::string_view replaceme
             s.SearchWindow = nullptr;
             s.SearchItem = doc_.ShownItem;
         }
-        int maxField = s.Area == SearchArea::Windows ? 3 : 5;
+        int maxField = fieldCount(s.Area);
         if (s.Area != SearchArea::Texts && place.field >= 1 && place.field <= maxField) {
             s.Field = place.field;
             s.LineIndex = place.caretLine;

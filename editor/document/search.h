@@ -31,6 +31,10 @@ struct SearchHit {
 // The document field a match lies in.
 Field FieldOfHit(const SearchHit& hit);
 
+// The lines of the field a match (or the walk's current place) lies in; nullptr when its window
+// or item is gone or its field number is out of range.
+TSpecStrings* SearchedField(const SearchHit& hit, ScenarioSettings& settings);
+
 enum class ReplaceAnswer { Yes, No, Cancel };
 
 // Which page the author is on and which script editor has the focus there.
@@ -65,6 +69,9 @@ class SearchView {
     virtual bool HitStillSelected(const SearchHit& hit) const { return true; }
 };
 
+// The logic of search and replace, without a window: the walk through the scenario's fields, the
+// matches and the replacements. The name is the dialog's own; the window a person sees is
+// Replace_form (editor/ui/replace_form.h), which drives a TReplaceForm as its SearchView.
 class TReplaceForm {
   public:
     TReplaceForm(EditorDocument& doc, SearchView& view) : doc_(doc), view_(view) {}

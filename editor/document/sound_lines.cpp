@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/cp1250_literal.h"
 #include "common/paths.h"
 #include "common/sound_entry.h"
 #include "editor/document/document.h"
@@ -86,7 +87,7 @@ std::optional<std::string> SoundFieldsProblem(const SoundFields& fields, SoundDi
         const char* field;
     };
     const Rule rules[] = {
-        {fields.id, "=(", "Identifik\xE1tor"},
+        {fields.id, "=(", "Identifikátor"_cp},
         {fields.text, "(", "Text"},
         {fields.file, ")", "Soubor"},
     };
@@ -95,12 +96,12 @@ std::optional<std::string> SoundFieldsProblem(const SoundFields& fields, SoundDi
             continue;
         std::size_t at = rule.value.find_first_of(rule.forbidden);
         if (at != std::string::npos)
-            return std::string(rule.field) + " nesm\xED obsahovat znak '" + rule.value[at] + "'.";
+            return std::string(rule.field) + " nesmí obsahovat znak '"_cp + rule.value[at] + "'.";
     }
     const std::string& p = fields.priority;
     bool digit = p.size() == 1 && p[0] >= '0' && p[0] <= '9';
     if (!digit && !p.empty())  // an empty priority means none, as "0" does
-        return std::string("Priorita mus\xED b\xFDt \xE8\xEDslice 0 a\x9E 9.");
+        return std::string("Priorita musí být číslice 0 až 9."_cp);
     return std::nullopt;
 }
 
@@ -182,7 +183,7 @@ bool BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_vie
     if (!file)
         return false;
     fields.file = std::move(*file);
-    if (fields.id.starts_with("Nov\xFD_zvuk") || fields.id.starts_with("Nov\xE1_hudba")) {
+    if (fields.id.starts_with("Nový_zvuk"_cp) || fields.id.starts_with("Nová_hudba"_cp)) {
         std::string_view name = fileNamePart(fields.file);
         fields.id = std::string(name.substr(0, name.find('.')));
     }
@@ -190,17 +191,11 @@ bool BrowseSoundFile(SoundFields& fields, std::string_view path, std::string_vie
 }
 
 std::string ChangeSeveralQuestion(std::size_t count) {
-    return "Zm\xECnit " + std::to_string(count) +
-           " ozna\xE8"
-           "en\xFD"
-           "ch zvuk\xF9?";
+    return "Změnit "_cp + std::to_string(count) + " označených zvuků?"_cp;
 }
 
 std::string DeleteSeveralQuestion(std::size_t count) {
-    return "Smazat " + std::to_string(count) +
-           " ozna\xE8"
-           "en\xFD"
-           "ch zvuk\xF9?";
+    return "Smazat " + std::to_string(count) + " označených zvuků?"_cp;
 }
 
 std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode mode,

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 
 namespace vek::editor {
 
@@ -23,7 +24,7 @@ enum class SoundDialogMode { New = 1, ChangeOne = 3, ChangeSystem = 5, ChangeSev
 // The "Hlasitost:" choice: the entry's kind letter, or (several sounds) each line's own.
 enum class SoundCategory { Dialogue = 0, Effects = 1, Music = 2, Keep = 3 };
 
-inline constexpr std::string_view kUnchangedField = "(bezezm\xECny)";
+inline constexpr std::string_view kUnchangedField = "(bezezměny)"_cp;
 
 struct SoundFields {
     std::string id;
@@ -36,7 +37,7 @@ struct SoundFields {
 // The dialog's running number for proposed identifiers, 1 at the start.
 class SoundNameCounter {
   public:
-    std::string next(std::string_view base = "Nov\xFD_zvuk");
+    std::string next(std::string_view base = "Nový_zvuk"_cp);
 
   private:
     int counter_ = 1;

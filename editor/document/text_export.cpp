@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/text_file.h"
+#include "editor/document/fields.h"
 
 namespace vek::editor {
 
@@ -27,13 +29,14 @@ void appendNameList(std::vector<std::string>& out, const char* heading,
     out.emplace_back();
 }
 
-void appendScripts(std::vector<std::string>& out,
-                   std::initializer_list<std::pair<const char*, const TSpecStrings*>> scripts) {
-    for (const auto& [heading, lines] : scripts) {
-        if (lines->empty())
+// The owner's non-empty story fields, each under its label.
+void appendScripts(std::vector<std::string>& out, FieldOwner owner, const void* object) {
+    for (const FieldDef* field : StoryFields(owner)) {
+        const TSpecStrings& lines = field->linesIn(object);
+        if (lines.empty())
             continue;
-        out.emplace_back(heading);
-        out.insert(out.end(), lines->begin(), lines->end());
+        out.push_back("  " + utf8ToCp1250(field->label).value_or(std::string()) + ":");
+        out.insert(out.end(), lines.begin(), lines.end());
     }
 }
 
@@ -43,11 +46,7 @@ void appendItems(std::vector<std::string>& out, const EditorDocument& doc, bool 
         if (p.IsCharacter != characters)
             continue;
         out.push_back("* " + cpUpper(p.Name) + " *");
-        appendScripts(out, {{"  Prozkoumej:", &p.ExamineScript},
-                            {"  Vezmi:", &p.TakeScript},
-                            {"  Polo\x9E:", &p.PutScript},
-                            {"  Pou\x9Eij:", &p.UseScript},
-                            {"  Promluv si:", &p.TalkScript}});
+        appendScripts(out, FieldOwner::Item, &p);
         out.emplace_back();
     }
 }
@@ -63,10 +62,7 @@ std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
     for (std::size_t i = 0; i < doc.Items.size(); ++i)
         (doc.Items.objectAt(i)->IsCharacter ? characters : items).push_back(doc.Items.nameAt(i));
     appendNameList(out, "OKNA:", doc.Windows.names());
-    appendNameList(out,
-                   "P\xD8"
-                   "EDM\xCCTY:",
-                   items);
+    appendNameList(out, "PŘEDMĚTY:"_cp, items);
     appendNameList(out, "POSTAVY:", characters);
 
     out.emplace_back("***** O K N A *****");
@@ -74,28 +70,23 @@ std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
     for (std::size_t i = 0; i < doc.Windows.size(); ++i) {
         const TOkna& o = *doc.Windows.objectAt(i);
         out.push_back("* " + cpUpper(o.Name) + " *");
-        appendScripts(out, {{"  Rozhl\xE9"
-                             "dni se:",
-                             &o.LookScript},
-                            {"  P\xF8i p\xF8\xED"
-                             "chodu:",
-                             &o.ArrivalScript},
-                            {"  P\xF8i odchodu:", &o.DepartureScript}});
+        appendScripts(out, FieldOwner::Window, &o);
         out.emplace_back();
     }
 
-    out.emplace_back("***** P \xD8 E D M \xCC T Y *****");
+    out.emplace_back("***** P Ř E D M Ě T Y *****"_cp);
     out.emplace_back();
     appendItems(out, doc, false);
     out.emplace_back("***** P O S T A V Y *****");
     out.emplace_back();
     appendItems(out, doc, true);
 
-    for (const TSpecStrings* text : {&doc.Settings.IntroText, &doc.Settings.WinText,
-                                     &doc.Settings.LoseText, &doc.Settings.CycleText}) {
-        if (text->empty())
+    // The scenario's texts stand on their own, without labels.
+    for (const FieldDef* field : StoryFields(FieldOwner::Settings)) {
+        const TSpecStrings& text = field->linesIn(&doc.Settings);
+        if (text.empty())
             continue;
-        out.insert(out.end(), text->begin(), text->end());
+        out.insert(out.end(), text.begin(), text.end());
         out.emplace_back();
     }
     return out;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/ui/command_line.h"
+#include "editor/cli/command_line.h"
 
 #ifdef MIRELA_HAVE_QT
 #include "editor/ui/qt_editor.h"

@@ -7,9 +7,9 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include "editor/cli/help_page.h"
 #include "editor/document/scenario_io.h"
 #include "editor/document/text_export.h"
-#include "editor/ui/help_page.h"
 #include "editor/ui/mirela2_form.h"
 #include "editor/ui/qt_text.h"
 

@@ -185,6 +185,7 @@ class Mirela2_form : public QMainWindow {
     void entityPageChanged(EntityKind kind);
     void fieldChanged(Field field);
     void entriesChanged(EntryList list, const void* owner);
+    void fillScripts(FieldOwner owner);
     void showWindowPage();
     void showItemPage();
     void showSoundPage();

@@ -194,6 +194,15 @@ void Mirela2_form::entriesChanged(EntryList list, const void* owner) {
     updateButtons();
 }
 
+// Every script editor of the owner's page, from the shown window, item or menu item.
+void Mirela2_form::fillScripts(FieldOwner owner) {
+    for (QPlainTextEdit* editor : scriptEditors_) {
+        auto field = static_cast<Field>(editor->property("field").toInt());
+        if (OwnerOf(field) == owner)
+            fillEditor(editor, doc_.FieldLines(field));
+    }
+}
+
 void Mirela2_form::showWindowPage() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
@@ -202,9 +211,7 @@ void Mirela2_form::showWindowPage() {
     CisloOknaBox->setCurrentIndex(indexIn(doc_.Windows, w));
     setSoundText(OknoZvukEdit, w ? w->SoundId : std::string());
     setText(Okno2pEdit, w ? &w->Kam : nullptr);
-    fillEditor(RozhlEdit, w ? &w->LookScript : nullptr);
-    fillEditor(PrichEdit, w ? &w->ArrivalScript : nullptr);
-    fillEditor(OdchEdit, w ? &w->DepartureScript : nullptr);
+    fillScripts(FieldOwner::Window);
     fillList(SeznamCestList, w ? &w->Paths : nullptr);
     fillList(SeznamPredmetuList, w ? &w->Items : nullptr);
     fillList(HudbaList, w ? &w->Music : nullptr);
@@ -224,11 +231,7 @@ void Mirela2_form::showItemPage() {
     CisloPredmetuBox->setCurrentIndex(indexIn(doc_.Items, p));
     setText(Pred4pEdit, p ? &p->Co : nullptr);
     setSoundText(PredZvukEdit, p ? p->SoundId : std::string());
-    fillEditor(ProzkEdit, p ? &p->ExamineScript : nullptr);
-    fillEditor(VezmiEdit, p ? &p->TakeScript : nullptr);
-    fillEditor(PolozEdit, p ? &p->PutScript : nullptr);
-    fillEditor(PouzEdit, p ? &p->UseScript : nullptr);
-    fillEditor(PromlEdit, p ? &p->TalkScript : nullptr);
+    fillScripts(FieldOwner::Item);
     LzeVzitBox->setChecked(p && p->CanTake);
     PouzNaBox->setChecked(p && p->UseOn);
     PostavaBox->setChecked(p && p->IsCharacter);
@@ -272,7 +275,7 @@ void Mirela2_form::showMenuItemPage() {
     TPolozka* item = doc_.ShownMenuItem;
     CisloPolozkyBox->setCurrentIndex(indexIn(doc_.MenuItems, item));
     setSelectorText(ZvukPolBox, item ? item->SoundId : "");
-    fillEditor(FunkcePolMemo, item ? &item->FunctionScript : nullptr);
+    fillScripts(FieldOwner::MenuItem);
     for (QWidget* control :
          std::initializer_list<QWidget*>{ZvukPolBox, FunkcePolMemo, JmenoPolButton, SmazPolButton})
         control->setEnabled(item != nullptr);

@@ -4,25 +4,34 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QVariant>
 
+#include "editor/document/fields.h"
 #include "editor/ui/mirela2_form.h"
 
 namespace vek::editor {
 
 namespace {
 
-// The script editors of the two pages in the search's field order.
-std::array<QPlainTextEdit*, 3> windowEditors(const Mirela2_form& f) {
-    return {f.RozhlEdit, f.PrichEdit, f.OdchEdit};
-}
-std::array<QPlainTextEdit*, 5> itemEditors(const Mirela2_form& f) {
-    return {f.ProzkEdit, f.VezmiEdit, f.PolozEdit, f.PouzEdit, f.PromlEdit};
+// The page's script editor that shows `field`: each editor carries the field it writes.
+QPlainTextEdit* editorOf(const Mirela2_form& f, Field field) {
+    for (QPlainTextEdit* editor : f.findChildren<QPlainTextEdit*>()) {
+        QVariant shown = editor->property("field");
+        if (shown.isValid() && shown.toInt() == static_cast<int>(field))
+            return editor;
+    }
+    return nullptr;
 }
 
-template <std::size_t N>
-int fieldOf(const std::array<QPlainTextEdit*, N>& editors, const QWidget* control) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (editors[i] == control)
+// The place of the focused script editor's field among the owner's searched fields, 1-based;
+// 0 when no script editor of that page has the focus.
+int fieldOf(FieldOwner owner, const QWidget* control) {
+    QVariant shown = control ? control->property("field") : QVariant();
+    if (!shown.isValid())
+        return 0;
+    auto fields = StoryFields(owner);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (static_cast<int>(fields[i]->field) == shown.toInt())
             return static_cast<int>(i) + 1;
     return 0;
 }
@@ -78,9 +87,10 @@ QPlainTextEdit* Mirela2_tools::ShowSearchField(const SearchHit& hit) {
     bool windows = hit.area == SearchArea::Windows;
     form_.PageControl->setCurrentIndex(windows ? Mirela2_form::OknaPage
                                                : Mirela2_form::PredmetyPage);
-    if (windows)
-        return hit.field >= 1 && hit.field <= 3 ? windowEditors(form_)[hit.field - 1] : nullptr;
-    return hit.field >= 1 && hit.field <= 5 ? itemEditors(form_)[hit.field - 1] : nullptr;
+    auto fields = StoryFields(windows ? FieldOwner::Window : FieldOwner::Item);
+    if (hit.field < 1 || hit.field > static_cast<int>(fields.size()))
+        return nullptr;
+    return editorOf(form_, FieldOfHit(hit));
 }
 
 SearchPlace Mirela2_tools::CurrentPlace() const {
@@ -89,11 +99,11 @@ SearchPlace Mirela2_tools::CurrentPlace() const {
     switch (form_.PageControl->currentIndex()) {
         case Mirela2_form::OknaPage:
             place.page = SearchPlace::Page::Windows;
-            place.field = fieldOf(windowEditors(form_), form_.focusedControl());
+            place.field = fieldOf(FieldOwner::Window, form_.focusedControl());
             break;
         case Mirela2_form::PredmetyPage:
             place.page = SearchPlace::Page::Items;
-            place.field = fieldOf(itemEditors(form_), form_.focusedControl());
+            place.field = fieldOf(FieldOwner::Item, form_.focusedControl());
             break;
         default:
             return place;

@@ -10,7 +10,7 @@
 #include <QUrl>
 
 #include "common/qt/message_boxes.h"
-#include "editor/ui/help_page.h"
+#include "editor/cli/help_page.h"
 #include "editor/ui/jmeno_form.h"
 #include "editor/ui/loading_form.h"
 #include "editor/ui/qt_text.h"

@@ -45,34 +45,6 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
     return b;
 }
 
-// The field of a match in the document.
-TSpecStrings* fieldOf(EditorDocument& doc, const SearchHit& hit) {
-    auto pick = [&hit](auto... fields) -> TSpecStrings* {
-        TSpecStrings* all[] = {fields...};
-        return hit.field >= 1 && hit.field <= static_cast<int>(sizeof...(fields))
-                   ? all[hit.field - 1]
-                   : nullptr;
-    };
-    switch (hit.area) {
-        case SearchArea::Windows:
-            return hit.window ? pick(&hit.window->LookScript, &hit.window->ArrivalScript,
-                                     &hit.window->DepartureScript)
-                              : nullptr;
-        case SearchArea::Items:
-            return hit.item
-                       ? pick(&hit.item->ExamineScript, &hit.item->TakeScript, &hit.item->PutScript,
-                              &hit.item->UseScript, &hit.item->TalkScript)
-                       : nullptr;
-        case SearchArea::Texts: {
-            ScenarioSettings& s = doc.Settings;
-            return pick(&s.IntroText, &s.WinText, &s.LoseText, &s.CycleText);
-        }
-        case SearchArea::Finished:
-            break;
-    }
-    return nullptr;
-}
-
 // The widget position of (0-based line, 1-based column), or -1 when the editor has no such line.
 int positionOf(QPlainTextEdit* editor, std::size_t line, std::size_t column) {
     QTextBlock block = editor->document()->findBlockByNumber(static_cast<int>(line));
@@ -323,7 +295,7 @@ bool Replace_form::HitStillSelected(const SearchHit& hit) const {
 }
 
 void Replace_form::FieldReplaced(const SearchHit& hit, std::size_t length) {
-    TSpecStrings* field = fieldOf(doc_, hit);
+    TSpecStrings* field = SearchedField(hit, doc_.Settings);
     QPlainTextEdit* editor = editor_;
     if (!field || !editor || hit.line >= field->size())
         return;

@@ -37,6 +37,7 @@ class SearchHost {
     virtual QPlainTextEdit* FocusedScriptEditor() const = 0;
 };
 
+// The window of search and replace; its logic is TReplaceForm (editor/document/search.h).
 class Replace_form : public QDialog, private SearchView {
   public:
     Replace_form(EditorDocument& doc, SearchHost& host, Vlastnosti_form& properties,

@@ -22,6 +22,7 @@
 #include "common/qt/qt_text.h"
 #include "common/scenario_format.h"
 #include "editor/document/document.h"
+#include "editor/document/fields.h"
 #include "editor/ui/akce_form.h"
 
 namespace vek::editor {
@@ -66,13 +67,6 @@ int maxItemsNumber(const QString& text) {
     auto n = cp ? parseDecimal32(*cp) : std::nullopt;
     return n ? static_cast<int>(*n) : 99;
 }
-
-constexpr Field kSettingsFields[] = {
-    Field::ScenarioName, Field::StartWindow, Field::IntroText,     Field::WinText,
-    Field::LoseText,     Field::CycleText,   Field::MaxItems,      Field::TalkToItems,
-    Field::ReportWalk,   Field::ReportTake,  Field::CycleInterval, Field::CycleActive,
-    Field::Encode,       Field::Password,
-};
 
 }  // namespace
 
@@ -380,9 +374,9 @@ void Vlastnosti_form::Refresh() {
     ZacitComboBox->setCurrentIndex(doc_.Windows.indexOf(s.StartWindow));
 
     fillInventory(PredmetyListBox->currentRow());
+    auto texts = StoryFields(FieldOwner::Settings);
     for (std::size_t i = 0; i < memos_.size(); ++i) {
-        const TSpecStrings* fields[] = {&s.IntroText, &s.WinText, &s.LoseText, &s.CycleText};
-        QString text = fromCp1250(fields[i]->text());
+        QString text = fromCp1250(texts[i]->linesIn(&s).text());
         text.replace("\r\n", "\n");
         if (memos_[i]->toPlainText() != text)
             memos_[i]->setPlainText(text);
@@ -528,8 +522,9 @@ void Vlastnosti_form::reject() {
         doc_.Settings = snapshot_;
         writing_ = false;
         // Every window showing a setting hears of it.
-        for (Field field : kSettingsFields)
-            doc_.FieldLinesEdited(field);
+        for (const FieldDef& def : FieldTable())
+            if (def.owner == FieldOwner::Settings && def.kind != FieldKind::Entries)
+                doc_.FieldLinesEdited(def.field);
     }
     Refresh();
     hide();

@@ -1,11 +1,12 @@
-// The player's configuration file vek.cfg: three volumes and the two sound base directories.
+// The player's configuration file vek.cfg: the three volumes and the speech settings over the
+// lines and base directories that common/config_file.h reads.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "common/sound_entry.h"
+#include "common/config_file.h"
 #include "player/sound/sound_box.h"
 
 namespace vek::player {
@@ -32,10 +33,10 @@ struct DisplaySettings {
 
 class PlayerConfig {
   public:
-    static constexpr const char* kFileName = "vek.cfg";
+    static constexpr const char* kFileName = ConfigFile::kFileName;
 
-    // ReadConfig: the file's lines (or the five defaults when it is missing) and the two base
-    // directories, normalised to end with "\"; an empty CDPATH becomes "D:\".
+    // ReadConfig: the lines and base directories (ConfigFile::ReadConfig), then the speech
+    // settings.
     void ReadConfig(const std::filesystem::path& file = kFileName);
     // ApplyVolumes: the three volumes of the kept lines; a missing or non-numeric value is 0.
     VolumeSettings Volumes() const;
@@ -53,16 +54,14 @@ class PlayerConfig {
     bool WriteConfig(const VolumeSettings& volumes, const std::filesystem::path& file = kFileName,
                      std::string* error = nullptr) const;
 
-    const SoundBasePaths& Paths() const { return paths_; }
-    const std::vector<std::string>& Lines() const { return lines_; }
-    // The value of `key` in the kept lines ("" when missing), key compared without case.
-    std::string Value(std::string_view key) const;
+    const SoundBasePaths& Paths() const { return file_.Paths(); }
+    const std::vector<std::string>& Lines() const { return file_.Lines(); }
+    std::string Value(std::string_view key) const { return file_.Value(key); }
 
-    static std::vector<std::string> DefaultLines();
+    static std::vector<std::string> DefaultLines() { return ConfigFile::DefaultLines(); }
 
   private:
-    std::vector<std::string> lines_;
-    SoundBasePaths paths_;
+    ConfigFile file_;
     SpeechSettings speech_;
     DisplaySettings display_;
 };

@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
         status = vek::player::runQtPlayer(argc, argv, start.places);
 #else
     else
-        std::cerr << "VEK2: okno hr\xC3\xA1\xC4\x8D\x65 nen\xC3\xAD v t\xC3\xA9to sestav\xC4\x9B k "
-                     "dispozici (bez Qt); hru lze proj\xC3\xADt p\xC5\x99\x65s --walk.\n";
+        std::cerr << "VEK2: okno hráče není v této sestavě k dispozici (bez Qt); hru lze projít "
+                     "přes --walk.\n";
 #endif
     vek::player::LeaveGameDirectory(start);
     return status;

@@ -10,6 +10,10 @@
 
 namespace vek::player {
 
+// The logic of the options dialog, without a window: the sliders' positions and what moving one,
+// showing and hiding the dialog do to the preview sounds and the volumes. The name is the
+// dialog's own; the window a person sees is VEK2_options (player/shell/qt/vek2_options.h), which
+// shows a TOptionsForm and writes every change into it.
 class TOptionsForm {
   public:
     enum class Slider { Rec = 0, Zvuk = 1, Hudba = 2 };  // RecHlasBar, ZvukHlasBar, HudbaHlasBar

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/cp1250_literal.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "player/shell/position_file.h"
@@ -16,14 +17,10 @@ namespace {
 
 constexpr std::string_view kVersionMark = " verze";
 constexpr const char* kHeaderVersion = " verze 3.3";
-// "Při pokusu o načtení pozice došlo k chybě.", LF, CR, "Soubor je asi porušen nebo je
-// nesprávné verze."
 constexpr const char* kLoadFailed =
-    "P\xF8i pokusu o na\xE8ten\xED pozice do\x9Alo k chyb\xEC.\n\r"
-    "Soubor je asi poru\x9A"
-    "en nebo je nespr\xE1vn\xE9 verze.";
-// "Pozici se nepodařilo uložit."
-constexpr const char* kSaveFailed = "Pozici se nepoda\xF8ilo ulo\x9Eit.";
+    "Při pokusu o načtení pozice došlo k chybě.\n\r"
+    "Soubor je asi porušen nebo je nesprávné verze."_cp;
+constexpr const char* kSaveFailed = "Pozici se nepodařilo uložit."_cp;
 
 // Numbers are read as the scenario files' are: 32-bit decimals; anything else is no number.
 std::optional<long long> number(std::string_view text) {
@@ -111,7 +108,7 @@ bool SavedPositions::WritePosition(int slot) {
     if (writeFileAtomically(PositionFileName(slot), w.bytes(), &error))
         return true;
     // The player must know the game was not saved; the previous file is left as it was.
-    shell_.ShowMessage("Chyba", std::string(kSaveFailed) + "\n" + error, MessageIcon::Stop);
+    shell_.ShowMessage("Chyba", std::string(kSaveFailed) + "\n" + error, BoxIcon::Stop);
     return false;
 }
 
@@ -138,13 +135,13 @@ bool SavedPositions::LoadScenarioForPosition(const std::string& fileName) {
 void SavedPositions::LoadPosition(int slot) {
     if (slot < 0 || slot > kAutosaveSlot)
         return;
-    shell_.view_.splash("Na\xE8ten\xED pozice...", true);
+    shell_.view_.splash("Načtení pozice..."_cp, true);
     auto bytes = readFileBytes(PositionFileName(slot));
     if (!bytes) {
         // Nothing has been read or cleared: a running game simply goes on, rather than being
         // replaced by whatever older automatic save lies around.
         shell_.view_.splash({}, false);
-        shell_.ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
+        shell_.ShowMessage("Stop", kLoadFailed, BoxIcon::Stop);
         if (slot == kAutosaveSlot)
             shell_.gameRunning_ = false;
         shell_.SetMenuState(shell_.gameRunning_ ? MenuState::MainMenu : MenuState::SystemMenu);
@@ -186,7 +183,7 @@ void SavedPositions::FinishLoad(int slot, bool loadError) {
     // The message comes before the state changes: the timer goes on while it is shown, and the
     // main cycle must not run over a half-read position.
     shell_.view_.splash({}, false);
-    shell_.ShowMessage("Stop", kLoadFailed, MessageIcon::Stop);
+    shell_.ShowMessage("Stop", kLoadFailed, BoxIcon::Stop);
     if (slot == kAutosaveSlot)
         shell_.gameRunning_ = false;
     if (shell_.gameRunning_) {

@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "common/cp1250_literal.h"
 #include "common/paths.h"
 #include "player/script/engine.h"
 #include "player/shell/text_helpers.h"
@@ -14,8 +15,7 @@ namespace vek::player {
 
 namespace {
 
-// "Chyba při inicializaci"
-constexpr const char* kInitError = "Chyba p\xF8i inicializaci";
+constexpr const char* kInitError = "Chyba při inicializaci"_cp;
 constexpr int kMemoRowsNarrow = 13;  // rows the pane shows without a scroll bar
 constexpr int kMemoRowsWide = 14;    // during the intro the pane is wider and taller
 
@@ -33,7 +33,7 @@ PlayerShell::PlayerShell(ShellSetup setup)
       report_(setup.trace),
       box_(setup.device,
            [this](const std::string& caption, const std::string& text) {
-               ShowMessage(caption, text, MessageIcon::Stop);
+               ShowMessage(caption, text, BoxIcon::Stop);
            }),
       soundList_(paths_),
       env_{box_, soundList_, paths_, volumes_, nullptr, setup.observer},
@@ -67,12 +67,12 @@ void PlayerShell::FormCreate() {
         BuildMenu();
         view_.splash({}, false);
         if (!setup_.places.notice.empty())
-            ShowMessage("Upozorn\xECn\xED", setup_.places.notice, MessageIcon::Warning);
+            ShowMessage("Upozornění"_cp, setup_.places.notice, MessageIcon::Warning);
     } catch (const std::exception& e) {
         // Nothing of the player can run; closing must not touch what was never made.
         env_.SoundsOn = false;
         startupFailed_ = true;
-        ShowMessage("Error", e.what(), MessageIcon::Stop);
+        ShowMessage("Error", e.what(), BoxIcon::Stop);
         view_.closeWindow();
     }
 }
@@ -93,7 +93,7 @@ void PlayerShell::InitPlayer() {
     try {
         box_.Init();
     } catch (const std::exception& e) {
-        ShowMessage("Error", std::string(kInitError) + ": " + e.what(), MessageIcon::Stop);
+        ShowMessage("Error", std::string(kInitError) + ": " + e.what(), BoxIcon::Stop);
         if (box_.Initialised())
             box_.Done();
     }
@@ -151,7 +151,7 @@ void PlayerShell::FormClose() {
     config_.SetDisplay(options_.Display);
     // A configuration that cannot be written is reported; the sound device is closed all the same.
     if (!config_.WriteConfig(volumes_, PlayerConfig::kFileName, &error))
-        ShowMessage("Chyba", error, MessageIcon::Stop);
+        ShowMessage("Chyba", error, BoxIcon::Stop);
     if (box_.Initialised()) {
         primary_.FreeAudio();
         secondary_.FreeAudio();
@@ -196,8 +196,7 @@ bool PlayerShell::soundIdle() const {
     return idle(primary_) && idle(secondary_) && env_.PauseTicks <= 0;
 }
 
-void PlayerShell::ShowMessage(const std::string& caption, const std::string& text,
-                              MessageIcon icon) {
+void PlayerShell::ShowMessage(const std::string& caption, const std::string& text, BoxIcon icon) {
     MessageBoxRequest request;
     request.caption = caption;
     request.text = text;
@@ -208,7 +207,7 @@ void PlayerShell::ShowMessage(const std::string& caption, const std::string& tex
 void PlayerShell::NewGame() {
     view_.setTimerEnabled(false);
     Report("New game");
-    view_.splash("Na\xE8ten\xED sc\xE9n\xE1\xF8\x65...", true);
+    view_.splash("Načtení scénáře..."_cp, true);
     background_.Vycisti();
     world_.ResetForNewGame();
     script_.state().ReadLineMode = false;
@@ -248,7 +247,7 @@ void PlayerShell::Report(std::string_view line) {
 }
 
 void PlayerShell::ShowError(const std::string& caption, const std::string& text) {
-    ShowMessage(caption, text, MessageIcon::Stop);
+    ShowMessage(caption, text, BoxIcon::Stop);
 }
 
 bool PlayerShell::ShowText(const std::string& text, bool clear) {

@@ -149,7 +149,7 @@ class PlayerShell : public ScriptHost {
     // Start-up and closing.
     void InitPlayer();
     void ApplyVolumes();
-    void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon);
+    void ShowMessage(const std::string& caption, const std::string& text, BoxIcon icon);
     // Loads `fileName` into the world, the sound list and the system texts; `freshGame` first
     // puts the world in its new-game state once the file could be read.
     bool LoadScenario(const std::string& fileName, bool freshGame);

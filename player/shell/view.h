@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "common/message_box.h"
+
 namespace vek::player {
 
 class TOptionsForm;
@@ -45,16 +47,12 @@ struct DotazEditModel {
     bool focused = false;
 };
 
-enum class MessageIcon { None, Information, Warning, Question, Stop };
-enum class MessageButtons { Ok, YesNo, OkCancel };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
-
 struct MessageBoxRequest {
     std::string caption;  // "Chyba", "Stop", "Error", ...
     std::string text;     // may hold line breaks
-    MessageIcon icon = MessageIcon::None;
-    MessageButtons buttons = MessageButtons::Ok;
-    MessageAnswer defaultAnswer = MessageAnswer::Ok;
+    BoxIcon icon = BoxIcon::None;
+    BoxButtons buttons = BoxButtons::Ok;
+    BoxAnswer defaultAnswer = BoxAnswer::Ok;
 };
 
 class ShellView {
@@ -81,7 +79,7 @@ class ShellView {
     virtual void splash(const std::string& text, bool visible) {}
 
     // A modal message box; answers the button pressed (the default one when nobody can answer).
-    virtual MessageAnswer messageBox(const MessageBoxRequest& request) = 0;
+    virtual BoxAnswer messageBox(const MessageBoxRequest& request) = 0;
 
     // Shows the options dialog modally and returns when it is closed. The dialog's sliders read
     // and write `form` (TOptionsForm::SetPosition); the shell runs FormShow and FormHide itself.

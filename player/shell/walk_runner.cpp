@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/text_file.h"
 #include "player/shell/shell.h"
 #include "player/shell/walk_keys.h"
@@ -89,11 +90,11 @@ class WalkRunner : public ShellView, public SoundObserver {
         static constexpr const char* kNames[] = {"wait-key", "read-line", "read-key"};
         emit(kNames[static_cast<int>(kind)]);
     }
-    MessageAnswer messageBox(const MessageBoxRequest& request) override {
+    BoxAnswer messageBox(const MessageBoxRequest& request) override {
         emit("message " + request.caption + ": " + oneLine(request.text));
         return request.defaultAnswer;
     }
-    void showOptions(TOptionsForm&) override { emit("dialog: Nastaven\xED"); }
+    void showOptions(TOptionsForm&) override { emit("dialog: Nastavení"_cp); }
     void waitWhile(const std::function<bool()>& waiting) override {
         while (!closed_ && waiting()) {
             if (!step()) {

@@ -13,6 +13,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/cp1250_literal.h"
 #include "player/sound/sound_file.h"
 
 namespace vek {
@@ -157,7 +158,7 @@ bool OpenAlDevice::Impl::open(std::string* error) {
         device = alcOpenDevice(nullptr);
     }
     if (!device)
-        return fail("nelze otev\xF8\xEDt zvukov\xE9 za\xF8\xEDzen\xED");
+        return fail("nelze otevřít zvukové zařízení"_cp);
     attributes.push_back(0);
     context = alcCreateContext(device, attributes.data());
     if (!context || !alcMakeContextCurrent(context))

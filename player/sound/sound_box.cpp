@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "common/cp1250_literal.h"
+
 namespace vek {
 
 namespace {
@@ -71,7 +73,7 @@ void TSoundBox::Init() {
     std::string error;
     if (!device_.init(&error)) {
         lastError_ = error.empty() ? "no sound output" : error;
-        ShowError("Chyba p\xF8i inicializaci");
+        ShowError("Chyba při inicializaci"_cp);
         return;
     }
     lastError_.clear();

@@ -8,6 +8,7 @@
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "common/scenario_format.h"
+#include "common/scenario_keys.h"
 #include "common/text_file.h"
 #include "player/world/cycle_interval.h"
 #include "player/world/grammar.h"
@@ -15,6 +16,8 @@
 namespace vek::player {
 
 namespace {
+
+namespace key = scenario_key;
 
 // Reads the body of one scenario file into the model. Each key is tested in turn against the
 // line; a prefix key strips itself, so the keys after it see only the value.
@@ -32,7 +35,9 @@ class WorldReader {
     }
 
   private:
-    enum class Match { Prefix, Exact, PrefixKept };
+    // Exact: the line is the key; ExactOff: the line is the key and "0"; Prefix: the line
+    // begins with the key, which is cut off; PrefixKept: the same, the line kept whole.
+    enum class Match { Prefix, Exact, ExactOff, PrefixKept };
     struct Key {
         std::string_view key;
         Match match;
@@ -46,6 +51,11 @@ class WorldReader {
             switch (k.match) {
                 case Match::Exact:
                     if (line == k.key)
+                        (this->*k.apply)(line);
+                    break;
+                case Match::ExactOff:
+                    if (line.size() == k.key.size() + 1 && line.starts_with(k.key) &&
+                        line.back() == '0')
                         (this->*k.apply)(line);
                     break;
                 case Match::Prefix:
@@ -141,42 +151,42 @@ class WorldReader {
     }
 
     static constexpr Key kKeys[] = {
-        {"JMENO=", Match::Prefix, &WorldReader::scenarioName},
-        {"START=", Match::Prefix, &WorldReader::startWindow},
-        {"MLUVPRED=0", Match::Exact, &WorldReader::talkOff},
-        {"REPWALK=0", Match::Exact, &WorldReader::walkOff},
-        {"REPTAKE=0", Match::Exact, &WorldReader::takeOff},
-        {"INVENTORY=", Match::Exact, &WorldReader::inventory},
-        {"MAXITEMS=", Match::Prefix, &WorldReader::maxItems},
-        {"INTROTEXT=", Match::Exact, &WorldReader::introText},
-        {"WINTEXT=", Match::Exact, &WorldReader::winText},
-        {"LOSETEXT=", Match::Exact, &WorldReader::loseText},
-        {"CYKLUSTEXT=", Match::Exact, &WorldReader::cycleText},
-        {"CYKLUSINTERVAL=", Match::Prefix, &WorldReader::cycleInterval},
-        {"CYKLUSAKTIVNI=", Match::Prefix, &WorldReader::cycleActive},
-        {"NOVEOKNO=", Match::Prefix, &WorldReader::newWindow},
-        {"KAM=", Match::Prefix, &WorldReader::kam},
-        {"NAZEVWAV=", Match::Prefix, &WorldReader::soundName},
-        {"ROZHLEDNI=", Match::Exact, &WorldReader::windowBlock<&TOkno::LookScript>},
-        {"PRICHOD=", Match::Exact, &WorldReader::windowBlock<&TOkno::ArrivalScript>},
-        {"ODCHOD=", Match::Exact, &WorldReader::windowBlock<&TOkno::DepartureScript>},
-        {"CESTY=", Match::Exact, &WorldReader::windowBlock<&TOkno::Paths>},
-        {"PREDMETY=", Match::Exact, &WorldReader::windowBlock<&TOkno::Items>},
-        {"SKLADBY=", Match::Exact, &WorldReader::windowBlock<&TOkno::Music>},
-        {"NOVYPREDMET=", Match::Prefix, &WorldReader::newItem},
-        {"CO=", Match::Prefix, &WorldReader::co},
-        {"PROZKOUMEJ=", Match::Exact, &WorldReader::itemBlock<&TPredmet::ExamineScript>},
-        {"VEZMI=", Match::Exact, &WorldReader::itemBlock<&TPredmet::TakeScript>},
-        {"POLOZ=", Match::Exact, &WorldReader::itemBlock<&TPredmet::PutScript>},
-        {"POUZIJ=", Match::Exact, &WorldReader::itemBlock<&TPredmet::UseScript>},
-        {"PROMLUV=", Match::Exact, &WorldReader::itemBlock<&TPredmet::TalkScript>},
-        {"VZIT=", Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::CanTake>},
-        {"NA=", Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::UseOn>},
-        {"POSTAVA=", Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::IsCharacter>},
-        {"NOVYWAV=", Match::Prefix, &WorldReader::sound},
-        {"NOVYMID=", Match::Prefix, &WorldReader::nothing},
-        {"NOVYSYSWAV=", Match::Prefix, &WorldReader::sound},
-        {"OFFMENUITEM=", Match::Prefix, &WorldReader::offMenuItem},
+        {key::kName, Match::Prefix, &WorldReader::scenarioName},
+        {key::kStart, Match::Prefix, &WorldReader::startWindow},
+        {key::kTalkToItems, Match::ExactOff, &WorldReader::talkOff},
+        {key::kReportWalk, Match::ExactOff, &WorldReader::walkOff},
+        {key::kReportTake, Match::ExactOff, &WorldReader::takeOff},
+        {key::kInventory, Match::Exact, &WorldReader::inventory},
+        {key::kMaxItems, Match::Prefix, &WorldReader::maxItems},
+        {key::kIntroText, Match::Exact, &WorldReader::introText},
+        {key::kWinText, Match::Exact, &WorldReader::winText},
+        {key::kLoseText, Match::Exact, &WorldReader::loseText},
+        {key::kCycleText, Match::Exact, &WorldReader::cycleText},
+        {key::kCycleInterval, Match::Prefix, &WorldReader::cycleInterval},
+        {key::kCycleActive, Match::Prefix, &WorldReader::cycleActive},
+        {key::kNewWindow, Match::Prefix, &WorldReader::newWindow},
+        {key::kKam, Match::Prefix, &WorldReader::kam},
+        {key::kSoundName, Match::Prefix, &WorldReader::soundName},
+        {key::kLook, Match::Exact, &WorldReader::windowBlock<&TOkno::LookScript>},
+        {key::kArrival, Match::Exact, &WorldReader::windowBlock<&TOkno::ArrivalScript>},
+        {key::kDeparture, Match::Exact, &WorldReader::windowBlock<&TOkno::DepartureScript>},
+        {key::kPaths, Match::Exact, &WorldReader::windowBlock<&TOkno::Paths>},
+        {key::kItems, Match::Exact, &WorldReader::windowBlock<&TOkno::Items>},
+        {key::kMusic, Match::Exact, &WorldReader::windowBlock<&TOkno::Music>},
+        {key::kNewItem, Match::Prefix, &WorldReader::newItem},
+        {key::kCo, Match::Prefix, &WorldReader::co},
+        {key::kExamine, Match::Exact, &WorldReader::itemBlock<&TPredmet::ExamineScript>},
+        {key::kTake, Match::Exact, &WorldReader::itemBlock<&TPredmet::TakeScript>},
+        {key::kPut, Match::Exact, &WorldReader::itemBlock<&TPredmet::PutScript>},
+        {key::kUse, Match::Exact, &WorldReader::itemBlock<&TPredmet::UseScript>},
+        {key::kTalk, Match::Exact, &WorldReader::itemBlock<&TPredmet::TalkScript>},
+        {key::kCanTake, Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::CanTake>},
+        {key::kUseOn, Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::UseOn>},
+        {key::kIsCharacter, Match::PrefixKept, &WorldReader::itemFlag<&TPredmet::IsCharacter>},
+        {key::kUserSound, Match::Prefix, &WorldReader::sound},
+        {key::kMidi, Match::Prefix, &WorldReader::nothing},
+        {key::kSystemSound, Match::Prefix, &WorldReader::sound},
+        {key::kOffMenuItem, Match::Prefix, &WorldReader::offMenuItem},
     };
 
     ScenarioLineSource& source_;

@@ -5,16 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "common/cp1250_literal.h"
 #include "player/world/world.h"
 #include "player/world/world_host.h"
 
 namespace vek::player {
 
-// "Chyba při načítání souboru"
-inline constexpr const char* kLoadErrorText =
-    "Chyba p\xF8i na\xE8\xED"
-    "t\xE1"
-    "n\xED souboru";
+inline constexpr const char* kLoadErrorText = "Chyba při načítání souboru"_cp;
 inline constexpr const char* kLoadErrorCaption = "Chyba";
 
 // Where the loader puts the scenario's sound entries. The world model knows nothing of sound;

@@ -43,4 +43,17 @@ class ScratchDir {
     std::filesystem::path path_;
 };
 
+// Changes into a scratch directory for the life of a test.
+class InScratchDir {
+  public:
+    InScratchDir() : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir.path());
+    }
+    ~InScratchDir() { std::filesystem::current_path(previous_); }
+    ScratchDir dir;
+
+  private:
+    std::filesystem::path previous_;
+};
+
 }  // namespace vek::testing

@@ -6,7 +6,7 @@
 #include <regex>
 
 #include "common/text_file.h"
-#include "editor/ui/help_page.h"
+#include "editor/cli/help_page.h"
 #include "tests/common/scratch_dir.h"
 
 namespace vek::editor {

@@ -44,9 +44,10 @@ done <"$here/installed-files.txt"
 dpkg-deb -x "$deb" "$work/root"
 "$work/root/usr/bin/VEK2" --version >/dev/null || fail "the packaged player does not start"
 # The demo's voice is recorded at build time: espeak-ng is a dependency only of a program that
-# speaks through it while running.
-if [[ "$depends" == *espeak* ]] &&
-    ! objdump -p "$work/root/usr/bin/"* | grep -q 'NEEDED.*espeak'; then
+# speaks through it while running. The listing is read whole before it is searched: a grep that
+# stops at its first match would leave objdump writing into a closed pipe.
+needed=$(objdump -p "$work/root/usr/bin/"* | grep 'NEEDED' || true)
+if [[ "$depends" == *espeak* && "$needed" != *espeak* ]]; then
     fail "espeak-ng is not needed at run time: $depends"
 fi
 

@@ -38,62 +38,6 @@ QFont boldFont(const char* family, QFont::StyleHint hint) {
     return font;
 }
 
-BoxIcon iconOf(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Information:
-            return BoxIcon::Information;
-        case MessageIcon::Warning:
-            return BoxIcon::Warning;
-        case MessageIcon::Question:
-            return BoxIcon::Question;
-        case MessageIcon::Stop:
-            return BoxIcon::Stop;
-        case MessageIcon::None:
-            break;
-    }
-    return BoxIcon::None;
-}
-
-BoxButtons buttonsOf(MessageButtons buttons) {
-    switch (buttons) {
-        case MessageButtons::YesNo:
-            return BoxButtons::YesNo;
-        case MessageButtons::OkCancel:
-            return BoxButtons::OkCancel;
-        case MessageButtons::Ok:
-            break;
-    }
-    return BoxButtons::Ok;
-}
-
-BoxAnswer boxAnswerOf(MessageAnswer answer) {
-    switch (answer) {
-        case MessageAnswer::Yes:
-            return BoxAnswer::Yes;
-        case MessageAnswer::No:
-            return BoxAnswer::No;
-        case MessageAnswer::Cancel:
-            return BoxAnswer::Cancel;
-        case MessageAnswer::Ok:
-            break;
-    }
-    return BoxAnswer::Ok;
-}
-
-MessageAnswer answerOf(BoxAnswer answer) {
-    switch (answer) {
-        case BoxAnswer::Yes:
-            return MessageAnswer::Yes;
-        case BoxAnswer::No:
-            return MessageAnswer::No;
-        case BoxAnswer::Cancel:
-            return MessageAnswer::Cancel;
-        case BoxAnswer::Ok:
-            break;
-    }
-    return MessageAnswer::Ok;
-}
-
 }  // namespace
 
 VEK2_form::VEK2_form(VEK2_splash* splash)
@@ -353,11 +297,10 @@ void VEK2_form::splash(const std::string& text, bool visible) {
         splash_->hide();
 }
 
-MessageAnswer VEK2_form::messageBox(const MessageBoxRequest& request) {
-    MessageRequest box{fromCp1250(request.caption), fromCp1250(request.text), iconOf(request.icon),
-                       buttonsOf(request.buttons), boxAnswerOf(request.defaultAnswer)};
-    const MessageAnswer answer =
-        answerOf(defaultMessageBoxes().show(isVisible() ? this : nullptr, box));
+BoxAnswer VEK2_form::messageBox(const MessageBoxRequest& request) {
+    MessageRequest box{fromCp1250(request.caption), fromCp1250(request.text), request.icon,
+                       request.buttons, request.defaultAnswer};
+    const BoxAnswer answer = defaultMessageBoxes().show(isVisible() ? this : nullptr, box);
     syncFocus();
     announceSelection();
     return answer;

@@ -50,7 +50,7 @@ class VEK2_form : public QWidget, public ShellView {
     void memoLineAdded(const std::string& line) override;
     void memoLayoutChanged() override;
     void splash(const std::string& text, bool visible) override;
-    MessageAnswer messageBox(const MessageBoxRequest& request) override;
+    BoxAnswer messageBox(const MessageBoxRequest& request) override;
     void showOptions(TOptionsForm& form) override;
     void waitWhile(const std::function<bool()>& waiting) override;
     void closeWindow() override;

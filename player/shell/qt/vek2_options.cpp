@@ -47,7 +47,7 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     TabSheet4->setObjectName("TabSheet4");
     PageControl1->addTab(TabSheet1, QString::fromUtf8("Hlasitost"));
     PageControl1->addTab(TabSheet2, QString::fromUtf8("\u0158e\u010d"));
-    PageControl1->addTab(TabSheet4, QString::fromUtf8("Zobrazen\u00ed"));
+    PageControl1->addTab(TabSheet4, QString::fromUtf8("Zobrazení"));
     PageControl1->addTab(TabSheet3, QString::fromUtf8("O programu"));
     PageControl1->setAccessibleName(QString::fromUtf8("Nastaven\u00ed"));
     PageControl1->tabBar()->setAccessibleName(QString::fromUtf8("Str\u00e1nky nastaven\u00ed"));
@@ -183,7 +183,7 @@ void VEK2_options::buildSpeechPage() {
 void VEK2_options::buildDisplayPage() {
     auto* form = new QFormLayout(TabSheet4);
     form->setContentsMargins(6, 4, 6, 4);
-    STVelikost = new QLabel(QString::fromUtf8("Velikost p\u00edsma"), TabSheet4);
+    STVelikost = new QLabel(QString::fromUtf8("Velikost písma"), TabSheet4);
     VelikostBar = new QSlider(Qt::Horizontal, TabSheet4);
     readValueAsPercent(VelikostBar, 100);
     VelikostBar->setObjectName("VelikostBar");
@@ -191,15 +191,13 @@ void VEK2_options::buildDisplayPage() {
     VelikostBar->setSingleStep(DisplaySettings::kScaleStep);
     VelikostBar->setPageStep(DisplaySettings::kScaleStep * 2);
     VelikostBar->setAccessibleName(STVelikost->text());
-    VelikostBar->setAccessibleDescription(QString::fromUtf8(
-        "Velikost textu okna; v okn\u011b tak\u00e9 Ctrl+Plus a Ctrl+M\u00ednus"));
+    VelikostBar->setAccessibleDescription(
+        QString::fromUtf8("Velikost textu okna; v okně také Ctrl+Plus a Ctrl+Mínus"));
     STVelikost->setBuddy(VelikostBar);
     form->addRow(STVelikost, VelikostBar);
     BarvyBox = addChoice(TabSheet4, form, "Barvy", "BarvyBox",
-                         {"b\u011b\u017en\u00e9", "sv\u011btl\u00e9 na \u010dern\u00e9m",
-                          "\u010dern\u00e9 na b\u00edl\u00e9m"},
-                         &STBarvy);
-    BarvyBox->setAccessibleDescription(QString::fromUtf8("Barvy textu a pozad\u00ed okna"));
+                         {"běžné", "světlé na černém", "černé na bílém"}, &STBarvy);
+    BarvyBox->setAccessibleDescription(QString::fromUtf8("Barvy textu a pozadí okna"));
 
     auto update = [this] {
         if (!form_)

@@ -23,6 +23,7 @@ namespace vek::player {
 
 class DisplayStyle;
 
+// The window of the options dialog; its logic is TOptionsForm (player/shell/options.h).
 class VEK2_options : public QDialog {
   public:
     explicit VEK2_options(QWidget* parent = nullptr);

@@ -10,10 +10,10 @@
 #include "common/cp1250.h"
 #include "common/text_file.h"
 #include "editor/checker/checker.h"
+#include "editor/cli/command_line.h"
 #include "editor/document/cz.h"
 #include "editor/document/document.h"
 #include "editor/document/scenario_io.h"
-#include "editor/ui/command_line.h"
 #include "player/sound/sound_test_support.h"
 #include "tests/common/scratch_dir.h"
 

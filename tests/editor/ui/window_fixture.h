@@ -138,18 +138,7 @@ class MemoryPlacement : public PlacementStore {
     std::map<std::string, std::string> values;
 };
 
-// Changes into a scratch directory for the life of a test.
-class InScratchDir {
-  public:
-    InScratchDir() : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(dir.path());
-    }
-    ~InScratchDir() { std::filesystem::current_path(previous_); }
-    vek::testing::ScratchDir dir;
-
-  private:
-    std::filesystem::path previous_;
-};
+using vek::testing::InScratchDir;
 
 class WindowTest : public ::testing::Test {
   protected:

@@ -18,7 +18,7 @@ namespace {
 
 class RecordingView : public ShellView {
   public:
-    MessageAnswer messageBox(const MessageBoxRequest& request) override {
+    BoxAnswer messageBox(const MessageBoxRequest& request) override {
         messages.push_back(request.caption + ": " + request.text);
         if (onMessage)
             onMessage();

@@ -1,5 +1,6 @@
 // The real output, rendered into memory through OpenAL Soft's loopback device.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -33,7 +34,7 @@ class OpenAlTest : public ::testing::Test {
   protected:
     OpenAlTest() : device(OpenAlDevice::Options{true, kRate}) {
         dir = std::filesystem::temp_directory_path() /
-              ("vek_openal_" +
+              ("vek_openal_" + std::to_string(::getpid()) + "_" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::create_directories(dir);
         std::string error;

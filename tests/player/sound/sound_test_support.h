@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -84,7 +85,8 @@ class SoundFixture : public ::testing::Test {
     SoundFixture() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = std::filesystem::temp_directory_path() /
-              ("vek_sound_" + std::string(info->test_suite_name()) + "_" + info->name());
+              ("vek_sound_" + std::to_string(::getpid()) + "_" +
+               std::string(info->test_suite_name()) + "_" + info->name());
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         paths.programPath = dir.string() + "/";

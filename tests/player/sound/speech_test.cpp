@@ -1,6 +1,7 @@
 // The synthetic voice: the fixed-length rule, the speech cache, speech items in the queue, and
 // speech rendered through the real output.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 
@@ -185,7 +186,8 @@ TEST(SpeechLoopback, SpeechIsAudibleAndFollowsTheDialogueVolume) {
     env.voice = &voice;
     env.SoundsOn = true;
     TZvukFronta queue(env, "primary");
-    const auto dir = std::filesystem::temp_directory_path() / "vek_speech_loopback";
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("vek_speech_loopback_" + std::to_string(::getpid()));
     writeWave(dir / "sx00.wav", 10);
     queue.CreateAudio((dir / "sx00.wav").string());
 

@@ -1,6 +1,7 @@
 // The window over the real shell, on the demo game: keys typed into the window reach the game
 // and what the game shows reaches the controls, including typing an answer during a READ.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -35,9 +36,7 @@ class DemoInWindow : public ::testing::Test {
         if (!fs::exists(fs::path(game) / "borvatin.scn"))
             GTEST_SKIP() << "the demo game has not been built";
         previous_ = fs::current_path();
-        work_ = fs::temp_directory_path() /
-                ("vek_qt_player_test_" +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        work_ = fs::temp_directory_path() / ("vek_qt_player_test_" + std::to_string(::getpid()));
         fs::remove_all(work_);
         fs::copy(game, work_, fs::copy_options::recursive);
         fs::current_path(work_);

@@ -1,9 +1,10 @@
-#include "editor/ui/command_line.h"
+#include "editor/cli/command_line.h"
 
 #include <filesystem>
 #include <string_view>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/text_file.h"
 #include "editor/checker/checker.h"
 #include "editor/document/scenario_io.h"
@@ -102,10 +103,7 @@ bool open(const Options& o, EditorDocument& doc, std::ostream& err) {
     if (opened.ok())
         return true;
     if (opened.status == OpenStatus::Cancelled && asked)
-        err << cp1250ToUtf8(
-                   "Soubor je k\xF3"
-                   "dovan\xFD")
-            << "\n";
+        err << cp1250ToUtf8("Soubor je kódovaný"_cp) << "\n";
     else
         err << cp1250ToUtf8(opened.message) << "\n";
     return false;

@@ -1,15 +1,15 @@
-#include "editor/ui/help_page.h"
+#include "editor/cli/help_page.h"
 
 #include <gtest/gtest.h>
 
 #include "common/text_file.h"
-#include "tests/editor/ui/window_fixture.h"
+#include "tests/common/scratch_dir.h"
 
-namespace vek::editor::test {
+namespace vek::editor {
 namespace {
 
 TEST(HelpPage, ProgramDirectoryFirstThenTheCdDirectoryFromTheConfiguration) {
-    InScratchDir cwd;
+    vek::testing::InScratchDir cwd;
     EXPECT_FALSE(FindHelpPage()) << "no vek.cfg: the program directory is the current one";
     cwd.dir.write("Help/index.html", "");
     EXPECT_TRUE(FindHelpPage());
@@ -36,4 +36,4 @@ TEST(PlayerLocation, BesideTheEditorOrInTheBuildTree) {
 }
 
 }  // namespace
-}  // namespace vek::editor::test
+}  // namespace vek::editor

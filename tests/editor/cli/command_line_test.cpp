@@ -1,4 +1,4 @@
-#include "editor/ui/command_line.h"
+#include "editor/cli/command_line.h"
 
 #include <cstdlib>
 #include <fstream>

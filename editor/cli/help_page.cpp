@@ -1,11 +1,11 @@
-#include "editor/ui/help_page.h"
+#include "editor/cli/help_page.h"
 
 #include <string>
 #include <system_error>
 
+#include "common/config_file.h"
 #include "common/install_dirs.h"
 #include "common/paths.h"
-#include "editor/checker/checker.h"
 
 namespace vek::editor {
 

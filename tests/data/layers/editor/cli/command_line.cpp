@@ -1,0 +1,3 @@
+#include <QCoreApplication>
+#include "editor/checker/checker.h"
+#include "editor/ui/main_window.h"
