@@ -67,7 +67,7 @@ void PlayerShell::FormCreate() {
         BuildMenu();
         view_.splash({}, false);
         if (!setup_.places.notice.empty())
-            ShowMessage("Upozornění"_cp, setup_.places.notice, MessageIcon::Warning);
+            ShowMessage("Upozornění"_cp, setup_.places.notice, BoxIcon::Information);
     } catch (const std::exception& e) {
         // Nothing of the player can run; closing must not touch what was never made.
         env_.SoundsOn = false;

@@ -66,7 +66,8 @@ after=$(snapshot "$downloads")
 changed=$(comm -23 <(echo "$before") <(echo "$after"))
 [ -z "$changed" ] || fail "changed or removed in the download folder: $changed"
 added=$(comm -13 <(echo "$before") <(echo "$after") | cut -d' ' -f1 |
-    grep -vx -e './vek\.cfg' -e './Pozice[0-9]\.sav' -e './autosave\.sav' || true)
+    grep -vx -e './vek\.cfg' -e './vek-volby\.cfg' -e './Pozice[0-9]\.sav' -e './autosave\.sav' ||
+    true)
 [ -z "$added" ] || fail "written into the download folder: $added"
 
 # Double-clicked in a folder the user cannot write to: nothing changes there.

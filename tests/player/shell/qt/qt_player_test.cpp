@@ -171,7 +171,7 @@ TEST_F(DemoInLargerWindow, TheWindowKeepsItsTextScaleFromGameToGame) {
     EXPECT_EQ(form_->MainBox->currentRow(), 0);
 
     form_->close();
-    const auto saved = readFileBytes("vek.cfg");
+    const auto saved = readFileBytes("vek-volby.cfg");
     ASSERT_TRUE(saved);
     EXPECT_NE(saved->find("TEXTSCALE=175\r\nCONTRAST=2\r\n"), std::string::npos) << *saved;
 }
