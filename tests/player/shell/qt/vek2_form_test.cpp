@@ -360,6 +360,8 @@ TEST_F(FormTest, CtrlPlusAndMinusScaleTheWholeWindowWithItsText) {
     EXPECT_EQ(form.MainBox->geometry(), QRect(31, 116, 162, 251));
     EXPECT_EQ(form.MainBox->font().pointSize(), 14);
     EXPECT_TRUE(handlers.calls.empty());
+    press(form.MainBox, Qt::Key_Down, "");
+    EXPECT_EQ(handlers.calls, std::vector<std::string>{"down 40"}) << "other keys still play";
 }
 
 // The high-contrast choices recolour the list, the text pane and the window behind them.
