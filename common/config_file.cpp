@@ -49,7 +49,11 @@ void ConfigFile::ReadConfig(const fs::path& file) {
 }
 
 std::string ConfigFile::Value(std::string_view key) const {
-    for (const std::string& line : lines_) {
+    return KeyValue(lines_, key);
+}
+
+std::string KeyValue(const std::vector<std::string>& lines, std::string_view key) {
+    for (const std::string& line : lines) {
         auto eq = line.find('=');
         if (eq != std::string::npos && sameText(std::string_view(line).substr(0, eq), key))
             return line.substr(eq + 1);

@@ -33,6 +33,9 @@ class ConfigFile {
     SoundBasePaths paths_;
 };
 
+// The value of `key` among key lines ("" when missing), key compared without case.
+std::string KeyValue(const std::vector<std::string>& lines, std::string_view key);
+
 // The base directories the player would use when started in `dir`: PROGRAMPATH and CDPATH of
 // the vek.cfg there when there is one, relative ones taken from `dir`; without vek.cfg, `dir`
 // itself and the CD drive. The checker uses the scenario's directory, the help command the

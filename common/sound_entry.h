@@ -12,6 +12,9 @@ namespace vek {
 struct SoundBasePaths {
     std::string programPath;  // PROGRAMPATH
     std::string cdPath;       // CDPATH
+    // The player's own recordings (its installation): an entry naming one of them
+    // (isPlayerRecording) that the base directory lacks is found here. Empty: nowhere else.
+    std::string ownPath;
 };
 
 enum class SoundKind : int { Dialogue = 0, Effect = 1, Music = 2 };

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/cp1250_literal.h"
+#include "common/sound_entry.h"
 
 namespace vek {
 
@@ -137,6 +138,29 @@ std::vector<std::string> playerBasicSounds() {
     for (char d = '0'; d <= '9'; ++d)
         lines.push_back(std::string("C") + d + "=" + d + "(wave\\" + d + ".wav)");
     return lines;
+}
+
+bool isPlayerRecording(std::string_view fileSpec) {
+    auto normal = [](std::string_view spec) {
+        std::string s(spec);
+        for (char& c : s)
+            c = c == '/' ? '\\' : static_cast<char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+        return s;
+    };
+    static const std::vector<std::string> kFiles = [&] {
+        std::vector<std::string> files;
+        for (const SystemSoundRow& row : kTable)
+            if (*row.file)
+                files.push_back(normal(row.file));
+        for (const std::string& line : playerBasicSounds())
+            files.push_back(normal(entry_line::FileSpec(line)));
+        return files;
+    }();
+    const std::string wanted = normal(fileSpec);
+    for (const std::string& file : kFiles)
+        if (file == wanted)
+            return true;
+    return false;
 }
 
 }  // namespace vek

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vek {
@@ -32,5 +33,10 @@ std::vector<std::string> playerDefaultSystemSounds();
 // The basic entries every scenario has (AddBasic), in order: VOLrec, VOLsnd, INTROmus,
 // SZneznamscenar, SZpozice, SZprpozice, C0 to C9.
 std::vector<std::string> playerBasicSounds();
+
+// Whether a file specification names one of the player's own recordings: a file of the table
+// ("wave\tch007.wav"), a digit ("wave\7.wav") or a menu sample ("sx04.wav"); letter case and
+// the kind of slash do not matter.
+bool isPlayerRecording(std::string_view fileSpec);
 
 }  // namespace vek

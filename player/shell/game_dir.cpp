@@ -1,5 +1,6 @@
 #include "player/shell/game_dir.h"
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -82,29 +83,44 @@ fs::path UserGameDirectory() {
     return fs::path(home && *home ? home : "/") / ".local" / "share" / "vek2";
 }
 
+GameDirRequest ProcessGameDirRequest() {
+    std::error_code ec;
+    const char* home = std::getenv("HOME");
+    return {fs::current_path(ec),
+            {},
+            InstalledDataDir(),
+            UserGameDirectory(),
+            home && *home ? fs::path(home) : fs::path(),
+            writableDirectory};
+}
+
 GameDirChoice ChooseGameDirectory(const GameDirRequest& request) {
     auto installed = [&](const fs::path& dir) {
         return request.installedData && isWithin(dir, *request.installedData);
     };
     auto canWrite = [&](const fs::path& dir) { return !installed(dir) && request.writable(dir); };
+    const bool perUser = request.installedData.has_value();
 
-    GameDirChoice stay{request.currentDir, request.scenarioArgument, {}, false};
-    if (IsGameDirectory(request.currentDir) && canWrite(request.currentDir))
-        return stay;
-
+    // A scenario handed to the player plays from its own directory, with its recordings there.
     fs::path scenario;
     if (!request.scenarioArgument.empty())
         scenario = (request.currentDir / request.scenarioArgument).lexically_normal();
     std::error_code ec;
     if (!scenario.empty() && fs::is_regular_file(scenario, ec)) {
-        fs::path home = scenario.parent_path();
-        if (canWrite(home))
-            return {home, scenario.filename().string(), {}, false};
+        fs::path dir = scenario.parent_path();
+        if (canWrite(dir))
+            return {dir, scenario.filename().string(), {}, perUser};
         // Played from where it lies; only what the player writes goes to the per-user directory.
-        std::string base = home.string() + "/";
+        std::string base = dir.string() + "/";
         return {request.userDir, scenario.string(), utf8ToCp1250(base).value_or(base), true};
     }
-    if (!request.installedData)
+
+    // The home directory is where a desktop starts the player: a scenario lying there does not
+    // make it a game directory.
+    const bool home = perUser && !request.homeDir.empty() &&
+                      canonicalOrSelf(request.currentDir) == canonicalOrSelf(request.homeDir);
+    GameDirChoice stay{request.currentDir, request.scenarioArgument, {}, perUser};
+    if ((!home && IsGameDirectory(request.currentDir) && canWrite(request.currentDir)) || !perUser)
         return stay;
     // A name that is not there is looked for in the game directory, where "borvatin.scn" is.
     return {request.userDir, request.scenarioArgument, {}, true};
@@ -112,11 +128,16 @@ GameDirChoice ChooseGameDirectory(const GameDirRequest& request) {
 
 bool PrepareUserGameDirectory(const fs::path& dir, const std::optional<fs::path>& installedData,
                               std::string* error) {
+    if (installedData && isWithin(dir, *installedData)) {
+        if (error)
+            *error = dir.string() + " leží v instalaci hráče";
+        return false;
+    }
     std::error_code ec;
     fs::create_directories(dir / "temp", ec);
     if (ec) {
         if (error)
-            *error = "adresář " + dir.string() + " nelze vytvořit: " + ec.message();
+            *error = dir.string() + ": " + ec.message();
         return false;
     }
     if (installedData) {
@@ -148,40 +169,89 @@ bool PrepareUserGameDirectory(const fs::path& dir, const std::optional<fs::path>
     return true;
 }
 
-std::vector<std::string> EnterGameDirectory(const std::vector<std::string>& args,
-                                            std::string& programPath, std::ostream& err) {
-    programPath.clear();
-    if (hasArgument(args, "--help") || hasArgument(args, "--version"))
-        return args;
-    std::error_code ec;
-    fs::path current = fs::current_path(ec);
-    if (ec)
-        return args;
-    ArgumentPlaces places = findPlaces(args);
-    GameDirRequest request{current, places.scenario >= 0 ? args[places.scenario] : std::string(),
-                           InstalledDataDir(), UserGameDirectory(), writableDirectory};
-    GameDirChoice choice = ChooseGameDirectory(request);
-    if (choice.dir == current)
-        return args;
+namespace {
 
-    std::string error;
-    if (choice.perUser && !PrepareUserGameDirectory(choice.dir, request.installedData, &error)) {
-        err << "VEK2: herní adresář nelze připravit: " << error << "\n";
-        return args;
+// A directory of the system's temporary folder that only this run uses.
+fs::path makeRunDirectory() {
+    std::error_code ec;
+    std::string pattern = (fs::temp_directory_path(ec) / "vek2-XXXXXX").string();
+    if (ec || ::mkdtemp(pattern.data()) == nullptr)
+        return {};
+    return pattern;
+}
+
+// "The game directory ... cannot be made: reason. Positions and settings are kept only until the
+// player ends."
+std::string runDirNotice(const std::string& reason) {
+    std::string utf8 = "Herní adresář nelze vytvořit (" + reason +
+                       ").\nUložené pozice a nastavení vydrží jen do ukončení hráče.";
+    if (auto text = utf8ToCp1250(utf8))
+        return *text;
+    return *utf8ToCp1250(
+        "Herní adresář nelze vytvořit.\nUložené pozice a nastavení vydrží "
+        "jen do ukončení hráče.");
+}
+
+}  // namespace
+
+GameStart EnterGameDirectory(const std::vector<std::string>& args, GameDirRequest request,
+                             std::ostream& err) {
+    GameStart start{args, {}, {}};
+    if (hasArgument(args, "--help") || hasArgument(args, "--version"))
+        return start;
+    const fs::path current = request.currentDir;
+    const ArgumentPlaces at = findPlaces(args);
+    request.scenarioArgument = at.scenario >= 0 ? args[at.scenario] : std::string();
+    GameDirChoice choice = ChooseGameDirectory(request);
+
+    fs::path ownFiles;
+    if (choice.perUser) {
+        ownFiles = request.userDir;
+        std::string error;
+        if (!PrepareUserGameDirectory(request.userDir, request.installedData, &error)) {
+            // Neither the installation nor the folder of the start is a place for the player's
+            // files: a directory of this run's own takes the per-user directory's place.
+            start.runDir = makeRunDirectory();
+            if (start.runDir.empty() ||
+                !PrepareUserGameDirectory(start.runDir, request.installedData)) {
+                err << "VEK2: herní adresář nelze připravit: " << error << "\n";
+                return start;
+            }
+            if (choice.dir == request.userDir)
+                choice.dir = start.runDir;
+            ownFiles = start.runDir;
+            start.places.notice = runDirNotice(error);
+        }
     }
+    start.places.ownFiles = ownFiles;
+    if (request.installedData) {
+        std::string base = request.installedData->string() + "/";
+        start.places.ownRecordings = utf8ToCp1250(base).value_or(base);
+    }
+    if (choice.dir == current)
+        return start;
+
+    std::error_code ec;
     fs::current_path(choice.dir, ec);
     if (ec) {
         err << "VEK2: do adresáře " << choice.dir.string() << " nelze přejít: " << ec.message()
             << "\n";
-        return args;
+        return start;
     }
-    std::vector<std::string> rewritten = args;
-    if (places.keyFile >= 0)
-        rewritten[places.keyFile] = (current / args[places.keyFile]).lexically_normal().string();
-    if (places.scenario >= 0)
-        rewritten[places.scenario] = choice.scenarioArgument;
-    programPath = choice.programPath;
-    return rewritten;
+    if (at.keyFile >= 0)
+        start.args[at.keyFile] = (current / args[at.keyFile]).lexically_normal().string();
+    if (at.scenario >= 0)
+        start.args[at.scenario] = choice.scenarioArgument;
+    start.places.programPath = choice.programPath;
+    return start;
+}
+
+void LeaveGameDirectory(const GameStart& start) {
+    if (start.runDir.empty())
+        return;
+    std::error_code ec;
+    // Links into the installation are removed, never followed.
+    fs::remove_all(start.runDir, ec);
 }
 
 }  // namespace vek::player

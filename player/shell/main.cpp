@@ -12,23 +12,27 @@
 #endif
 
 int main(int argc, char** argv) {
-    std::string programPath;
-    std::vector<std::string> args = vek::player::EnterGameDirectory(
-        std::vector<std::string>(argv + 1, argv + argc), programPath, std::cerr);
+    vek::player::GameStart start =
+        vek::player::EnterGameDirectory(std::vector<std::string>(argv + 1, argv + argc),
+                                        vek::player::ProcessGameDirRequest(), std::cerr);
     std::vector<char*> argp{argv[0]};
-    for (std::string& arg : args)
+    for (std::string& arg : start.args)
         argp.push_back(arg.data());
     argp.push_back(nullptr);
     argc = static_cast<int>(argp.size()) - 1;
     argv = argp.data();
 
+    int status = 1;
     if (vek::player::wantsWalkthrough(argc, argv))
-        return vek::player::runWalkthrough(argc, argv, std::cout, std::cerr, programPath);
+        status = vek::player::runWalkthrough(argc, argv, std::cout, std::cerr, start.places);
 #ifdef VEK_HAVE_QT
-    return vek::player::runQtPlayer(argc, argv, programPath);
+    else
+        status = vek::player::runQtPlayer(argc, argv, start.places);
 #else
-    std::cerr << "VEK2: okno hráče není v této sestavě k dispozici (bez Qt); hru lze projít přes "
-                 "--walk.\n";
-    return 1;
+    else
+        std::cerr << "VEK2: okno hráče není v této sestavě k dispozici (bez Qt); hru lze projít "
+                     "přes --walk.\n";
 #endif
+    vek::player::LeaveGameDirectory(start);
+    return status;
 }

@@ -35,6 +35,7 @@ class TOptionsForm {
 
     bool ZvukCheckBox = true;  // "Zvuky zapnuty": hidden, ticked; a new game copies it
     SpeechSettings Speech;     // page "Řeč": the shell reads it when the dialog closes
+    DisplaySettings Display;   // page "Zobrazení" and Ctrl+Plus, Ctrl+Minus: the window reads it
 
   private:
     void RecHlasBarChange(Slider slider);

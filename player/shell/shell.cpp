@@ -76,6 +76,8 @@ void PlayerShell::FormCreate() {
         SetMenuState(MenuState::SystemMenu);
         BuildMenu();
         view_.splash({}, false);
+        if (!setup_.places.notice.empty())
+            ShowMessage("Upozornění"_cp, setup_.places.notice, BoxIcon::Information);
     } catch (const std::exception& e) {
         // Nothing of the player can run; closing must not touch what was never made.
         env_.SoundsOn = false;
@@ -86,14 +88,16 @@ void PlayerShell::FormCreate() {
 }
 
 void PlayerShell::InitPlayer() {
-    if (!WriteSx00IfMissing())
+    const std::filesystem::path& own = setup_.places.ownFiles;
+    if (!WriteSx00IfMissing(own.empty() ? "." : own))
         Report("sx00.wav could not be written");
     started_ = false;
     config_.ReadConfig();
     paths_ = config_.Paths();
-    if (!setup_.programPath.empty())
-        paths_.programPath = setup_.programPath;
-    tempFiles_ = std::make_unique<TTempFiles>("temp");
+    if (!setup_.places.programPath.empty())
+        paths_.programPath = setup_.places.programPath;
+    paths_.ownPath = setup_.places.ownRecordings;
+    tempFiles_ = std::make_unique<TTempFiles>(own / "temp");
     env_.tempFiles = tempFiles_.get();
     soundList_.SetDefault();
     try {
@@ -104,11 +108,12 @@ void PlayerShell::InitPlayer() {
             box_.Done();
     }
     if (box_.Initialised()) {
-        primary_.CreateAudio("sx00.wav");
-        secondary_.CreateAudio("sx00.wav");
+        primary_.CreateAudio((own / "sx00.wav").string());
+        secondary_.CreateAudio((own / "sx00.wav").string());
     }
     systemTexts_.LoadDefaults();
     options_.Speech = config_.Speech();
+    options_.Display = config_.Display();
     narrator_.ApplySettings();
     if (std::string output = setup_.device.outputReport(); !output.empty())
         Report(output);
@@ -187,6 +192,7 @@ void PlayerShell::FormClose() {
     background_.StopAll();
     std::string error;
     config_.SetSpeech(options_.Speech);
+    config_.SetDisplay(options_.Display);
     // A configuration that cannot be written is reported; the sound device is closed all the same.
     if (!config_.WriteConfig(volumes_, PlayerConfig::kFileName, &error))
         ShowMessage("Chyba", error, BoxIcon::Stop);

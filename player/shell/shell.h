@@ -24,6 +24,7 @@
 #include "player/shell/clock.h"
 #include "player/shell/config.h"
 #include "player/shell/game_commands.h"
+#include "player/shell/game_dir.h"
 #include "player/shell/key_map.h"
 #include "player/shell/menu_state.h"
 #include "player/shell/narrator.h"
@@ -52,7 +53,7 @@ struct ShellSetup {
     std::optional<std::uint32_t> seed;  // random source of probability conditions; none: clock
     bool trace = false;                 // Report writes report.txt
     std::string scenarioArgument;       // the first command-line argument, or empty
-    std::string programPath;            // not empty: the sounds' base for this run (game_dir.h)
+    PlayerPlaces places;                // what start-up decided for the run (game_dir.h)
     SoundObserver* observer = nullptr;  // hears what the queues and the background start
     SpeechSynthesizer* synthesizer = nullptr;  // the synthetic voice; none: the system's
 };

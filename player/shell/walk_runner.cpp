@@ -42,7 +42,7 @@ struct WalkOptions {
     std::uint32_t seed = 1;
     bool timestamps = false;
     bool trace = false;
-    std::string programPath;
+    PlayerPlaces places;
 };
 
 class WalkRunner : public ShellView {
@@ -55,7 +55,7 @@ class WalkRunner : public ShellView {
         setup.seed = options_.seed;
         setup.trace = options_.trace;
         setup.scenarioArgument = options_.scenario;
-        setup.programPath = options_.programPath;
+        setup.places = options_.places;
         setup.observer = &transcript_;
         setup.synthesizer = &voice_;
         shell_ = std::make_unique<PlayerShell>(setup);
@@ -243,7 +243,7 @@ bool wantsWalkthrough(int argc, char** argv) {
 }
 
 int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err,
-                   const std::string& programPath) {
+                   const PlayerPlaces& places) {
     if (hasArgument(argc, argv, "--help")) {
         out << kUsage;
         return 0;
@@ -255,7 +255,7 @@ int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err,
     auto options = parseArguments(argc, argv, err);
     if (!options)
         return 2;
-    options->programPath = programPath;
+    options->places = places;
     auto bytes = readFileBytes(options->keyFile);
     if (!bytes) {
         err << options->keyFile << ":0: soubor kláves nelze přečíst\n";

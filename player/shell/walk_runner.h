@@ -6,14 +6,16 @@
 #include <iosfwd>
 #include <string>
 
+#include "player/shell/game_dir.h"
+
 namespace vek::player {
 
 // Handles "VEK2 --walk KEYFILE [SCENARIO] [--seed N] [--timestamps] [--trace]" and
 // "--help" / "--version". Answers the exit status: 0 done, 2 for a bad key file or bad
 // arguments.
-// `programPath`, when not empty, is the sounds' base for this run (game_dir.h).
+// `places` is what start-up decided for the run (game_dir.h).
 int runWalkthrough(int argc, char** argv, std::ostream& out, std::ostream& err,
-                   const std::string& programPath = {});
+                   const PlayerPlaces& places = {});
 
 // Whether the command line asks for the runner (or for help or the version) rather than for
 // the window.

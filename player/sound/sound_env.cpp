@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "common/paths.h"
+#include "common/system_sounds.h"
 
 namespace vek {
 
@@ -30,19 +31,22 @@ std::filesystem::path extractedRecording(const TNahravka& entry, SoundEnv& env) 
 
 }  // namespace
 
-namespace {
-
-std::filesystem::path plainRecording(const TNahravka& entry, const SoundBasePaths& paths) {
-    return resolvePath(entry.BaseDir(paths), entry.FileSpec());
-}
-
-}  // namespace
-
 bool RecordingFound(const TNahravka& entry, const SoundEnv& env) {
     if (!entry.CollectionSound().empty())
         return true;  // an entry whose collection or sound is missing was dropped at the load
     std::error_code ec;
-    return std::filesystem::is_regular_file(plainRecording(entry, env.paths), ec);
+    return std::filesystem::is_regular_file(PlainFilePath(entry, env.paths), ec);
+}
+
+std::filesystem::path PlainFilePath(const TNahravka& entry, const SoundBasePaths& paths) {
+    const std::string spec = entry.FileSpec();
+    std::filesystem::path file = resolvePath(entry.BaseDir(paths), spec);
+    std::error_code ec;
+    if (paths.ownPath.empty() || std::filesystem::is_regular_file(file, ec) ||
+        !isPlayerRecording(spec))
+        return file;
+    std::filesystem::path own = resolvePath(paths.ownPath, spec);
+    return std::filesystem::is_regular_file(own, ec) ? own : file;
 }
 
 bool PrepareAudio(const TNahravka& entry, TMyAFS& audio, SoundEnv& env) {
@@ -52,7 +56,7 @@ bool PrepareAudio(const TNahravka& entry, TMyAFS& audio, SoundEnv& env) {
         if (name.empty())
             return false;
     } else {
-        name = plainRecording(entry, env.paths).string();
+        name = PlainFilePath(entry, env.paths).string();
         // Reuse only a sample that really loaded: after a failed load the object keeps its old
         // file name but holds nothing.
         if (name == audio.FileName() && audio.Sample != 0)

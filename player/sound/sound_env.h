@@ -3,6 +3,7 @@
 // observer that hears what starts and ends (for transcripts and tests).
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ struct SoundEnv {
     bool SoundsOn = false;          // set at the first timer tick
     bool StepRunning = false;       // a queue step is under way: the timer must not start another
 };
+
+// The file of a plain-file entry: under its base directory, or in the player's own directory
+// when it is one of the player's own recordings that the base lacks (SoundBasePaths::ownPath).
+std::filesystem::path PlainFilePath(const TNahravka& entry, const SoundBasePaths& paths);
 
 // Loads the entry's recording into `audio`: a collection recording is extracted into the
 // temporary directory first (and reused by name later); a plain file already held is kept.

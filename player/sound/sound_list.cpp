@@ -46,8 +46,11 @@ void TSeznamZvuku::AddNahravku(std::string_view line) {
 }
 
 bool TSeznamZvuku::fileExists(const std::string& fileSpec) {
-    return loading_ ? files_.exists(paths_.programPath, fileSpec)
-                    : resolvedFileExists(paths_.programPath, fileSpec);
+    auto existsUnder = [&](const std::string& base) {
+        return loading_ ? files_.exists(base, fileSpec) : resolvedFileExists(base, fileSpec);
+    };
+    return existsUnder(paths_.programPath) ||
+           (!paths_.ownPath.empty() && isPlayerRecording(fileSpec) && existsUnder(paths_.ownPath));
 }
 
 void TSeznamZvuku::BeginLoad() {

@@ -125,4 +125,33 @@ outside=$(cd "$home" && find . -mindepth 1 | grep -v -e '^\./\.local$' -e '^\./\
 [ "$(readlink "$games/wave")" = "$prefix/share/vek2/wave" ] ||
     fail "the default recordings are not linked: $(readlink "$games/wave")"
 
+# The user's files and the player's own recordings, as a user who is not root: root may write
+# into a read-only folder.
+if [ "$(id -u)" != 0 ]; then
+    bash "$here/user_files.sh" "$prefix" "$demo/keys.txt" "$work/reference.txt" "$work/user" ||
+        fail "the user's files"
+elif id nobody >/dev/null 2>&1 && command -v setpriv >/dev/null; then
+    # Somewhere that user can reach: the build may lie in a folder only root may enter.
+    shared=$(mktemp -d)
+    chmod 755 "$shared"
+    cp -a "$prefix" "$shared/usr"
+    cp "$demo/keys.txt" "$work/reference.txt" "$here/user_files.sh" "$shared/"
+    mkdir "$shared/work"
+    chown nobody "$shared/work"
+    user_env=(env -u XDG_RUNTIME_DIR)
+    suppressions=${LSAN_OPTIONS:-}
+    suppressions=${suppressions#*suppressions=}
+    suppressions=${suppressions%%:*}
+    if [ -n "$suppressions" ] && [ -f "$suppressions" ]; then
+        cp "$suppressions" "$shared/lsan.supp"
+        user_env+=(LSAN_OPTIONS="suppressions=$shared/lsan.supp:print_suppressions=0")
+    fi
+    "${user_env[@]}" setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups \
+        bash "$shared/user_files.sh" "$shared/usr" "$shared/keys.txt" "$shared/reference.txt" \
+        "$shared/work" || fail "the user's files"
+    rm -rf "$shared"
+else
+    echo "no user but root to play as: the user's files not checked"
+fi
+
 exit "$failed"

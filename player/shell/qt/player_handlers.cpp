@@ -25,5 +25,8 @@ const MainMemoModel& ShellHandlers::mainMemo() const {
 const DotazEditModel& ShellHandlers::dotazEdit() const {
     return shell_.dotazEdit();
 }
+DisplaySettings& ShellHandlers::display() {
+    return shell_.options().Display;
+}
 
 }  // namespace vek::player

@@ -2,6 +2,7 @@
 // of the controls it mirrors. PlayerShell is the real one; tests drive the window with a fake.
 #pragma once
 
+#include "player/shell/config.h"
 #include "player/shell/view.h"
 
 namespace vek::player {
@@ -18,6 +19,8 @@ class PlayerHandlers {
     virtual const MainBoxModel& mainBox() const = 0;
     virtual const MainMemoModel& mainMemo() const = 0;
     virtual const DotazEditModel& dotazEdit() const = 0;
+    // How the window shows its text; the window changes it on Ctrl+Plus and Ctrl+Minus.
+    virtual DisplaySettings& display() = 0;
 };
 
 // The handlers of a PlayerShell.
@@ -31,6 +34,7 @@ class ShellHandlers : public PlayerHandlers {
     const MainBoxModel& mainBox() const override;
     const MainMemoModel& mainMemo() const override;
     const DotazEditModel& dotazEdit() const override;
+    DisplaySettings& display() override;
 
   private:
     PlayerShell& shell_;

@@ -44,7 +44,7 @@ std::uint32_t startSeed() {
 
 }  // namespace
 
-int runQtPlayer(int argc, char** argv, const std::string& programPath) {
+int runQtPlayer(int argc, char** argv, const PlayerPlaces& places) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VEK2"));
     Arguments args = parseArguments(argc, argv);
@@ -61,7 +61,7 @@ int runQtPlayer(int argc, char** argv, const std::string& programPath) {
         setup.seed = startSeed();
         setup.trace = args.trace;
         setup.scenarioArgument = args.scenario;
-        setup.programPath = programPath;
+        setup.places = places;
         PlayerShell shell(setup);
         ShellHandlers handlers(shell);
         form.attach(&handlers);

@@ -1,6 +1,7 @@
 #include "player/shell/qt/vek2_form.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "common/qt/key_translation.h"
 #include "common/qt/message_boxes.h"
 #include "common/qt/qt_text.h"
+#include "player/shell/qt/display_style.h"
 #include "player/shell/qt/vek2_options.h"
 #include "player/shell/qt/vek2_splash.h"
 
@@ -42,47 +44,33 @@ VEK2_form::VEK2_form(VEK2_splash* splash)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      splash_(splash) {
+      splash_(splash),
+      appFont_(QApplication::font()) {
     setObjectName("TForm1");
     setWindowTitle(QStringLiteral("Kvelmora Sound Adventure"));
     setAccessibleName(QStringLiteral("Kvelmora Sound Adventure"));
-    setFixedSize(kClientWidth, kClientHeight);
     setFocusPolicy(Qt::StrongFocus);
 
     MainBox = new QListWidget(this);
     MainBox->setObjectName("MainBox");
-    MainBox->setGeometry(31, 116, 162, 251);
     MainBox->setFrameShape(QFrame::NoFrame);
     MainBox->setSelectionMode(QAbstractItemView::SingleSelection);
     MainBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MainBox->setStyleSheet(
-        "QListWidget { background: black; color: white; } QListWidget::item { height: 22px; }"
-        "QListWidget::item:selected { background: white; color: black; }");
     MainBox->setFont(boldFont("Times New Roman", QFont::Serif));
     MainBox->setAccessibleName(QString::fromUtf8(kListName));
     MainBox->setAccessibleDescription(QString::fromUtf8(kListHint));
 
     MainMemo = new QPlainTextEdit(this);
     MainMemo->setObjectName("MainMemo");
-    MainMemo->setGeometry(221, kMemoTop, 292, kMemoHeight);
     MainMemo->setReadOnly(true);
     MainMemo->setFrameShape(QFrame::NoFrame);
     MainMemo->setFocusPolicy(Qt::NoFocus);
     MainMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MainMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MainMemo->setStyleSheet("QPlainTextEdit { background: black; color: white; }");
-    QFont memoFont = boldFont("Times New Roman", QFont::Serif);
-    memoFont.setPixelSize(15);
-    MainMemo->setFont(memoFont);
     MainMemo->setAccessibleName(QString::fromUtf8("Text hry"));
 
     DotazEdit = new QLineEdit(this);
     DotazEdit->setObjectName("DotazEdit");
-    DotazEdit->setGeometry(18, 378, 217, 21);
-    DotazEdit->setStyleSheet("QLineEdit { background: grey; color: white; }");
-    QFont editFont = boldFont("Arial", QFont::SansSerif);
-    editFont.setPixelSize(12);
-    DotazEdit->setFont(editFont);
     DotazEdit->setAccessibleName(QString::fromUtf8("Odpov\u011b\u010f"));
     DotazEdit->hide();
 
@@ -102,16 +90,56 @@ VEK2_form::VEK2_form(VEK2_splash* splash)
         control->installEventFilter(this);
     // The selection belongs to the shell: a click must not move it behind the shell's back.
     MainBox->viewport()->installEventFilter(this);
+    applyDisplay();
 }
 
-VEK2_form::~VEK2_form() = default;
+VEK2_form::~VEK2_form() {
+    if (QApplication::font() != appFont_)
+        QApplication::setFont(appFont_);
+}
+
+DisplayStyle VEK2_form::style() const {
+    return DisplayStyle(shownDisplay_);
+}
+
+void VEK2_form::applyDisplay() {
+    shownDisplay_ = handlers_ ? handlers_->display() : DisplaySettings{};
+    const DisplayStyle style(shownDisplay_);
+    setFixedSize(style.px(kClientWidth), style.px(kClientHeight));
+    MainBox->setGeometry(style.px(31), style.px(116), style.px(162), style.px(251));
+    MainBox->setStyleSheet(style.listStyle());
+    QFont memoFont = boldFont("Times New Roman", QFont::Serif);
+    memoFont.setPixelSize(15);
+    MainMemo->setFont(style.scaled(memoFont));
+    MainMemo->setStyleSheet(style.memoStyle());
+    DotazEdit->setGeometry(style.px(18), style.px(378), style.px(217), style.px(21));
+    QFont editFont = boldFont("Arial", QFont::SansSerif);
+    editFont.setPixelSize(12);
+    DotazEdit->setFont(style.scaled(editFont));
+    DotazEdit->setStyleSheet(style.editStyle());
+    // Message boxes and the options dialog take the application's font.
+    const QFont appFont = style.scaled(appFont_);
+    if (QApplication::font() != appFont)
+        QApplication::setFont(appFont);
+    OptionsForm->applyDisplay(style);
+    if (splash_)
+        splash_->applyDisplay(style);
+    if (handlers_) {
+        mainBoxChanged();
+        memoLayoutChanged();
+    } else {
+        MainMemo->setGeometry(style.px(221), style.px(kMemoTop), style.px(292),
+                              style.px(kMemoHeight));
+    }
+    update();
+}
 
 void VEK2_form::attach(PlayerHandlers* handlers) {
     handlers_ = handlers;
     if (!handlers_)
         return;
     shownEntries_.clear();
-    mainBoxChanged();
+    applyDisplay();
     dotazEditChanged();
     MainMemo->clear();
     for (const std::string& line : handlers_->mainMemo().lines)
@@ -133,7 +161,7 @@ void VEK2_form::mainBoxChanged() {
     }
     QFont font = MainBox->font();
     font.setPointSize(box.fontSize);
-    MainBox->setFont(font);
+    MainBox->setFont(style().scaled(font));
     const bool inRange = box.selection >= 0 && box.selection < MainBox->count();
     const int selection = inRange ? box.selection : -1;
     if (rebuilt) {
@@ -249,7 +277,9 @@ void VEK2_form::memoLayoutChanged() {
     if (!handlers_)
         return;
     const MainMemoModel& memo = handlers_->mainMemo();
-    MainMemo->setGeometry(memo.left, kMemoTop, memo.width, kMemoHeight);
+    const DisplayStyle style = this->style();
+    MainMemo->setGeometry(style.px(memo.left), style.px(kMemoTop), style.px(memo.width),
+                          style.px(kMemoHeight));
     MainMemo->setVerticalScrollBarPolicy(memo.scrollBar ? Qt::ScrollBarAlwaysOn
                                                         : Qt::ScrollBarAlwaysOff);
     MainMemo->setVisible(memo.visible);
@@ -278,7 +308,7 @@ BoxAnswer VEK2_form::messageBox(const MessageBoxRequest& request) {
 }
 
 void VEK2_form::showOptions(TOptionsForm& form) {
-    OptionsForm->showFor(form);
+    OptionsForm->showFor(form, [this] { applyDisplay(); });
     syncFocus();
     announceSelection();
 }
@@ -346,7 +376,7 @@ void VEK2_form::keyPressEvent(QKeyEvent* event) {
 }
 
 void VEK2_form::deliverKey(const QKeyEvent& event) {
-    if (!handlers_ || closed_)
+    if (!handlers_ || closed_ || zoomKey(event))
         return;
     WindowsKey key = translateKey(event);
     handlers_->FormKeyDown(key.virtualKey, key.shift);
@@ -354,7 +384,26 @@ void VEK2_form::deliverKey(const QKeyEvent& event) {
         handlers_->FormKeyPress(*key.character);
 }
 
+bool VEK2_form::zoomKey(const QKeyEvent& event) {
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return false;
+    int steps = 0;
+    if (event.key() == Qt::Key_Plus || event.key() == Qt::Key_Equal)
+        steps = 1;
+    else if (event.key() == Qt::Key_Minus)
+        steps = -1;
+    else
+        return false;
+    DisplaySettings& settings = handlers_->display();
+    settings.textScale = SteppedScale(settings.textScale, steps);
+    applyDisplay();
+    return true;
+}
+
 void VEK2_form::showEvent(QShowEvent* event) {
+    // The shell has read its configuration by now.
+    if (handlers_ && handlers_->display() != shownDisplay_)
+        applyDisplay();
     QWidget::showEvent(event);
     syncFocus();
 }
@@ -380,16 +429,18 @@ void VEK2_form::closeEvent(QCloseEvent* event) {
 
 void VEK2_form::paintEvent(QPaintEvent*) {
     // Image1: a dark evening sky behind the controls.
+    const DisplayStyle style = this->style();
     QPainter painter(this);
     QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0, QColor(16, 24, 56));
-    sky.setColorAt(1, QColor(0, 0, 0));
+    sky.setColorAt(0, style.skyTop());
+    sky.setColorAt(1, style.skyBottom());
     painter.fillRect(rect(), sky);
     QFont title = boldFont("Times New Roman", QFont::Serif);
     title.setPixelSize(30);
-    painter.setFont(title);
-    painter.setPen(QColor(200, 170, 90));
-    painter.drawText(QRect(0, 24, width(), 50), Qt::AlignCenter, QStringLiteral("Kvelmora"));
+    painter.setFont(style.scaled(title));
+    painter.setPen(style.title());
+    painter.drawText(QRect(0, style.px(24), width(), style.px(50)), Qt::AlignCenter,
+                     QStringLiteral("Kvelmora"));
 }
 
 }  // namespace vek::player

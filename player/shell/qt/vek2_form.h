@@ -1,5 +1,7 @@
 // The player's window: the command list, the text pane and the entry field of READ on a fixed
 // 534 × 417 client area, the 100 ms timer, and every key seen before the focused control does.
+// For players who see a little, Ctrl+Plus and Ctrl+Minus (and the options dialog) scale the
+// whole window with its text up to 300 %, and a high-contrast choice recolours it.
 // The window keeps no game state: it mirrors the shell's models and hands it every key as a
 // Windows virtual key code followed, for a key that gives one, by its code page 1250 character.
 #pragma once
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include <QFont>
 #include <QWidget>
 
 #include "player/shell/qt/player_handlers.h"
@@ -21,6 +24,7 @@ class QTimer;
 
 namespace vek::player {
 
+class DisplayStyle;
 class VEK2_options;
 class VEK2_splash;
 
@@ -35,6 +39,9 @@ class VEK2_form : public QWidget, public ShellView {
 
     // The handlers keys, ticks and closing go to; the window starts mirroring their models.
     void attach(PlayerHandlers* handlers);
+    // Lays the window out (and the options dialog, the splash and message boxes) for the
+    // handlers' display settings.
+    void applyDisplay();
 
     // ShellView
     void mainBoxChanged() override;
@@ -73,6 +80,10 @@ class VEK2_form : public QWidget, public ShellView {
 
   private:
     void deliverKey(const QKeyEvent& event);
+    // Ctrl+Plus, Ctrl+Minus: the text scale one step up or down. False for any other key.
+    bool zoomKey(const QKeyEvent& event);
+    // The display settings the window is laid out for.
+    DisplayStyle style() const;
     void syncFocus();
     bool listFocused() const;
     // Tells a screen reader which entry the focused list is on (the list itself when none).
@@ -85,7 +96,9 @@ class VEK2_form : public QWidget, public ShellView {
     std::vector<std::string> shownEntries_;
     std::string shownHeading_;
     int shownSelection_ = -1;
-    QString readerText_;  // texts not yet handed to the screen reader
+    QString readerText_;   // text pane lines not yet handed to the screen reader
+    const QFont appFont_;  // the application's font at 100 %, for dialogs and message boxes
+    DisplaySettings shownDisplay_;
     int waitDepth_ = 0;
     bool closing_ = false;       // a close is on its way: waits end
     bool closePending_ = false;  // a close came during a wait; it happens once the waits are over

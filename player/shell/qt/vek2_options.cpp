@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "player/shell/qt/display_style.h"
 #include "player/shell/qt/percent_slider.h"
 #include "player/sound/speech_synthesizer.h"
 
@@ -33,11 +35,6 @@ QLineEdit* aboutField(const char* text, const char* name, QWidget* parent) {
 VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setObjectName("TOptionsForm");
     setWindowTitle(QString::fromUtf8("Nastaven\u00ed"));
-    setFixedSize(307, 190);
-    setStyleSheet(
-        "#TOptionsForm, #TabSheet1, #TabSheet2, #TabSheet3, #SpeechPage, #SpeechScroll"
-        " { background-color: black; }"
-        "QLabel { color: white; font-weight: bold; background: transparent; }");
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
@@ -47,8 +44,11 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     TabSheet2->setObjectName("TabSheet2");
     TabSheet3 = new QWidget;
     TabSheet3->setObjectName("TabSheet3");
+    TabSheet4 = new QWidget;
+    TabSheet4->setObjectName("TabSheet4");
     PageControl1->addTab(TabSheet1, QString::fromUtf8("Hlasitost"));
     PageControl1->addTab(TabSheet2, QString::fromUtf8("\u0158e\u010d"));
+    PageControl1->addTab(TabSheet4, QString::fromUtf8("Zobrazení"));
     PageControl1->addTab(TabSheet3, QString::fromUtf8("O programu"));
     PageControl1->setAccessibleName(QString::fromUtf8("Nastaven\u00ed"));
     PageControl1->tabBar()->setAccessibleName(QString::fromUtf8("Str\u00e1nky nastaven\u00ed"));
@@ -80,6 +80,7 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     STHudbaHlas->setObjectName("STHudbaHlas");
 
     buildSpeechPage();
+    buildDisplayPage();
 
     auto* about = new QVBoxLayout(TabSheet3);
     about->addWidget(aboutField("Kvelmora Sound Adventure", "TitleEdit", TabSheet3));
@@ -107,14 +108,32 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setTabOrder(CteTextyBox, OhlasitBox);
     setTabOrder(OhlasitBox, CteSeznamBox);
     setTabOrder(CteSeznamBox, TextyCteckaBox);
-    setTabOrder(TextyCteckaBox, OKButton);
+    setTabOrder(TextyCteckaBox, VelikostBar);
+    setTabOrder(VelikostBar, BarvyBox);
+    setTabOrder(BarvyBox, OKButton);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from any control: a choice box would keep them.
+    const std::pair<QKeySequence, int> turns[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+    };
+    for (const auto& [keys, step] : turns) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            const int count = PageControl1->count();
+            PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
+        });
+    }
+    applyDisplay(DisplayStyle(DisplaySettings{}));
 }
 
-QComboBox* VEK2_options::addChoice(QFormLayout* form, const char* labelText, const char* name,
-                                   std::initializer_list<const char*> choices, QLabel** label) {
+QComboBox* VEK2_options::addChoice(QWidget* page, QFormLayout* form, const char* labelText,
+                                   const char* name, std::initializer_list<const char*> choices,
+                                   QLabel** label) {
     QString text = QString::fromUtf8(labelText);
-    *label = new QLabel(text, TabSheet2);
-    auto* box = new QComboBox(TabSheet2);
+    *label = new QLabel(text, page);
+    auto* box = new QComboBox(page);
     box->setObjectName(name);
     for (const char* choice : choices)
         box->addItem(QString::fromUtf8(choice));
@@ -143,7 +162,7 @@ void VEK2_options::buildSpeechPage() {
     auto* form = new QFormLayout(page);
     form->setContentsMargins(6, 4, 6, 4);
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);  // long labels leave the fields their width
-    PredcitatBox = addChoice(form, "P\u0159ed\u010d\u00edtat texty bez nahr\u00e1vky",
+    PredcitatBox = addChoice(page, form, "P\u0159ed\u010d\u00edtat texty bez nahr\u00e1vky",
                              "PredcitatBox", {"Ne", "Ano"}, &STPredcitat);
     PredcitatBox->setAccessibleDescription(
         QString::fromUtf8("Co nem\u00e1 nahr\u00e1vku, p\u0159e\u010dte syntetick\u00fd hlas"));
@@ -159,22 +178,22 @@ void VEK2_options::buildSpeechPage() {
     STRychlost->setBuddy(RychlostBar);
     form->addRow(STRychlost, RychlostBar);
 
-    CteTextyBox = addChoice(form, "P\u0159ed\u010d\u00edtat i texty, kter\u00e9 hra jen ukazuje",
+    CteTextyBox = addChoice(page, form, "P\u0159ed\u010d\u00edtat i texty, kter\u00e9 hra jen ukazuje",
                             "CteTextyBox", {"Ne", "Ano"}, &STCteTexty);
     CteTextyBox->setAccessibleDescription(QString::fromUtf8(
         "Hlas p\u0159e\u010dte i texty, ke kter\u00fdm hra nehraje \u017e\u00e1dn\u00fd zvuk"));
-    OhlasitBox = addChoice(form, "Po p\u0159\u00edkazu \u0159\u00edct vybranou polo\u017eku",
+    OhlasitBox = addChoice(page, form, "Po p\u0159\u00edkazu \u0159\u00edct vybranou polo\u017eku",
                            "OhlasitBox", {"Ne", "Ano"}, &STOhlasit);
     OhlasitBox->setAccessibleDescription(QString::fromUtf8(
         "Po ka\u017ed\u00e9m p\u0159\u00edkazu hlas \u0159ekne polo\u017eku pod kurzorem"));
 
-    CteSeznamBox = addChoice(form, "Polo\u017eky seznamu \u010dte", "CteSeznamBox",
+    CteSeznamBox = addChoice(page, form, "Polo\u017eky seznamu \u010dte", "CteSeznamBox",
                              {"hra", "\u010dte\u010dka obrazovky"}, &STCteSeznam);
     CteSeznamBox->setAccessibleDescription(QString::fromUtf8(
         "Kdo \u010dte polo\u017eky seznamu, kdy\u017e b\u011b\u017e\u00ed \u010dte\u010dka "
         "obrazovky"));
-    TextyCteckaBox = addChoice(form, "Texty hry \u010dte\u010dce obrazovky", "TextyCteckaBox",
-                               {"Ne", "Ano"}, &STTextyCtecka);
+    TextyCteckaBox = addChoice(page, form, "Texty hry \u010dte\u010dce obrazovky",
+                               "TextyCteckaBox", {"Ne", "Ano"}, &STTextyCtecka);
 
     auto update = [this] {
         if (!form_)
@@ -190,6 +209,55 @@ void VEK2_options::buildSpeechPage() {
         connect(box, &QComboBox::currentIndexChanged, this, update);
     connect(RychlostBar, &QSlider::valueChanged, this, update);
     scroll->setWidget(page);
+}
+
+void VEK2_options::buildDisplayPage() {
+    auto* form = new QFormLayout(TabSheet4);
+    form->setContentsMargins(6, 4, 6, 4);
+    STVelikost = new QLabel(QString::fromUtf8("Velikost písma"), TabSheet4);
+    VelikostBar = new QSlider(Qt::Horizontal, TabSheet4);
+    readValueAsPercent(VelikostBar, 100);
+    VelikostBar->setObjectName("VelikostBar");
+    VelikostBar->setRange(DisplaySettings::kMinScale, DisplaySettings::kMaxScale);
+    VelikostBar->setSingleStep(DisplaySettings::kScaleStep);
+    VelikostBar->setPageStep(DisplaySettings::kScaleStep * 2);
+    VelikostBar->setAccessibleName(STVelikost->text());
+    VelikostBar->setAccessibleDescription(
+        QString::fromUtf8("Velikost textu okna; v okně také Ctrl+Plus a Ctrl+Mínus"));
+    STVelikost->setBuddy(VelikostBar);
+    form->addRow(STVelikost, VelikostBar);
+    BarvyBox = addChoice(TabSheet4, form, "Barvy", "BarvyBox",
+                         {"běžné", "světlé na černém", "černé na bílém"}, &STBarvy);
+    BarvyBox->setAccessibleDescription(QString::fromUtf8("Barvy textu a pozadí okna"));
+
+    auto update = [this] {
+        if (!form_)
+            return;
+        form_->Display.textScale = VelikostBar->value();
+        form_->Display.contrast = static_cast<Contrast>(BarvyBox->currentIndex());
+        if (displayChanged_)
+            displayChanged_();
+    };
+    connect(VelikostBar, &QSlider::valueChanged, this, update);
+    connect(BarvyBox, &QComboBox::currentIndexChanged, this, update);
+}
+
+void VEK2_options::showDisplay(const DisplaySettings& display) {
+    const QSignalBlocker a(VelikostBar), b(BarvyBox);
+    VelikostBar->setValue(display.textScale);
+    BarvyBox->setCurrentIndex(static_cast<int>(display.contrast));
+}
+
+void VEK2_options::applyDisplay(const DisplayStyle& style) {
+    setStyleSheet(style.optionsStyle());
+    // At the normal size the dialog keeps its size; larger text makes it as large as its
+    // content needs.
+    QSize size(style.px(307), style.px(190));
+    if (style.percent() != DisplaySettings::kMinScale) {
+        layout()->activate();
+        size = size.expandedTo(sizeHint());
+    }
+    setFixedSize(size);
 }
 
 void VEK2_options::showSpeech(const SpeechSettings& speech) {
@@ -228,7 +296,7 @@ QSlider* VEK2_options::addSlider(const char* labelText, const char* name,
     return slider;
 }
 
-void VEK2_options::showFor(TOptionsForm& form) {
+void VEK2_options::showFor(TOptionsForm& form, std::function<void()> displayChanged) {
     {
         const QSignalBlocker rec(RecHlasBar), zvuk(ZvukHlasBar), hudba(HudbaHlasBar);
         RecHlasBar->setValue(form.Position(TOptionsForm::Slider::Rec));
@@ -236,11 +304,14 @@ void VEK2_options::showFor(TOptionsForm& form) {
         HudbaHlasBar->setValue(form.Position(TOptionsForm::Slider::Hudba));
     }
     showSpeech(form.Speech);
+    showDisplay(form.Display);
     form_ = &form;
+    displayChanged_ = std::move(displayChanged);
     PageControl1->setCurrentWidget(TabSheet1);
     RecHlasBar->setFocus();
     exec();
     form_ = nullptr;
+    displayChanged_ = nullptr;
 }
 
 void VEK2_options::keyPressEvent(QKeyEvent* event) {

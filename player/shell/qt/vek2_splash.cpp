@@ -1,5 +1,7 @@
 #include "player/shell/qt/vek2_splash.h"
 
+#include "player/shell/qt/display_style.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
@@ -9,7 +11,6 @@ namespace vek::player {
 
 VEK2_splash::VEK2_splash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName("VEK2_splash");
-    setFixedSize(206, 53);
     setAutoFillBackground(true);
     setStyleSheet(
         "VEK2_splash, QWidget#VEK2_splash { background: navy; border: 2px solid #c0c0ff; }");
@@ -20,16 +21,21 @@ VEK2_splash::VEK2_splash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWi
     Label1 = new QLabel(QString::fromUtf8("Inicializace DirectX..."), this);
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
-    QFont font = Label1->font();
-    font.setBold(true);
-    font.setPixelSize(16);
-    Label1->setFont(font);
     Label1->setStyleSheet("color: #ffffc0; background: transparent; border: none;");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(Label1);
 
     setAccessibleName(QString::fromUtf8("Kvelmora Sound Adventure"));
+    applyDisplay(DisplayStyle(DisplaySettings{}));
+}
+
+void VEK2_splash::applyDisplay(const DisplayStyle& style) {
+    setFixedSize(style.px(206), style.px(53));
+    QFont font = Label1->font();
+    font.setBold(true);
+    font.setPixelSize(style.px(16));
+    Label1->setFont(font);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 }

@@ -155,8 +155,7 @@ TEST_F(ShellTest, OptionsSlidersSetTheVolumesAndAreWrittenOnClosing) {
     shell.FormClose();
     EXPECT_EQ(readFileBytes("vek.cfg"),
               "VOICEVOLUME=65535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=0\r\nPROGRAMPATH=\r\n"
-              "CDPATH=D:\\\r\nSPEECHTEXTS=1\r\nSPEECHRATE=100\r\nSHOWNTEXTS=0\r\n"
-              "ANNOUNCEENTRY=0\r\nENTRIESTOREADER=1\r\nTEXTSTOREADER=1\r\n");
+              "CDPATH=D:\\\r\n");
 }
 
 TEST_F(ShellTest, ConfigurationThatCannotBeWrittenIsReportedAndTheSoundIsStillClosed) {

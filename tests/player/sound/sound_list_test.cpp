@@ -103,6 +103,44 @@ TEST_F(SoundListTest, DefaultsAndBasicEntriesWhereTheirFilesExist) {
     EXPECT_EQ(list.Najdi("SZnovahra"), nullptr);
 }
 
+// A scenario played from a folder of its own: its recordings come from there, the player's own
+// (system sounds, digits, menu samples) from the player's installation where the folder lacks
+// them; a file of the folder itself still wins.
+TEST_F(SoundListTest, ThePlayersOwnRecordingsComeFromItsInstallation) {
+    const auto own = dir / "instalace";
+    writeWave(own / "sx04.wav", 10);
+    writeWave(own / "wave" / "tch007.wav", 10);
+    writeWave(own / "wave" / "tch017.wav", 10);
+    writeWave(own / "wave" / "7.wav", 10);
+    writeWave(own / "wave" / "hrad.wav", 10);
+    writeWave(dir / "wave" / "tch017.wav", 20);
+    paths.ownPath = own.string() + "/";
+
+    list.BeginLoad();
+    list.AddNahravku("SZjdi=Jdi(wave\\tch007.wav)");
+    list.AddNahravku("SZjdes=Jde\x9A(WAVE/TCH017.WAV)");
+    list.AddNahravku("hrad=Hrad(wave\\hrad.wav)");  // the scenario's own: not in its folder
+    list.AddBasic();
+    list.EndLoad();
+    ASSERT_NE(list.Najdi("SZjdi"), nullptr);
+    ASSERT_NE(list.Najdi("INTROmus"), nullptr);
+    ASSERT_NE(list.Najdi("C7"), nullptr);
+    EXPECT_EQ(list.Najdi("hrad"), nullptr);
+    EXPECT_EQ(list.Najdi("C8"), nullptr) << "missing everywhere";
+
+    EXPECT_EQ(PlainFilePath(*list.Najdi("SZjdi"), paths), own / "wave" / "tch007.wav");
+    EXPECT_EQ(PlainFilePath(*list.Najdi("SZjdes"), paths), dir / "wave" / "tch017.wav");
+    background.AddNew("INTROmus", true, 0, "100x100");
+    tick();
+    EXPECT_EQ(startTime("sx04.wav"), 0);
+
+    // Without an installation nothing is looked for elsewhere.
+    paths.ownPath.clear();
+    list.Vycisti();
+    list.AddNahravku("SZjdi=Jdi(wave\\tch007.wav)");
+    EXPECT_EQ(list.Najdi("SZjdi"), nullptr);
+}
+
 TEST_F(SoundListTest, SystemTextsTakeNonEmptyTextsOfTheFirstEntry) {
     SystemTexts texts;
     ASSERT_EQ(texts.lines().size(), 41u);

@@ -44,10 +44,12 @@ class ListHandlers : public PlayerHandlers {
     const MainBoxModel& mainBox() const override { return box; }
     const MainMemoModel& mainMemo() const override { return memo; }
     const DotazEditModel& dotazEdit() const override { return edit; }
+    DisplaySettings& display() override { return shown; }
 
     MainBoxModel box;
     MainMemoModel memo;
     DotazEditModel edit;
+    DisplaySettings shown;
 
   private:
     ShellView& view_;

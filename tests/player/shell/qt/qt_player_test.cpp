@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "common/text_file.h"
 #include "player/shell/clock.h"
 #include "player/shell/qt/player_handlers.h"
 #include "player/shell/qt/vek2_form.h"
@@ -39,6 +40,7 @@ class DemoInWindow : public ::testing::Test {
         fs::remove_all(work_);
         fs::copy(game, work_, fs::copy_options::recursive);
         fs::current_path(work_);
+        prepare();
 
         form_ = std::make_unique<VEK2_form>();
         ShellSetup setup{*form_, device_, clock_};
@@ -49,6 +51,9 @@ class DemoInWindow : public ::testing::Test {
         form_->show();
         tick();
     }
+
+    // The game directory before the player starts.
+    virtual void prepare() {}
 
     void TearDown() override {
         if (form_) {
@@ -141,6 +146,34 @@ TEST_F(DemoInWindow, KeysPlayTheGameAndTheControlsFollow) {
     EXPECT_FALSE(form_->DotazEdit->isVisible());
     EXPECT_TRUE(memo().contains(QString::fromUtf8("Tady m\u00e1\u0161 kl\u00ed\u010d")));
     EXPECT_TRUE(form_->MainBox->hasFocus() || !form_->isActiveWindow());
+}
+
+// A text scale kept from an earlier game: the window comes up at that size, Ctrl+Minus makes it
+// smaller without the game hearing the key, and closing keeps the new size.
+class DemoInLargerWindow : public DemoInWindow {
+  protected:
+    void prepare() override {
+        ASSERT_TRUE(
+            writeFileAtomically("vek.cfg",
+                                "VOICEVOLUME=62535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=57535\r\n"
+                                "PROGRAMPATH=\r\nCDPATH=D:\\\r\nTEXTSCALE=200\r\nCONTRAST=2\r\n"));
+    }
+};
+
+TEST_F(DemoInLargerWindow, TheWindowKeepsItsTextScaleFromGameToGame) {
+    EXPECT_EQ(form_->size(), QSize(1068, 834));
+    EXPECT_EQ(form_->MainBox->geometry(), QRect(62, 232, 324, 502));
+    type(Qt::Key_Down);
+    EXPECT_EQ(form_->MainBox->currentRow(), 0);
+    QKeyEvent smaller(QEvent::KeyPress, Qt::Key_Minus, Qt::ControlModifier, "-");
+    QApplication::sendEvent(form_->MainBox, &smaller);
+    EXPECT_EQ(form_->size(), QSize(935, 730));
+    EXPECT_EQ(form_->MainBox->currentRow(), 0);
+
+    form_->close();
+    const auto saved = readFileBytes("vek-volby.cfg");
+    ASSERT_TRUE(saved);
+    EXPECT_NE(saved->find("TEXTSCALE=175\r\nCONTRAST=2\r\n"), std::string::npos) << *saved;
 }
 
 }  // namespace

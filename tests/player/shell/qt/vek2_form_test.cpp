@@ -6,7 +6,9 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -15,11 +17,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "player/shell/options.h"
+#include "player/shell/qt/display_style.h"
 #include "player/shell/qt/vek2_options.h"
 #include "player/shell/shell.h"
 #include "player/sound/background.h"
@@ -53,10 +57,13 @@ class FakeHandlers : public PlayerHandlers {
     const MainBoxModel& mainBox() const override { return box; }
     const MainMemoModel& mainMemo() const override { return memo; }
     const DotazEditModel& dotazEdit() const override { return edit; }
+    DisplaySettings& display() override { return *displayed; }
 
     MainBoxModel box;
     MainMemoModel memo;
     DotazEditModel edit;
+    DisplaySettings shown;
+    DisplaySettings* displayed = &shown;  // the shell's are the options dialog's
     std::vector<std::string> calls;
     std::function<void(char)> onPress;
     int ticks = 0;
@@ -301,6 +308,130 @@ TEST_F(FormTest, OptionsSlidersStartAtTheVolumesAndMoveThemAtOnce) {
     // Closed, the dialog no longer writes to the options it was shown for.
     dialog.ZvukHlasBar->setValue(1000);
     EXPECT_EQ(volumes.sound, 60535);
+}
+
+// Ctrl+Plus and Ctrl+Minus scale the whole window with its text, in steps of 25 % from 100 to
+// 300 %, and never reach the game. Scaled, the list and the text pane show as many rows as
+// before, so no text is cut off that the normal size shows.
+TEST_F(FormTest, CtrlPlusAndMinusScaleTheWholeWindowWithItsText) {
+    handlers.box.entries = {"Nov\xE1 hra", "V\xFDb\xECr sc\xE9n\xE1\xF8\x65", "Konec"};
+    handlers.box.selection = 1;
+    form.mainBoxChanged();
+    auto listRows = [this] {
+        QApplication::processEvents();
+        return form.MainBox->viewport()->height() /
+               form.MainBox->visualItemRect(form.MainBox->item(0)).height();
+    };
+    auto paneRows = [this] {
+        return form.MainMemo->viewport()->height() /
+               QFontMetrics(form.MainMemo->font()).lineSpacing();
+    };
+    const int rows = listRows(), lines = paneRows();
+    const QFont appFont = QApplication::font();
+
+    for (int i = 0; i < 9; ++i)
+        press(form.MainBox, i % 2 ? Qt::Key_Plus : Qt::Key_Equal, "+", Qt::ControlModifier);
+    EXPECT_EQ(handlers.shown.textScale, 300);
+    EXPECT_TRUE(handlers.calls.empty()) << "the game heard the key";
+    EXPECT_EQ(form.size(), QSize(1602, 1251));
+    EXPECT_EQ(form.MainBox->geometry(), QRect(93, 348, 486, 753));
+    EXPECT_EQ(form.MainMemo->geometry(), QRect(663, 300, 876, 903));
+    EXPECT_EQ(form.DotazEdit->geometry(), QRect(54, 1134, 651, 63));
+    EXPECT_EQ(form.MainBox->font().pointSizeF(), 42.0);
+    EXPECT_EQ(form.MainMemo->font().pixelSize(), 45);
+    EXPECT_EQ(listRows(), rows);
+    EXPECT_EQ(paneRows(), lines);
+    for (int i = 0; i < form.MainBox->count(); ++i)
+        EXPECT_LT(
+            QFontMetrics(form.MainBox->font()).horizontalAdvance(form.MainBox->item(i)->text()),
+            form.MainBox->viewport()->width());
+    for (QWidget* control :
+         {static_cast<QWidget*>(form.MainBox), static_cast<QWidget*>(form.MainMemo),
+          static_cast<QWidget*>(form.DotazEdit)})
+        EXPECT_TRUE(form.rect().contains(control->geometry()))
+            << control->objectName().toStdString();
+    EXPECT_EQ(QApplication::font(), DisplayStyle(handlers.shown).scaled(appFont))
+        << "message boxes and the dialog follow";
+
+    for (int i = 0; i < 9; ++i)
+        press(form.MainBox, Qt::Key_Minus, "-", Qt::ControlModifier);
+    EXPECT_EQ(handlers.shown.textScale, 100);
+    EXPECT_EQ(form.size(), QSize(534, 417));
+    EXPECT_EQ(form.MainBox->geometry(), QRect(31, 116, 162, 251));
+    EXPECT_EQ(form.MainBox->font().pointSize(), 14);
+    EXPECT_TRUE(handlers.calls.empty());
+    press(form.MainBox, Qt::Key_Down, "");
+    EXPECT_EQ(handlers.calls, std::vector<std::string>{"down 40"}) << "other keys still play";
+}
+
+// The high-contrast choices recolour the list, the text pane and the window behind them.
+TEST_F(FormTest, HighContrastColoursTheWholeWindow) {
+    handlers.box.selection = 0;
+    form.mainBoxChanged();
+    // The colour at a point of a control, each channel rounded to a quarter: a selected row is
+    // drawn blended a little.
+    auto colourAt = [this](QWidget* control, QPoint at) {
+        QApplication::processEvents();
+        QColor c = form.grab().toImage().pixelColor(control->mapTo(&form, at));
+        auto quarter = [](int v) { return std::min(255, (v + 32) / 64 * 64); };
+        return QColor(quarter(c.red()), quarter(c.green()), quarter(c.blue()));
+    };
+    const QPoint besideRows(5, form.MainBox->height() - 5);
+    EXPECT_EQ(colourAt(form.MainBox, besideRows), QColor(Qt::black));
+    EXPECT_NE(colourAt(&form, QPoint(2, 2)), QColor(Qt::black)) << "the evening sky";
+
+    handlers.shown.contrast = Contrast::LightOnBlack;
+    form.applyDisplay();
+
+    EXPECT_EQ(colourAt(&form, QPoint(2, 2)), QColor(Qt::black));
+    EXPECT_EQ(colourAt(form.MainBox, QPoint(1, 3)), QColor(Qt::yellow)) << "the selected row";
+
+    handlers.shown.contrast = Contrast::BlackOnWhite;
+    form.applyDisplay();
+    EXPECT_EQ(colourAt(&form, QPoint(2, 2)), QColor(Qt::white));
+    EXPECT_EQ(colourAt(form.MainBox, besideRows), QColor(Qt::white));
+    EXPECT_EQ(colourAt(form.MainMemo, QPoint(2, form.MainMemo->height() - 3)), QColor(Qt::white));
+    EXPECT_EQ(colourAt(form.MainBox, QPoint(1, 3)), QColor(Qt::black)) << "the selected row";
+}
+
+// The options dialog's page "Zobrazení" sets the same: the window follows while the dialog is
+// open, and the dialog itself grows with its text.
+TEST_F(FormTest, DisplayPageScalesAndRecoloursWhileTheDialogIsOpen) {
+    VirtualDevice device;
+    TSoundBox box(device);
+    SoundBasePaths paths;
+    TSeznamZvuku list(paths);
+    VolumeSettings volumes{62535, 60535, 57535};
+    SoundEnv env{box, list, paths, volumes};
+    TBackFronta background(env);
+    bool soundsOn = false;
+    TOptionsForm options(volumes, background, soundsOn);
+    handlers.displayed = &options.Display;
+
+    VEK2_options& dialog = *form.OptionsForm;
+    EXPECT_EQ(accessibleName(dialog.VelikostBar), QString::fromUtf8("Velikost p\u00edsma"));
+    EXPECT_EQ(dialog.BarvyBox->accessibleName(), QString("Barvy"));
+    EXPECT_EQ(dialog.STBarvy->buddy(), dialog.BarvyBox);
+    QSize windowWhileOpen, dialogWhileOpen, dialogNeeds;
+    QTimer::singleShot(50, &dialog, [&] {
+        EXPECT_EQ(dialog.VelikostBar->value(), 100);
+        // The pages are reached with Ctrl+Tab from wherever the focus is.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(dialog.PageControl1->currentWidget(), dialog.TabSheet4);
+        dialog.VelikostBar->setValue(200);
+        dialog.BarvyBox->setCurrentIndex(2);
+        QApplication::processEvents();
+        windowWhileOpen = form.size();
+        dialogWhileOpen = dialog.size();
+        dialogNeeds = dialog.sizeHint();
+        QTest::keyClick(dialog.BarvyBox, Qt::Key_Escape);
+    });
+    form.showOptions(options);
+    EXPECT_EQ(options.Display, (DisplaySettings{200, Contrast::BlackOnWhite}));
+    EXPECT_EQ(windowWhileOpen, QSize(1068, 834));
+    EXPECT_EQ(dialogWhileOpen, dialogWhileOpen.expandedTo(dialogNeeds)) << "nothing cut off";
+    EXPECT_GE(dialogWhileOpen.width(), 614);
 }
 
 }  // namespace
