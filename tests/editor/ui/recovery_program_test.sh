@@ -82,7 +82,7 @@ start_editor
 within 'xdotool search --onlyvisible --name "^Ot" >/dev/null 2>&1' || fail "no question at start"
 question=$(xdotool search --onlyvisible --name "^Ot" | head -1)
 xdotool windowactivate --sync $question >/dev/null 2>&1
-xdotool key --window $question Return  # "Yes", the default
+xdotool key --window $question Return 2>/dev/null  # "Yes", the default
 within '! xdotool search --onlyvisible --name "^Ot" >/dev/null 2>&1' || fail "the question stays"
 activate_editor
 xdotool key ctrl+s  # saved to the scenario's own file
