@@ -23,6 +23,7 @@ struct ActionContext {
     EndState& end;
     const Statement& statement;
     bool textShown = false;  // WAIT shows the text itself, before waiting
+    bool textSaid = false;   // a sound of the statement says its text
 
     std::string_view arg(std::size_t i) const { return statement.args[i]; }
 };
@@ -196,19 +197,22 @@ std::string queueItem(const ActionContext& c) {
 }
 
 bool play(ActionContext& c) {
-    c.sound.QueuePrimary(queueItem(c));
+    c.sound.QueuePrimary(queueItem(c), c.statement.text);
+    c.textSaid = true;
     return true;
 }
 
 bool playSecondary(ActionContext& c) {
-    c.sound.QueueSecondary(queueItem(c));
+    c.sound.QueueSecondary(queueItem(c), c.statement.text);
+    c.textSaid = true;
     return true;
 }
 
 bool playBackground(ActionContext& c) {
     BackgroundArguments a = ReadBackgroundArguments(c.statement);
     c.sound.BackgroundAddNew(std::string(c.arg(0)), a.loop == "1" || a.loop == "loop",
-                             parseDecimal32(a.delay).value_or(0), a.volume);
+                             parseDecimal32(a.delay).value_or(0), a.volume, c.statement.text);
+    c.textSaid = true;
     return true;
 }
 
@@ -407,6 +411,11 @@ void ScriptEngine::ExecuteStatements(std::string_view actions, EventKind kind, E
                 text.append(" ").append(st.word).append(";").append(st.argText);
             if (context.textShown)
                 return;
+            if (context.textSaid) {
+                if (!text.empty())
+                    host_.ShowSaidText(text);
+                return;
+            }
         }
         if (!text.empty())
             host_.ShowText(text, false);

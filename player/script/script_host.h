@@ -19,6 +19,9 @@ class ScriptHost : public WorldHost {
     // leading and one trailing space are removed, the pane is emptied first when `clear` is set,
     // and the text becomes a new last line (true).
     virtual bool ShowText(const std::string& text, bool clear) = 0;
+    // ShowText without clearing, of a statement's text that a sound of the same statement says
+    // (PLAY, PLAYSEC, PLAYBG): a voice reading the pane need not read it.
+    virtual bool ShowSaidText(const std::string& text) { return ShowText(text, false); }
     virtual void ClearMemo() = 0;
     // Moves the caret to the start of the pane, so that a screen reader reads from the top.
     virtual void MemoCaretToStart() = 0;

@@ -5,11 +5,11 @@
 
 namespace vek::player {
 
-void PlayerScriptSound::QueuePrimary(const std::string& item) {
-    primary_.Add(item);
+void PlayerScriptSound::QueuePrimary(const std::string& item, std::string_view says) {
+    primary_.Add(said_ ? said_->Queued(item, says) : item);
 }
-void PlayerScriptSound::QueueSecondary(const std::string& item) {
-    secondary_.Add(item);
+void PlayerScriptSound::QueueSecondary(const std::string& item, std::string_view says) {
+    secondary_.Add(said_ ? said_->Queued(item, says) : item);
 }
 void PlayerScriptSound::StopPrimaryUpTo(int level) {
     primary_.StopUpTo(level);
@@ -19,8 +19,10 @@ void PlayerScriptSound::StopSecondaryUpTo(int level) {
 }
 
 void PlayerScriptSound::BackgroundAddNew(const std::string& name, bool loop, int delayTicks,
-                                         std::string_view volumeSuffix) {
+                                         std::string_view volumeSuffix, std::string_view says) {
     background_.AddNew(name, loop, delayTicks, volumeSuffix);
+    if (said_)
+        said_->BackgroundAdded(name, says);
 }
 
 void PlayerScriptSound::BackgroundStop(std::string_view name) {

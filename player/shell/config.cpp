@@ -46,8 +46,10 @@ SpeechSettings PlayerConfig::Speech() const {
     auto [end, ec] = std::from_chars(rate.data(), rate.data() + rate.size(), percent);
     if (ec == std::errc() && end == rate.data() + rate.size() && percent >= 50 && percent <= 300)
         s.rate = percent;
+    s.readShownTexts = switchValue(Value("SHOWNTEXTS"), s.readShownTexts);
+    s.announceSelection = switchValue(Value("ANNOUNCEENTRY"), s.announceSelection);
     s.entriesToReader = switchValue(Value("ENTRIESTOREADER"), s.entriesToReader);
-    s.textsToReader = switchValue(Value("TEXTSTOREADER"), s.entriesToReader);
+    s.textsToReader = switchValue(Value("TEXTSTOREADER"), s.textsToReader);
     return s;
 }
 
@@ -61,6 +63,8 @@ bool PlayerConfig::WriteConfig(const VolumeSettings& volumes, const std::filesys
         "CDPATH=" + Paths().cdPath,
         "SPEECHTEXTS=" + std::string(speech_.speakTexts ? "1" : "0"),
         "SPEECHRATE=" + std::to_string(speech_.rate),
+        "SHOWNTEXTS=" + std::string(speech_.readShownTexts ? "1" : "0"),
+        "ANNOUNCEENTRY=" + std::string(speech_.announceSelection ? "1" : "0"),
         "ENTRIESTOREADER=" + std::string(speech_.entriesToReader ? "1" : "0"),
         "TEXTSTOREADER=" + std::string(speech_.textsToReader ? "1" : "0"),
     };

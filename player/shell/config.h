@@ -11,12 +11,15 @@
 
 namespace vek::player {
 
-// How the player speaks what has no recording, and what it leaves to a screen reader.
+// How the player's voice stands in for recordings that cannot be played, what more it says on
+// request, and what it leaves to a screen reader while one runs (one voice by default).
 struct SpeechSettings {
-    bool speakTexts = true;        // "Předčítat texty bez nahrávky"
-    int rate = 100;                // "Rychlost řeči", percent of the normal speed
-    bool entriesToReader = false;  // the screen reader, not the game, reads list entries
-    bool textsToReader = false;    // texts of the text pane go to the screen reader
+    bool speakTexts = true;          // "Předčítat texty bez nahrávky"
+    int rate = 100;                  // "Rychlost řeči", percent of the normal speed
+    bool readShownTexts = false;     // also texts that are only shown, with no sound at all
+    bool announceSelection = false;  // name the selected entry after a command
+    bool entriesToReader = true;     // the screen reader, not the game, reads list entries
+    bool textsToReader = true;       // texts without a recording go to the screen reader
     friend bool operator==(const SpeechSettings&, const SpeechSettings&) = default;
 };
 
@@ -29,8 +32,7 @@ class PlayerConfig {
     void ReadConfig(const std::filesystem::path& file = kFileName);
     // ApplyVolumes: the three volumes of the kept lines; a missing or non-numeric value is 0.
     VolumeSettings Volumes() const;
-    // The speech settings of the kept lines; a missing key gives its default (texts go to the
-    // screen reader by default when the list entries do).
+    // The speech settings of the kept lines; a missing key gives its default.
     SpeechSettings Speech() const;
     // What WriteConfig writes after the five lines.
     void SetSpeech(const SpeechSettings& speech) { speech_ = speech; }

@@ -3,8 +3,9 @@
 #include "player/shell/game_commands.h"
 
 #include "common/cp1250.h"
-#include "player/shell/shell.h"
+#include "player/shell/narrator.h"
 #include "player/shell/text_helpers.h"
+#include "player/shell/world_lists.h"
 
 namespace vek::player {
 
@@ -21,61 +22,75 @@ void RemoveChosen(StringList& list, int i, const std::string& id) {
 
 }  // namespace
 
+void GameCommands::Queue(const char* key) {
+    c_.primary.Add(c_.narrator.Said(key, Text(key)));
+}
+
 void GameCommands::Say(const char* key) {
-    shell_.ShowText(shell_.Text(key), true);
-    shell_.primary_.Add(key);
+    c_.host.ShowLine(Text(key), true, true);
+    Queue(key);
 }
 
 void GameCommands::Write(const char* key) {
-    shell_.ShowText(shell_.Text(key), true);
+    c_.host.ShowLine(Text(key), true, false);
 }
 
 void GameCommands::ShowAndSpeak(const std::string& text, bool clear, const std::string& soundKey) {
     SpokenText spoken = SplitSpokenText(text);
-    if (spoken.sound)
-        shell_.primary_.Add(*spoken.sound);
-    shell_.ShowText(spoken.text, clear);
-    if (!spoken.sound && !soundKey.empty())
-        shell_.primary_.Add(soundKey);
+    const std::string& key = spoken.sound ? *spoken.sound : soundKey;
+    c_.host.ShowLine(spoken.text, clear, !key.empty());
+    c_.primary.Add(c_.narrator.Said(key, spoken.text));
+}
+
+void GameCommands::SayWith(const char* key, const std::string& rest, const std::string& soundKey,
+                           const char* afterKey) {
+    Queue(key);
+    std::string text = Text(key) + " " + rest;
+    if (afterKey)
+        text += " " + Text(afterKey);
+    SpokenText spoken = SplitSpokenText(text);
+    std::string sound = spoken.sound ? *spoken.sound : soundKey;
+    c_.host.ShowLine(spoken.text, true, true);
+    c_.primary.Add(c_.narrator.Said(sound, SplitSpokenText(rest).text));
+    if (afterKey)
+        Queue(afterKey);
 }
 
 void GameCommands::FinishCommand() {
-    if (shell_.menuState() != MenuState::SystemMenu)
-        shell_.SetMenuState(MenuState::MainMenu);
-    shell_.BuildMenu();
+    if (c_.state != MenuState::SystemMenu)
+        c_.state = MenuState::MainMenu;
+    c_.host.BuildMenu();
 }
 
 void GameCommands::LookAround() {
-    TOkno* window = shell_.world_.CurrentWindow;
+    TOkno* window = c_.world.CurrentWindow;
     if (!window)
         return;
-    if (shell_.RunScript(EventKind::Look, window->LookScript, true) == 0)
+    if (c_.host.RunScript(EventKind::Look, window->LookScript, true) == 0)
         Write("SZnevidisnic");
     window->LookDone = true;
 }
 
 void GameCommands::GoTo(int i) {
-    TOkno* here = shell_.world_.CurrentWindow;
+    TOkno* here = c_.world.CurrentWindow;
     if (i < 0 || !here || i >= static_cast<int>(here->Paths.size()))
         return;
     std::string id = here->Paths[i];
-    shell_.world_.ObjectName = id;
-    TOkno* destination = shell_.world_.WindowList.Najdi(id);
+    c_.world.ObjectName = id;
+    TOkno* destination = c_.world.WindowList.Najdi(id);
     if (!destination)
         return;
-    shell_.script_.state().ActionAborted = false;
-    int r = shell_.RunScript(EventKind::Departure, here->DepartureScript, true);
-    if (!shell_.script_.state().ActionAborted) {
-        shell_.world_.PreviousWindow = here;
-        shell_.world_.CurrentWindow = destination;
-        shell_.world_.ObjectName.clear();
+    c_.script.ActionAborted = false;
+    int r = c_.host.RunScript(EventKind::Departure, here->DepartureScript, true);
+    if (!c_.script.ActionAborted) {
+        c_.world.PreviousWindow = here;
+        c_.world.CurrentWindow = destination;
+        c_.world.ObjectName.clear();
         here->DepartureDone = true;
-        if (r == 0 && shell_.world_.ScenSett.RepeatWalk) {
-            shell_.primary_.Add("SZjdes");
-            ShowAndSpeak(shell_.Text("SZjdes") + " " + destination->Kam, true,
-                         destination->SoundId);
+        if (r == 0 && c_.world.ScenSett.RepeatWalk) {
+            SayWith("SZjdes", destination->Kam, destination->SoundId);
         }
-        shell_.RunScript(EventKind::Arrival, destination->ArrivalScript, r == 0);
+        c_.host.RunScript(EventKind::Arrival, destination->ArrivalScript, r == 0);
         destination->ArrivalDone = true;
     }
     FinishCommand();
@@ -84,45 +99,43 @@ void GameCommands::GoTo(int i) {
 void GameCommands::Examine(int i) {
     if (i < 0)
         return;
-    TPredmet* item = shell_.world_.ItemList.Najdi(shell_.MixedItemId(i));
-    shell_.world_.CurrentItem = item;
+    TPredmet* item = c_.world.ItemList.Najdi(MixedItemId(c_.world, i));
+    c_.world.CurrentItem = item;
     if (!item)
         return;
-    if (shell_.RunScript(EventKind::Examine, item->ExamineScript, true) == 0)
+    if (c_.host.RunScript(EventKind::Examine, item->ExamineScript, true) == 0)
         Write("SZnevidisnic");
     item->ExamineDone = true;
     FinishCommand();
 }
 
 void GameCommands::Take(int i) {
-    const StringList& here = shell_.ItemsHere();
+    const StringList& here = ItemsHere(c_.world);
     if (i < 0 || i >= static_cast<int>(here.size()))
         return;
     std::string id = here[i];
     // The item leaves the window it was chosen in, also when its script has moved the player.
-    std::string chosenIn = shell_.world_.CurrentWindow->Name;
-    TPredmet* item = shell_.world_.ItemList.Najdi(id);
-    shell_.world_.CurrentItem = item;
+    std::string chosenIn = c_.world.CurrentWindow->Name;
+    TPredmet* item = c_.world.ItemList.Najdi(id);
+    c_.world.CurrentItem = item;
     if (!item)
         return;
-    shell_.script_.state().ActionAborted = false;
-    int r = shell_.RunScript(EventKind::Take, item->TakeScript, true);
+    c_.script.ActionAborted = false;
+    int r = c_.host.RunScript(EventKind::Take, item->TakeScript, true);
     bool wasDone = item->TakeDone;
     item->TakeDone = true;
-    if (!shell_.script_.state().ActionAborted) {
+    if (!c_.script.ActionAborted) {
         if (item->CanTake) {
-            std::uint8_t limit = shell_.world_.ScenSett.MaxItems;
-            if (limit < 99 && shell_.world_.Inventory.size() >= limit) {
+            std::uint8_t limit = c_.world.ScenSett.MaxItems;
+            if (limit < 99 && c_.world.Inventory.size() >= limit) {
                 item->TakeDone = wasDone;
-                shell_.primary_.Add("SZnepoberes");
-                Write("SZnepoberes");
+                Say("SZnepoberes");
             } else {
-                if (TOkno* window = shell_.world_.WindowList.Najdi(chosenIn))
+                if (TOkno* window = c_.world.WindowList.Najdi(chosenIn))
                     RemoveChosen(window->Items, i, id);
-                shell_.world_.Inventory.add(id);
-                if (r == 0 && shell_.world_.ScenSett.RepeatTake) {
-                    shell_.primary_.Add("SZvzals");
-                    ShowAndSpeak(shell_.Text("SZvzals") + " " + item->Co, true, item->SoundId);
+                c_.world.Inventory.add(id);
+                if (r == 0 && c_.world.ScenSett.RepeatTake) {
+                    SayWith("SZvzals", item->Co, item->SoundId);
                 }
             }
         } else if (r == 0) {
@@ -133,22 +146,21 @@ void GameCommands::Take(int i) {
 }
 
 void GameCommands::PutDown(int i) {
-    if (i < 0 || i >= static_cast<int>(shell_.world_.Inventory.size()))
+    if (i < 0 || i >= static_cast<int>(c_.world.Inventory.size()))
         return;
-    std::string id = shell_.world_.Inventory[i];
-    TPredmet* item = shell_.world_.ItemList.Najdi(id);
-    shell_.world_.CurrentItem = item;
+    std::string id = c_.world.Inventory[i];
+    TPredmet* item = c_.world.ItemList.Najdi(id);
+    c_.world.CurrentItem = item;
     if (!item)
         return;
-    shell_.script_.state().ActionAborted = false;
-    int r = shell_.RunScript(EventKind::Put, item->PutScript, true);
-    if (!shell_.script_.state().ActionAborted) {
-        if (shell_.world_.CurrentWindow)
-            shell_.world_.CurrentWindow->Items.add(id);
-        RemoveChosen(shell_.world_.Inventory, i, id);
+    c_.script.ActionAborted = false;
+    int r = c_.host.RunScript(EventKind::Put, item->PutScript, true);
+    if (!c_.script.ActionAborted) {
+        if (c_.world.CurrentWindow)
+            c_.world.CurrentWindow->Items.add(id);
+        RemoveChosen(c_.world.Inventory, i, id);
         if (r == 0) {
-            shell_.primary_.Add("SZpolozils");
-            ShowAndSpeak(shell_.Text("SZpolozils") + " " + item->Co, true, item->SoundId);
+            SayWith("SZpolozils", item->Co, item->SoundId);
         }
     }
     item->PutDone = true;
@@ -158,24 +170,21 @@ void GameCommands::PutDown(int i) {
 void GameCommands::Use(int i) {
     if (i < 0)
         return;
-    std::string id = shell_.MixedItemId(i);
-    TPredmet* item = shell_.world_.ItemList.Najdi(id);
-    shell_.world_.CurrentItem = item;
-    shell_.world_.ObjectName.clear();
+    std::string id = MixedItemId(c_.world, i);
+    TPredmet* item = c_.world.ItemList.Najdi(id);
+    c_.world.CurrentItem = item;
+    c_.world.ObjectName.clear();
     if (!item)
         return;
     if (item->UseOn) {
-        shell_.primary_.Add("SZpouzij");
-        ShowAndSpeak(shell_.Text("SZpouzij") + " " + item->Co + " " + shell_.Text("SZna"), true,
-                     item->SoundId);
-        shell_.primary_.Add("SZna");
+        SayWith("SZpouzij", item->Co, item->SoundId, "SZna");
         // The id as the list holds it, which %1 compares exactly.
-        shell_.world_.ObjectName = id;
-        shell_.SetMenuState(MenuState::UseOnList);
-        shell_.BuildMenu();
+        c_.world.ObjectName = id;
+        c_.state = MenuState::UseOnList;
+        c_.host.BuildMenu();
         return;
     }
-    if (shell_.RunScript(EventKind::Use, item->UseScript, true) == 0)
+    if (c_.host.RunScript(EventKind::Use, item->UseScript, true) == 0)
         Say("SZnelzepouzit");
     item->UseDone = true;
     FinishCommand();
@@ -184,14 +193,14 @@ void GameCommands::Use(int i) {
 void GameCommands::UseOnTarget(int i) {
     if (i < 0)
         return;
-    std::string targetId = shell_.MixedItemId(i);
-    TPredmet* first = shell_.world_.ItemList.Najdi(shell_.world_.ObjectName);
-    TPredmet* target = shell_.world_.ItemList.Najdi(targetId);
-    shell_.world_.ObjectName = targetId;
-    shell_.world_.CurrentItem = first;
+    std::string targetId = MixedItemId(c_.world, i);
+    TPredmet* first = c_.world.ItemList.Najdi(c_.world.ObjectName);
+    TPredmet* target = c_.world.ItemList.Najdi(targetId);
+    c_.world.ObjectName = targetId;
+    c_.world.CurrentItem = first;
     if (!first || !target)
         return;
-    if (shell_.RunScript(EventKind::UseOn, first->UseScript, true) == 0)
+    if (c_.host.RunScript(EventKind::UseOn, first->UseScript, true) == 0)
         Say("SZnelzepouzit");
     first->UseDone = true;
     FinishCommand();
@@ -200,12 +209,12 @@ void GameCommands::UseOnTarget(int i) {
 void GameCommands::TalkTo(int i) {
     if (i < 0)
         return;
-    TPredmet* item = shell_.world_.ItemList.Najdi(shell_.MixedItemId(i));
-    shell_.world_.CurrentItem = item;
-    shell_.world_.ObjectName.clear();
+    TPredmet* item = c_.world.ItemList.Najdi(MixedItemId(c_.world, i));
+    c_.world.CurrentItem = item;
+    c_.world.ObjectName.clear();
     if (!item)
         return;
-    if (shell_.RunScript(EventKind::Talk, item->TalkScript, true) == 0)
+    if (c_.host.RunScript(EventKind::Talk, item->TalkScript, true) == 0)
         Say("SZneodpovida");
     item->TalkDone = true;
     FinishCommand();
@@ -215,29 +224,28 @@ void GameCommands::ShowList(int i) {
     if (i < 0)
         return;
     auto heading = [this](const char* key) {
-        shell_.ShowText(shell_.Text(key), true);
-        shell_.primary_.Add(key);
+        c_.host.ShowLine(Text(key), true, true);
+        Queue(key);
     };
-    const StringList& here = shell_.ItemsHere();
+    const StringList& here = ItemsHere(c_.world);
     if (i == 0) {
         static const StringList kNone;
-        const StringList& paths =
-            shell_.world_.CurrentWindow ? shell_.world_.CurrentWindow->Paths : kNone;
+        const StringList& paths = c_.world.CurrentWindow ? c_.world.CurrentWindow->Paths : kNone;
         if (paths.empty()) {
             Say("SZnelzejit");
         } else {
             heading("SZmuzesjit");
             for (const std::string& id : paths)
-                if (TOkno* window = shell_.world_.WindowList.Najdi(id))
+                if (TOkno* window = c_.world.WindowList.Najdi(id))
                     ShowAndSpeak(window->Kam, false, window->SoundId);
         }
     } else if (i == 1) {
-        if (shell_.world_.Inventory.empty()) {
+        if (c_.world.Inventory.empty()) {
             Say("SZnicnemas");
         } else {
             heading("SZmas");
-            for (const std::string& id : shell_.world_.Inventory)
-                if (TPredmet* item = shell_.world_.ItemList.Najdi(id))
+            for (const std::string& id : c_.world.Inventory)
+                if (TPredmet* item = c_.world.ItemList.Najdi(id))
                     ShowAndSpeak(item->Co, false, item->SoundId);
         }
     } else if (i == 2) {
@@ -246,15 +254,16 @@ void GameCommands::ShowList(int i) {
         } else {
             heading("SZjetu");
             for (const std::string& id : here) {
-                if (TPredmet* item = shell_.world_.ItemList.Najdi(id)) {
-                    shell_.primary_.Add(item->SoundId);
-                    shell_.ShowText(vek::player::DisplayName(id), false);
+                if (TPredmet* item = c_.world.ItemList.Najdi(id)) {
+                    std::string name = vek::player::DisplayName(id);
+                    c_.primary.Add(c_.narrator.Said(item->SoundId, name));
+                    c_.host.ShowLine(name, false, true);
                 }
             }
         }
     }
-    shell_.SetMenuState(MenuState::MainMenu);
-    shell_.BuildMenu();
+    c_.state = MenuState::MainMenu;
+    c_.host.BuildMenu();
 }
 
 }  // namespace vek::player

@@ -3,7 +3,8 @@
 
 #include <filesystem>
 
-#include "player/shell/shell.h"
+#include "player/shell/narrator.h"
+#include "player/shell/world_lists.h"
 
 namespace vek::player {
 
@@ -54,31 +55,31 @@ MenuState letterState(char ch) {
 }  // namespace
 
 std::string KeyMap::MainCommandText(int i) const {
-    return shell_.Text(kMainCommandKeys[i]);
+    return Text(kMainCommandKeys[i]);
 }
 
 char KeyMap::FormKeyPress(char ch) {
-    if (shell_.closing_)
+    if (c_.host.Closing())
         return ch;
     bool confirmKey = ch == kEnter || ch == kEscape || ch == kSpace;
     int level = 0;
     if (confirmKey) {
-        shell_.background_.StopSome(2);
+        c_.background.StopSome(2);
         level = 1;
     }
-    bool nothingWaits = shell_.primary_.StopUpTo(level);
-    const ScriptState& state = shell_.script_.state();
+    bool nothingWaits = c_.primary.StopUpTo(level);
+    const ScriptState& state = c_.script;
     if (!nothingWaits || state.ReadLineMode || state.ReadKeyMode)
         return InputModeChar(ch);
 
-    if (state_ == MenuState::Intro && confirmKey) {
+    if (c_.state == MenuState::Intro && confirmKey) {
         StartPlay();
     } else {
-        if (state_ == MenuState::MainMenu)
-            mainMenuIndex_ = shell_.mainBox_.selection;
-        int index = shell_.mainBox_.selection;
-        std::string text = index >= 0 && index < static_cast<int>(shell_.mainBox_.entries.size())
-                               ? shell_.mainBox_.entries[index]
+        if (c_.state == MenuState::MainMenu)
+            mainMenuIndex_ = c_.mainBox.selection;
+        int index = c_.mainBox.selection;
+        std::string text = index >= 0 && index < static_cast<int>(c_.mainBox.entries.size())
+                               ? c_.mainBox.entries[index]
                                : std::string();
         DispatchCommandChar(ch, index, text);
     }
@@ -87,26 +88,26 @@ char KeyMap::FormKeyPress(char ch) {
 }
 
 void KeyMap::StartPlay() {
-    shell_.mainBox_.visible = true;
-    shell_.mainMemo_.visible = true;
-    shell_.ClearMemo();
-    shell_.mainMemo_.left = 256;
-    shell_.mainMemo_.width = 265;
-    shell_.mainMemo_.scrollBar = false;
-    shell_.view_.memoLayoutChanged();
-    shell_.view_.mainBoxChanged();
-    if (TOkno* window = shell_.world_.CurrentWindow) {
+    c_.mainBox.visible = true;
+    c_.mainMemo.visible = true;
+    c_.host.ClearMemo();
+    c_.mainMemo.left = 256;
+    c_.mainMemo.width = 265;
+    c_.mainMemo.scrollBar = false;
+    c_.view.memoLayoutChanged();
+    c_.view.mainBoxChanged();
+    if (TOkno* window = c_.world.CurrentWindow) {
         // Departure's number on purpose: neither done flag of the start window is set yet. The
         // flag belongs to the window whose script ran, also when the script moved the player.
-        shell_.RunScript(EventKind::Departure, window->ArrivalScript, true);
+        c_.host.RunScript(EventKind::Departure, window->ArrivalScript, true);
         window->ArrivalDone = true;
     }
     // A game the arrival script ended stays in the system menu the end left it in.
-    if (!shell_.gameRunning_)
+    if (!c_.host.GameRunning())
         return;
-    shell_.mainBox_.focused = true;
-    state_ = MenuState::MainMenu;
-    shell_.BuildMenu();
+    c_.mainBox.focused = true;
+    c_.state = MenuState::MainMenu;
+    c_.host.BuildMenu();
 }
 
 void KeyMap::DispatchCommandChar(char ch, int index, const std::string& text) {
@@ -115,160 +116,166 @@ void KeyMap::DispatchCommandChar(char ch, int index, const std::string& text) {
     } else if (ch == kEscape) {
         EscapeKey();
     } else if (ch == 's') {
-        shell_.primary_.StopCurrent();
-    } else if (state_ == MenuState::MainMenu) {
+        c_.primary.StopCurrent();
+    } else if (c_.state == MenuState::MainMenu) {
         if (ch == 'R' || ch == 'r') {
-            shell_.LookAround();
+            c_.host.RunCommand(KeyCommand::LookAround, -1);
         } else if (MenuState next = letterState(ch); next != MenuState::MainMenu) {
-            state_ = next;
-            shell_.BuildMenu();
+            Open(next);
         }
     }
+}
+
+namespace {
+
+// Step 7 of the Enter sequence from check 3 on: in each list, Enter runs the list's command
+// unless the captured text is the name of the command that opened the list (`opener`, a main
+// command; -1: any chosen entry). The order matters: a check sees the state an earlier one left.
+struct ListChoice {
+    MenuState state;
+    int opener;
+    KeyCommand command;
+};
+constexpr ListChoice kListChoices[] = {
+    {MenuState::GoList, 1, KeyCommand::GoTo},
+    {MenuState::ExamineList, 2, KeyCommand::Examine},
+    {MenuState::TakeList, 3, KeyCommand::Take},
+    {MenuState::PutList, 4, KeyCommand::PutDown},
+    {MenuState::UseOnList, -1, KeyCommand::UseOnTarget},
+    {MenuState::UseList, 5, KeyCommand::Use},
+    {MenuState::TalkList, 6, KeyCommand::TalkTo},
+    {MenuState::ListMenu, 7, KeyCommand::ShowList},
+};
+
+}  // namespace
+
+void KeyMap::Open(MenuState state) {
+    c_.state = state;
+    c_.host.BuildMenu();
 }
 
 void KeyMap::EnterSequence(int index, const std::string& text) {
-    auto differs = [&](int command) { return text != MainCommandText(command); };
-    if (state_ == MenuState::MainMenu) {
+    if (c_.state == MenuState::MainMenu) {
         for (int i = 0; i < static_cast<int>(kMainCommandCount); ++i) {
-            if (differs(i))
+            if (text != MainCommandText(i))
                 continue;
-            if (i == 0) {
-                shell_.LookAround();
-                continue;
-            }
-            state_ = i == 8 ? MenuState::SystemMenu : static_cast<MenuState>(i + 1);
-            shell_.BuildMenu();
+            if (i == 0)
+                c_.host.RunCommand(KeyCommand::LookAround, index);
+            else
+                Open(i == 8 ? MenuState::SystemMenu : static_cast<MenuState>(i + 1));
         }
     }
-    if (state_ == MenuState::SystemMenu) {
-        if (text == shell_.Text("SZzpetdohry")) {
-            state_ = MenuState::MainMenu;
-            shell_.BuildMenu();
-        }
-        if (text == shell_.Text("SZnovahra"))
-            shell_.NewGame();
-        if (text == shell_.Text("SZnacti")) {
-            state_ = MenuState::LoadList;
-            shell_.BuildMenu();
-        }
-        if (text == shell_.Text("SZuloz")) {
-            state_ = MenuState::SaveList;
-            shell_.BuildMenu();
-        }
-        if (text == shell_.Text("SZvyberscenare")) {
-            state_ = MenuState::ScenarioList;
-            shell_.BuildMenu();
-        }
-        if (text == shell_.Text("SZnastaveni")) {
-            shell_.options_.FormShow();
-            shell_.view_.showOptions(shell_.options_);
-            shell_.options_.FormHide();
-        }
-        if (text == shell_.Text("SZkonec"))
-            quitRequested_ = true;
+    if (c_.state == MenuState::SystemMenu)
+        SystemMenuEnter(text);
+    for (const ListChoice& choice : kListChoices) {
+        if (c_.state != choice.state)
+            continue;
+        bool chosen = choice.opener < 0 ? index >= 0 : text != MainCommandText(choice.opener);
+        if (chosen)
+            c_.host.RunCommand(choice.command, index);
     }
-    if (state_ == MenuState::GoList && differs(1))
-        shell_.GoTo(index);
-    if (state_ == MenuState::ExamineList && differs(2))
-        shell_.Examine(index);
-    if (state_ == MenuState::TakeList && differs(3))
-        shell_.Take(index);
-    if (state_ == MenuState::PutList && differs(4))
-        shell_.PutDown(index);
-    if (state_ == MenuState::UseOnList && index >= 0)
-        shell_.UseOnTarget(index);
-    if (state_ == MenuState::UseList && differs(5))
-        shell_.Use(index);
-    if (state_ == MenuState::TalkList && differs(6))
-        shell_.TalkTo(index);
-    if (state_ == MenuState::ListMenu && differs(7))
-        shell_.ShowList(index);
-    if (state_ == MenuState::LoadList && text != shell_.Text("SZnacti") && !text.empty() &&
-        text.find(shell_.Text("SZprpozice")) == std::string::npos)
-        shell_.LoadPosition(index);
-    if (state_ == MenuState::SaveList && text != shell_.Text("SZuloz"))
-        shell_.SavePosition(index);
-    if (state_ == MenuState::ScenarioList && text != shell_.Text("SZvyberscenare") &&
-        !text.empty()) {
-        shell_.scenarioFileName_ = text;
-        state_ = MenuState::SystemMenu;
-        shell_.BuildMenu();
+    if (c_.state == MenuState::LoadList && text != Text("SZnacti") && !text.empty() &&
+        text.find(Text("SZprpozice")) == std::string::npos)
+        c_.host.RunCommand(KeyCommand::LoadPosition, index);
+    if (c_.state == MenuState::SaveList && text != Text("SZuloz"))
+        c_.host.RunCommand(KeyCommand::SavePosition, index);
+    if (c_.state == MenuState::ScenarioList && text != Text("SZvyberscenare") && !text.empty()) {
+        c_.host.ChooseScenario(text);
+        Open(MenuState::SystemMenu);
     }
 }
 
+void KeyMap::SystemMenuEnter(const std::string& text) {
+    if (text == Text("SZzpetdohry"))
+        Open(MenuState::MainMenu);
+    if (text == Text("SZnovahra"))
+        c_.host.NewGame();
+    if (text == Text("SZnacti"))
+        Open(MenuState::LoadList);
+    if (text == Text("SZuloz"))
+        Open(MenuState::SaveList);
+    if (text == Text("SZvyberscenare"))
+        Open(MenuState::ScenarioList);
+    if (text == Text("SZnastaveni"))
+        c_.host.ShowOptions();
+    if (text == Text("SZkonec"))
+        quitRequested_ = true;
+}
+
+namespace {
+
+// Escape by state: what is said, and the state it leads back to.
+struct EscapeRule {
+    MenuState from;
+    const char* say;
+    MenuState to;
+};
+constexpr EscapeRule kEscapeRules[] = {
+    {MenuState::GoList, "SZnikam", MenuState::MainMenu},
+    {MenuState::ExamineList, "SZnic", MenuState::MainMenu},
+    {MenuState::TakeList, "SZnic", MenuState::MainMenu},
+    {MenuState::PutList, "SZnic", MenuState::MainMenu},
+    {MenuState::UseList, "SZnic", MenuState::MainMenu},
+    {MenuState::TalkList, nullptr, MenuState::MainMenu},
+    {MenuState::ListMenu, "SZzadny", MenuState::MainMenu},
+    {MenuState::UseOnList, nullptr, MenuState::UseList},
+    {MenuState::SystemMenu, nullptr, MenuState::MainMenu},  // only back into a running game
+    {MenuState::LoadList, nullptr, MenuState::SystemMenu},
+    {MenuState::SaveList, nullptr, MenuState::SystemMenu},
+    {MenuState::ScenarioList, nullptr, MenuState::SystemMenu},
+};
+
+}  // namespace
+
+void KeyMap::Say(const char* key) {
+    c_.primary.Add(c_.narrator.Said(key, Text(key)));
+}
+
 void KeyMap::EscapeKey() {
-    auto back = [this](const char* say, MenuState to) {
-        if (say)
-            shell_.primary_.Add(say);
-        state_ = to;
-        shell_.BuildMenu();
-    };
-    switch (state_) {
-        case MenuState::GoList:
-            back("SZnikam", MenuState::MainMenu);
-            break;
-        case MenuState::ExamineList:
-        case MenuState::TakeList:
-        case MenuState::PutList:
-        case MenuState::UseList:
-            back("SZnic", MenuState::MainMenu);
-            break;
-        case MenuState::TalkList:
-            back(nullptr, MenuState::MainMenu);
-            break;
-        case MenuState::ListMenu:
-            back("SZzadny", MenuState::MainMenu);
-            break;
-        case MenuState::UseOnList:
-            back(nullptr, MenuState::UseList);
-            break;
-        case MenuState::SystemMenu:
-            if (shell_.gameRunning_)
-                back(nullptr, MenuState::MainMenu);
-            break;
-        case MenuState::LoadList:
-        case MenuState::SaveList:
-        case MenuState::ScenarioList:
-            back(nullptr, MenuState::SystemMenu);
-            break;
-        case MenuState::Intro:
-        case MenuState::MainMenu:
-            break;
+    for (const EscapeRule& rule : kEscapeRules) {
+        if (rule.from != c_.state)
+            continue;
+        if (rule.from == MenuState::SystemMenu && !c_.host.GameRunning())
+            return;
+        if (rule.say)
+            Say(rule.say);
+        Open(rule.to);
+        return;
     }
 }
 
 char KeyMap::InputModeChar(char ch) {
-    ScriptState& state = shell_.script_.state();
-    if (shell_.KeyWaitInsideLineRead()) {
+    ScriptState& state = c_.script;
+    if (c_.host.KeyWaitInsideLineRead()) {
         // The key ends only the WAIT; the line being typed keeps its text and the focus.
         state.ReadKeyMode = false;
-        shell_.mainBox_.visible = true;
-        shell_.mainBox_.focused = false;
-        shell_.dotazEdit_.focused = true;
-        shell_.view_.dotazEditChanged();
-        shell_.view_.mainBoxChanged();
+        c_.mainBox.visible = true;
+        c_.mainBox.focused = false;
+        c_.dotazEdit.focused = true;
+        c_.view.dotazEditChanged();
+        c_.view.mainBoxChanged();
         CloseIfQuitting();
         return kConsumed;
     }
     char result = ch;
     if (state.ReadLineMode && ch == kEnter) {
-        shell_.dotazEdit_.visible = false;
-        shell_.dotazEdit_.focused = false;
+        c_.dotazEdit.visible = false;
+        c_.dotazEdit.focused = false;
         state.ReadLineMode = false;
-        shell_.mainBox_.focused = true;
+        c_.mainBox.focused = true;
         result = kConsumed;
     }
     if (state.ReadKeyMode) {
-        shell_.mainBox_.visible = true;
-        shell_.dotazEdit_.text = std::string(1, ch);
+        c_.mainBox.visible = true;
+        c_.dotazEdit.text = std::string(1, ch);
         state.ReadKeyMode = false;
-        shell_.dotazEdit_.focused = false;
-        shell_.mainBox_.focused = true;
+        c_.dotazEdit.focused = false;
+        c_.mainBox.focused = true;
         result = kConsumed;
     }
     if (result == kConsumed) {
-        shell_.view_.dotazEditChanged();
-        shell_.view_.mainBoxChanged();
+        c_.view.dotazEditChanged();
+        c_.view.mainBoxChanged();
     } else {
         TypeIntoDotazEdit(ch);
     }
@@ -277,33 +284,33 @@ char KeyMap::InputModeChar(char ch) {
 }
 
 void KeyMap::TypeIntoDotazEdit(char ch) {
-    if (!shell_.dotazEdit_.visible || !shell_.dotazEdit_.focused)
+    if (!c_.dotazEdit.visible || !c_.dotazEdit.focused)
         return;
     if (ch == '\b') {
-        if (!shell_.dotazEdit_.text.empty())
-            shell_.dotazEdit_.text.pop_back();
+        if (!c_.dotazEdit.text.empty())
+            c_.dotazEdit.text.pop_back();
     } else if (static_cast<unsigned char>(ch) >= 32) {
-        shell_.dotazEdit_.text += ch;
+        c_.dotazEdit.text += ch;
     } else {
         return;
     }
-    shell_.view_.dotazEditChanged();
+    c_.view.dotazEditChanged();
 }
 
 void KeyMap::CloseIfQuitting() {
     if (quitRequested_)
-        shell_.view_.closeWindow();
+        c_.view.closeWindow();
 }
 
 int KeyMap::FormKeyDown(int key, unsigned shift) {
-    if (quitRequested_ || shell_.closing_)
+    if (quitRequested_ || c_.host.Closing())
         return key;
-    if (key != vk::Left && key != vk::Right && !shell_.primary_.StopUpTo(0))
+    if (key != vk::Left && key != vk::Right && !c_.primary.StopUpTo(0))
         return 0;
-    if (!shell_.mainBox_.focused)
+    if (!c_.mainBox.focused)
         return key;
-    int i = shell_.mainBox_.selection;
-    int n = static_cast<int>(shell_.mainBox_.entries.size());
+    int i = c_.mainBox.selection;
+    int n = static_cast<int>(c_.mainBox.entries.size());
     bool announce = key >= vk::Prior && key <= vk::Down;
     bool ctrl = (shift & ShiftCtrl) != 0;
     int result = key;
@@ -334,18 +341,17 @@ int KeyMap::FormKeyDown(int key, unsigned shift) {
         case vk::Left:
         case vk::Right:
             if (ctrl) {
-                key == vk::Left ? shell_.primary_.Back() : shell_.primary_.Skip();
+                key == vk::Left ? c_.primary.Back() : c_.primary.Skip();
                 return 0;
             }
             break;
         case vk::F2:
-            if (!shell_.gameRunning_)
+            if (!c_.host.GameRunning())
                 break;
             [[fallthrough]];
         case vk::F3:
-            state_ = key == vk::F2 ? MenuState::SaveList : MenuState::LoadList;
-            shell_.BuildMenu();
-            shell_.primary_.Add(key == vk::F2 ? "SZuloz" : "SZnacti");
+            Open(key == vk::F2 ? MenuState::SaveList : MenuState::LoadList);
+            Say(key == vk::F2 ? "SZuloz" : "SZnacti");
             announce = true;
             i = -1;
             break;
@@ -357,53 +363,53 @@ int KeyMap::FormKeyDown(int key, unsigned shift) {
         Announce(i);
     }
     if (!announce)
-        shell_.primary_.Add("SZdot");
+        c_.primary.Add("SZdot");
     return result;
 }
 
 void KeyMap::SetSelection(int i) {
-    if (shell_.mainBox_.selection == i)
+    if (c_.mainBox.selection == i)
         return;
-    shell_.mainBox_.selection = i;
-    shell_.view_.mainBoxChanged();
+    c_.mainBox.selection = i;
+    c_.view.mainBoxChanged();
 }
 
 void KeyMap::Announce(int i) {
-    if (shell_.narrator_.EntriesLeftToReader())
+    if (c_.narrator.EntriesLeftToReader())
         return;
-    const std::string& t = shell_.mainBox_.entries[i];
+    const std::string& t = c_.mainBox.entries[i];
     auto sayMatching = [&](auto& keys) {
         for (const char* key : keys)
-            if (t == shell_.Text(key))
-                shell_.narrator_.SayEntry(key, t);
+            if (t == Text(key))
+                c_.narrator.SayEntry(key, t);
     };
     auto sayItem = [&](const std::string& id) {
-        if (TPredmet* item = shell_.world_.ItemList.Najdi(id))
-            shell_.narrator_.SayEntry(item->SoundId, t);
+        if (TPredmet* item = c_.world.ItemList.Najdi(id))
+            c_.narrator.SayEntry(item->SoundId, t);
     };
-    switch (state_) {
+    switch (c_.state) {
         case MenuState::MainMenu:
             sayMatching(kMainCommandKeys);
             break;
         case MenuState::GoList:
-            if (TOkno* here = shell_.world_.CurrentWindow;
+            if (TOkno* here = c_.world.CurrentWindow;
                 here && i < static_cast<int>(here->Paths.size()))
-                if (TOkno* window = shell_.world_.WindowList.Najdi(here->Paths[i]))
-                    shell_.narrator_.SayEntry(window->SoundId, t);
+                if (TOkno* window = c_.world.WindowList.Najdi(here->Paths[i]))
+                    c_.narrator.SayEntry(window->SoundId, t);
             break;
         case MenuState::ExamineList:
         case MenuState::UseList:
         case MenuState::TalkList:
         case MenuState::UseOnList:
-            sayItem(shell_.MixedItemId(i));
+            sayItem(MixedItemId(c_.world, i));
             break;
         case MenuState::TakeList:
-            if (i < static_cast<int>(shell_.ItemsHere().size()))
-                sayItem(shell_.ItemsHere()[i]);
+            if (i < static_cast<int>(ItemsHere(c_.world).size()))
+                sayItem(ItemsHere(c_.world)[i]);
             break;
         case MenuState::PutList:
-            if (i < static_cast<int>(shell_.world_.Inventory.size()))
-                sayItem(shell_.world_.Inventory[i]);
+            if (i < static_cast<int>(c_.world.Inventory.size()))
+                sayItem(c_.world.Inventory[i]);
             break;
         case MenuState::ListMenu:
             sayMatching(kListMenuKeys);
@@ -413,12 +419,15 @@ void KeyMap::Announce(int i) {
             break;
         case MenuState::LoadList:
         case MenuState::SaveList: {
-            std::string prefix = shell_.Text("SZpozice");
+            std::string prefix = Text("SZpozice");
             if (t.compare(0, prefix.size(), prefix) == 0) {
                 char last = t.empty() ? '0' : t.back();
-                shell_.primary_.SayNumber(last >= '0' && last <= '9' ? last - '0' : 0);
+                auto [tens, units] =
+                    TZvukFronta::NumberKeys(last >= '0' && last <= '9' ? last - '0' : 0);
+                c_.primary.Add(tens);
+                c_.narrator.SayEntry(units, t);
             } else {
-                shell_.primary_.Add("SZprpozice");
+                c_.narrator.SayEntry("SZprpozice", t);
             }
             break;
         }
@@ -430,9 +439,9 @@ void KeyMap::Announce(int i) {
             wave += ".wav";
             std::error_code ec;
             if (std::filesystem::is_regular_file(wave, ec))
-                shell_.primary_.PlayFile(wave);
+                c_.primary.PlayFile(wave);
             else
-                shell_.primary_.Add("SZneznamscenar");
+                c_.narrator.SayEntry("SZneznamscenar", t);
             break;
         }
         case MenuState::Intro:

@@ -1,95 +1,156 @@
 #include "player/shell/narrator.h"
 
-#include "player/shell/shell.h"
-
 namespace vek::player {
 
-Narrator::Narrator(PlayerShell& shell, SpeechSynthesizer* synthesizer)
-    : shell_(shell),
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+Narrator::Narrator(NarratorContext context, SpeechSynthesizer* synthesizer)
+    : c_(std::move(context)),
       own_(synthesizer ? nullptr : makeSystemSynthesizer()),
-      synthesizer_(synthesizer ? *synthesizer : *own_),
-      voice_(synthesizer_) {}
+      voice_(synthesizer ? *synthesizer : *own_) {}
 
 void Narrator::ApplySettings() {
-    const SpeechSettings& speech = shell_.options_.Speech;
-    voice_.SetRate(speech.rate);
-    if (shell_.mainMemo_.toScreenReader != speech.textsToReader) {
-        shell_.mainMemo_.toScreenReader = speech.textsToReader;
-        shell_.view_.memoLayoutChanged();
-    }
-    if (!problemReported_ && speech.speakTexts && !voice_.Ready()) {
+    voice_.SetRate(c_.speech.rate);
+    if (!problemReported_ && c_.speech.speakTexts && !voice_.Ready()) {
         problemReported_ = true;
-        shell_.Report("no synthetic voice: " + voice_.Problem());
+        c_.report("no synthetic voice: " + voice_.Problem());
     }
 }
 
 bool Narrator::Speaks() const {
-    return shell_.options_.Speech.speakTexts && voice_.Ready();
+    return c_.speech.speakTexts && voice_.Ready();
 }
 
 bool Narrator::EntriesLeftToReader() const {
-    return shell_.options_.Speech.entriesToReader && shell_.view_.screenReaderActive();
+    return c_.speech.entriesToReader && c_.view.screenReaderActive();
 }
 
 bool Narrator::TextsLeftToReader() const {
-    return shell_.options_.Speech.textsToReader && shell_.view_.screenReaderActive();
+    return c_.speech.textsToReader && c_.view.screenReaderActive();
 }
 
-void Narrator::BeginCommand() {
-    if (depth_++ > 0)
-        return;
-    lines_.clear();
-    queuedAtStart_ = shell_.primary_.Queued();
-    announceSelection_ = false;
+bool Narrator::Playable(std::string_view key) const {
+    const TNahravka* entry = c_.sound.list.Najdi(key);
+    return entry && c_.sound.box.Initialised() && RecordingFound(*entry, c_.sound);
+}
+
+std::string Narrator::Mark(std::string item, bool optional) const {
+    unsigned marks = optional || announcing_ ? unsigned{Optional} : 0u;
+    if (!scopes_.empty() && scopes_.back().mainCycle && !SplitSpeech(item).text.empty())
+        marks |= FromCycle;
+    return marks != 0 ? Marked(item, marks) : item;
+}
+
+void Narrator::BeginCommand(bool mainCycle) {
+    if (scopes_.empty())
+        announceSelection_ = false;
+    if (mainCycle) {
+        c_.primary.DropCycleSpeech();
+        c_.secondary.DropCycleSpeech();
+    }
+    scopes_.push_back({{}, mainCycle});
 }
 
 void Narrator::EndCommand(bool answerNow) {
-    if (--depth_ > 0)
+    if (scopes_.empty())
         return;
     Flush();
-    ApplySettings();
-    const MainBoxModel& box = shell_.mainBox_;
-    if (announceSelection_ && box.selection >= 0 &&
-        box.selection < static_cast<int>(box.entries.size()))
-        shell_.keys_.Announce(box.selection);
-    announceSelection_ = false;
-    if (answerNow)
-        shell_.primary_.StartNow();
+    scopes_.pop_back();
+    if (scopes_.empty()) {
+        ApplySettings();
+        const int selection = c_.mainBox.selection;
+        if (announceSelection_ && selection >= 0 &&
+            selection < static_cast<int>(c_.mainBox.entries.size()))
+            NameEntry(selection);
+        announceSelection_ = false;
+    }
+    if (answerNow) {
+        c_.primary.StartNow();
+        c_.secondary.StartNow();
+    }
 }
 
-void Narrator::LineShown(const std::string& line) {
-    if (depth_ > 0)
-        lines_.push_back(line);
+void Narrator::NameEntry(int i) {
+    announcing_ = true;
+    c_.announce(i);
+    announcing_ = false;
+}
+
+void Narrator::LineShown(const std::string& line, bool said) {
+    if (!said && !scopes_.empty())
+        scopes_.back().shownOnly.push_back(line);
 }
 
 void Narrator::Flush() {
-    // A command that queued any recording has said what it meant to; the voice never doubles it.
-    if (Speaks() && !TextsLeftToReader() && shell_.primary_.Queued() == queuedAtStart_)
-        for (const std::string& line : lines_)
+    if (scopes_.empty())
+        return;
+    std::vector<std::string> lines = std::move(scopes_.back().shownOnly);
+    scopes_.back().shownOnly.clear();
+    if (!c_.speech.readShownTexts)
+        return;
+    for (const std::string& line : lines) {
+        if (TextsLeftToReader())
+            c_.view.screenReaderSay(line);
+        else if (Speaks())
             for (const std::string& sentence : Sentences(line))
-                shell_.primary_.Add(SpeechItem(sentence));
-    lines_.clear();
-    queuedAtStart_ = shell_.primary_.Queued();
+                c_.primary.Add(Mark(SpeechItem(sentence), true));
+    }
 }
 
 void Narrator::ListBuilt() {
-    announceSelection_ = shell_.mainBox_.selection >= 0;
+    announceSelection_ = c_.speech.announceSelection && c_.mainBox.selection >= 0;
     if (Speaks())
-        voice_.Prefetch(shell_.mainBox_.entries);
+        voice_.Prefetch(c_.mainBox.entries);
+}
+
+std::string Narrator::Said(const std::string& key, std::string_view text) {
+    text = trimmed(text);
+    if (text.empty())
+        return key;
+    if (TextsLeftToReader()) {
+        if (!Playable(key))
+            c_.view.screenReaderSay(std::string(text));
+        return key;
+    }
+    return Speaks() ? Mark(WithSpeech(key, text), false) : key;
 }
 
 void Narrator::SayEntry(const std::string& key, const std::string& text) {
-    shell_.primary_.Add(Speaks() ? WithSpeech(key, text) : key);
+    std::string item = Speaks() ? WithSpeech(key, text) : key;
+    c_.primary.Add(Mark(std::move(item), false));
+}
+
+std::string Narrator::Queued(const std::string& item, std::string_view says) {
+    return Said(item, says);
+}
+
+void Narrator::BackgroundAdded(std::string_view name, std::string_view says) {
+    says = trimmed(says);
+    if (says.empty() || Playable(name))
+        return;
+    // No queue carries a background sound: its stand-in is an addition to the primary one.
+    if (TextsLeftToReader())
+        c_.view.screenReaderSay(std::string(says));
+    else if (Speaks())
+        c_.primary.Add(Mark(SpeechItem(says), true));
 }
 
 std::vector<std::string> Narrator::Sentences(std::string_view line) {
     std::vector<std::string> sentences;
     std::size_t start = 0;
     auto add = [&](std::size_t end) {
-        std::string_view piece = line.substr(start, end - start);
-        const auto first = piece.find_first_not_of(' ');
-        if (first != std::string_view::npos)
-            sentences.emplace_back(piece.substr(first, piece.find_last_not_of(' ') - first + 1));
+        std::string_view piece = trimmed(line.substr(start, end - start));
+        if (!piece.empty())
+            sentences.emplace_back(piece);
         start = end;
     };
     for (std::size_t i = 0; i + 1 < line.size(); ++i)

@@ -9,7 +9,6 @@
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "player/shell/position_file.h"
-#include "player/shell/shell.h"
 
 namespace vek::player {
 
@@ -58,42 +57,41 @@ std::string after(const std::string& line, std::size_t count) {
 
 bool SavedPositions::WritePosition(int slot) {
     PositionWriter w;
-    w.WriteLine(shell_.loadedScenarioFileName_ + kHeaderVersion);
-    for (std::size_t i = 0; i < shell_.world_.WindowList.size(); ++i) {
-        const TOkno* window = shell_.world_.WindowList.at(i);
-        w.WriteLine("OKNO=" + shell_.world_.WindowList.nameAt(i));
+    w.WriteLine(c_.loadedScenarioFileName + kHeaderVersion);
+    for (std::size_t i = 0; i < c_.world.WindowList.size(); ++i) {
+        const TOkno* window = c_.world.WindowList.at(i);
+        w.WriteLine("OKNO=" + c_.world.WindowList.nameAt(i));
         w.WriteList(window->Paths);
         w.WriteList(window->Items);
         w.WriteLine(flag(window->LookDone) + flag(window->ArrivalDone) +
                     flag(window->DepartureDone));
     }
-    for (std::size_t i = 0; i < shell_.world_.ItemList.size(); ++i) {
-        const TPredmet* item = shell_.world_.ItemList.at(i);
-        w.WriteLine("PREDMET=" + shell_.world_.ItemList.nameAt(i));
+    for (std::size_t i = 0; i < c_.world.ItemList.size(); ++i) {
+        const TPredmet* item = c_.world.ItemList.at(i);
+        w.WriteLine("PREDMET=" + c_.world.ItemList.nameAt(i));
         w.WriteLine(flag(item->ExamineDone) + flag(item->TakeDone) + flag(item->PutDone) +
                     flag(item->UseDone) + flag(item->TalkDone));
     }
     w.WriteLine("DRZIS=");
-    w.WriteList(shell_.world_.Inventory);
-    const std::string& start = shell_.world_.ScenSett.StartWindow;
-    w.WriteLine("AKT=" + (shell_.world_.CurrentWindow ? shell_.world_.CurrentWindow->Name : start));
-    w.WriteLine("PRED=" +
-                (shell_.world_.PreviousWindow ? shell_.world_.PreviousWindow->Name : start));
+    w.WriteList(c_.world.Inventory);
+    const std::string& start = c_.world.ScenSett.StartWindow;
+    w.WriteLine("AKT=" + (c_.world.CurrentWindow ? c_.world.CurrentWindow->Name : start));
+    w.WriteLine("PRED=" + (c_.world.PreviousWindow ? c_.world.PreviousWindow->Name : start));
     w.WriteLine("PC=");
     for (std::size_t k = 0; k < kSwitchCount; ++k)
-        w.WriteLine(flag(shell_.world_.Switches[k]) + std::to_string(shell_.world_.Counters[k]));
+        w.WriteLine(flag(c_.world.Switches[k]) + std::to_string(c_.world.Counters[k]));
     w.WriteLine("ST=");
     for (std::size_t k = 0; k < kStringVarCount; ++k) {
-        w.WriteLine(shell_.world_.StringVars[k]);
-        w.WriteLine(std::to_string(shell_.world_.Timers[k]));
+        w.WriteLine(c_.world.StringVars[k]);
+        w.WriteLine(std::to_string(c_.world.Timers[k]));
     }
     w.WriteLine("CYKLUS=");
-    w.WriteLine(std::to_string(shell_.world_.CycleInterval));
-    w.WriteLine(std::to_string(shell_.world_.CycleCounter));
-    w.WriteLine(flag(shell_.world_.CycleActive));
-    w.WriteLine(flag(shell_.world_.CycleHasRun));
-    w.WriteLine("MAX=" + std::to_string(shell_.world_.ScenSett.MaxItems));
-    for (const TBackFronta::Item& sound : shell_.background_.items()) {
+    w.WriteLine(std::to_string(c_.world.CycleInterval));
+    w.WriteLine(std::to_string(c_.world.CycleCounter));
+    w.WriteLine(flag(c_.world.CycleActive));
+    w.WriteLine(flag(c_.world.CycleHasRun));
+    w.WriteLine("MAX=" + std::to_string(c_.world.ScenSett.MaxItems));
+    for (const TBackFronta::Item& sound : c_.background.items()) {
         if (sound.name == "INTROmus")
             continue;
         const TMyAFS* audio = sound.audio.get();
@@ -107,57 +105,70 @@ bool SavedPositions::WritePosition(int slot) {
     std::string error;
     if (writeFileAtomically(PositionFileName(slot), w.bytes(), &error))
         return true;
-    // The player must know the game was not saved; the previous file is left as it was.
-    shell_.ShowMessage("Chyba", std::string(kSaveFailed) + "\n" + error, BoxIcon::Stop);
+    // The player must know a save asked for was not made; the previous file is left as it was.
+    // The automatic save fails silently: it happens in the middle of a load.
+    if (slot != kAutosaveSlot) {
+        MessageBoxRequest request;
+        request.caption = "Chyba";
+        request.text = std::string(kSaveFailed) + "\n" + error;
+        request.icon = BoxIcon::Stop;
+        c_.view.messageBox(request);
+    }
     return false;
+}
+
+void SavedPositions::ShowStop(const char* text) {
+    MessageBoxRequest request;
+    request.caption = "Stop";
+    request.text = text;
+    request.icon = BoxIcon::Stop;
+    c_.view.messageBox(request);
+}
+
+void SavedPositions::SetState(MenuState state) {
+    c_.state = state;
+    c_.host.BuildMenu();
 }
 
 void SavedPositions::SavePosition(int slot) {
     if (slot < 0 || slot > kAutosaveSlot)
         return;
     WritePosition(slot);
-    if (slot < kAutosaveSlot) {
-        shell_.SetMenuState(MenuState::MainMenu);
-        shell_.BuildMenu();
-    }
+    if (slot < kAutosaveSlot)
+        SetState(MenuState::MainMenu);
 }
 
 bool SavedPositions::LoadScenarioForPosition(const std::string& fileName) {
     // Nothing of the scenario played so far may survive into the position's; a file that cannot
     // be opened leaves both, and the name "Nová hra" starts, as they were.
-    if (!shell_.LoadScenario(fileName, true))
+    if (!c_.host.LoadScenario(fileName))
         return false;
-    shell_.scenarioFileName_ = fileName;
-    shell_.loadedScenarioFileName_ = fileName;
+    c_.scenarioFileName = fileName;
+    c_.loadedScenarioFileName = fileName;
     return true;
 }
 
 void SavedPositions::LoadPosition(int slot) {
     if (slot < 0 || slot > kAutosaveSlot)
         return;
-    shell_.view_.splash("Načtení pozice..."_cp, true);
+    c_.view.splash("Načtení pozice..."_cp, true);
     auto bytes = readFileBytes(PositionFileName(slot));
     if (!bytes) {
-        // Nothing has been read or cleared: a running game simply goes on, rather than being
-        // replaced by whatever older automatic save lies around.
-        shell_.view_.splash({}, false);
-        shell_.ShowMessage("Stop", kLoadFailed, BoxIcon::Stop);
-        if (slot == kAutosaveSlot)
-            shell_.gameRunning_ = false;
-        shell_.SetMenuState(shell_.gameRunning_ ? MenuState::MainMenu : MenuState::SystemMenu);
-        shell_.BuildMenu();
+        // Nothing was read and the automatic save was not written: the fallback restores what
+        // autosave.sav held before.
+        FinishLoad(slot, true);
         return;
     }
-    if (slot < kAutosaveSlot && shell_.gameRunning_)
+    if (slot < kAutosaveSlot && c_.gameRunning)
         SavePosition(kAutosaveSlot);
-    shell_.background_.Vycisti();
+    c_.background.Vycisti();
     PositionReader reader(*bytes);
     std::string header = reader.ReadLine();
     auto mark = header.find(kVersionMark);
     if (mark == std::string::npos) {
         // The old positional layout: read again from the start. The automatic save of the game
         // being left was written above already.
-        shell_.view_.splash({}, false);
+        c_.view.splash({}, false);
         PositionReader old(std::move(*bytes));
         ReadOldPosition(old);
         FinishLoad(slot, old.LoadError());
@@ -174,28 +185,25 @@ void SavedPositions::LoadPosition(int slot) {
 
 void SavedPositions::FinishLoad(int slot, bool loadError) {
     if (!loadError) {
-        shell_.gameRunning_ = true;
-        shell_.SetMenuState(MenuState::MainMenu);
-        shell_.BuildMenu();
-        shell_.view_.splash({}, false);
+        c_.gameRunning = true;
+        SetState(MenuState::MainMenu);
+        c_.view.splash({}, false);
         return;
     }
     // The message comes before the state changes: the timer goes on while it is shown, and the
     // main cycle must not run over a half-read position.
-    shell_.view_.splash({}, false);
-    shell_.ShowMessage("Stop", kLoadFailed, BoxIcon::Stop);
+    c_.view.splash({}, false);
+    ShowStop(kLoadFailed);
     if (slot == kAutosaveSlot)
-        shell_.gameRunning_ = false;
-    if (shell_.gameRunning_) {
+        c_.gameRunning = false;
+    if (c_.gameRunning)
         LoadPosition(kAutosaveSlot);
-    } else {
-        shell_.SetMenuState(MenuState::SystemMenu);
-        shell_.BuildMenu();
-    }
+    else
+        SetState(MenuState::SystemMenu);
 }
 
 void SavedPositions::ReadKeyedPosition(PositionReader& r) {
-    GameState& w = shell_.world_;
+    GameState& w = c_.world;
     auto windowOr = [&](const std::string& id) {
         TOkno* window = w.WindowList.Najdi(id);
         return window ? window : w.WindowList.Najdi(w.ScenSett.StartWindow);
@@ -258,15 +266,15 @@ void SavedPositions::ReadKeyedPosition(PositionReader& r) {
             auto field = [&](int k, long long high) {
                 return std::clamp<long long>(number(fields[k]).value_or(0), 0, high);
             };
-            shell_.background_.AddZvuk(
-                fields[0], fields[4] == "1", 0, static_cast<std::uint16_t>(field(3, 65535)),
-                static_cast<int>(field(2, 255)), static_cast<int>(field(1, 255)));
+            c_.background.AddZvuk(fields[0], fields[4] == "1", 0,
+                                  static_cast<std::uint16_t>(field(3, 65535)),
+                                  static_cast<int>(field(2, 255)), static_cast<int>(field(1, 255)));
         }
     }
 }
 
 void SavedPositions::ReadOldPosition(PositionReader& r) {
-    GameState& w = shell_.world_;
+    GameState& w = c_.world;
     if (!LoadScenarioForPosition(r.ReadLine())) {
         r.SetLoadError();
         return;

@@ -4,14 +4,39 @@
 
 #include <string>
 
+#include "player/shell/menu_state.h"
+#include "player/shell/view.h"
+#include "player/sound/background.h"
+#include "player/world/world.h"
+
 namespace vek::player {
 
-class PlayerShell;
 class PositionReader;
+
+// The shell as the saved positions use it.
+class SavedPositionsHost {
+  public:
+    virtual ~SavedPositionsHost() = default;
+    // Loads `fileName` into the world (and its sounds) afresh; false when it cannot be read.
+    virtual bool LoadScenario(const std::string& fileName) = 0;
+    virtual void BuildMenu() = 0;
+};
+
+// What the saved positions work with; the shell owns all of it.
+struct SavedPositionsContext {
+    SavedPositionsHost& host;
+    MenuState& state;
+    bool& gameRunning;
+    std::string& scenarioFileName;        // what "Nová hra" starts
+    std::string& loadedScenarioFileName;  // what the game in progress came from
+    GameState& world;
+    TBackFronta& background;
+    ShellView& view;
+};
 
 class SavedPositions {
   public:
-    explicit SavedPositions(PlayerShell& shell) : shell_(shell) {}
+    explicit SavedPositions(SavedPositionsContext context) : c_(context) {}
     SavedPositions(const SavedPositions&) = delete;
     SavedPositions& operator=(const SavedPositions&) = delete;
 
@@ -25,8 +50,10 @@ class SavedPositions {
     void ReadOldPosition(PositionReader& reader);
     bool LoadScenarioForPosition(const std::string& fileName);
     void FinishLoad(int slot, bool loadError);
+    void ShowStop(const char* text);
+    void SetState(MenuState state);
 
-    PlayerShell& shell_;
+    SavedPositionsContext c_;
 };
 
 }  // namespace vek::player

@@ -42,9 +42,19 @@ PlayerShell::PlayerShell(ShellSetup setup)
       background_(env_),
       options_(volumes_, background_, env_.SoundsOn),
       scenarioSounds_(soundList_, systemTexts_),
-      scriptSound_(primary_, secondary_, background_),
+      narrator_(NarratorContext{options_.Speech, view_, primary_, secondary_, env_, mainBox_,
+                                [this](int i) { keys_.Announce(i); },
+                                [this](std::string_view line) { Report(line); }},
+                setup.synthesizer),
+      scriptSound_(primary_, secondary_, background_, &narrator_),
       random_(makeRandom(setup)),
-      script_(world_, *this, scriptSound_, *random_) {
+      script_(world_, *this, scriptSound_, *random_),
+      commands_(GameCommandsContext{*this, menuState_, world_, script_.state(), primary_,
+                                    systemTexts_, narrator_}),
+      positions_(SavedPositionsContext{*this, menuState_, gameRunning_, scenarioFileName_,
+                                       loadedScenarioFileName_, world_, background_, view_}),
+      keys_(KeyMapContext{*this, menuState_, world_, script_.state(), primary_, background_,
+                          systemTexts_, mainBox_, mainMemo_, dotazEdit_, view_, narrator_}) {
     env_.voice = &narrator_.voice();
 }
 
@@ -105,19 +115,53 @@ void PlayerShell::InitPlayer() {
 }
 
 int PlayerShell::FormKeyDown(int key, unsigned shift) {
-    narrator_.BeginCommand();
+    BeginCommand();
     int left = keys_.FormKeyDown(key, shift);
     // A key that produces a character is answered by FormKeyPress, which follows at once.
     bool answered = (key >= vk::Prior && key <= vk::Down) || key == vk::F2 || key == vk::F3;
-    narrator_.EndCommand(answered);
+    EndCommand(answered);
     return left;
 }
 
 char PlayerShell::FormKeyPress(char ch) {
-    narrator_.BeginCommand();
+    BeginCommand();
     char left = keys_.FormKeyPress(ch);
-    narrator_.EndCommand(true);
+    EndCommand(true);
     return left;
+}
+
+void PlayerShell::RunCommand(KeyCommand command, int index) {
+    switch (command) {
+        case KeyCommand::LookAround:
+            return commands_.LookAround();
+        case KeyCommand::GoTo:
+            return commands_.GoTo(index);
+        case KeyCommand::Examine:
+            return commands_.Examine(index);
+        case KeyCommand::Take:
+            return commands_.Take(index);
+        case KeyCommand::PutDown:
+            return commands_.PutDown(index);
+        case KeyCommand::Use:
+            return commands_.Use(index);
+        case KeyCommand::UseOnTarget:
+            return commands_.UseOnTarget(index);
+        case KeyCommand::TalkTo:
+            return commands_.TalkTo(index);
+        case KeyCommand::ShowList:
+            return commands_.ShowList(index);
+        case KeyCommand::LoadPosition:
+            return positions_.LoadPosition(index);
+        case KeyCommand::SavePosition:
+            return positions_.SavePosition(index);
+    }
+}
+
+void PlayerShell::ShowOptions() {
+    options_.FormShow();
+    view_.showOptions(options_);
+    options_.FormHide();
+    narrator_.ApplySettings();
 }
 
 void PlayerShell::ApplyVolumes() {
@@ -177,10 +221,10 @@ void PlayerShell::Timer1Timer() {
     }
     // What the player hears in a list must be what Enter chooses, also after the cycle changed it.
     if (CycleMayRun()) {
-        narrator_.BeginCommand();
+        BeginCommand(true);
         if (script_.MainCycleStep())
             RefreshGameList();
-        narrator_.EndCommand(false);
+        EndCommand(false);
     }
     narrator_.Idle();
 }
@@ -245,13 +289,21 @@ void PlayerShell::ShowError(const std::string& caption, const std::string& text)
 }
 
 bool PlayerShell::ShowText(const std::string& text, bool clear) {
+    return ShowLine(text, clear, false);
+}
+
+bool PlayerShell::ShowSaidText(const std::string& text) {
+    return ShowLine(text, false, true);
+}
+
+bool PlayerShell::ShowLine(const std::string& text, bool clear, bool said) {
     auto line = ShowTextLine(text);
     if (line) {
         if (clear)
             ClearMemo();
         mainMemo_.lines.push_back(*line);
         view_.memoLineAdded(*line);
-        narrator_.LineShown(*line);
+        narrator_.LineShown(*line, said);
     }
     int rows = menuState() == MenuState::Intro ? kMemoRowsWide : kMemoRowsNarrow;
     bool scrollBar = static_cast<int>(mainMemo_.lines.size()) > rows;
@@ -309,6 +361,7 @@ void PlayerShell::WaitWhile(const std::function<bool()>& waiting) {
     readCleared_ = false;
     narrator_.Flush();
     primary_.StartNow();
+    secondary_.StartNow();
     waits_.push_back(kind);
     view_.waitStarted(kind);
     view_.waitWhile([&] { return !closing_ && waiting(); });

@@ -57,7 +57,12 @@ struct ShellSetup {
     SpeechSynthesizer* synthesizer = nullptr;  // the synthetic voice; none: the system's
 };
 
-class PlayerShell : public ScriptHost {
+// The shell implements the narrow hosts of its parts privately: each part sees only what its
+// host and context give it.
+class PlayerShell : public ScriptHost,
+                    private KeyMapHost,
+                    private GameCommandsHost,
+                    private SavedPositionsHost {
   public:
     explicit PlayerShell(ShellSetup setup);
     ~PlayerShell() override;
@@ -86,7 +91,7 @@ class PlayerShell : public ScriptHost {
     const MainBoxModel& mainBox() const { return mainBox_; }
     const MainMemoModel& mainMemo() const { return mainMemo_; }
     const DotazEditModel& dotazEdit() const { return dotazEdit_; }
-    MenuState menuState() const { return keys_.state(); }
+    MenuState menuState() const { return menuState_; }
     bool quitRequested() const { return keys_.quitRequested(); }
     bool gameRunning() const { return gameRunning_; }
     bool readLineMode() const { return script_.state().ReadLineMode; }
@@ -100,7 +105,7 @@ class PlayerShell : public ScriptHost {
     const SystemTexts& systemTexts() const { return systemTexts_; }
 
     // The command lists: BuildMenu refills MainBox for the current MenuState.
-    void BuildMenu();
+    void BuildMenu() override;
     std::string DisplayName(std::string_view id) const;
     void ShowAndSpeak(const std::string& text, bool clear, const std::string& soundKey) {
         commands_.ShowAndSpeak(text, clear, soundKey);
@@ -121,12 +126,13 @@ class PlayerShell : public ScriptHost {
     void SavePosition(int slot) { positions_.SavePosition(slot); }
     void LoadPosition(int slot) { positions_.LoadPosition(slot); }
 
-    void NewGame();
+    void NewGame() override;
 
     // ScriptHost
     void Report(std::string_view line) override;
     void ShowError(const std::string& caption, const std::string& text) override;
     bool ShowText(const std::string& text, bool clear) override;
+    bool ShowSaidText(const std::string& text) override;
     void ClearMemo() override;
     void MemoCaretToStart() override;
     void SetMainBoxVisible(bool visible) override;
@@ -139,11 +145,18 @@ class PlayerShell : public ScriptHost {
     void ForgetMainMenuSelection() override { keys_.ForgetMainMenuSelection(); }
 
   private:
-    // The parts the shell is made of work on its objects.
-    friend class KeyMap;
-    friend class GameCommands;
-    friend class SavedPositions;
-    friend class Narrator;
+    // KeyMapHost
+    void RunCommand(KeyCommand command, int index) override;
+    void ShowOptions() override;
+    void ChooseScenario(const std::string& fileName) override { scenarioFileName_ = fileName; }
+    int RunScript(EventKind kind, const StringList& script, bool clear) override;
+    bool GameRunning() const override { return gameRunning_; }
+    bool Closing() const override { return closing_; }
+    bool KeyWaitInsideLineRead() const override;
+    // GameCommandsHost
+    bool ShowLine(const std::string& text, bool clear, bool said) override;
+    // SavedPositionsHost
+    bool LoadScenario(const std::string& fileName) override { return LoadScenario(fileName, true); }
 
     // Start-up and closing.
     void InitPlayer();
@@ -152,9 +165,10 @@ class PlayerShell : public ScriptHost {
     // Loads `fileName` into the world, the sound list and the system texts; `freshGame` first
     // puts the world in its new-game state once the file could be read.
     bool LoadScenario(const std::string& fileName, bool freshGame);
-
-    // The MenuState machine lives in the key map; the other parts set it through here.
-    void SetMenuState(MenuState state) { keys_.SetState(state); }
+    void SetMenuState(MenuState state) { menuState_ = state; }
+    // A key press or a main-cycle run, with what the voice makes of it.
+    void BeginCommand(bool mainCycle = false) { narrator_.BeginCommand(mainCycle); }
+    void EndCommand(bool answerNow) { narrator_.EndCommand(answerNow); }
 
     // Lists.
     void FillMenu();
@@ -168,18 +182,11 @@ class PlayerShell : public ScriptHost {
     // After a main-cycle run: an open game list that no longer shows the world is refilled, the
     // selection kept on the entry of the same text.
     void RefreshGameList();
-    // Inventory followed by the items here; i mapped to an item id ("" when out of range).
-    std::string MixedItemId(int i) const;
-    const StringList& ItemsHere() const;
 
     // What the command list holds, as a screen reader names it.
     std::string Heading() const;
-    // The innermost wait is a WAIT that began while a READ line was being typed.
-    bool KeyWaitInsideLineRead() const;
 
-    // Texts and scripts.
     std::string Text(std::string_view key) const { return systemTexts_.text(key); }
-    int RunScript(EventKind kind, const StringList& script, bool clear);
 
     ShellSetup setup_;
     ShellView& view_;
@@ -198,6 +205,7 @@ class PlayerShell : public ScriptHost {
     TOptionsForm options_;
     GameState world_;
     PlayerScenarioSounds scenarioSounds_;
+    Narrator narrator_;  // before the script's sound, which hands it the texts its sounds say
     PlayerScriptSound scriptSound_;
     std::unique_ptr<RandomSource> random_;
     ScriptEngine script_;
@@ -205,6 +213,7 @@ class PlayerShell : public ScriptHost {
     MainBoxModel mainBox_;
     MainMemoModel mainMemo_;
     DotazEditModel dotazEdit_;
+    MenuState menuState_ = MenuState::SystemMenu;
     std::string scenarioFileName_;
     // The scenario the game in progress came from: choosing another file in the scenario list
     // must not change what a saved position names.
@@ -219,10 +228,9 @@ class PlayerShell : public ScriptHost {
     bool readCleared_ = false;  // READ emptied the entry field: the next wait reads input
     std::vector<ShellView::WaitKind> waits_;  // the waits scripts are in, innermost last
 
-    Narrator narrator_{*this, setup_.synthesizer};
-    KeyMap keys_{*this};
-    GameCommands commands_{*this};
-    SavedPositions positions_{*this};
+    GameCommands commands_;
+    SavedPositions positions_;
+    KeyMap keys_;
 };
 
 }  // namespace vek::player

@@ -7,6 +7,7 @@
 #include "player/shell/position_file.h"
 #include "player/shell/shell.h"
 #include "player/shell/text_helpers.h"
+#include "player/shell/world_lists.h"
 
 namespace vek::player {
 
@@ -27,21 +28,6 @@ int PlayerShell::RunScript(EventKind kind, const StringList& script, bool clear)
 
 std::string PlayerShell::DisplayName(std::string_view id) const {
     return vek::player::DisplayName(id);
-}
-
-const StringList& PlayerShell::ItemsHere() const {
-    static const StringList kNone;
-    return world_.CurrentWindow ? world_.CurrentWindow->Items : kNone;
-}
-
-std::string PlayerShell::MixedItemId(int i) const {
-    int held = static_cast<int>(world_.Inventory.size());
-    if (i < 0)
-        return {};
-    if (i < held)
-        return world_.Inventory[i];
-    const StringList& here = ItemsHere();
-    return i - held < static_cast<int>(here.size()) ? here[i - held] : std::string();
 }
 
 std::vector<std::string> PlayerShell::ItemEntries(const StringList& ids) const {
@@ -71,8 +57,8 @@ void PlayerShell::SetEntries(std::vector<std::string> entries, int fontSize) {
 }
 
 void PlayerShell::EmptyFallback(const char* key) {
-    ShowText(Text(key), true);
-    primary_.Add(key);
+    ShowLine(Text(key), true, true);
+    primary_.Add(narrator_.Said(key, Text(key)));
     SetMenuState(MenuState::MainMenu);
     FillMenu();
 }
@@ -129,12 +115,12 @@ std::optional<std::vector<std::string>> PlayerShell::GameListEntries(MenuState s
         case MenuState::TalkList:
         case MenuState::UseOnList: {
             std::vector<std::string> entries = ItemEntries(world_.Inventory);
-            for (std::string& e : ItemEntries(ItemsHere()))
+            for (std::string& e : ItemEntries(ItemsHere(world_)))
                 entries.push_back(std::move(e));
             return entries;
         }
         case MenuState::TakeList:
-            return ItemEntries(ItemsHere());
+            return ItemEntries(ItemsHere(world_));
         case MenuState::PutList:
             return ItemEntries(world_.Inventory);
         default:
@@ -175,7 +161,7 @@ void PlayerShell::RefreshGameList() {
     view_.menuBuilt();
     // The entry the player heard is gone: the one the cursor now rests on is told instead.
     if (selected && kept < 0)
-        keys_.Announce(mainBox_.selection);
+        narrator_.NameEntry(mainBox_.selection);
 }
 
 void PlayerShell::FillMenu() {

@@ -35,9 +35,8 @@ struct MainMemoModel {
     bool visible = true;
     int left = 221;  // x of the pane in the window's client area
     int width = 292;
-    bool scrollBar = false;       // the vertical scroll bar is shown
-    int caretLine = 0;            // the caret was moved to the start: 0
-    bool toScreenReader = false;  // lines added are also handed to a screen reader
+    bool scrollBar = false;  // the vertical scroll bar is shown
+    int caretLine = 0;       // the caret was moved to the start: 0
 };
 
 // The entry field of the script's READ actions.
@@ -98,6 +97,8 @@ class ShellView {
 
     // A screen reader follows the window.
     virtual bool screenReaderActive() const { return false; }
+    // A text the player's voice would have said, handed to the screen reader instead.
+    virtual void screenReaderSay(const std::string& text) {}
 };
 
 }  // namespace vek::player

@@ -157,14 +157,23 @@ void TZvukFronta::synthesizeNext() {
         env_.voice->Speech(next.text);
 }
 
-// A recording's own priority; speech in its place, or alone, is cut by any key.
+// A recording's own priority; speech alone, and what only an option added, is cut by any key.
 std::optional<int> TZvukFronta::priority(std::string_view item) const {
     const SpokenItem parts = SplitSpeech(item);
-    if (const TNahravka* entry = env_.list.Najdi(parts.key))
-        return entry->Priority();
-    if (!parts.text.empty())
+    const TNahravka* entry = env_.list.Najdi(parts.key);
+    if (!entry && parts.text.empty())
+        return std::nullopt;
+    if (!entry || (parts.marks & Optional) != 0)
         return 0;
-    return std::nullopt;
+    return entry->Priority();
+}
+
+// Items that must not hold a key back: what only an option added, and the voice standing in
+// for a key the sound list does not know, which the queue would otherwise have dropped unplayed
+// at its next tick.
+bool TZvukFronta::yields(std::string_view item) const {
+    const SpokenItem parts = SplitSpeech(item);
+    return (parts.marks & Optional) != 0 || (!parts.text.empty() && !env_.list.Najdi(parts.key));
 }
 
 void TZvukFronta::notifyStarted(std::string_view item, std::string_view spoken) {
@@ -237,9 +246,12 @@ bool TZvukFronta::Playing() const {
 bool TZvukFronta::StopUpTo(int level) {
     if (!env_.SoundsOn)
         return true;
+    std::erase_if(pending_, [this](const std::string& item) { return yields(item); });
     const auto current = priority(current_);
-    // Only a recording still sounding holds the queue: one that has ended stays Current until the
-    // next starts, and must not swallow the next key press.
+    // Only a recording still sounding holds the queue. One that has ended stays Current until
+    // the next starts; were it to hold the queue, the click a key queues in FormKeyDown would
+    // wait behind it and the same key's character would be swallowed: the first letter after a
+    // reply of priority 1, the first Enter after a recording of priority 2.
     if (current && *current > level && Playing())
         return pending_.empty();
     if (current)
@@ -256,9 +268,27 @@ bool TZvukFronta::StopUpTo(int level) {
     return pending_.empty();
 }
 
+void TZvukFronta::DropCycleSpeech() {
+    // An item whose recording is there plays it, as the game queued it; the others would only
+    // have been said, and are dropped whole, so that no key left behind delays the newer speech.
+    std::erase_if(pending_, [this](const std::string& item) {
+        const SpokenItem parts = SplitSpeech(item);
+        if ((parts.marks & FromCycle) == 0)
+            return false;
+        const TNahravka* entry = env_.list.Najdi(parts.key);
+        return !entry || !RecordingFound(*entry, env_);
+    });
+}
+
 void TZvukFronta::SayNumber(int n) {
     if (n < 0)
         return;
+    auto [tens, units] = NumberKeys(n);
+    Add(std::move(tens));
+    Add(std::move(units));
+}
+
+std::pair<std::string, std::string> TZvukFronta::NumberKeys(int n) {
     const std::string plain = std::to_string(n);
     const std::string digits = std::string(plain.size() < 3 ? 3 - plain.size() : 0, '0') + plain;
     const char h = digits[0], t = digits[1], u = digits[2];
@@ -272,8 +302,7 @@ void TZvukFronta::SayNumber(int n) {
         units = std::string(t != '0' || h != '0' ? "0" : "") + u;
     if (digits == "000")
         units.assign(1, '0');
-    Add("C" + tens);
-    Add("C" + units);
+    return {"C" + tens, "C" + units};
 }
 
 void TZvukFronta::PlayFile(const std::string& path) {

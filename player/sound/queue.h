@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/string_list.h"
 #include "sound_env.h"
@@ -29,12 +30,19 @@ class TZvukFronta {
     // key is answered without waiting for the timer. Leaves pause items to the timer.
     void StartNow();
     // Drops the current and pending sounds of priority up to `level`; true when nothing waits.
+    // Optional items (speech_voice.h) and speech standing in for unknown keys are dropped
+    // wherever they wait.
     bool StopUpTo(int level);
+    // The main cycle's speech that has not started yet is dropped; its items that play a
+    // recording stay.
+    void DropCycleSpeech();
     void Back();
     void Skip();
     void StopCurrent();
     bool Playing() const;
     void SayNumber(int n);
+    // The two keys SayNumber queues for n: "C" and the tens, "C" and the units.
+    static std::pair<std::string, std::string> NumberKeys(int n);
     void PlayFile(const std::string& path);
     void PlayCurrent();
     void Advance();
@@ -59,6 +67,7 @@ class TZvukFronta {
     std::optional<std::string_view> start(std::string_view item);
     // The priority a key press or a stop command weighs; none for unknown keys and pauses.
     std::optional<int> priority(std::string_view item) const;
+    bool yields(std::string_view item) const;
     void synthesizeNext();
     void notifyStarted(std::string_view item, std::string_view spoken);
     void pushHistory(std::string item);

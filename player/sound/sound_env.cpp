@@ -30,6 +30,21 @@ std::filesystem::path extractedRecording(const TNahravka& entry, SoundEnv& env) 
 
 }  // namespace
 
+namespace {
+
+std::filesystem::path plainRecording(const TNahravka& entry, const SoundBasePaths& paths) {
+    return resolvePath(entry.BaseDir(paths), entry.FileSpec());
+}
+
+}  // namespace
+
+bool RecordingFound(const TNahravka& entry, const SoundEnv& env) {
+    if (!entry.CollectionSound().empty())
+        return true;  // an entry whose collection or sound is missing was dropped at the load
+    std::error_code ec;
+    return std::filesystem::is_regular_file(plainRecording(entry, env.paths), ec);
+}
+
 bool PrepareAudio(const TNahravka& entry, TMyAFS& audio, SoundEnv& env) {
     std::string name;
     if (!entry.CollectionSound().empty()) {
@@ -37,7 +52,7 @@ bool PrepareAudio(const TNahravka& entry, TMyAFS& audio, SoundEnv& env) {
         if (name.empty())
             return false;
     } else {
-        name = resolvePath(entry.BaseDir(env.paths), entry.FileSpec()).string();
+        name = plainRecording(entry, env.paths).string();
         // Reuse only a sample that really loaded: after a failed load the object keeps its old
         // file name but holds nothing.
         if (name == audio.FileName() && audio.Sample != 0)

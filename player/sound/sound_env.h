@@ -46,6 +46,10 @@ struct SoundEnv {
 // Returns false when nothing could be loaded (the caller then skips the item).
 bool PrepareAudio(const TNahravka& entry, TMyAFS& audio, SoundEnv& env);
 
+// Whether the entry's recording is there to be played: its plain file exists, or it points
+// into a collection that was attached. Whether the file decodes shows only when it is loaded.
+bool RecordingFound(const TNahravka& entry, const SoundEnv& env);
+
 // Reads the index of every collection the sound list points into and fixes the entries'
 // positions, lengths and CD flags; entries whose collection or sound is missing are dropped.
 void AttachCollections(TSeznamZvuku& list, const SoundBasePaths& paths);

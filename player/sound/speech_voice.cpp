@@ -5,9 +5,32 @@
 namespace vek {
 
 namespace {
-// A control character no scenario's sound key holds.
+// Control characters no scenario's sound key holds: the speech mark, and a leading byte that
+// carries the item's marks in its low bits.
 constexpr char kSpeechMark = '\x01';
+constexpr unsigned char kMarksBase = 0x10;
+constexpr unsigned kAllMarks = Optional | FromCycle;
+
+unsigned marksOf(std::string_view item) {
+    if (item.empty())
+        return 0;
+    const auto first = static_cast<unsigned char>(item.front());
+    return (first & ~kAllMarks) == kMarksBase ? first & kAllMarks : 0;
+}
+
+std::string_view withoutMarks(std::string_view item) {
+    return marksOf(item) != 0 ? item.substr(1) : item;
+}
 }  // namespace
+
+std::string Marked(std::string_view item, unsigned marks) {
+    marks = (marks | marksOf(item)) & kAllMarks;
+    std::string marked;
+    if (marks != 0)
+        marked += static_cast<char>(kMarksBase | marks);
+    marked += withoutMarks(item);
+    return marked;
+}
 
 std::string SpeechItem(std::string_view text) {
     std::string item(1, kSpeechMark);
@@ -16,6 +39,8 @@ std::string SpeechItem(std::string_view text) {
 }
 
 std::string WithSpeech(std::string_view key, std::string_view text) {
+    if (text.empty())
+        return std::string(key);
     std::string item(key);
     item += kSpeechMark;
     item += text;
@@ -23,16 +48,19 @@ std::string WithSpeech(std::string_view key, std::string_view text) {
 }
 
 std::optional<std::string_view> SpeechText(std::string_view item) {
+    item = withoutMarks(item);
     if (item.empty() || item.front() != kSpeechMark)
         return std::nullopt;
     return item.substr(1);
 }
 
 SpokenItem SplitSpeech(std::string_view item) {
+    const unsigned marks = marksOf(item);
+    item = withoutMarks(item);
     const auto mark = item.find(kSpeechMark);
     if (mark == std::string_view::npos)
-        return {item, {}};
-    return {item.substr(0, mark), item.substr(mark + 1)};
+        return {item, {}, marks};
+    return {item.substr(0, mark), item.substr(mark + 1), marks};
 }
 
 TSpeechVoice::TSpeechVoice(SpeechSynthesizer& synthesizer, std::size_t cacheBytes)

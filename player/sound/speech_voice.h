@@ -24,10 +24,24 @@ std::string SpeechItem(std::string_view text);
 std::string WithSpeech(std::string_view key, std::string_view text);
 // The text of a speech item; nullopt for any other item.
 std::optional<std::string_view> SpeechText(std::string_view item);
-// An item split into its key part and the text said in its place ("" when none).
+
+// What a queue item may be marked with besides its key and speech.
+enum ItemMark : unsigned {
+    // Added only because the player asked for more than the game says (the selected entry
+    // after a command, a text that is only shown): any key press or stop command drops it
+    // wherever it waits, so it never holds a key back.
+    Optional = 1,
+    // Said for the main cycle: dropped unsaid once the cycle has something newer to say.
+    FromCycle = 2,
+};
+// `item` with `marks` added to those it carries.
+std::string Marked(std::string_view item, unsigned marks);
+
+// An item split into its key part, the text said in its place ("" when none) and its marks.
 struct SpokenItem {
     std::string_view key;
     std::string_view text;
+    unsigned marks = 0;
 };
 SpokenItem SplitSpeech(std::string_view item);
 

@@ -214,14 +214,15 @@ void VEK2_form::memoCleared() {
 
 void VEK2_form::memoLineAdded(const std::string& line) {
     MainMemo->appendPlainText(fromCp1250(line));
-    if (!handlers_ || !handlers_->mainMemo().toScreenReader)
-        return;
-    // The lines of one command reach the screen reader together, once the key is handled.
+}
+
+void VEK2_form::screenReaderSay(const std::string& text) {
+    // The texts of one command reach the screen reader together, once the key is handled.
     if (readerText_.isEmpty())
         QTimer::singleShot(0, this, [this] { handToScreenReader(); });
     else
         readerText_ += QLatin1Char(' ');
-    readerText_ += fromCp1250(line);
+    readerText_ += fromCp1250(text);
 }
 
 // A screen reader speaks a changed description of the object that has the focus: the selected

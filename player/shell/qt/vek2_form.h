@@ -49,6 +49,7 @@ class VEK2_form : public QWidget, public ShellView {
     void closeWindow() override;
     void setTimerEnabled(bool enabled) override;
     bool screenReaderActive() const override;
+    void screenReaderSay(const std::string& text) override;
 
     int waitDepth() const { return waitDepth_; }
 
@@ -84,7 +85,7 @@ class VEK2_form : public QWidget, public ShellView {
     std::vector<std::string> shownEntries_;
     std::string shownHeading_;
     int shownSelection_ = -1;
-    QString readerText_;  // text pane lines not yet handed to the screen reader
+    QString readerText_;  // texts not yet handed to the screen reader
     int waitDepth_ = 0;
     bool closing_ = false;       // a close is on its way: waits end
     bool closePending_ = false;  // a close came during a wait; it happens once the waits are over

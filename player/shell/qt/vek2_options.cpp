@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
@@ -34,7 +35,8 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8("Nastaven\u00ed"));
     setFixedSize(307, 190);
     setStyleSheet(
-        "#TOptionsForm, #TabSheet1, #TabSheet2, #TabSheet3 { background-color: black; }"
+        "#TOptionsForm, #TabSheet1, #TabSheet2, #TabSheet3, #SpeechPage, #SpeechScroll"
+        " { background-color: black; }"
         "QLabel { color: white; font-weight: bold; background: transparent; }");
 
     PageControl1 = new QTabWidget(this);
@@ -101,7 +103,9 @@ VEK2_options::VEK2_options(QWidget* parent) : QDialog(parent) {
     setTabOrder(ZvukHlasBar, HudbaHlasBar);
     setTabOrder(HudbaHlasBar, PredcitatBox);
     setTabOrder(PredcitatBox, RychlostBar);
-    setTabOrder(RychlostBar, CteSeznamBox);
+    setTabOrder(RychlostBar, CteTextyBox);
+    setTabOrder(CteTextyBox, OhlasitBox);
+    setTabOrder(OhlasitBox, CteSeznamBox);
     setTabOrder(CteSeznamBox, TextyCteckaBox);
     setTabOrder(TextyCteckaBox, OKButton);
 }
@@ -121,8 +125,24 @@ QComboBox* VEK2_options::addChoice(QFormLayout* form, const char* labelText, con
 }
 
 void VEK2_options::buildSpeechPage() {
-    auto* form = new QFormLayout(TabSheet2);
+    // More choices than the dialog's fixed height holds: the page scrolls, following the focus.
+    auto* scroll = new QScrollArea(TabSheet2);
+    scroll->setObjectName("SpeechScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget;
+    page->setObjectName("SpeechPage");
+    page->setAttribute(Qt::WA_StyledBackground);
+    const QString pageName = PageControl1->tabText(PageControl1->indexOf(TabSheet2));
+    for (QWidget* pane : {static_cast<QWidget*>(scroll), scroll->viewport(), page})
+        pane->setAccessibleName(pageName);
+    auto* outer = new QVBoxLayout(TabSheet2);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* form = new QFormLayout(page);
     form->setContentsMargins(6, 4, 6, 4);
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);  // long labels leave the fields their width
     PredcitatBox = addChoice(form, "P\u0159ed\u010d\u00edtat texty bez nahr\u00e1vky",
                              "PredcitatBox", {"Ne", "Ano"}, &STPredcitat);
     PredcitatBox->setAccessibleDescription(
@@ -139,6 +159,15 @@ void VEK2_options::buildSpeechPage() {
     STRychlost->setBuddy(RychlostBar);
     form->addRow(STRychlost, RychlostBar);
 
+    CteTextyBox = addChoice(form, "P\u0159ed\u010d\u00edtat i texty, kter\u00e9 hra jen ukazuje",
+                            "CteTextyBox", {"Ne", "Ano"}, &STCteTexty);
+    CteTextyBox->setAccessibleDescription(QString::fromUtf8(
+        "Hlas p\u0159e\u010dte i texty, ke kter\u00fdm hra nehraje \u017e\u00e1dn\u00fd zvuk"));
+    OhlasitBox = addChoice(form, "Po p\u0159\u00edkazu \u0159\u00edct vybranou polo\u017eku",
+                           "OhlasitBox", {"Ne", "Ano"}, &STOhlasit);
+    OhlasitBox->setAccessibleDescription(QString::fromUtf8(
+        "Po ka\u017ed\u00e9m p\u0159\u00edkazu hlas \u0159ekne polo\u017eku pod kurzorem"));
+
     CteSeznamBox = addChoice(form, "Polo\u017eky seznamu \u010dte", "CteSeznamBox",
                              {"hra", "\u010dte\u010dka obrazovky"}, &STCteSeznam);
     CteSeznamBox->setAccessibleDescription(QString::fromUtf8(
@@ -152,18 +181,24 @@ void VEK2_options::buildSpeechPage() {
             return;
         form_->Speech.speakTexts = PredcitatBox->currentIndex() == 1;
         form_->Speech.rate = RychlostBar->value();
+        form_->Speech.readShownTexts = CteTextyBox->currentIndex() == 1;
+        form_->Speech.announceSelection = OhlasitBox->currentIndex() == 1;
         form_->Speech.entriesToReader = CteSeznamBox->currentIndex() == 1;
         form_->Speech.textsToReader = TextyCteckaBox->currentIndex() == 1;
     };
-    for (QComboBox* box : {PredcitatBox, CteSeznamBox, TextyCteckaBox})
+    for (QComboBox* box : {PredcitatBox, CteTextyBox, OhlasitBox, CteSeznamBox, TextyCteckaBox})
         connect(box, &QComboBox::currentIndexChanged, this, update);
     connect(RychlostBar, &QSlider::valueChanged, this, update);
+    scroll->setWidget(page);
 }
 
 void VEK2_options::showSpeech(const SpeechSettings& speech) {
-    const QSignalBlocker a(PredcitatBox), b(RychlostBar), c(CteSeznamBox), d(TextyCteckaBox);
+    const QSignalBlocker a(PredcitatBox), b(RychlostBar), c(CteSeznamBox), d(TextyCteckaBox),
+        e(CteTextyBox), f(OhlasitBox);
     PredcitatBox->setCurrentIndex(speech.speakTexts ? 1 : 0);
     RychlostBar->setValue(speech.rate);
+    CteTextyBox->setCurrentIndex(speech.readShownTexts ? 1 : 0);
+    OhlasitBox->setCurrentIndex(speech.announceSelection ? 1 : 0);
     CteSeznamBox->setCurrentIndex(speech.entriesToReader ? 1 : 0);
     TextyCteckaBox->setCurrentIndex(speech.textsToReader ? 1 : 0);
 }

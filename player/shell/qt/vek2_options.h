@@ -42,6 +42,10 @@ class VEK2_options : public QDialog {
     QComboBox* PredcitatBox;  // Ne / Ano
     QLabel* STRychlost;
     QSlider* RychlostBar;  // percent of the normal speed
+    QLabel* STCteTexty;
+    QComboBox* CteTextyBox;  // Ne / Ano: also texts that are only shown
+    QLabel* STOhlasit;
+    QComboBox* OhlasitBox;  // Ne / Ano: the selected entry after a command
     QLabel* STCteSeznam;
     QComboBox* CteSeznamBox;  // hra / čtečka obrazovky
     QLabel* STTextyCtecka;

@@ -191,6 +191,16 @@ TEST_F(ActionTest, GoBackNeedsAPreviousWindow) {
     EXPECT_EQ(world.CurrentWindow, kuchyn);
 }
 
+// A statement's text goes with the sound the same statement plays: the player's voice stands
+// in with it when the recording cannot be played, and does not read it a second time.
+TEST_F(ActionTest, ASoundCommandSaysTheTextOfItsStatement) {
+    EXPECT_EQ(shown("Jsi v kuchyni. PLAY(t_kuchyn);Fouk\xE1. PLAYSEC(vitr);Pr\x9A\xED. "
+                    "PLAYBG(dest);PLAY(t_ticho);Ticho."),
+              Lines({"Jsi v kuchyni.", "Fouk\xE1.", "Pr\x9A\xED.", "Ticho."}));
+    EXPECT_EQ(sound.said, Lines({"Jsi v kuchyni.", "Fouk\xE1.", "Pr\x9A\xED."}));
+    EXPECT_EQ(host.said, Lines({"Jsi v kuchyni.", "Fouk\xE1.", "Pr\x9A\xED."}));
+}
+
 TEST_F(ActionTest, SoundCommandsReachQueuesAndBackground) {
     act("PLAY(klic); PLAY(klic,50x100); PLAYSEC(hrom,20x80); STOP(1); STOP(abc); STOPALL; "
         "STOPSEC(2); STOPSECALL;");

@@ -16,6 +16,7 @@ namespace vek::player::testing {
 class FakeHost : public ScriptHost {
   public:
     std::vector<std::string> memo;     // the text pane, one entry per line
+    std::vector<std::string> said;     // texts shown as said by their statement's sound
     std::vector<std::string> events;   // everything in order: "show X", "clear", "wait", ...
     std::deque<std::string> answers;   // one per wait; a blank key when none is left
     std::function<void()> duringWait;  // runs inside every wait, before it is answered
@@ -32,6 +33,10 @@ class FakeHost : public ScriptHost {
     std::vector<std::string> reports;
     std::vector<std::string> errors;
 
+    bool ShowSaidText(const std::string& text) override {
+        said.push_back(text);
+        return ShowText(text, false);
+    }
     bool ShowText(const std::string& text, bool clear) override {
         if (text.find_first_not_of(' ') == std::string::npos)
             return false;
@@ -104,18 +109,31 @@ class FakeSound : public ScriptSound {
     std::set<std::string> playing;
     std::set<std::string> finished;
 
-    void QueuePrimary(const std::string& item) override { calls.push_back("primary " + item); }
-    void QueueSecondary(const std::string& item) override { calls.push_back("secondary " + item); }
+    std::vector<std::string> said;  // what each queued or started sound says, when anything
+
+    void QueuePrimary(const std::string& item, std::string_view says) override {
+        calls.push_back("primary " + item);
+        note(says);
+    }
+    void QueueSecondary(const std::string& item, std::string_view says) override {
+        calls.push_back("secondary " + item);
+        note(says);
+    }
     void StopPrimaryUpTo(int level) override {
         calls.push_back("stop primary " + std::to_string(level));
     }
     void StopSecondaryUpTo(int level) override {
         calls.push_back("stop secondary " + std::to_string(level));
     }
-    void BackgroundAddNew(const std::string& name, bool loop, int delay,
-                          std::string_view vol) override {
+    void BackgroundAddNew(const std::string& name, bool loop, int delay, std::string_view vol,
+                          std::string_view says) override {
         calls.push_back("bg " + name + (loop ? " loop" : " once") + " delay " +
                         std::to_string(delay) + " vol " + std::string(vol));
+        note(says);
+    }
+    void note(std::string_view says) {
+        if (!says.empty())
+            said.emplace_back(says);
     }
     void BackgroundStop(std::string_view name) override {
         calls.push_back("bg stop " + std::string(name));

@@ -21,8 +21,8 @@ TEST(PlayerScriptSound, BindsToThePlayersQueuesAndBackground) {
     TBackFronta background(env);
     PlayerScriptSound sound(primary, secondary, background);
 
-    sound.QueuePrimary("klic|");
-    sound.QueueSecondary("hrom|20x80");
+    sound.QueuePrimary("klic|", "");
+    sound.QueueSecondary("hrom|20x80", "");
     EXPECT_EQ(primary.Pending(), std::deque<std::string>({"klic|"}));
     EXPECT_EQ(secondary.Pending(), std::deque<std::string>({"hrom|20x80"}));
 

@@ -10,7 +10,8 @@ namespace vek::player {
 namespace {
 
 constexpr const char* kSpeechDefaults =
-    "SPEECHTEXTS=1\r\nSPEECHRATE=100\r\nENTRIESTOREADER=0\r\nTEXTSTOREADER=0\r\n";
+    "SPEECHTEXTS=1\r\nSPEECHRATE=100\r\nSHOWNTEXTS=0\r\nANNOUNCEENTRY=0\r\n"
+    "ENTRIESTOREADER=1\r\nTEXTSTOREADER=1\r\n";
 
 class ConfigTest : public ::testing::Test {
   protected:
@@ -81,25 +82,28 @@ TEST_F(ConfigTest, NonNumericVolumeIsSilenceAndFailedWriteKeepsOldFile) {
 // values keep them.
 TEST_F(ConfigTest, SpeechSettingsFollowTheFiveLinesAndOddValuesKeepTheirDefaults) {
     ASSERT_TRUE(writeFileAtomically(file(),
-                                    "ENTRIESTOREADER=1\r\nSPEECHRATE=400\r\n"
-                                    "SPEECHTEXTS=ano\r\n"));
+                                    "ENTRIESTOREADER=0\r\nSPEECHRATE=400\r\n"
+                                    "SPEECHTEXTS=ano\r\nSHOWNTEXTS=1\r\n"));
     PlayerConfig config;
     config.ReadConfig(file());
     SpeechSettings s = config.Speech();
     EXPECT_TRUE(s.speakTexts);
     EXPECT_EQ(s.rate, 100);
-    EXPECT_TRUE(s.entriesToReader);
-    EXPECT_TRUE(s.textsToReader);  // follows the entries when not given
+    EXPECT_TRUE(s.readShownTexts);
+    EXPECT_FALSE(s.announceSelection);
+    EXPECT_FALSE(s.entriesToReader);
+    EXPECT_TRUE(s.textsToReader);  // one voice while a screen reader runs, unless told
 
     s.speakTexts = false;
     s.rate = 150;
     s.textsToReader = false;
+    s.announceSelection = true;
     config.SetSpeech(s);
     ASSERT_TRUE(config.WriteConfig(config.Volumes(), file()));
     EXPECT_EQ(readFileBytes(file()),
               "VOICEVOLUME=0\r\nSOUNDVOLUME=0\r\nMUSICVOLUME=0\r\nPROGRAMPATH=\r\n"
-              "CDPATH=D:\\\r\nSPEECHTEXTS=0\r\nSPEECHRATE=150\r\nENTRIESTOREADER=1\r\n"
-              "TEXTSTOREADER=0\r\n");
+              "CDPATH=D:\\\r\nSPEECHTEXTS=0\r\nSPEECHRATE=150\r\nSHOWNTEXTS=1\r\n"
+              "ANNOUNCEENTRY=1\r\nENTRIESTOREADER=0\r\nTEXTSTOREADER=0\r\n");
     PlayerConfig again;
     again.ReadConfig(file());
     EXPECT_EQ(again.Speech(), s);

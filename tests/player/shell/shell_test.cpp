@@ -155,8 +155,8 @@ TEST_F(ShellTest, OptionsSlidersSetTheVolumesAndAreWrittenOnClosing) {
     shell.FormClose();
     EXPECT_EQ(readFileBytes("vek.cfg"),
               "VOICEVOLUME=65535\r\nSOUNDVOLUME=60535\r\nMUSICVOLUME=0\r\nPROGRAMPATH=\r\n"
-              "CDPATH=D:\\\r\nSPEECHTEXTS=1\r\nSPEECHRATE=100\r\nENTRIESTOREADER=0\r\n"
-              "TEXTSTOREADER=0\r\n");
+              "CDPATH=D:\\\r\nSPEECHTEXTS=1\r\nSPEECHRATE=100\r\nSHOWNTEXTS=0\r\n"
+              "ANNOUNCEENTRY=0\r\nENTRIESTOREADER=1\r\nTEXTSTOREADER=1\r\n");
 }
 
 TEST_F(ShellTest, ConfigurationThatCannotBeWrittenIsReportedAndTheSoundIsStillClosed) {
@@ -284,24 +284,6 @@ TEST_F(ShellTest, PositionOfAnUnknownScenarioFileFailsWithoutAGame) {
     EXPECT_EQ(view_.messages[1].rfind("Stop: P\xF8i pokusu", 0), 0u);
     EXPECT_FALSE(shell.gameRunning());
     EXPECT_EQ(shell.menuState(), MenuState::SystemMenu);
-}
-
-TEST_F(ShellTest, PositionThatCannotBeOpenedLeavesTheRunningGameAsItWas) {
-    writeScenario("START=a\r\nNOVEOKNO=a\r\nCESTY=\r\nb\r\n*\r\nNOVEOKNO=b\r\n");
-    PlayerShell& shell = start();
-    tick();
-    startNewGame();
-    press(vk::Return, '\r');
-    shell.SavePosition(kAutosaveSlot);  // an older automatic save, in the start window
-    shell.GoTo(0);
-    ASSERT_EQ(shell.world().CurrentWindow->Name, "b");
-    std::filesystem::create_directory("Pozice5.sav");  // listed, but no file to read
-    shell.LoadPosition(5);
-    ASSERT_EQ(view_.messages.size(), 1u);
-    EXPECT_EQ(view_.messages[0].rfind("Stop: ", 0), 0u);
-    EXPECT_TRUE(shell.gameRunning());
-    EXPECT_EQ(shell.world().CurrentWindow->Name, "b");
-    EXPECT_EQ(shell.menuState(), MenuState::MainMenu);
 }
 
 TEST_F(ShellTest, DamagedPositionFilesNeverBreakThePlayer) {

@@ -145,6 +145,29 @@ TEST_F(SpeechQueueTest, TextStandsInOnlyForARecordingThatCannotBePlayed) {
     EXPECT_TRUE(primary.StopUpTo(0));
 }
 
+// What only an option added never holds a key back, and the main cycle's speech that has not
+// started yet gives way to newer: what would play a recording stays, the rest goes.
+TEST_F(SpeechQueueTest, OptionalItemsYieldToKeysAndStaleCycleSpeechIsDropped) {
+    addSound("P1", "p1.wav", 1000, "1");
+    addSound("A", "a.wav", 100);
+    primary.Add("P1");
+    primary.Tick();
+    primary.Add(Marked(WithSpeech("A", "alfa"), Optional));
+    primary.Add(Marked(SpeechItem("beta"), Optional));
+    EXPECT_TRUE(primary.StopUpTo(0));  // the reply plays on, nothing else waits
+    EXPECT_TRUE(primary.Playing());
+
+    primary.Add(Marked(WithSpeech("A", "alfa"), FromCycle));
+    primary.Add(Marked(WithSpeech("neznamy", "tik"), FromCycle));
+    primary.Add(Marked(SpeechItem("tak"), FromCycle));
+    primary.Add(SpeechItem("gama"));
+    primary.DropCycleSpeech();
+    EXPECT_EQ(Strings(primary.Pending().begin(), primary.Pending().end()),
+              (Strings{Marked(WithSpeech("A", "alfa"), FromCycle), SpeechItem("gama")}));
+    EXPECT_EQ(SplitSpeech(Marked(WithSpeech("A", "alfa"), Optional | FromCycle)).marks,
+              unsigned{Optional | FromCycle});
+}
+
 TEST_F(SpeechQueueTest, StartNowAnswersAtOnceButLeavesPausesAndABusyChannelToTheTimer) {
     addSound("A", "a.wav", 300);
     primary.Add("neznamy");

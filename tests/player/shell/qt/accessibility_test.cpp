@@ -147,17 +147,16 @@ TEST_F(AccessibilityTest, AfterAMessageBoxTheSelectedEntryIsFocusedAgain) {
     EXPECT_EQ(listEvents(QAccessible::Focus).back(), 2);
 }
 
-TEST_F(AccessibilityTest, TextPaneLinesOfOneCommandReachTheFocusedEntryTogether) {
+TEST_F(AccessibilityTest, TextsForTheScreenReaderOfOneCommandReachTheFocusedEntryTogether) {
     handlers.box.selection = 1;
     form.mainBoxChanged();
     form.memoLineAdded("Jsi u ml\xFDna.");
     QApplication::processEvents();
-    EXPECT_TRUE(listEvents(QAccessible::DescriptionChanged).empty());  // not asked for
+    EXPECT_TRUE(listEvents(QAccessible::DescriptionChanged).empty());  // a line is only shown
 
     events.clear();
-    handlers.memo.toScreenReader = true;
-    form.memoLineAdded("Je tu tma.");
-    form.memoLineAdded("Sly\x9A\xED\x9A kroky.");
+    form.screenReaderSay("Je tu tma.");
+    form.screenReaderSay("Sly\x9A\xED\x9A kroky.");
     QApplication::processEvents();
     EXPECT_EQ(listEvents(QAccessible::DescriptionChanged), std::vector<int>{1});
     QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(form.MainBox)->child(1);
@@ -222,7 +221,8 @@ TEST_F(AccessibilityTest, SpeechPageShowsAndChangesTheSpeechSettings) {
     TBackFronta background(env);
     bool soundsOn = false;
     TOptionsForm options(volumes, background, soundsOn);
-    options.Speech = SpeechSettings{false, 150, true, true};
+    options.Speech = SpeechSettings{
+        .speakTexts = false, .rate = 150, .entriesToReader = true, .textsToReader = true};
 
     VEK2_options& dialog = *form.OptionsForm;
     QTimer::singleShot(50, &dialog, [&] {
@@ -232,11 +232,16 @@ TEST_F(AccessibilityTest, SpeechPageShowsAndChangesTheSpeechSettings) {
         EXPECT_EQ(dialog.STPredcitat->buddy(), dialog.PredcitatBox);
         dialog.PredcitatBox->setCurrentIndex(1);
         dialog.CteSeznamBox->setCurrentIndex(0);
+        dialog.CteTextyBox->setCurrentIndex(1);
         QTest::keyClick(dialog.RychlostBar, Qt::Key_Left);  // one step: 10 %
         QTest::keyClick(dialog.RychlostBar, Qt::Key_Escape);
     });
     form.showOptions(options);
-    EXPECT_EQ(options.Speech, (SpeechSettings{true, 140, false, true}));
+    EXPECT_EQ(options.Speech, (SpeechSettings{.speakTexts = true,
+                                              .rate = 140,
+                                              .readShownTexts = true,
+                                              .entriesToReader = false,
+                                              .textsToReader = true}));
     // A choice is read with its label.
     const auto labels =
         QAccessible::queryAccessibleInterface(dialog.CteSeznamBox)->relations(QAccessible::Label);
