@@ -11,6 +11,7 @@
 
 #include "bench/large_scenario.h"
 #include "common/text_file.h"
+#include "editor/document/scenario_io.h"
 #include "editor/ui/mirela2_form.h"
 
 namespace vek::editor {
