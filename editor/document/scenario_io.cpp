@@ -10,6 +10,7 @@
 #include "common/scenario_format.h"
 #include "common/scenario_keys.h"
 #include "common/text_file.h"
+#include "editor/document/document_snapshot.h"
 #include "editor/document/fields.h"
 
 namespace vek::editor {
@@ -217,7 +218,9 @@ void writeFields(ScenarioWriter& w, FieldOwner owner, const void* object) {
     }
 }
 
-void writeBody(const EditorDocument& doc, ScenarioWriter& w) {
+// The document and its snapshot are written by the same code.
+template <typename Content>
+void writeBody(const Content& doc, ScenarioWriter& w) {
     writeFields(w, FieldOwner::Settings, &doc.Settings);
     for (std::size_t i = 0; i < doc.Windows.size(); ++i) {
         const TOkna* o = doc.Windows.objectAt(i);
@@ -233,7 +236,7 @@ void writeBody(const EditorDocument& doc, ScenarioWriter& w) {
         w.value(key::kUserSound, doc.UserSounds[i]);
     for (const auto& line : doc.SystemSounds)
         w.value(key::kSystemSound, line);
-    const TNabidka* main = doc.Menus.find(kMainMenuName);
+    const auto* main = doc.Menus.find(kMainMenuName);
     const auto& defaults = EditorDocument::DefaultMainMenu();
     for (std::size_t i = 0; i < defaults.size(); ++i)
         if (!main || !main->Entries.contains(defaults[i]))
@@ -307,12 +310,25 @@ OpenResult OpenScenario(EditorDocument& doc, const std::filesystem::path& path,
     return result;
 }
 
-std::string ScenarioBytes(const EditorDocument& doc) {
+namespace {
+
+template <typename Content>
+std::string bytesOf(const Content& doc) {
     const ScenarioSettings& s = doc.Settings;
     ScenarioWriter writer =
         s.Encode && !s.Password.empty() ? ScenarioWriter(s.Password) : ScenarioWriter();
     writeBody(doc, writer);
     return writer.bytes();
+}
+
+}  // namespace
+
+std::string ScenarioBytes(const EditorDocument& doc) {
+    return bytesOf(doc);
+}
+
+std::string ScenarioBytes(const DocumentSnapshot& snapshot) {
+    return bytesOf(snapshot);
 }
 
 SaveResult SaveScenario(EditorDocument& doc, const std::filesystem::path& path) {

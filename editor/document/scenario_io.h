@@ -12,6 +12,8 @@
 
 namespace vek::editor {
 
+struct DocumentSnapshot;
+
 enum class OpenStatus {
     Loaded,
     CannotRead,     // the file could not be opened or read
@@ -53,6 +55,8 @@ std::string PasswordForFile(std::string password);
 // The whole file the editor writes for `doc`, in the writer's key order. Throws
 // UnwritablePasswordError for a password whose key line would hold a line break.
 std::string ScenarioBytes(const EditorDocument& doc);
+// The same for a snapshot of the document.
+std::string ScenarioBytes(const DocumentSnapshot& snapshot);
 
 struct SaveResult {
     bool ok = true;

@@ -10,6 +10,7 @@
 #include "editor/ui/mirela2_form.h"
 #include "editor/ui/mirela2_tools.h"
 #include "editor/ui/qt_services.h"
+#include "editor/ui/recovery_offer.h"
 
 #ifndef MIRELA_VERSION
 #define MIRELA_VERSION "2.0.0"
@@ -38,6 +39,12 @@ int runQtEditor(int argc, char** argv) {
     form.start(argc > 1 ? std::string(argv[1]) : std::string());
     form.show();
     form.activateWindow();
+    // Copies left by an editor that did not end normally are offered before this one keeps its own.
+    std::filesystem::path recoveryDir = RecoveryDirectory();
+    QtOneShotTimer recoveryTimer;
+    RecoveryStore recovery(doc, recoveryDir, CurrentOwner(), recoveryTimer);
+    OfferRecovery(FindLeftovers(recoveryDir), doc, recovery, defaultMessageBoxes(), &form,
+                  [&prompts] { return prompts.password(); });
     return QApplication::exec();
 }
 
