@@ -34,7 +34,8 @@ std::vector<std::string> playerDefaultSystemSounds();
 // SZneznamscenar, SZpozice, SZprpozice, C0 to C9.
 std::vector<std::string> playerBasicSounds();
 
-// Whether a file specification names one of the player's own recordings: a file of the table
+// Whether a file name as the scenario writes it names one of the player's own recordings: a file of
+// the table
 // ("wave\tch007.wav"), a digit ("wave\7.wav") or a menu sample ("sx04.wav"); letter case and
 // the kind of slash do not matter.
 bool isPlayerRecording(std::string_view fileSpec);

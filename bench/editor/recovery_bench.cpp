@@ -35,9 +35,9 @@ void BM_RecoverySnapshotSlices(benchmark::State& state) {
         for (bool done = false; !done;) {
             auto t0 = std::chrono::steady_clock::now();
             done = builder.step();
-            double ms = std::chrono::duration<double, std::milli>(
-                            std::chrono::steady_clock::now() - t0)
-                            .count();
+            double ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                    .count();
             longest = std::max(longest, ms);
             total += ms;
             ++slices;

@@ -56,7 +56,8 @@ bool SnapshotBuilder::step() {
 namespace {
 
 template <typename T, typename L>
-void copyAgain(const L& list, SnapshotList<T>& into, const std::unordered_set<const void*>& edited) {
+void copyAgain(const L& list, SnapshotList<T>& into,
+               const std::unordered_set<const void*>& edited) {
     for (std::size_t i = 0; i < list.size(); ++i)
         if (edited.count(list.objectAt(i)))
             into[i] = *list.objectAt(i);

@@ -11,8 +11,8 @@
 #include <regex>
 
 #include "common/cp1250.h"
-#include "common/paths.h"
 #include "common/cp1250_literal.h"
+#include "common/paths.h"
 #include "common/text_file.h"
 
 namespace vek::editor {
@@ -147,8 +147,7 @@ RecoveryFiles RecoveryFilesFor(const fs::path& dir, const RecoveryOwner& owner,
     char hash[17];
     std::snprintf(hash, sizeof hash, "%016llx",
                   static_cast<unsigned long long>(hashOf(originalPath)));
-    std::string stem =
-        std::to_string(owner.pid) + "-" + std::to_string(owner.started) + "-" + hash;
+    std::string stem = std::to_string(owner.pid) + "-" + std::to_string(owner.started) + "-" + hash;
     return {dir / (stem + std::string(kCopyExtension)),
             dir / (stem + std::string(kRecordExtension))};
 }
@@ -186,9 +185,8 @@ std::vector<RecoveryLeftover> FindLeftovers(const fs::path& dir, const OwnerProb
         }
         found.push_back(std::move(leftover));
     }
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-        return a.files.record < b.files.record;
-    });
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.files.record < b.files.record; });
     return found;
 }
 
@@ -198,8 +196,8 @@ OpenResult RestoreLeftover(EditorDocument& doc, const RecoveryLeftover& leftover
         return {OpenStatus::CannotRead, "Záznam o kopii nelze přečíst."_cp};
     std::optional<std::string> bytes = readFileBytes(leftover.files.copy);
     if (!bytes) {
-        std::string name = utf8ToCp1250(leftover.files.copy.string())
-                               .value_or(leftover.files.copy.string());
+        std::string name =
+            utf8ToCp1250(leftover.files.copy.string()).value_or(leftover.files.copy.string());
         return {OpenStatus::CannotRead, "Soubor " + name + " nelze přečíst."_cp};
     }
     std::string previousName = doc.FileName;

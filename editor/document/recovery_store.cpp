@@ -44,8 +44,8 @@ bool makeDirectory(const fs::path& dir, std::string& error) {
         return true;
     fs::create_directories(dir, ec);
     if (ec) {
-        error = "Složku " + utf8ToCp1250(dir.string()).value_or(dir.string()) +
-                " nelze vytvořit."_cp;
+        error =
+            "Složku " + utf8ToCp1250(dir.string()).value_or(dir.string()) + " nelze vytvořit."_cp;
         return false;
     }
     fs::permissions(dir, fs::perms::owner_all, ec);

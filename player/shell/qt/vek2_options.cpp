@@ -178,8 +178,9 @@ void VEK2_options::buildSpeechPage() {
     STRychlost->setBuddy(RychlostBar);
     form->addRow(STRychlost, RychlostBar);
 
-    CteTextyBox = addChoice(page, form, "P\u0159ed\u010d\u00edtat i texty, kter\u00e9 hra jen ukazuje",
-                            "CteTextyBox", {"Ne", "Ano"}, &STCteTexty);
+    CteTextyBox =
+        addChoice(page, form, "P\u0159ed\u010d\u00edtat i texty, kter\u00e9 hra jen ukazuje",
+                  "CteTextyBox", {"Ne", "Ano"}, &STCteTexty);
     CteTextyBox->setAccessibleDescription(QString::fromUtf8(
         "Hlas p\u0159e\u010dte i texty, ke kter\u00fdm hra nehraje \u017e\u00e1dn\u00fd zvuk"));
     OhlasitBox = addChoice(page, form, "Po p\u0159\u00edkazu \u0159\u00edct vybranou polo\u017eku",
@@ -192,8 +193,8 @@ void VEK2_options::buildSpeechPage() {
     CteSeznamBox->setAccessibleDescription(QString::fromUtf8(
         "Kdo \u010dte polo\u017eky seznamu, kdy\u017e b\u011b\u017e\u00ed \u010dte\u010dka "
         "obrazovky"));
-    TextyCteckaBox = addChoice(page, form, "Texty hry \u010dte\u010dce obrazovky",
-                               "TextyCteckaBox", {"Ne", "Ano"}, &STTextyCtecka);
+    TextyCteckaBox = addChoice(page, form, "Texty hry \u010dte\u010dce obrazovky", "TextyCteckaBox",
+                               {"Ne", "Ano"}, &STTextyCtecka);
 
     auto update = [this] {
         if (!form_)

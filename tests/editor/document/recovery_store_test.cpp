@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1250_literal.h"
-#include "common/text_file.h"
 #include "common/scratch_dir.h"
+#include "common/text_file.h"
 
 namespace vek::editor {
 namespace {
