@@ -86,7 +86,13 @@ void makeChoiceSpoken(QComboBox* box) {
 
 void describeCurrentEntry(QAbstractItemView* list) {
     const QString hint = list->accessibleDescription();
-    auto update = [list, hint] {
+    // A view's own model announces a reset while ~QWidget deletes it, when the view is a view no
+    // more: the cast, made through QObject, then fails and nothing is touched.
+    QObject* object = list;
+    auto update = [object, hint] {
+        auto* list = qobject_cast<QAbstractItemView*>(object);
+        if (!list)
+            return;
         QModelIndex entry = list->currentIndex();
         if (!entry.isValid() && list->model()->rowCount(list->rootIndex()) > 0)
             entry = list->model()->index(0, 0, list->rootIndex());
