@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 
 namespace vek::editor {
@@ -15,6 +16,17 @@ QWidget* origin(QWidget* control) {
 }
 
 }  // namespace
+
+void popUpMenu(QMenu* menu, const QPoint& global) {
+    menu->popup(global);
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;  // a click: the entry under the pointer is the one to say
+    for (QAction* action : menu->actions())
+        if (action->isEnabled() && action->isVisible() && !action->isSeparator()) {
+            menu->setActiveAction(action);
+            return;
+        }
+}
 
 QMenu* attachContextMenu(QWidget* control, const char* name, std::vector<MenuCommand> commands) {
     auto* menu = new QMenu(control);
@@ -35,7 +47,7 @@ QMenu* attachContextMenu(QWidget* control, const char* name, std::vector<MenuCom
                      [control, menu, conditions = std::move(conditions)](const QPoint& pos) {
                          for (const auto& [action, enabled] : conditions)
                              action->setEnabled(enabled());
-                         menu->popup(origin(control)->mapToGlobal(pos));
+                         popUpMenu(menu, origin(control)->mapToGlobal(pos));
                      });
     return menu;
 }

@@ -10,6 +10,7 @@
 #include <QKeySequence>
 
 class QMenu;
+class QPoint;
 class QWidget;
 
 namespace vek::editor {
@@ -25,6 +26,11 @@ struct MenuCommand {
 // Builds the menu and opens it on the control's context-menu request, enabling each entry by its
 // condition first.
 QMenu* attachContextMenu(QWidget* control, const char* name, std::vector<MenuCommand> commands);
+
+// Pops `menu` up at `global`. Opened from the keyboard, its first available entry is current at
+// once, so a screen reader says it and Enter runs it; otherwise the menu opens silent and the
+// first Enter only moves to an entry.
+void popUpMenu(QMenu* menu, const QPoint& global);
 
 // Opens the control's context menu from the keyboard (Shift+F10) below its focused entry or at
 // its middle; false when it has none.

@@ -382,12 +382,14 @@ void Mirela2_form::stepShown(int direction) {
         default:
             return;
     }
-    // The selector says its new value itself; from any other control the name is announced.
+    // The selector says its new value itself; from any other control the name is announced,
+    // and at the list's end, where nothing changes, the name stays the one heard.
     QComboBox* selector = kind == EntityKind::Window ? CisloOknaBox
                           : kind == EntityKind::Item ? CisloPredmetuBox
                           : kind == EntityKind::Menu ? CisloNabidkyBox
                                                      : CisloPolozkyBox;
-    if (doc_.StepShown(kind, direction) && focusedControl() != selector)
+    bool stepped = doc_.StepShown(kind, direction);
+    if (!stepped || focusedControl() != selector)
         if (const std::string* name = shownName(doc_, kind))
             notice_->announce(fromCp1250(*name));
 }

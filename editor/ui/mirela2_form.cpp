@@ -26,6 +26,7 @@
 
 #include "common/qt/accessible.h"
 #include "common/qt/notice.h"
+#include "editor/ui/control_menus.h"
 #include "editor/ui/qt_text.h"
 
 namespace vek::editor {
@@ -569,7 +570,7 @@ void Mirela2_form::buildContextMenus() {
     PopPridejVice = entry(SoundsPopup, "PopPridejVice", "Přidej více", [this] { addMoreSounds(); });
 
     auto openAt = [](QMenu* menu, QListWidget* list, const QPoint& pos) {
-        menu->popup(list->viewport()->mapToGlobal(pos));
+        popUpMenu(menu, list->viewport()->mapToGlobal(pos));
     };
     connect(SeznamCestList, &QWidget::customContextMenuRequested, this,
             [this, openAt](const QPoint& pos) {

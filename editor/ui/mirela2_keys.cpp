@@ -189,9 +189,12 @@ bool Mirela2_form::eventFilter(QObject* watched, QEvent* event) {
                handleKey(control, static_cast<QKeyEvent*>(event));
     if (control && event->type() == QEvent::ShortcutOverride) {
         // A selector's open list closes on Enter before the key itself is delivered, then to the
-        // selector: that Enter chose an entry and must not also rename it.
+        // selector: that Enter chose an entry and must not also rename it. A context menu's
+        // Enter is its own and reaches no selector.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (normalisedKey(key) == Qt::Key_Return && control->window()->windowType() == Qt::Popup)
+        auto* box = qobject_cast<QComboBox*>(control->window()->parentWidget());
+        if (normalisedKey(key) == Qt::Key_Return && box &&
+            control->window() == box->view()->window())
             enterClosedList_ = true;
         return shortcutOverride(control, key);
     }

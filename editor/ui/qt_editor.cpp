@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "common/qt/dialog_owner.h"
+#include "common/qt/line_edit_accessible.h"
 #include "common/qt/translations.h"
 #include "editor/document/document.h"
 #include "editor/ui/mirela2_form.h"
@@ -24,6 +25,7 @@ int runQtEditor(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(MIRELA_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Kvelmora"));
     installCzechQtTranslations(app);
+    installLineEditReading();
 
     EditorDocument doc;
     QtFileDialogs files;

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "common/qt/accessible.h"
+#include "common/qt/line_edit_accessible.h"
 #include "common/qt/notice.h"
 #include "common/qt/translations.h"
 #include "tests/common/qt/qt_app.h"
@@ -72,6 +73,38 @@ TEST(Spoken, ANoticeIsANotificationShownWithItsText) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(notice);
     EXPECT_EQ(a->role(), QAccessible::Notification);
     EXPECT_EQ(a->text(QAccessible::Name), u("Uloženo: hra.scn"));
+}
+
+TEST(Spoken, ATextFieldReadsWholeAndIsEditedOnlyWhereTypingCould) {
+    testApplication();
+    installLineEditReading();
+    QLineEdit field(u("Věž"));
+    field.selectAll();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&field);
+    QAccessibleTextInterface* text = a->textInterface();
+    ASSERT_TRUE(text);
+    // A screen reader speaks the field run by run: the run must reach the last letter.
+    int start = -1, end = -1;
+    text->attributes(0, &start, &end);
+    EXPECT_EQ(text->text(start, end), u("Věž"));
+    text->attributes(2, &start, &end);
+    EXPECT_EQ(end, 3);
+    text->selection(0, &start, &end);
+    EXPECT_EQ(text->text(start, end), u("Věž"));
+    EXPECT_EQ(a->text(QAccessible::Value), u("Věž"));
+
+    a->editableTextInterface()->insertText(3, u("e"));
+    EXPECT_EQ(field.text(), u("Věže"));
+    field.setReadOnly(true);  // a selector's field: choosing is its only way to change
+    a->editableTextInterface()->replaceText(0, 4, u("Sklep"));
+    a->setText(QAccessible::Value, u("Sklep"));
+    EXPECT_EQ(field.text(), u("Věže"));
+    EXPECT_TRUE(a->state().readOnly);
+    EXPECT_FALSE(a->state().editable);
+
+    field.setEchoMode(QLineEdit::Password);  // never read out
+    EXPECT_EQ(text->text(0, 4), QString());
+    EXPECT_EQ(a->text(QAccessible::Value), u("****"));
 }
 
 TEST(Spoken, QtsOwnButtonsAreCzech) {

@@ -38,6 +38,17 @@ TEST_F(HearingTest, TheShownWindowIsSaidBySelectorOrNoticeAsCtrlArrowsChangeIt) 
     press(form.RozhlEdit, Qt::Key_Up, Qt::ControlModifier);
     EXPECT_TRUE(notice(form)->isVisible());
     EXPECT_EQ(notice(form)->text(), "Sklep");
+
+    // At the list's end nothing changes and the selector says nothing: the name is said again.
+    while (doc.StepShown(EntityKind::Window, +1)) {
+    }
+    QString last = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow->Name));
+    form.CisloOknaBox->setFocus();
+    notice(form)->hide();
+    press(form.CisloOknaBox, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(QString::fromStdString(cp1250ToUtf8(doc.ShownWindow->Name)), last);
+    EXPECT_TRUE(notice(form)->isVisible());
+    EXPECT_EQ(notice(form)->text(), last);
 }
 
 TEST_F(HearingTest, ShiftF10OpensTheButtonsCommandsWithTheirKeys) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -248,6 +249,44 @@ TEST_F(SessionTest, TheInventoryChooserReturnsToThePropertiesDialog) {
     EXPECT_EQ(properties.PredmetyListBox->count(), 1);
     expectFocus(&properties, properties.PredmetyListBox);
     click(properties.CancelButton);
+}
+
+TEST_F(SessionTest, AContextMenuRunsItsCommandOnOneEnterAndTheFocusStaysOnItsControl) {
+    QComboBox* selector = form.CisloOknaBox;
+    auto openMenu = [this](QWidget* control) -> QMenu* {
+        control->setFocus();
+        key(control, Qt::Key_F10, Qt::ShiftModifier);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    // The first command is current at once, so a screen reader says it and Enter runs it.
+    QMenu* menu = openMenu(selector);
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(menu->activeAction());
+    EXPECT_EQ(menu->activeAction()->objectName(), "PopNove");
+    std::size_t count = doc.Windows.size();
+    key(menu, Qt::Key_Return);
+    EXPECT_EQ(doc.Windows.size(), count + 1);
+    expectFocus(&form, selector);
+
+    // The next Enter is the selector's own: it renames the new window.
+    whenDialog([](QWidget* dialog) {
+        auto* field = dialog->findChild<QLineEdit*>("Edit1");
+        ASSERT_TRUE(field);
+        field->setText(QString::fromUtf8("Půda"));
+        dialog->findChild<QPushButton*>("OKButton")->click();
+    });
+    key(selector, Qt::Key_Return);
+    ASSERT_TRUE(answered_);
+    EXPECT_EQ(cp1250ToUtf8(doc.ShownWindow->Name), "Půda");
+    expectFocus(&form, selector);
+
+    // A list's menu starts on its first command that can run: nothing is chosen to go to yet.
+    menu = openMenu(form.SeznamCestList);
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(menu->activeAction());
+    EXPECT_EQ(menu->activeAction()->objectName(), "PopPridejCestu");
+    key(menu, Qt::Key_Escape);
+    expectFocus(&form, form.SeznamCestList);
 }
 
 // ---- the sound page -------------------------------------------------------------------------
