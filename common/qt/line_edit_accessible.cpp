@@ -45,8 +45,10 @@ class LineEditAccessible : public QAccessibleWidget,
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
+        // Editable even when read-only, as Qt has it: a screen reader reads the value of a
+        // combo box, and says its changes, only through an editable field inside it.
+        state.editable = true;
         state.readOnly = edit()->isReadOnly();
-        state.editable = !edit()->isReadOnly();
         state.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
         state.selectableText = true;
         return state;

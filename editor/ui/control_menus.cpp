@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QTimer>
 
 namespace vek::editor {
 
@@ -17,7 +18,20 @@ QWidget* origin(QWidget* control) {
 
 }  // namespace
 
-void popUpMenu(QMenu* menu, const QPoint& global) {
+void popUpMenu(QMenu* menu, const QPoint& global, QWidget* control) {
+    QObject::connect(
+        menu, &QMenu::aboutToHide, control,
+        [control] {
+            // The command runs after the menu has closed, in the same key press. The focus comes
+            // back through a real change, which is what a screen reader follows.
+            QTimer::singleShot(0, control, [control] {
+                if (!control->hasFocus() || !control->isActiveWindow())
+                    return;
+                control->clearFocus();
+                control->setFocus(Qt::PopupFocusReason);
+            });
+        },
+        Qt::SingleShotConnection);
     menu->popup(global);
     if (QGuiApplication::mouseButtons() != Qt::NoButton)
         return;  // a click: the entry under the pointer is the one to say
@@ -47,7 +61,7 @@ QMenu* attachContextMenu(QWidget* control, const char* name, std::vector<MenuCom
                      [control, menu, conditions = std::move(conditions)](const QPoint& pos) {
                          for (const auto& [action, enabled] : conditions)
                              action->setEnabled(enabled());
-                         popUpMenu(menu, origin(control)->mapToGlobal(pos));
+                         popUpMenu(menu, origin(control)->mapToGlobal(pos), control);
                      });
     return menu;
 }

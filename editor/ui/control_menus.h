@@ -27,10 +27,12 @@ struct MenuCommand {
 // condition first.
 QMenu* attachContextMenu(QWidget* control, const char* name, std::vector<MenuCommand> commands);
 
-// Pops `menu` up at `global`. Opened from the keyboard, its first available entry is current at
-// once, so a screen reader says it and Enter runs it; otherwise the menu opens silent and the
-// first Enter only moves to an entry.
-void popUpMenu(QMenu* menu, const QPoint& global);
+// Pops `control`'s `menu` up at `global`. Opened from the keyboard, its first available entry is
+// current at once, so a screen reader says it and Enter runs it; otherwise the menu opens silent
+// and the first Enter only moves to an entry. A menu never takes the focus from the control, so
+// nothing would tell a screen reader the author is back there when it closes: the control is
+// announced anew once the command has run, unless the command took the focus elsewhere.
+void popUpMenu(QMenu* menu, const QPoint& global, QWidget* control);
 
 // Opens the control's context menu from the keyboard (Shift+F10) below its focused entry or at
 // its middle; false when it has none.

@@ -570,7 +570,7 @@ void Mirela2_form::buildContextMenus() {
     PopPridejVice = entry(SoundsPopup, "PopPridejVice", "Přidej více", [this] { addMoreSounds(); });
 
     auto openAt = [](QMenu* menu, QListWidget* list, const QPoint& pos) {
-        popUpMenu(menu, list->viewport()->mapToGlobal(pos));
+        popUpMenu(menu, list->viewport()->mapToGlobal(pos), list);
     };
     connect(SeznamCestList, &QWidget::customContextMenuRequested, this,
             [this, openAt](const QPoint& pos) {

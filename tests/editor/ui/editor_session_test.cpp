@@ -1,6 +1,7 @@
 // The real main window with its real dialogs, the search, properties and builder windows beside
 // it, under a window manager: which window is active and which control has the focus after each
 // step, and what the search and sound dialogs do to the text, as an author at a desktop meets it.
+#include <algorithm>
 #include <functional>
 
 #include <QAbstractButton>
@@ -264,9 +265,18 @@ TEST_F(SessionTest, AContextMenuRunsItsCommandOnOneEnterAndTheFocusStaysOnItsCon
     ASSERT_TRUE(menu->activeAction());
     EXPECT_EQ(menu->activeAction()->objectName(), "PopNove");
     std::size_t count = doc.Windows.size();
+    std::vector<QWidget*> focused;  // what a screen reader is told gets the focus
+    auto recorder =
+        QObject::connect(qApp, &QApplication::focusChanged,
+                         [&focused](QWidget*, QWidget* now) { focused.push_back(now); });
     key(menu, Qt::Key_Return);
     EXPECT_EQ(doc.Windows.size(), count + 1);
     expectFocus(&form, selector);
+    // The menu never took the focus; a screen reader is told it is on the selector again.
+    EXPECT_TRUE(waitFor([&focused, selector] {
+        return std::find(focused.begin(), focused.end(), selector) != focused.end();
+    }));
+    QObject::disconnect(recorder);
 
     // The next Enter is the selector's own: it renames the new window.
     whenDialog([](QWidget* dialog) {
