@@ -22,9 +22,10 @@ namespace vek::editor {
 namespace {
 
 // Refills a selector's entries only when they changed: stepping through thousands of windows
-// must not rebuild a list of thousands each time.
+// must not rebuild a list of thousands each time. The entry at `current` goes in first, so the
+// box never shows another name meanwhile: a screen reader would say it.
 void fillEntries(QComboBox* box, const std::vector<std::string>& names,
-                 std::vector<std::string>& shown) {
+                 std::vector<std::string>& shown, int current) {
     if (names == shown && box->count() == static_cast<int>(names.size()))
         return;
     QStringList entries;
@@ -32,7 +33,11 @@ void fillEntries(QComboBox* box, const std::vector<std::string>& names,
     for (const auto& name : names)
         entries << fromCp1250(name);
     box->clear();
-    box->addItems(entries);
+    if (current >= 0 && current < entries.size()) {
+        box->addItem(entries[current]);
+        box->insertItems(0, entries.mid(0, current));
+    }
+    box->addItems(entries.mid(current + 1));
     shown = names;
 }
 
@@ -210,8 +215,8 @@ void Mirela2_form::fillScripts(FieldOwner owner) {
 void Mirela2_form::showWindowPage() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
-    fillEntries(CisloOknaBox, doc_.Windows.names(), shownWindowNames_);
     TOkna* w = doc_.ShownWindow;
+    fillEntries(CisloOknaBox, doc_.Windows.names(), shownWindowNames_, indexIn(doc_.Windows, w));
     CisloOknaBox->setCurrentIndex(indexIn(doc_.Windows, w));
     setSoundText(OknoZvukEdit, w ? w->SoundId : std::string());
     setText(Okno2pEdit, w ? &w->Kam : nullptr);
@@ -230,8 +235,8 @@ void Mirela2_form::showWindowPage() {
 void Mirela2_form::showItemPage() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
-    fillEntries(CisloPredmetuBox, doc_.Items.names(), shownItemNames_);
     TPredmet* p = doc_.ShownItem;
+    fillEntries(CisloPredmetuBox, doc_.Items.names(), shownItemNames_, indexIn(doc_.Items, p));
     CisloPredmetuBox->setCurrentIndex(indexIn(doc_.Items, p));
     setText(Pred4pEdit, p ? &p->Co : nullptr);
     setSoundText(PredZvukEdit, p ? p->SoundId : std::string());
@@ -256,8 +261,8 @@ void Mirela2_form::showSoundPage() {
 void Mirela2_form::showMenuPage() {
     EditorDocument::UpdateGuard filling(doc_);
     std::vector<std::string> names = doc_.Menus.names();
-    fillEntries(CisloNabidkyBox, names, shownMenuNames_);
     TNabidka* m = doc_.ShownMenu;
+    fillEntries(CisloNabidkyBox, names, shownMenuNames_, indexIn(doc_.Menus, m));
     CisloNabidkyBox->setCurrentIndex(indexIn(doc_.Menus, m));
     // "(automaticky)" first, then every menu.
     ParentMenuBox->clear();
@@ -275,8 +280,9 @@ void Mirela2_form::showMenuPage() {
 void Mirela2_form::showMenuItemPage() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
-    fillEntries(CisloPolozkyBox, doc_.MenuItems.names(), shownMenuItemNames_);
     TPolozka* item = doc_.ShownMenuItem;
+    fillEntries(CisloPolozkyBox, doc_.MenuItems.names(), shownMenuItemNames_,
+                indexIn(doc_.MenuItems, item));
     CisloPolozkyBox->setCurrentIndex(indexIn(doc_.MenuItems, item));
     setSelectorText(ZvukPolBox, item ? item->SoundId : "");
     fillScripts(FieldOwner::MenuItem);

@@ -2,6 +2,7 @@
 // of a selector or list from the keyboard, a finished save, the page and the checker's verdict.
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -49,6 +50,27 @@ TEST_F(HearingTest, TheShownWindowIsSaidBySelectorOrNoticeAsCtrlArrowsChangeIt) 
     EXPECT_EQ(QString::fromStdString(cp1250ToUtf8(doc.ShownWindow->Name)), last);
     EXPECT_TRUE(notice(form)->isVisible());
     EXPECT_EQ(notice(form)->text(), last);
+}
+
+TEST_F(HearingTest, ASelectorRefilledAfterANewOrRenamedWindowShowsNoOtherName) {
+    doc.NewWindow();
+    doc.Rename(EntityKind::Window, "A");  // the first entry, which a refill would show first
+    QStringList shown;  // every value the selector's field takes, as a screen reader hears it
+    QObject::connect(form.CisloOknaBox->lineEdit(), &QLineEdit::textChanged,
+                     [&shown](const QString& text) {
+                         if (!text.isEmpty())
+                             shown << text;
+                     });
+    form.CisloOknaBox->setFocus();
+    press(form.CisloOknaBox, Qt::Key_Insert);
+    QString created = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow->Name));
+    EXPECT_EQ(shown.join(", "), created);
+
+    shown.clear();
+    prompts.names = {C("Půda")};
+    press(form.CisloOknaBox, Qt::Key_Return);
+    EXPECT_EQ(shown.join(", "), QString::fromUtf8("Půda"));
+    EXPECT_EQ(form.CisloOknaBox->currentText(), QString::fromUtf8("Půda"));
 }
 
 TEST_F(HearingTest, ShiftF10OpensTheButtonsCommandsWithTheirKeys) {
