@@ -25,8 +25,8 @@ TEST_F(CheckerWindowTest, EnterOnAProblemShowsItsFieldAndLineAndZnovuChecksAgain
     form.Open();
     form.showPage(Mirela2_form::PredmetyPage);
 
-    EXPECT_EQ(form.MIKontrola->shortcut(), QKeySequence(Qt::Key_F8));
-    form.MIKontrola->trigger();
+    EXPECT_EQ(named<QAction>(form, "MIKontrola")->shortcut(), QKeySequence(Qt::Key_F8));
+    named<QAction>(form, "MIKontrola")->trigger();
     CheckerWindow* checker = form.checkerWindow();
     ASSERT_NE(checker, nullptr);
     EXPECT_TRUE(checker->isVisible());
@@ -42,11 +42,13 @@ TEST_F(CheckerWindowTest, EnterOnAProblemShowsItsFieldAndLineAndZnovuChecksAgain
 
     checker->ProblemList->setCurrentRow(1);
     QTest::keyClick(checker->ProblemList, Qt::Key_Return);
-    EXPECT_EQ(form.PageControl->currentIndex(), Mirela2_form::OknaPage);
+    EXPECT_EQ(named<QTabWidget>(form, "PageControl")->currentIndex(), Mirela2_form::OknaPage);
     EXPECT_EQ(doc.ShownWindow, doc.Windows.find("Chodba"));
-    EXPECT_TRUE(form.PrichEdit->hasFocus() || QApplication::focusWidget() == form.PrichEdit);
-    EXPECT_EQ(form.PrichEdit->textCursor().blockNumber(), 1);
-    EXPECT_EQ(form.PrichEdit->textCursor().block().text(), QString::fromUtf8("[XYZ] Něco."));
+    EXPECT_TRUE(named<QPlainTextEdit>(form, "PrichEdit")->hasFocus() ||
+                QApplication::focusWidget() == named<QPlainTextEdit>(form, "PrichEdit"));
+    EXPECT_EQ(named<QPlainTextEdit>(form, "PrichEdit")->textCursor().blockNumber(), 1);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "PrichEdit")->textCursor().block().text(),
+              QString::fromUtf8("[XYZ] Něco."));
 
     doc.Windows.find("Chodba")->ArrivalScript.set(1, C("Něco."));
     QTest::mouseClick(checker->ZnovuButton, Qt::LeftButton);
@@ -55,7 +57,8 @@ TEST_F(CheckerWindowTest, EnterOnAProblemShowsItsFieldAndLineAndZnovuChecksAgain
     doc.Show(doc.Windows.find("Sklep"));
     QTest::keyClick(checker->ProblemList, Qt::Key_Return);
     EXPECT_EQ(doc.ShownWindow, doc.Windows.find("Chodba"));
-    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(form.CisloOknaBox));
+    EXPECT_EQ(QApplication::focusWidget(),
+              static_cast<QWidget*>(named<QComboBox>(form, "CisloOknaBox")));
 }
 
 }  // namespace
