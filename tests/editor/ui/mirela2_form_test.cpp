@@ -239,6 +239,13 @@ TEST_F(KeyboardTest, CtrlArrowsStepThroughWindowsAndAreConsumedAtTheEnds) {
     named<QComboBox>(form, "CisloNabidkyBox")->setFocus();
     press(named<QComboBox>(form, "CisloNabidkyBox"), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_NE(doc.ShownMenu, menu);
+    // The menu items' own selector steps the menu items, not the menus.
+    menu = doc.ShownMenu;
+    doc.Show(doc.MenuItems.objectAt(0));
+    named<QComboBox>(form, "CisloPolozkyBox")->setFocus();
+    press(named<QComboBox>(form, "CisloPolozkyBox"), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(doc.ShownMenuItem, doc.MenuItems.objectAt(1));
+    EXPECT_EQ(doc.ShownMenu, menu);
 }
 
 TEST_F(KeyboardTest, NameSelectorsCreateDeleteAndRenameByKey) {
