@@ -2,11 +2,10 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QTextBlock>
-#include <QVariant>
 
 #include "editor/document/fields.h"
+#include "editor/ui/field_controls.h"
 #include "editor/ui/mirela2_form.h"
 
 namespace vek::editor {
@@ -16,12 +15,12 @@ namespace {
 // The place of the focused script editor's field among the owner's searched fields, 1-based;
 // 0 when no script editor of that page has the focus.
 int fieldOf(FieldOwner owner, const QWidget* control) {
-    QVariant shown = control ? control->property("field") : QVariant();
-    if (!shown.isValid())
+    std::optional<Field> shown = fieldOfControl(control);
+    if (!shown || !isScriptEditor(control))
         return 0;
     auto fields = StoryFields(owner);
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (static_cast<int>(fields[i]->field) == shown.toInt())
+        if (fields[i]->field == *shown)
             return static_cast<int>(i) + 1;
     return 0;
 }
