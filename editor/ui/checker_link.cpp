@@ -1,6 +1,7 @@
 #include "editor/ui/checker_link.h"
 
 #include <map>
+#include <optional>
 #include <variant>
 
 #include <QListWidget>
@@ -72,9 +73,9 @@ void CheckerLink::showProblem(const ProblemPlace& place) {
     // The author goes from the checker to the problem: the main window takes the keyboard.
     form_.raise();
     form_.activateWindow();
-    // A problem without a field of its own shows the entity's selector, a menu's its entries and
-    // a menu item's its function.
-    Place fallback = Field::Kam;
+    // A problem without a field of its own shows a window's or item's selector, a menu's
+    // entries and a menu item's function.
+    std::optional<Place> shown;
     switch (place.kind) {
         case PlaceKind::Window:
             if (TOkna* w = doc_.Windows.find(place.name))
@@ -87,12 +88,12 @@ void CheckerLink::showProblem(const ProblemPlace& place) {
         case PlaceKind::Menu:
             if (TNabidka* m = doc_.Menus.find(place.name))
                 doc_.Show(m);
-            fallback = EntryList::MenuEntries;
+            shown = EntryList::MenuEntries;
             break;
         case PlaceKind::MenuItem:
             if (TPolozka* p = doc_.MenuItems.find(place.name))
                 doc_.Show(p);
-            fallback = Field::FunctionScript;
+            shown = Field::FunctionScript;
             break;
         case PlaceKind::Sound:
             form_.showPage(Mirela2_form::ZvukyPage);
@@ -107,16 +108,14 @@ void CheckerLink::showProblem(const ProblemPlace& place) {
         }
     }
     auto it = problemPlaces().find(place.field);
-    Place shown = it != problemPlaces().end() ? it->second : fallback;
-    bool entity = place.kind == PlaceKind::Window || place.kind == PlaceKind::Item;
-    if (it == problemPlaces().end() && entity) {
-        form_.showPage(place.kind == PlaceKind::Window ? Mirela2_form::OknaPage
-                                                       : Mirela2_form::PredmetyPage);
-        return showLine(form_.focusWidget(), place.line);
-    }
-    QWidget* target = std::holds_alternative<Field>(shown)
-                          ? form_.focusField(std::get<Field>(shown))
-                          : form_.focusEntries(std::get<EntryList>(shown));
+    if (it != problemPlaces().end())
+        shown = it->second;
+    if (!shown)
+        return form_.showPage(place.kind == PlaceKind::Window ? Mirela2_form::OknaPage
+                                                              : Mirela2_form::PredmetyPage);
+    QWidget* target = std::holds_alternative<Field>(*shown)
+                          ? form_.focusField(std::get<Field>(*shown))
+                          : form_.focusEntries(std::get<EntryList>(*shown));
     if (target)
         showLine(target, place.line);
 }
