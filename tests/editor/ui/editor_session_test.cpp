@@ -136,7 +136,7 @@ struct SessionTest : ::testing::Test {
         QApplication::processEvents();
     }
     Replace_form& openSearch(const char* pattern, const char* replacement) {
-        form.MINajdi->trigger();
+        named<QAction>(form, "MINajdi")->trigger();
         Replace_form& search = *tools.search();
         activate(&search);
         search.HledanyEdit->setText(pattern);
@@ -163,9 +163,9 @@ TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
     Replace_form& search = openSearch("abc", "XYZ");
     click(search.FirstButt);
     // The match is selected in the main window's editor, which has the keyboard focus.
-    expectFocus(&form, form.RozhlEdit);
-    EXPECT_EQ(form.RozhlEdit->textCursor().selectedText(), "abc");
-    EXPECT_EQ(form.RozhlEdit->textCursor().selectionStart(), 0);
+    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->textCursor().selectedText(), "abc");
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->textCursor().selectionStart(), 0);
 
     activate(&search);  // back to the dialog, as Ctrl+F or Alt+Tab brings it
     click(search.ReplaceButt);
@@ -195,10 +195,10 @@ TEST_F(SessionTest, F3ActsInTheSearchAndPropertiesDialogsToTheEndOfTheWalk) {
     loadScenario();
     Replace_form& search = openSearch("abc", "");
     key(search.HledanyEdit, Qt::Key_F3);
-    expectFocus(&form, form.RozhlEdit);
+    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
     for (int i = 0; i < 3; ++i)  // the second in A, B, then X
         key(QApplication::focusWidget(), Qt::Key_F3);
-    expectFocus(&form, form.ProzkEdit);
+    expectFocus(&form, named<QPlainTextEdit>(form, "ProzkEdit"));
     // The intro: the search opens the properties dialog, which takes the focus...
     key(QApplication::focusWidget(), Qt::Key_F3);
     Vlastnosti_form& properties = *tools.properties();
@@ -212,7 +212,7 @@ TEST_F(SessionTest, F3ActsInTheSearchAndPropertiesDialogsToTheEndOfTheWalk) {
 
 TEST_F(SessionTest, TheBuildersOfAPropertiesTextReturnTheFocusToIt) {
     loadScenario();
-    form.MIVlastnosti->trigger();
+    named<QAction>(form, "MIVlastnosti")->trigger();
     Vlastnosti_form& properties = *tools.properties();
     activate(&properties);
     properties.IntroMemo->setFocus();
@@ -237,7 +237,7 @@ TEST_F(SessionTest, TheBuildersOfAPropertiesTextReturnTheFocusToIt) {
 TEST_F(SessionTest, TheInventoryChooserReturnsToThePropertiesDialog) {
     loadScenario();
     doc.Items.find("X")->CanTake = true;
-    form.MIVlastnosti->trigger();
+    named<QAction>(form, "MIVlastnosti")->trigger();
     Vlastnosti_form& properties = *tools.properties();
     activate(&properties);
     properties.PredmetyListBox->setFocus();
@@ -253,7 +253,7 @@ TEST_F(SessionTest, TheInventoryChooserReturnsToThePropertiesDialog) {
 }
 
 TEST_F(SessionTest, AContextMenuRunsItsCommandOnOneEnterAndTheFocusStaysOnItsControl) {
-    QComboBox* selector = form.CisloOknaBox;
+    QComboBox* selector = named<QComboBox>(form, "CisloOknaBox");
     auto openMenu = [this](QWidget* control) -> QMenu* {
         control->setFocus();
         key(control, Qt::Key_F10, Qt::ShiftModifier);
@@ -291,12 +291,12 @@ TEST_F(SessionTest, AContextMenuRunsItsCommandOnOneEnterAndTheFocusStaysOnItsCon
     expectFocus(&form, selector);
 
     // A list's menu starts on its first command that can run: nothing is chosen to go to yet.
-    menu = openMenu(form.SeznamCestList);
+    menu = openMenu(named<QListWidget>(form, "SeznamCestList"));
     ASSERT_TRUE(menu);
     ASSERT_TRUE(menu->activeAction());
     EXPECT_EQ(menu->activeAction()->objectName(), "PopPridejCestu");
     key(menu, Qt::Key_Escape);
-    expectFocus(&form, form.SeznamCestList);
+    expectFocus(&form, named<QListWidget>(form, "SeznamCestList"));
 }
 
 // ---- the sound page -------------------------------------------------------------------------
@@ -308,8 +308,8 @@ TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected
     form.refreshAll();
     form.showPage(Mirela2_form::ZvukyPage);
     for (int row : {1, 3, 5})
-        form.ZvukyListBox->item(row)->setSelected(true);
-    form.ZvukyListBox->setFocus();
+        named<QListWidget>(form, "ZvukyListBox")->item(row)->setSelected(true);
+    named<QListWidget>(form, "ZvukyListBox")->setFocus();
     whenDialog([this](QWidget* dialog) {
         auto* sounds = dynamic_cast<Zvuky_form*>(dialog);
         ASSERT_TRUE(sounds);
@@ -317,15 +317,15 @@ TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected
         pressInBox(QMessageBox::Ok);               // "Změnit 3 označených zvuků?"
         sounds->OKZvukButt->click();
     });
-    key(form.ZvukyListBox, Qt::Key_Return);
+    key(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Return);
     ASSERT_EQ(doc.UserSounds[1], "b=(hudba\\b.wav)");
     std::vector<std::string> selected;
-    for (QListWidgetItem* entry : form.ZvukyListBox->selectedItems())
+    for (QListWidgetItem* entry : named<QListWidget>(form, "ZvukyListBox")->selectedItems())
         selected.push_back(entry->text().toStdString());
     std::sort(selected.begin(), selected.end());
     EXPECT_EQ(selected, (std::vector<std::string>{"b=(hudba\\b.wav)", "d=(hudba\\d.wav)",
                                                   "f=(hudba\\f.wav)"}));
-    expectFocus(&form, form.ZvukyListBox);
+    expectFocus(&form, named<QListWidget>(form, "ZvukyListBox"));
 }
 
 }  // namespace
