@@ -1,6 +1,7 @@
 #include "editor/document/document.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
@@ -11,6 +12,17 @@
 namespace vek::editor {
 
 namespace {
+
+// Whether a field holds the same in both owners.
+bool sameField(const FieldDef& def, const void* a, const void* b) {
+    if (def.text)
+        return def.textIn(a) == def.textIn(b);
+    if (def.flag)
+        return def.flagIn(a) == def.flagIn(b);
+    if (def.lines)
+        return def.linesIn(a) == def.linesIn(b);
+    return true;
+}
 
 bool isWholeNumber(std::string_view s) {
     return !s.empty() &&
@@ -42,12 +54,17 @@ std::string MakeUniqueName(std::string_view base,
 }
 
 EditorDocument::EditorDocument() {
-    Settings.ScenarioName = "Nový scénář"_cp;
-    Settings.StartWindow = "Začátek_dobrodružství"_cp;
-    Settings.IntroText.add("Pozor, začínáme !"_cp);
-    SystemSounds.assign(editorDefaultSystemSounds());
+    content_.Settings.ScenarioName = "Nový scénář"_cp;
+    content_.Settings.StartWindow = "Začátek_dobrodružství"_cp;
+    content_.Settings.IntroText.add("Pozor, začínáme !"_cp);
+    content_.SystemSounds.assign(editorDefaultSystemSounds());
     ResetMainMenu();
-    Search.Reset();
+}
+
+DocumentContent EditorDocument::EmptyContent() {
+    EditorDocument doc;
+    doc.ClearDocument();
+    return std::move(doc.content_);
 }
 
 const std::vector<std::string>& EditorDocument::DefaultMainMenu() {
@@ -111,8 +128,8 @@ void EditorDocument::replaced() {
 }
 
 void EditorDocument::SetModified(bool flag) {
-    bool changed = Modified != flag;
-    Modified = flag;
+    bool changed = modified_ != flag;
+    modified_ = flag;
     if (changed) {
         DocumentChange change;
         change.kind = ChangeKind::ModifiedChanged;
@@ -120,7 +137,7 @@ void EditorDocument::SetModified(bool flag) {
     }
 }
 
-void EditorDocument::SoundsEdited(SoundList which) {
+void EditorDocument::soundsEdited(SoundList which) {
     DocumentChange change;
     change.kind = ChangeKind::SoundsChanged;
     change.sounds = which;
@@ -130,9 +147,10 @@ void EditorDocument::SoundsEdited(SoundList which) {
 
 StatusLine EditorDocument::UpdateStatusLine() const {
     StatusLine s;
-    s.counts = "oken: " + std::to_string(Windows.size()) + ", předmětů: "_cp +
-               std::to_string(Items.size()) + ", zvuků: "_cp + std::to_string(UserSounds.size());
-    s.modified = Modified ? "změněn"_cp : "";
+    s.counts = "oken: " + std::to_string(content_.Windows.size()) + ", předmětů: "_cp +
+               std::to_string(content_.Items.size()) + ", zvuků: "_cp +
+               std::to_string(content_.UserSounds.size());
+    s.modified = modified_ ? "změněn"_cp : "";
     return s;
 }
 
@@ -142,43 +160,43 @@ std::string EditorDocument::WindowTitle() const {
 }
 
 void EditorDocument::ResetMainMenu() {
-    TNabidka* main = Menus.find(kMainMenuName);
+    TNabidka* main = content_.Menus.find(kMainMenuName);
     if (!main) {
         auto menu = std::make_unique<TNabidka>();
         menu->Name = std::string(kMainMenuName);
         menu->Parent = std::string(kSystemMenuName);
-        main = Menus.add(std::move(menu));
+        main = content_.Menus.add(std::move(menu));
     }
     main->Entries.assign(DefaultMainMenu());
     notifyEntries(EntryList::MenuEntries, main);
-    show(ShownMenu, main, EntityKind::Menu);
-    if (!Menus.find(kSystemMenuName)) {
+    show(shownMenu_, main, EntityKind::Menu);
+    if (!content_.Menus.find(kSystemMenuName)) {
         auto menu = std::make_unique<TNabidka>();
         menu->Name = std::string(kSystemMenuName);
         menu->Parent = "(žádná)"_cp;
         menu->Entries.add("Položky jsou nepřístupné!"_cp);
-        notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, Menus.add(std::move(menu)));
+        notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu,
+                     content_.Menus.add(std::move(menu)));
     }
 }
 
 void EditorDocument::ClearDocument() {
     ++quiet_;
-    Windows.clear();
-    Items.clear();
-    Menus.clear();
-    MenuItems.clear();
-    ShownWindow = nullptr;
-    ShownItem = nullptr;
-    ShownMenu = nullptr;
-    ShownMenuItem = nullptr;
-    Search.Reset();
-    UserSounds.clear();
-    SystemSounds.assign(editorDefaultSystemSounds());
+    content_.Windows.clear();
+    content_.Items.clear();
+    content_.Menus.clear();
+    content_.MenuItems.clear();
+    shownWindow_ = nullptr;
+    shownItem_ = nullptr;
+    shownMenu_ = nullptr;
+    shownMenuItem_ = nullptr;
+    content_.UserSounds.clear();
+    content_.SystemSounds.assign(editorDefaultSystemSounds());
     ResetMainMenu();
-    std::string keptStart = Settings.StartWindow;  // "Nový" leaves the start window alone
-    Settings = ScenarioSettings{};
-    Settings.ScenarioName = "Nový scénář"_cp;
-    Settings.StartWindow = keptStart;
+    std::string keptStart = content_.Settings.StartWindow;  // "Nový" leaves the start window alone
+    content_.Settings = ScenarioSettings{};
+    content_.Settings.ScenarioName = "Nový scénář"_cp;
+    content_.Settings.StartWindow = keptStart;
     --quiet_;
     replaced();
     SetModified(false);
@@ -188,23 +206,23 @@ void EditorDocument::CreateStartupScenario() {
     ++quiet_;
     ClearDocument();
     FileName.clear();
-    Settings.StartWindow = "Začátek_dobrodružství"_cp;
-    Settings.ScenarioName = "Nový scénář"_cp;
-    Settings.IntroText.assign({"Pozor, začínáme !"_cp});
+    content_.Settings.StartWindow = "Začátek_dobrodružství"_cp;
+    content_.Settings.ScenarioName = "Nový scénář"_cp;
+    content_.Settings.IntroText.assign({"Pozor, začínáme !"_cp});
 
     auto window = std::make_unique<TOkna>();
     window->Name = "Začátek_dobrodružství"_cp;
     window->LookScript.add("Zatím tu není nic zajímavého"_cp);
     window->Kam = "na začátek dobrodružství"_cp;
-    ShownWindow = Windows.add(std::move(window));
+    shownWindow_ = content_.Windows.add(std::move(window));
 
     auto item = std::make_unique<TPredmet>();
     item->Name = "Židle"_cp;
     item->ExamineScript.add("Obyčejná dřevěná židle"_cp);
     item->Co = "židli"_cp;
-    ShownItem = Items.add(std::move(item));
+    shownItem_ = content_.Items.add(std::move(item));
 
-    SystemSounds.assign(editorDefaultSystemSounds());
+    content_.SystemSounds.assign(editorDefaultSystemSounds());
     ResetMainMenu();
     --quiet_;
     replaced();
@@ -234,83 +252,82 @@ void EditorDocument::PurgeUnnamed() {
     // Told after the fact: a page still showing a purged entity hears it is gone before it
     // could write into it.
     std::vector<const void*> windows, items;
-    TOkna* oldWindow = ShownWindow;
-    TPredmet* oldItem = ShownItem;
-    purgeList(Windows, ShownWindow, windows);
-    purgeList(Items, ShownItem, items);
+    TOkna* oldWindow = shownWindow_;
+    TPredmet* oldItem = shownItem_;
+    purgeList(content_.Windows, shownWindow_, windows);
+    purgeList(content_.Items, shownItem_, items);
     for (const void* w : windows)
         notifyEntity(ChangeKind::EntityRemoved, EntityKind::Window, w);
     for (const void* i : items)
         notifyEntity(ChangeKind::EntityRemoved, EntityKind::Item, i);
-    if (ShownWindow != oldWindow)
-        notifyEntity(ChangeKind::CurrentChanged, EntityKind::Window, ShownWindow);
-    if (ShownItem != oldItem)
-        notifyEntity(ChangeKind::CurrentChanged, EntityKind::Item, ShownItem);
+    if (shownWindow_ != oldWindow)
+        notifyEntity(ChangeKind::CurrentChanged, EntityKind::Window, shownWindow_);
+    if (shownItem_ != oldItem)
+        notifyEntity(ChangeKind::CurrentChanged, EntityKind::Item, shownItem_);
 }
 
-void EditorDocument::AdoptContent(EditorDocument&& other) {
-    Windows = std::move(other.Windows);
-    Items = std::move(other.Items);
-    Menus = std::move(other.Menus);
-    MenuItems = std::move(other.MenuItems);
-    UserSounds = std::move(other.UserSounds);
-    SystemSounds = std::move(other.SystemSounds);
-    Settings = std::move(other.Settings);
-    FileName = std::move(other.FileName);
-    ShownWindow = other.ShownWindow;
-    ShownItem = other.ShownItem;
-    ShownMenu = other.ShownMenu;
-    ShownMenuItem = other.ShownMenuItem;
-    Search.Reset();
+void EditorDocument::Adopt(DocumentContent content, bool modified) {
+    ++quiet_;
+    content_ = std::move(content);
+    shownWindow_ = nullptr;
+    shownItem_ = nullptr;
+    PurgeUnnamed();
+    auto first = [](auto& list) { return list.empty() ? nullptr : list.objectAt(0); };
+    shownWindow_ = first(content_.Windows);
+    shownItem_ = first(content_.Items);
+    shownMenuItem_ = first(content_.MenuItems);
+    shownMenu_ = content_.Menus.find(kMainMenuName);
+    --quiet_;
     replaced();
-    SetModified(other.Modified);
+    SetModified(modified);
 }
 
 // ---- creating -------------------------------------------------------------------------------
 
-TOkna* EditorDocument::NewWindow() {
+const TOkna* EditorDocument::NewWindow() {
     auto window = std::make_unique<TOkna>();
-    window->Name = MakeUniqueName("Nové okno[1]"_cp,
-                                  [this](std::string_view n) { return Windows.contains(n); });
-    ShownWindow = Windows.add(std::move(window));
-    notifyEntity(ChangeKind::EntityAdded, EntityKind::Window, ShownWindow);
-    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Window, ShownWindow);
+    window->Name = MakeUniqueName(
+        "Nové okno[1]"_cp, [this](std::string_view n) { return content_.Windows.contains(n); });
+    shownWindow_ = content_.Windows.add(std::move(window));
+    notifyEntity(ChangeKind::EntityAdded, EntityKind::Window, shownWindow_);
+    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Window, shownWindow_);
     SetModified(true);
-    return ShownWindow;
+    return shownWindow_;
 }
 
-TPredmet* EditorDocument::NewItem() {
+const TPredmet* EditorDocument::NewItem() {
     auto item = std::make_unique<TPredmet>();
     item->Name = MakeUniqueName("Nový předmět[1]"_cp,
-                                [this](std::string_view n) { return Items.contains(n); });
-    ShownItem = Items.add(std::move(item));
-    notifyEntity(ChangeKind::EntityAdded, EntityKind::Item, ShownItem);
-    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Item, ShownItem);
+                                [this](std::string_view n) { return content_.Items.contains(n); });
+    shownItem_ = content_.Items.add(std::move(item));
+    notifyEntity(ChangeKind::EntityAdded, EntityKind::Item, shownItem_);
+    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Item, shownItem_);
     SetModified(true);
-    return ShownItem;
+    return shownItem_;
 }
 
-TNabidka* EditorDocument::NewMenu() {
+const TNabidka* EditorDocument::NewMenu() {
     auto menu = std::make_unique<TNabidka>();
     menu->Name = MakeUniqueName("Nová nabídka[1]"_cp,
-                                [this](std::string_view n) { return Menus.contains(n); });
+                                [this](std::string_view n) { return content_.Menus.contains(n); });
     menu->Parent = std::string(kAutomaticParent);
-    ShownMenu = Menus.add(std::move(menu));
-    notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, ShownMenu);
-    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Menu, ShownMenu);
+    shownMenu_ = content_.Menus.add(std::move(menu));
+    notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, shownMenu_);
+    notifyEntity(ChangeKind::CurrentChanged, EntityKind::Menu, shownMenu_);
     SetModified(true);
-    return ShownMenu;
+    return shownMenu_;
 }
 
-TPolozka* EditorDocument::NewMenuItem() {
+const TPolozka* EditorDocument::NewMenuItem() {
     auto entry = std::make_unique<TPolozka>();
-    entry->Name = MakeUniqueName("Nová položka[1]"_cp,
-                                 [this](std::string_view n) { return MenuItems.contains(n); });
-    ShownMenuItem = MenuItems.add(std::move(entry));
-    notifyEntity(ChangeKind::EntityAdded, EntityKind::MenuItem, ShownMenuItem);
-    notifyEntity(ChangeKind::CurrentChanged, EntityKind::MenuItem, ShownMenuItem);
+    entry->Name = MakeUniqueName("Nová položka[1]"_cp, [this](std::string_view n) {
+        return content_.MenuItems.contains(n);
+    });
+    shownMenuItem_ = content_.MenuItems.add(std::move(entry));
+    notifyEntity(ChangeKind::EntityAdded, EntityKind::MenuItem, shownMenuItem_);
+    notifyEntity(ChangeKind::CurrentChanged, EntityKind::MenuItem, shownMenuItem_);
     SetModified(true);
-    return ShownMenuItem;
+    return shownMenuItem_;
 }
 
 // ---- deleting -------------------------------------------------------------------------------
@@ -338,7 +355,7 @@ namespace {
 
 // Removes the first entry equal to `name` from that list of every window; the windows whose
 // list changed.
-std::vector<TOkna*> removeFromEveryWindow(const SortedNamedList<TOkna>& windows,
+std::vector<TOkna*> removeFromEveryWindow(SortedNamedList<TOkna>& windows,
                                           TSpecStrings TOkna::*list, std::string_view name) {
     std::vector<TOkna*> changed;
     for (std::size_t i = 0; i < windows.size(); ++i) {
@@ -353,10 +370,10 @@ std::vector<TOkna*> removeFromEveryWindow(const SortedNamedList<TOkna>& windows,
 
 void EditorDocument::DeleteShownWindow() {
     std::vector<TOkna*> changed;
-    if (ShownWindow && Windows.indexOfObject(ShownWindow) >= 0)
-        changed = removeFromEveryWindow(Windows, &TOkna::Paths, ShownWindow->Name);
-    TOkna* deleted = ShownWindow;
-    deleteShown(Windows, ShownWindow, EntityKind::Window);
+    if (shownWindow_ && content_.Windows.indexOfObject(shownWindow_) >= 0)
+        changed = removeFromEveryWindow(content_.Windows, &TOkna::Paths, shownWindow_->Name);
+    TOkna* deleted = shownWindow_;
+    deleteShown(content_.Windows, shownWindow_, EntityKind::Window);
     for (TOkna* window : changed)
         if (window != deleted)
             notifyEntries(EntryList::Paths, window);
@@ -364,32 +381,32 @@ void EditorDocument::DeleteShownWindow() {
 
 void EditorDocument::DeleteShownItem() {
     std::vector<TOkna*> changed;
-    if (ShownItem && Items.indexOfObject(ShownItem) >= 0)
-        changed = removeFromEveryWindow(Windows, &TOkna::Items, ShownItem->Name);
-    deleteShown(Items, ShownItem, EntityKind::Item);
+    if (shownItem_ && content_.Items.indexOfObject(shownItem_) >= 0)
+        changed = removeFromEveryWindow(content_.Windows, &TOkna::Items, shownItem_->Name);
+    deleteShown(content_.Items, shownItem_, EntityKind::Item);
     for (TOkna* window : changed)
         notifyEntries(EntryList::Items, window);
 }
 
 EditResult EditorDocument::CanDeleteShownMenu() const {
-    if (ShownMenu &&
-        (sameText(ShownMenu->Name, kMainMenuName) || sameText(ShownMenu->Name, kSystemMenuName)))
-        return EditResult::refused("Nabídku '"_cp + ShownMenu->Name + "' nelze smazat!");
+    if (shownMenu_ &&
+        (sameText(shownMenu_->Name, kMainMenuName) || sameText(shownMenu_->Name, kSystemMenuName)))
+        return EditResult::refused("Nabídku '"_cp + shownMenu_->Name + "' nelze smazat!");
     return {};
 }
 
 EditResult EditorDocument::DeleteShownMenu() {
     EditResult check = CanDeleteShownMenu();
     if (check.done)
-        deleteShown(Menus, ShownMenu, EntityKind::Menu);
+        deleteShown(content_.Menus, shownMenu_, EntityKind::Menu);
     return check;
 }
 
 EditResult EditorDocument::CanDeleteShownMenuItem() const {
-    if (ShownMenuItem) {
+    if (shownMenuItem_) {
         for (const auto& entry : DefaultMainMenu())
-            if (sameText(ShownMenuItem->Name, entry))
-                return EditResult::refused("Položku '"_cp + ShownMenuItem->Name +
+            if (sameText(shownMenuItem_->Name, entry))
+                return EditResult::refused("Položku '"_cp + shownMenuItem_->Name +
                                            "' nelze smazat!");
     }
     return {};
@@ -398,49 +415,50 @@ EditResult EditorDocument::CanDeleteShownMenuItem() const {
 EditResult EditorDocument::DeleteShownMenuItem() {
     EditResult check = CanDeleteShownMenuItem();
     if (check.done)
-        deleteShown(MenuItems, ShownMenuItem, EntityKind::MenuItem);
+        deleteShown(content_.MenuItems, shownMenuItem_, EntityKind::MenuItem);
     return check;
 }
 
 // ---- the current entities --------------------------------------------------------------------
 
 template <typename T>
-void EditorDocument::show(T*& shown, T* object, EntityKind kind) {
+void EditorDocument::show(T*& shown, const T* object, EntityKind kind) {
     if (shown == object)
         return;
-    shown = object;
+    // Every entity is the document's own; the windows only hold it read-only.
+    shown = const_cast<T*>(object);
     notifyEntity(ChangeKind::CurrentChanged, kind, object);
 }
 
-void EditorDocument::Show(TOkna* window) {
-    show(ShownWindow, window, EntityKind::Window);
+void EditorDocument::Show(const TOkna* window) {
+    show(shownWindow_, window, EntityKind::Window);
 }
-void EditorDocument::Show(TPredmet* item) {
-    show(ShownItem, item, EntityKind::Item);
+void EditorDocument::Show(const TPredmet* item) {
+    show(shownItem_, item, EntityKind::Item);
 }
-void EditorDocument::Show(TNabidka* menu) {
-    show(ShownMenu, menu, EntityKind::Menu);
+void EditorDocument::Show(const TNabidka* menu) {
+    show(shownMenu_, menu, EntityKind::Menu);
 }
-void EditorDocument::Show(TPolozka* menuItem) {
-    show(ShownMenuItem, menuItem, EntityKind::MenuItem);
+void EditorDocument::Show(const TPolozka* menuItem) {
+    show(shownMenuItem_, menuItem, EntityKind::MenuItem);
 }
 
 bool EditorDocument::ShowNamed(EntityKind kind, std::string_view name) {
     switch (kind) {
         case EntityKind::Window:
-            if (TOkna* w = Windows.find(name))
+            if (TOkna* w = content_.Windows.find(name))
                 return Show(w), true;
             break;
         case EntityKind::Item:
-            if (TPredmet* i = Items.find(name))
+            if (TPredmet* i = content_.Items.find(name))
                 return Show(i), true;
             break;
         case EntityKind::Menu:
-            if (TNabidka* m = Menus.find(name))
+            if (TNabidka* m = content_.Menus.find(name))
                 return Show(m), true;
             break;
         case EntityKind::MenuItem:
-            if (TPolozka* p = MenuItems.find(name))
+            if (TPolozka* p = content_.MenuItems.find(name))
                 return Show(p), true;
             break;
     }
@@ -450,7 +468,7 @@ bool EditorDocument::ShowNamed(EntityKind kind, std::string_view name) {
 namespace {
 
 template <typename T>
-T* neighbour(const SortedNamedList<T>& list, T* shown, int direction) {
+T* neighbour(SortedNamedList<T>& list, T* shown, int direction) {
     int i = list.indexOfObject(shown);
     if (i < 0)
         return nullptr;
@@ -465,19 +483,19 @@ T* neighbour(const SortedNamedList<T>& list, T* shown, int direction) {
 bool EditorDocument::StepShown(EntityKind kind, int direction) {
     switch (kind) {
         case EntityKind::Window:
-            if (TOkna* next = neighbour(Windows, ShownWindow, direction))
+            if (TOkna* next = neighbour(content_.Windows, shownWindow_, direction))
                 return Show(next), true;
             break;
         case EntityKind::Item:
-            if (TPredmet* next = neighbour(Items, ShownItem, direction))
+            if (TPredmet* next = neighbour(content_.Items, shownItem_, direction))
                 return Show(next), true;
             break;
         case EntityKind::Menu:
-            if (TNabidka* next = neighbour(Menus, ShownMenu, direction))
+            if (TNabidka* next = neighbour(content_.Menus, shownMenu_, direction))
                 return Show(next), true;
             break;
         case EntityKind::MenuItem:
-            if (TPolozka* next = neighbour(MenuItems, ShownMenuItem, direction))
+            if (TPolozka* next = neighbour(content_.MenuItems, shownMenuItem_, direction))
                 return Show(next), true;
             break;
     }
@@ -502,9 +520,8 @@ T* renameIn(SortedNamedList<T>& list, T* shown, std::string_view newText) {
 }
 
 // Replaces every entry equal to `oldName` in that list of every window; the windows changed.
-std::vector<TOkna*> replaceInEveryWindow(const SortedNamedList<TOkna>& windows,
-                                         TSpecStrings TOkna::*list, std::string_view oldName,
-                                         const std::string& newName) {
+std::vector<TOkna*> replaceInEveryWindow(SortedNamedList<TOkna>& windows, TSpecStrings TOkna::*list,
+                                         std::string_view oldName, const std::string& newName) {
     std::vector<TOkna*> changed;
     for (std::size_t w = 0; w < windows.size(); ++w) {
         TSpecStrings& entries = windows.objectAt(w)->*list;
@@ -523,9 +540,9 @@ std::vector<TOkna*> replaceInEveryWindow(const SortedNamedList<TOkna>& windows,
 }  // namespace
 
 EditResult EditorDocument::CanRename(EntityKind kind) const {
-    if (kind == EntityKind::Menu && ShownMenu &&
-        (sameText(ShownMenu->Name, kMainMenuName) || sameText(ShownMenu->Name, kSystemMenuName)))
-        return EditResult::refused("Nabídku '"_cp + ShownMenu->Name + "' nelze přejmenovat!"_cp);
+    if (kind == EntityKind::Menu && shownMenu_ &&
+        (sameText(shownMenu_->Name, kMainMenuName) || sameText(shownMenu_->Name, kSystemMenuName)))
+        return EditResult::refused("Nabídku '"_cp + shownMenu_->Name + "' nelze přejmenovat!"_cp);
     return {};
 }
 
@@ -539,33 +556,33 @@ EditResult EditorDocument::Rename(EntityKind kind, std::string_view newText) {
     bool startChanged = false;
     switch (kind) {
         case EntityKind::Window: {
-            std::string oldName = ShownWindow ? ShownWindow->Name : std::string();
-            TOkna* window = renameIn(Windows, ShownWindow, newText);
+            std::string oldName = shownWindow_ ? shownWindow_->Name : std::string();
+            TOkna* window = renameIn(content_.Windows, shownWindow_, newText);
             if (!window)
                 break;
-            changed = replaceInEveryWindow(Windows, &TOkna::Paths, oldName, window->Name);
-            if (Settings.StartWindow == oldName) {
-                Settings.StartWindow = window->Name;
+            changed = replaceInEveryWindow(content_.Windows, &TOkna::Paths, oldName, window->Name);
+            if (content_.Settings.StartWindow == oldName) {
+                content_.Settings.StartWindow = window->Name;
                 startChanged = true;
             }
             renamed = window;
             break;
         }
         case EntityKind::Item: {
-            std::string oldName = ShownItem ? ShownItem->Name : std::string();
-            TPredmet* item = renameIn(Items, ShownItem, newText);
+            std::string oldName = shownItem_ ? shownItem_->Name : std::string();
+            TPredmet* item = renameIn(content_.Items, shownItem_, newText);
             if (!item)
                 break;
-            changed = replaceInEveryWindow(Windows, &TOkna::Items, oldName, item->Name);
+            changed = replaceInEveryWindow(content_.Windows, &TOkna::Items, oldName, item->Name);
             changedList = EntryList::Items;
             renamed = item;
             break;
         }
         case EntityKind::Menu:
-            renamed = renameIn(Menus, ShownMenu, newText);
+            renamed = renameIn(content_.Menus, shownMenu_, newText);
             break;
         case EntityKind::MenuItem:
-            renamed = renameIn(MenuItems, ShownMenuItem, newText);
+            renamed = renameIn(content_.MenuItems, shownMenuItem_, newText);
             break;
     }
     if (!renamed)
@@ -585,18 +602,18 @@ std::vector<std::string> EditorDocument::Choices(EntryList list) const {
     std::vector<std::string> out;
     switch (list) {
         case EntryList::Paths:
-            return Windows.names();
+            return content_.Windows.names();
         case EntryList::Items:
-            return Items.names();
+            return content_.Items.names();
         case EntryList::Music:
-            out = UserSounds.lines();
+            out = content_.UserSounds.lines();
             for (auto& line : out)
                 line = std::string(entry_line::Key(line));
-            for (const auto& line : SystemSounds)
+            for (const auto& line : content_.SystemSounds)
                 out.emplace_back(entry_line::Key(line));
             return out;
         case EntryList::MenuEntries:
-            out = MenuItems.names();
+            out = content_.MenuItems.names();
             out.insert(out.end(), DefaultMainMenu().begin(), DefaultMainMenu().end());
             return out;
         case EntryList::Inventory:
@@ -607,9 +624,9 @@ std::vector<std::string> EditorDocument::Choices(EntryList list) const {
 
 std::vector<std::string> EditorDocument::TakeableItemNames() const {
     std::vector<std::string> out;
-    for (std::size_t i = 0; i < Items.size(); ++i)
-        if (Items.objectAt(i)->CanTake)
-            out.push_back(Items.nameAt(i));
+    for (std::size_t i = 0; i < content_.Items.size(); ++i)
+        if (content_.Items.objectAt(i)->CanTake)
+            out.push_back(content_.Items.nameAt(i));
     return out;
 }
 
@@ -620,29 +637,33 @@ std::vector<std::string> EditorDocument::SoundChoices() const {
     return out;
 }
 
-TSpecStrings* EditorDocument::EntriesOf(EntryList list) const {
+const TSpecStrings* EditorDocument::EntriesOf(EntryList list) const {
+    return const_cast<EditorDocument*>(this)->entries(list);
+}
+
+TSpecStrings* EditorDocument::entries(EntryList list) {
     switch (list) {
         case EntryList::Paths:
-            return ShownWindow ? &ShownWindow->Paths : nullptr;
+            return shownWindow_ ? &shownWindow_->Paths : nullptr;
         case EntryList::Items:
-            return ShownWindow ? &ShownWindow->Items : nullptr;
+            return shownWindow_ ? &shownWindow_->Items : nullptr;
         case EntryList::Music:
-            return ShownWindow ? &ShownWindow->Music : nullptr;
+            return shownWindow_ ? &shownWindow_->Music : nullptr;
         case EntryList::MenuEntries:
-            return ShownMenu ? &ShownMenu->Entries : nullptr;
+            return shownMenu_ ? &shownMenu_->Entries : nullptr;
         case EntryList::Inventory:
-            return const_cast<TSpecStrings*>(&Settings.Inventory);
+            return &content_.Settings.Inventory;
     }
     return nullptr;
 }
 
-TSpecStrings* EditorDocument::entryTarget(EntryList list, EditResult& refusal) const {
+TSpecStrings* EditorDocument::entryTarget(EntryList list, EditResult& refusal) {
     if (list == EntryList::MenuEntries &&
-        (!ShownMenu || sameText(ShownMenu->Name, kSystemMenuName))) {
+        (!shownMenu_ || sameText(shownMenu_->Name, kSystemMenuName))) {
         refusal = EditResult::refused("Systémovou nabídku nelze měnit!"_cp);
         return nullptr;
     }
-    TSpecStrings* target = EntriesOf(list);
+    TSpecStrings* target = entries(list);
     if (!target)
         refusal = EditResult{false, {}};
     return target;
@@ -653,9 +674,9 @@ const void* EditorDocument::entryOwner(EntryList list) const {
         case EntryList::Paths:
         case EntryList::Items:
         case EntryList::Music:
-            return ShownWindow;
+            return shownWindow_;
         case EntryList::MenuEntries:
-            return ShownMenu;
+            return shownMenu_;
         case EntryList::Inventory:
             break;
     }
@@ -664,7 +685,7 @@ const void* EditorDocument::entryOwner(EntryList list) const {
 
 EditResult EditorDocument::CanEditEntries(EntryList list) const {
     EditResult result;
-    entryTarget(list, result);
+    const_cast<EditorDocument*>(this)->entryTarget(list, result);
     return result;
 }
 
@@ -710,33 +731,53 @@ int EditorDocument::MoveEntry(EntryList list, std::size_t position, int directio
 }
 
 void EditorDocument::DeleteUserSounds(std::vector<std::size_t> positions) {
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    for (auto it = positions.rbegin(); it != positions.rend(); ++it)
-        if (*it < UserSounds.size())
-            UserSounds.removeAt(*it);
-    SoundsEdited(SoundList::User);
+    ChangeUserSounds(std::move(positions), {});
+}
+
+std::vector<std::size_t> EditorDocument::ChangeUserSounds(std::vector<std::size_t> remove,
+                                                          std::vector<std::string> add) {
+    std::sort(remove.begin(), remove.end());
+    remove.erase(std::unique(remove.begin(), remove.end()), remove.end());
+    for (auto it = remove.rbegin(); it != remove.rend(); ++it)
+        if (*it < content_.UserSounds.size())
+            content_.UserSounds.removeAt(*it);
+    std::vector<std::size_t> added;
+    // Each insertion moves the lines behind it, those added before it included.
+    for (auto& line : add) {
+        std::size_t at = content_.UserSounds.insert(std::move(line));
+        for (std::size_t& earlier : added)
+            if (earlier >= at)
+                ++earlier;
+        added.push_back(at);
+    }
+    soundsEdited(SoundList::User);
+    return added;
+}
+
+void EditorDocument::SetSystemSounds(StringList lines) {
+    content_.SystemSounds = std::move(lines);
+    soundsEdited(SoundList::System);
 }
 
 void EditorDocument::ResetSystemSounds() {
-    SystemSounds.assign(editorDefaultSystemSounds());
-    SoundsEdited(SoundList::System);
+    content_.SystemSounds.assign(editorDefaultSystemSounds());
+    soundsEdited(SoundList::System);
 }
 
 void EditorDocument::EnsureStartWindow() {
     // Looked up as every window name is, without regard to case: the player finds "sklep" in a
     // window called Sklep, so such a start window is kept as written.
-    if (!Windows.empty() && !Windows.contains(Settings.StartWindow)) {
-        Settings.StartWindow = Windows.nameAt(0);
+    if (!content_.Windows.empty() && !content_.Windows.contains(content_.Settings.StartWindow)) {
+        content_.Settings.StartWindow = content_.Windows.nameAt(0);
         notifyField(Field::StartWindow);
     }
 }
 
 const std::string* EditorDocument::FindSoundLine(std::string_view key) const {
-    int i = UserSounds.indexOfKey(key);
+    int i = content_.UserSounds.indexOfKey(key);
     if (i >= 0)
-        return &UserSounds[static_cast<std::size_t>(i)];
-    for (const auto& line : SystemSounds)
+        return &content_.UserSounds[static_cast<std::size_t>(i)];
+    for (const auto& line : content_.SystemSounds)
         if (sameText(entry_line::Key(line), key))
             return &line;
     return nullptr;
@@ -758,17 +799,17 @@ namespace vek::editor {
 void* EditorDocument::fieldOwner(Field field) const {
     switch (OwnerOf(field)) {
         case FieldOwner::Window:
-            return ShownWindow;
+            return shownWindow_;
         case FieldOwner::Item:
-            return ShownItem;
+            return shownItem_;
         case FieldOwner::Menu:
-            return ShownMenu;
+            return shownMenu_;
         case FieldOwner::MenuItem:
-            return ShownMenuItem;
+            return shownMenuItem_;
         case FieldOwner::Settings:
             break;
     }
-    return const_cast<ScenarioSettings*>(&Settings);
+    return const_cast<ScenarioSettings*>(&content_.Settings);
 }
 
 std::string* EditorDocument::textField(Field field) const {
@@ -783,7 +824,11 @@ bool* EditorDocument::flagField(Field field) const {
     return owner ? def.flag(owner) : nullptr;
 }
 
-TSpecStrings* EditorDocument::FieldLines(Field field) const {
+const TSpecStrings* EditorDocument::FieldLines(Field field) const {
+    return const_cast<EditorDocument*>(this)->lines(field);
+}
+
+TSpecStrings* EditorDocument::lines(Field field) {
     const FieldDef& def = FieldDefOf(field);
     void* owner = def.lines ? fieldOwner(field) : nullptr;
     return owner ? def.lines(owner) : nullptr;
@@ -811,8 +856,8 @@ bool EditorDocument::SetField(Field field, std::string_view text) {
         bool noSound =
             (field == Field::WindowSound || field == Field::ItemSound) && text == kNoSound;
         *target = noSound ? std::string() : std::string(text);
-    } else if (TSpecStrings* lines = FieldLines(field)) {
-        lines->setText(text);
+    } else if (TSpecStrings* target = lines(field)) {
+        target->setText(text);
     } else if (bool* flag = flagField(field)) {
         *flag = !text.empty() && text != "0";
     } else {
@@ -823,18 +868,67 @@ bool EditorDocument::SetField(Field field, std::string_view text) {
     return true;
 }
 
-bool EditorDocument::SetFieldLines(Field field, std::vector<std::string> lines) {
-    TSpecStrings* target = FieldLines(field);
+bool EditorDocument::SetFieldLines(Field field, std::vector<std::string> text) {
+    TSpecStrings* target = lines(field);
     if (Updating() || !target)
         return false;
-    target->assign(std::move(lines));
+    target->assign(std::move(text));
     notifyField(field);
     SetModified(true);
     return true;
 }
 
-void EditorDocument::FieldLinesEdited(Field field) {
-    notifyField(field);
+bool EditorDocument::ReplaceText(const void* owner, Field field, std::size_t line,
+                                 std::size_t start, std::size_t length, std::string_view with) {
+    const FieldDef& def = FieldDefOf(field);
+    bool known = false;
+    switch (def.owner) {
+        case FieldOwner::Window:
+            known = content_.Windows.indexOfObject(static_cast<const TOkna*>(owner)) >= 0;
+            break;
+        case FieldOwner::Item:
+            known = content_.Items.indexOfObject(static_cast<const TPredmet*>(owner)) >= 0;
+            break;
+        case FieldOwner::Settings:
+            known = owner == nullptr;
+            owner = &content_.Settings;
+            break;
+        default:
+            break;
+    }
+    if (!known || !def.lines)
+        return false;
+    TSpecStrings& target = *def.lines(const_cast<void*>(owner));
+    if (line >= target.size() || start > target[line].size() ||
+        length > target[line].size() - start)
+        return false;
+    std::string text = target[line];
+    text.replace(start, length, with);
+    target.set(line, std::move(text));
+    DocumentChange change;
+    change.kind = ChangeKind::FieldChanged;
+    change.field = field;
+    change.object = owner;
+    notify(change);
+    SetModified(true);
+    return true;
+}
+
+void EditorDocument::SetSettings(const ScenarioSettings& settings) {
+    if (content_.Settings == settings)
+        return;
+    ScenarioSettings before = std::exchange(content_.Settings, settings);
+    // Every window showing a setting that changed hears of it.
+    for (const FieldDef& def : FieldTable()) {
+        if (def.owner != FieldOwner::Settings)
+            continue;
+        if (def.kind == FieldKind::Entries) {
+            if (!(before.Inventory == content_.Settings.Inventory))
+                notifyEntries(def.list, nullptr);
+        } else if (!sameField(def, &before, &content_.Settings)) {
+            notifyField(def.field);
+        }
+    }
     SetModified(true);
 }
 

@@ -59,7 +59,7 @@ void Mirela2_form::ShowProblem(const ProblemPlace& place) {
     QWidget* target = nullptr;
     switch (place.kind) {
         case PlaceKind::Window: {
-            if (TOkna* w = doc_.Windows.find(place.name))
+            if (const TOkna* w = doc_.Windows().find(place.name))
                 doc_.Show(w);
             showPage(OknaPage);
             const std::map<ProblemField, QWidget*> fields = {
@@ -75,7 +75,7 @@ void Mirela2_form::ShowProblem(const ProblemPlace& place) {
             break;
         }
         case PlaceKind::Item: {
-            if (TPredmet* p = doc_.Items.find(place.name))
+            if (const TPredmet* p = doc_.Items().find(place.name))
                 doc_.Show(p);
             showPage(PredmetyPage);
             const std::map<ProblemField, QWidget*> fields = {
@@ -87,14 +87,14 @@ void Mirela2_form::ShowProblem(const ProblemPlace& place) {
             break;
         }
         case PlaceKind::Menu:
-            if (TNabidka* m = doc_.Menus.find(place.name))
+            if (const TNabidka* m = doc_.Menus().find(place.name))
                 doc_.Show(m);
             showPage(MenuPage);
             target = place.field == ProblemField::MenuParent ? static_cast<QWidget*>(ParentMenuBox)
                                                              : SeznamPolBox;
             break;
         case PlaceKind::MenuItem:
-            if (TPolozka* p = doc_.MenuItems.find(place.name))
+            if (const TPolozka* p = doc_.MenuItems().find(place.name))
                 doc_.Show(p);
             showPage(MenuPage);
             target = place.field == ProblemField::MenuItemSound ? static_cast<QWidget*>(ZvukPolBox)

@@ -59,15 +59,15 @@ const char* chooserTitle(EntryList list) {
 const std::string* shownName(const EditorDocument& doc, EntityKind kind) {
     switch (kind) {
         case EntityKind::Window:
-            return doc.ShownWindow ? &doc.ShownWindow->Name : nullptr;
+            return doc.ShownWindow() ? &doc.ShownWindow()->Name : nullptr;
         case EntityKind::Item:
-            return doc.ShownItem ? &doc.ShownItem->Name : nullptr;
+            return doc.ShownItem() ? &doc.ShownItem()->Name : nullptr;
         case EntityKind::Menu:
-            return doc.ShownMenu ? &doc.ShownMenu->Name : nullptr;
+            return doc.ShownMenu() ? &doc.ShownMenu()->Name : nullptr;
         case EntityKind::MenuItem:
             break;
     }
-    return doc.ShownMenuItem ? &doc.ShownMenuItem->Name : nullptr;
+    return doc.ShownMenuItem() ? &doc.ShownMenuItem()->Name : nullptr;
 }
 
 BoxAnswer Mirela2_form::ask(const std::string& text, BoxButtons buttons, BoxCaption caption) {
@@ -93,16 +93,16 @@ void Mirela2_form::chooseShown(EntityKind kind, int index) {
     };
     switch (kind) {
         case EntityKind::Window:
-            pick(doc_.Windows);
+            pick(doc_.Windows());
             break;
         case EntityKind::Item:
-            pick(doc_.Items);
+            pick(doc_.Items());
             break;
         case EntityKind::Menu:
-            pick(doc_.Menus);
+            pick(doc_.Menus());
             break;
         case EntityKind::MenuItem:
-            pick(doc_.MenuItems);
+            pick(doc_.MenuItems());
             break;
     }
 }
@@ -286,7 +286,7 @@ void Mirela2_form::changeSounds() {
     bool one = rows.size() == 1;
     SoundDialogRequest request{
         one ? SoundDialogMode::ChangeOne : SoundDialogMode::ChangeSeveral, one ? "Zvuk" : "Zvuky",
-        one ? FieldsFromLine(doc_.UserSounds[rows.front()]) : SeveralSoundsFields(), rows.size()};
+        one ? FieldsFromLine(doc_.UserSounds()[rows.front()]) : SeveralSoundsFields(), rows.size()};
     std::optional<SoundFields> fields = services_.prompts.sound(request);
     if (!fields)
         return;
@@ -304,7 +304,8 @@ void Mirela2_form::changeSystemSound() {
     if (row < 0 || !ZvukySysListBox->item(row)->isSelected())
         return;
     SoundDialogRequest request{SoundDialogMode::ChangeSystem, "Syst\u00e9mov\u00fd zvuk",
-                               FieldsFromLine(doc_.SystemSounds[static_cast<std::size_t>(row)]), 1};
+                               FieldsFromLine(doc_.SystemSounds()[static_cast<std::size_t>(row)]),
+                               1};
     std::optional<SoundFields> fields = services_.prompts.sound(request);
     if (!fields)
         return;
@@ -359,7 +360,8 @@ void Mirela2_form::togglePreview(QListWidget* list) {
     if (!entry || !entry->isSelected())
         return;
     std::size_t row = static_cast<std::size_t>(list->row(entry));
-    const std::string& line = list == ZvukyListBox ? doc_.UserSounds[row] : doc_.SystemSounds[row];
+    const std::string& line =
+        list == ZvukyListBox ? doc_.UserSounds()[row] : doc_.SystemSounds()[row];
     std::string file(entry_line::FileSpec(line));
     if (!file.empty())
         services_.prompts.togglePreview(file);

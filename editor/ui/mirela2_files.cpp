@@ -45,7 +45,7 @@ void Mirela2_form::start(const std::string& argument) {
 }
 
 bool Mirela2_form::ConfirmDiscard() {
-    if (!doc_.Modified)
+    if (!doc_.Modified())
         return true;
     switch (ask("Ulo\u017eit zm\u011bny do sc\u00e9n\u00e1\u0159e?", BoxButtons::YesNoCancel)) {
         case BoxAnswer::Yes:
@@ -71,8 +71,6 @@ void Mirela2_form::New() {
         return;
     doc_.ClearDocument();
     doc_.FileName.clear();
-    doc_.Settings.Encode = false;
-    doc_.Settings.Password.clear();
     updateTitle();
     focusFirstControl();
 }

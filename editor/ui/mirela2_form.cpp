@@ -576,7 +576,7 @@ void Mirela2_form::buildContextMenus() {
                 bool selected = !SeznamCestList->selectedItems().isEmpty();
                 PopJdiNaCestu->setEnabled(selected);
                 PopOdstranCestu->setEnabled(selected);
-                PopPridejCestu->setEnabled(doc_.ShownWindow != nullptr);
+                PopPridejCestu->setEnabled(doc_.ShownWindow() != nullptr);
                 openAt(PathsPopup, SeznamCestList, pos);
             });
     connect(SeznamPredmetuList, &QWidget::customContextMenuRequested, this,
@@ -584,7 +584,7 @@ void Mirela2_form::buildContextMenus() {
                 bool selected = !SeznamPredmetuList->selectedItems().isEmpty();
                 PopJdiNaPredmet->setEnabled(selected);
                 PopOdstranPredmet->setEnabled(selected);
-                PopPridejPredmet->setEnabled(doc_.ShownWindow != nullptr);
+                PopPridejPredmet->setEnabled(doc_.ShownWindow() != nullptr);
                 openAt(ItemsPopup, SeznamPredmetuList, pos);
             });
     for (QListWidget* list : {ZvukyListBox, ZvukySysListBox}) {

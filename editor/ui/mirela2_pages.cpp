@@ -163,9 +163,9 @@ void Mirela2_form::fieldChanged(Field field) {
             return fillEditor(editor, doc_.FieldLines(field));
     switch (field) {
         case Field::Kam:
-            return setText(Okno2pEdit, doc_.ShownWindow ? &doc_.ShownWindow->Kam : nullptr);
+            return setText(Okno2pEdit, doc_.ShownWindow() ? &doc_.ShownWindow()->Kam : nullptr);
         case Field::Co:
-            return setText(Pred4pEdit, doc_.ShownItem ? &doc_.ShownItem->Co : nullptr);
+            return setText(Pred4pEdit, doc_.ShownItem() ? &doc_.ShownItem()->Co : nullptr);
         case Field::WindowSound:
             return setSoundText(OknoZvukEdit, doc_.FieldText(field));
         case Field::ItemSound:
@@ -186,8 +186,8 @@ void Mirela2_form::fieldChanged(Field field) {
 }
 
 void Mirela2_form::entriesChanged(EntryList list, const void* owner) {
-    bool shown = list == EntryList::MenuEntries ? owner == doc_.ShownMenu
-                                                : owner == doc_.ShownWindow && owner;
+    bool shown = list == EntryList::MenuEntries ? owner == doc_.ShownMenu()
+                                                : owner == doc_.ShownWindow() && owner;
     if (!shown || list == EntryList::Inventory)
         return;
     EditorDocument::UpdateGuard filling(doc_);
@@ -210,9 +210,9 @@ void Mirela2_form::fillScripts(FieldOwner owner) {
 void Mirela2_form::showWindowPage() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
-    fillEntries(CisloOknaBox, doc_.Windows.names(), shownWindowNames_);
-    TOkna* w = doc_.ShownWindow;
-    CisloOknaBox->setCurrentIndex(indexIn(doc_.Windows, w));
+    fillEntries(CisloOknaBox, doc_.Windows().names(), shownWindowNames_);
+    const TOkna* w = doc_.ShownWindow();
+    CisloOknaBox->setCurrentIndex(indexIn(doc_.Windows(), w));
     setSoundText(OknoZvukEdit, w ? w->SoundId : std::string());
     setText(Okno2pEdit, w ? &w->Kam : nullptr);
     fillScripts(FieldOwner::Window);
@@ -230,9 +230,9 @@ void Mirela2_form::showWindowPage() {
 void Mirela2_form::showItemPage() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
-    fillEntries(CisloPredmetuBox, doc_.Items.names(), shownItemNames_);
-    TPredmet* p = doc_.ShownItem;
-    CisloPredmetuBox->setCurrentIndex(indexIn(doc_.Items, p));
+    fillEntries(CisloPredmetuBox, doc_.Items().names(), shownItemNames_);
+    const TPredmet* p = doc_.ShownItem();
+    CisloPredmetuBox->setCurrentIndex(indexIn(doc_.Items(), p));
     setText(Pred4pEdit, p ? &p->Co : nullptr);
     setSoundText(PredZvukEdit, p ? p->SoundId : std::string());
     fillScripts(FieldOwner::Item);
@@ -247,18 +247,18 @@ void Mirela2_form::showItemPage() {
 
 void Mirela2_form::showSoundPage() {
     EditorDocument::UpdateGuard filling(doc_);
-    fillEntries(ZvukyListBox, doc_.UserSounds.lines(), shownUserSounds_);
-    fillEntries(ZvukySysListBox, doc_.SystemSounds.items(), shownSystemSounds_);
+    fillEntries(ZvukyListBox, doc_.UserSounds().lines(), shownUserSounds_);
+    fillEntries(ZvukySysListBox, doc_.SystemSounds().items(), shownSystemSounds_);
     fillSoundSelectors();
     updateButtons();
 }
 
 void Mirela2_form::showMenuPage() {
     EditorDocument::UpdateGuard filling(doc_);
-    std::vector<std::string> names = doc_.Menus.names();
+    std::vector<std::string> names = doc_.Menus().names();
     fillEntries(CisloNabidkyBox, names, shownMenuNames_);
-    TNabidka* m = doc_.ShownMenu;
-    CisloNabidkyBox->setCurrentIndex(indexIn(doc_.Menus, m));
+    const TNabidka* m = doc_.ShownMenu();
+    CisloNabidkyBox->setCurrentIndex(indexIn(doc_.Menus(), m));
     // "(automaticky)" first, then every menu.
     ParentMenuBox->clear();
     ParentMenuBox->addItem(fromCp1250(kAutomaticParent));
@@ -275,9 +275,9 @@ void Mirela2_form::showMenuPage() {
 void Mirela2_form::showMenuItemPage() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundSelectors();
-    fillEntries(CisloPolozkyBox, doc_.MenuItems.names(), shownMenuItemNames_);
-    TPolozka* item = doc_.ShownMenuItem;
-    CisloPolozkyBox->setCurrentIndex(indexIn(doc_.MenuItems, item));
+    fillEntries(CisloPolozkyBox, doc_.MenuItems().names(), shownMenuItemNames_);
+    const TPolozka* item = doc_.ShownMenuItem();
+    CisloPolozkyBox->setCurrentIndex(indexIn(doc_.MenuItems(), item));
     setSelectorText(ZvukPolBox, item ? item->SoundId : "");
     fillScripts(FieldOwner::MenuItem);
     for (QWidget* control :
@@ -315,10 +315,10 @@ void Mirela2_form::updateTitle() {
 
 void Mirela2_form::updateButtons() {
     auto selected = [](QListWidget* list) { return !list->selectedItems().isEmpty(); };
-    DelCestButton->setEnabled(doc_.ShownWindow && selected(SeznamCestList));
-    DelPredButton->setEnabled(doc_.ShownWindow && selected(SeznamPredmetuList));
-    DelHudButton->setEnabled(doc_.ShownWindow && selected(HudbaList));
-    DelPolButt->setEnabled(doc_.ShownMenu && selected(SeznamPolBox));
+    DelCestButton->setEnabled(doc_.ShownWindow() && selected(SeznamCestList));
+    DelPredButton->setEnabled(doc_.ShownWindow() && selected(SeznamPredmetuList));
+    DelHudButton->setEnabled(doc_.ShownWindow() && selected(HudbaList));
+    DelPolButt->setEnabled(doc_.ShownMenu() && selected(SeznamPolBox));
     bool userSelected = !ZvukyListBox->selectedItems().isEmpty();
     ChZvukButt->setEnabled(userSelected);
     DelZvukButt->setEnabled(userSelected);

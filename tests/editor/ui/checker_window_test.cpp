@@ -11,6 +11,7 @@
 #include <QTextBlock>
 
 #include "editor/ui/checker_window.h"
+#include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/window_fixture.h"
 
 namespace vek::editor::test {
@@ -43,18 +44,18 @@ TEST_F(CheckerWindowTest, EnterOnAProblemShowsItsFieldAndLineAndZnovuChecksAgain
     checker->ProblemList->setCurrentRow(1);
     QTest::keyClick(checker->ProblemList, Qt::Key_Return);
     EXPECT_EQ(form.PageControl->currentIndex(), Mirela2_form::OknaPage);
-    EXPECT_EQ(doc.ShownWindow, doc.Windows.find("Chodba"));
+    EXPECT_EQ(doc.ShownWindow(), doc.Windows().find("Chodba"));
     EXPECT_TRUE(form.PrichEdit->hasFocus() || QApplication::focusWidget() == form.PrichEdit);
     EXPECT_EQ(form.PrichEdit->textCursor().blockNumber(), 1);
     EXPECT_EQ(form.PrichEdit->textCursor().block().text(), QString::fromUtf8("[XYZ] Něco."));
 
-    doc.Windows.find("Chodba")->ArrivalScript.set(1, C("Něco."));
+    Writable(doc.Windows()).find("Chodba")->ArrivalScript.set(1, C("Něco."));
     QTest::mouseClick(checker->ZnovuButton, Qt::LeftButton);
     EXPECT_EQ(checker->report().errors(), 0);
     EXPECT_EQ(checker->report().warnings(), 1);
-    doc.Show(doc.Windows.find("Sklep"));
+    doc.Show(doc.Windows().find("Sklep"));
     QTest::keyClick(checker->ProblemList, Qt::Key_Return);
-    EXPECT_EQ(doc.ShownWindow, doc.Windows.find("Chodba"));
+    EXPECT_EQ(doc.ShownWindow(), doc.Windows().find("Chodba"));
     EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(form.CisloOknaBox));
 }
 

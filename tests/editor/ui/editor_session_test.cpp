@@ -15,10 +15,12 @@
 #include <QTimer>
 
 #include "common/qt/dialog_owner.h"
+#include "editor/document/scenario_io.h"
 #include "editor/ui/mirela2_tools.h"
 #include "editor/ui/qt_services.h"
 #include "editor/ui/vyber_form.h"
 #include "editor/ui/zvuky_form.h"
+#include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/window_fixture.h"
 
 namespace vek::editor::test {
@@ -49,7 +51,7 @@ struct SessionTest : ::testing::Test {
         form.show();
         activate(&form);
     }
-    ~SessionTest() override { doc.Modified = false; }
+    ~SessionTest() override { doc.SetModified(false); }
 
     static bool waitFor(const std::function<bool()>& condition) {
         return QTest::qWaitFor(condition, kPatience);
@@ -124,12 +126,12 @@ struct SessionTest : ::testing::Test {
         }
         source.NewItem();
         source.Rename(EntityKind::Item, "X");
-        source.Windows.find("A")->LookScript.assign({"abc one abc"});
-        source.Windows.find("B")->LookScript.assign({"two abc"});
-        source.Items.find("X")->ExamineScript.assign({"abc item"});
-        source.Settings.IntroText.assign({"intro abc"});
-        doc.AdoptContent(std::move(source));
-        doc.Show(doc.Windows.find("A"));
+        Writable(source.Windows().find("A"))->LookScript.assign({"abc one abc"});
+        Writable(source.Windows().find("B"))->LookScript.assign({"two abc"});
+        Writable(source.Items().find("X"))->ExamineScript.assign({"abc item"});
+        Writable(source.Settings()).IntroText.assign({"intro abc"});
+        ReadScenario(doc, ScenarioBytes(source), {});
+        doc.Show(doc.Windows().find("A"));
         doc.SetModified(false);
         QApplication::processEvents();
     }
@@ -149,11 +151,11 @@ TEST_F(SessionTest, ReplaceAllFromTheSearchDialogChangesEveryOccurrence) {
     loadScenario();
     Replace_form& search = openSearch("abc", "XYZ");
     EXPECT_EQ(search.ReplaceAllCommand(), 5);
-    EXPECT_EQ(doc.Windows.find("A")->LookScript[0], "XYZ one XYZ");
-    EXPECT_EQ(doc.Windows.find("B")->LookScript[0], "two XYZ");
-    EXPECT_EQ(doc.Items.find("X")->ExamineScript[0], "XYZ item");
-    EXPECT_EQ(doc.Settings.IntroText[0], "intro XYZ");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.Windows().find("A")->LookScript[0], "XYZ one XYZ");
+    EXPECT_EQ(doc.Windows().find("B")->LookScript[0], "two XYZ");
+    EXPECT_EQ(doc.Items().find("X")->ExamineScript[0], "XYZ item");
+    EXPECT_EQ(doc.Settings().IntroText[0], "intro XYZ");
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
@@ -167,7 +169,7 @@ TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
 
     activate(&search);  // back to the dialog, as Ctrl+F or Alt+Tab brings it
     click(search.ReplaceButt);
-    EXPECT_EQ(doc.Windows.find("A")->LookScript[0], "XYZ one abc");
+    EXPECT_EQ(doc.Windows().find("A")->LookScript[0], "XYZ one abc");
 
     // A single occurrence is replaced too, and nothing is said about it not being found.
     search.HledanyEdit->setText("item");
@@ -175,7 +177,7 @@ TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
     click(search.FirstButt);
     activate(&search);
     click(search.ReplaceButt);
-    EXPECT_EQ(doc.Items.find("X")->ExamineScript[0], "abc thing");
+    EXPECT_EQ(doc.Items().find("X")->ExamineScript[0], "abc thing");
 }
 
 // ---- where the focus goes -------------------------------------------------------------------
@@ -234,7 +236,7 @@ TEST_F(SessionTest, TheBuildersOfAPropertiesTextReturnTheFocusToIt) {
 
 TEST_F(SessionTest, TheInventoryChooserReturnsToThePropertiesDialog) {
     loadScenario();
-    doc.Items.find("X")->CanTake = true;
+    Writable(doc.Items()).find("X")->CanTake = true;
     form.MIVlastnosti->trigger();
     Vlastnosti_form& properties = *tools.properties();
     activate(&properties);
@@ -255,7 +257,7 @@ TEST_F(SessionTest, TheInventoryChooserReturnsToThePropertiesDialog) {
 TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected) {
     for (const char* line :
          {"a=(a.wav)", "b=(b.wav)", "c=(c.wav)", "d=(d.wav)", "e=(e.wav)", "f=(f.wav)"})
-        doc.UserSounds.add(line);
+        Writable(doc.UserSounds()).add(line);
     form.refreshAll();
     form.showPage(Mirela2_form::ZvukyPage);
     for (int row : {1, 3, 5})
@@ -269,7 +271,7 @@ TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected
         sounds->OKZvukButt->click();
     });
     key(form.ZvukyListBox, Qt::Key_Return);
-    ASSERT_EQ(doc.UserSounds[1], "b=(hudba\\b.wav)");
+    ASSERT_EQ(doc.UserSounds()[1], "b=(hudba\\b.wav)");
     std::vector<std::string> selected;
     for (QListWidgetItem* entry : form.ZvukyListBox->selectedItems())
         selected.push_back(entry->text().toStdString());
