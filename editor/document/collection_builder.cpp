@@ -122,6 +122,9 @@ bool ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::s
                 break;
             }
     }
+    EditPlace place;
+    place.sounds = SoundList::User;
+    EditorDocument::Step step(doc, "převod zvuků do kolekce"_cp, place);
     doc.ChangeUserSounds(std::move(remove), std::move(add));
     doc.SetSystemSounds(std::move(system));
     return true;

@@ -128,13 +128,21 @@ void EditorDocument::replaced() {
 }
 
 void EditorDocument::SetModified(bool flag) {
-    bool changed = modified_ != flag;
+    if (flag)
+        history_.markNothingClean();
+    else
+        history_.markClean();
+    updateModified();
+}
+
+void EditorDocument::updateModified() {
+    bool flag = !history_.atClean();
+    if (modified_ == flag)
+        return;
     modified_ = flag;
-    if (changed) {
-        DocumentChange change;
-        change.kind = ChangeKind::ModifiedChanged;
-        notify(change);
-    }
+    DocumentChange change;
+    change.kind = ChangeKind::ModifiedChanged;
+    notify(change);
 }
 
 void EditorDocument::soundsEdited(SoundList which) {
@@ -142,7 +150,7 @@ void EditorDocument::soundsEdited(SoundList which) {
     change.kind = ChangeKind::SoundsChanged;
     change.sounds = which;
     notify(change);
-    SetModified(true);
+    markDirty();
 }
 
 StatusLine EditorDocument::UpdateStatusLine() const {
@@ -160,28 +168,35 @@ std::string EditorDocument::WindowTitle() const {
 }
 
 void EditorDocument::ResetMainMenu() {
+    Step step(*this, "obnovení hlavního menu"_cp, EntityPlace(EntityKind::Menu));
     TNabidka* main = content_.Menus.find(kMainMenuName);
     if (!main) {
         auto menu = std::make_unique<TNabidka>();
         menu->Name = std::string(kMainMenuName);
         menu->Parent = std::string(kSystemMenuName);
         main = content_.Menus.add(std::move(menu));
+        record(AddedRecord(main));
     }
+    touch(main);
     main->Entries.assign(DefaultMainMenu());
     notifyEntries(EntryList::MenuEntries, main);
     show(shownMenu_, main, EntityKind::Menu);
+    pending_.step.place.object = main;
     if (!content_.Menus.find(kSystemMenuName)) {
         auto menu = std::make_unique<TNabidka>();
         menu->Name = std::string(kSystemMenuName);
         menu->Parent = "(žádná)"_cp;
         menu->Entries.add("Položky jsou nepřístupné!"_cp);
-        notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu,
-                     content_.Menus.add(std::move(menu)));
+        TNabidka* added = content_.Menus.add(std::move(menu));
+        record(AddedRecord(added));
+        notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, added);
     }
+    markDirty();
 }
 
 void EditorDocument::ClearDocument() {
     ++quiet_;
+    forgetHistory();
     content_.Windows.clear();
     content_.Items.clear();
     content_.Menus.clear();
@@ -197,9 +212,10 @@ void EditorDocument::ClearDocument() {
     content_.Settings = ScenarioSettings{};
     content_.Settings.ScenarioName = "Nový scénář"_cp;
     content_.Settings.StartWindow = keptStart;
+    forgetHistory();
     --quiet_;
     replaced();
-    SetModified(false);
+    updateModified();
 }
 
 void EditorDocument::CreateStartupScenario() {
@@ -224,23 +240,22 @@ void EditorDocument::CreateStartupScenario() {
 
     content_.SystemSounds.assign(editorDefaultSystemSounds());
     ResetMainMenu();
+    forgetHistory();
     --quiet_;
     replaced();
-    SetModified(false);
+    updateModified();
 }
 
 namespace {
 
 // Removes the unnamed entities of `list`; the current one, when removed, becomes the first.
 template <typename T>
-void purgeList(SortedNamedList<T>& list, T*& shown, std::vector<const void*>& removed) {
+void purgeList(SortedNamedList<T>& list, T*& shown, std::vector<std::unique_ptr<T>>& removed) {
     for (std::size_t i = list.size(); i-- > 0;)
         if (list.nameAt(i).empty()) {
-            T* object = list.objectAt(i);
-            removed.push_back(object);
-            if (shown == object)
+            if (shown == list.objectAt(i))
                 shown = nullptr;
-            list.removeAt(i);
+            removed.push_back(list.takeAt(i));
         }
     if (!shown && !list.empty())
         shown = list.objectAt(0);
@@ -249,17 +264,25 @@ void purgeList(SortedNamedList<T>& list, T*& shown, std::vector<const void*>& re
 }  // namespace
 
 void EditorDocument::PurgeUnnamed() {
+    Step step(*this, "odstranění nepojmenovaných"_cp);
     // Told after the fact: a page still showing a purged entity hears it is gone before it
     // could write into it.
-    std::vector<const void*> windows, items;
+    std::vector<std::unique_ptr<TOkna>> windows;
+    std::vector<std::unique_ptr<TPredmet>> items;
     TOkna* oldWindow = shownWindow_;
     TPredmet* oldItem = shownItem_;
     purgeList(content_.Windows, shownWindow_, windows);
     purgeList(content_.Items, shownItem_, items);
-    for (const void* w : windows)
-        notifyEntity(ChangeKind::EntityRemoved, EntityKind::Window, w);
-    for (const void* i : items)
-        notifyEntity(ChangeKind::EntityRemoved, EntityKind::Item, i);
+    for (auto& w : windows) {
+        const void* object = w.get();
+        record(RemovedRecord(std::move(w)));
+        notifyEntity(ChangeKind::EntityRemoved, EntityKind::Window, object);
+    }
+    for (auto& i : items) {
+        const void* object = i.get();
+        record(RemovedRecord(std::move(i)));
+        notifyEntity(ChangeKind::EntityRemoved, EntityKind::Item, object);
+    }
     if (shownWindow_ != oldWindow)
         notifyEntity(ChangeKind::CurrentChanged, EntityKind::Window, shownWindow_);
     if (shownItem_ != oldItem)
@@ -268,6 +291,7 @@ void EditorDocument::PurgeUnnamed() {
 
 void EditorDocument::Adopt(DocumentContent content, bool modified) {
     ++quiet_;
+    forgetHistory();
     content_ = std::move(content);
     shownWindow_ = nullptr;
     shownItem_ = nullptr;
@@ -277,9 +301,12 @@ void EditorDocument::Adopt(DocumentContent content, bool modified) {
     shownItem_ = first(content_.Items);
     shownMenuItem_ = first(content_.MenuItems);
     shownMenu_ = content_.Menus.find(kMainMenuName);
+    forgetHistory();
+    if (modified)
+        history_.markNothingClean();
     --quiet_;
     replaced();
-    SetModified(modified);
+    updateModified();
 }
 
 // ---- creating -------------------------------------------------------------------------------
@@ -288,10 +315,13 @@ const TOkna* EditorDocument::NewWindow() {
     auto window = std::make_unique<TOkna>();
     window->Name = MakeUniqueName(
         "Nové okno[1]"_cp, [this](std::string_view n) { return content_.Windows.contains(n); });
+    Step step(*this, "nové okno"_cp, EntityPlace(EntityKind::Window));
     shownWindow_ = content_.Windows.add(std::move(window));
+    record(AddedRecord(shownWindow_));
+    pending_.step.place.object = shownWindow_;
     notifyEntity(ChangeKind::EntityAdded, EntityKind::Window, shownWindow_);
     notifyEntity(ChangeKind::CurrentChanged, EntityKind::Window, shownWindow_);
-    SetModified(true);
+    markDirty();
     return shownWindow_;
 }
 
@@ -299,10 +329,13 @@ const TPredmet* EditorDocument::NewItem() {
     auto item = std::make_unique<TPredmet>();
     item->Name = MakeUniqueName("Nový předmět[1]"_cp,
                                 [this](std::string_view n) { return content_.Items.contains(n); });
+    Step step(*this, "nový předmět"_cp, EntityPlace(EntityKind::Item));
     shownItem_ = content_.Items.add(std::move(item));
+    record(AddedRecord(shownItem_));
+    pending_.step.place.object = shownItem_;
     notifyEntity(ChangeKind::EntityAdded, EntityKind::Item, shownItem_);
     notifyEntity(ChangeKind::CurrentChanged, EntityKind::Item, shownItem_);
-    SetModified(true);
+    markDirty();
     return shownItem_;
 }
 
@@ -311,10 +344,13 @@ const TNabidka* EditorDocument::NewMenu() {
     menu->Name = MakeUniqueName("Nová nabídka[1]"_cp,
                                 [this](std::string_view n) { return content_.Menus.contains(n); });
     menu->Parent = std::string(kAutomaticParent);
+    Step step(*this, "nová nabídka"_cp, EntityPlace(EntityKind::Menu));
     shownMenu_ = content_.Menus.add(std::move(menu));
+    record(AddedRecord(shownMenu_));
+    pending_.step.place.object = shownMenu_;
     notifyEntity(ChangeKind::EntityAdded, EntityKind::Menu, shownMenu_);
     notifyEntity(ChangeKind::CurrentChanged, EntityKind::Menu, shownMenu_);
-    SetModified(true);
+    markDirty();
     return shownMenu_;
 }
 
@@ -323,10 +359,13 @@ const TPolozka* EditorDocument::NewMenuItem() {
     entry->Name = MakeUniqueName("Nová položka[1]"_cp, [this](std::string_view n) {
         return content_.MenuItems.contains(n);
     });
+    Step step(*this, "nová položka"_cp, EntityPlace(EntityKind::MenuItem));
     shownMenuItem_ = content_.MenuItems.add(std::move(entry));
+    record(AddedRecord(shownMenuItem_));
+    pending_.step.place.object = shownMenuItem_;
     notifyEntity(ChangeKind::EntityAdded, EntityKind::MenuItem, shownMenuItem_);
     notifyEntity(ChangeKind::CurrentChanged, EntityKind::MenuItem, shownMenuItem_);
-    SetModified(true);
+    markDirty();
     return shownMenuItem_;
 }
 
@@ -339,7 +378,8 @@ void EditorDocument::deleteShown(SortedNamedList<T>& list, T*& shown, EntityKind
     int i = list.indexOfObject(shown);
     T* previous = shown;
     if (i >= 0) {
-        list.removeAt(static_cast<std::size_t>(i));
+        // The object goes into the history, so that an undo brings back this very object.
+        record(RemovedRecord(list.takeAt(static_cast<std::size_t>(i))));
         shown = list.empty() ? nullptr
                              : list.objectAt(std::min<std::size_t>(static_cast<std::size_t>(i),
                                                                    list.size() - 1));
@@ -348,30 +388,55 @@ void EditorDocument::deleteShown(SortedNamedList<T>& list, T*& shown, EntityKind
         shown = list.objectAt(0);
     }
     notifyEntity(ChangeKind::CurrentChanged, kind, shown);
-    SetModified(true);
+    markDirty();
 }
 
 namespace {
 
 // Removes the first entry equal to `name` from that list of every window; the windows whose
-// list changed.
+// list changed. `before` sees each of them before it changes.
+template <typename Before>
 std::vector<TOkna*> removeFromEveryWindow(SortedNamedList<TOkna>& windows,
-                                          TSpecStrings TOkna::*list, std::string_view name) {
+                                          TSpecStrings TOkna::*list, std::string_view name,
+                                          Before before) {
     std::vector<TOkna*> changed;
     for (std::size_t i = 0; i < windows.size(); ++i) {
         TOkna* window = windows.objectAt(i);
-        if ((window->*list).remove(name))
+        if ((window->*list).contains(name)) {
+            before(window);
+            (window->*list).remove(name);
             changed.push_back(window);
+        }
     }
     return changed;
+}
+
+// The name of an entity kind after "smazání " or "přejmenování ".
+std::string kindGenitive(EntityKind kind) {
+    switch (kind) {
+        case EntityKind::Window:
+            return "okna ";
+        case EntityKind::Item:
+            return "předmětu "_cp;
+        case EntityKind::Menu:
+            return "nabídky "_cp;
+        case EntityKind::MenuItem:
+            return "položky "_cp;
+    }
+    return {};
 }
 
 }  // namespace
 
 void EditorDocument::DeleteShownWindow() {
+    if (content_.Windows.empty())
+        return;
+    Step step(*this, "smazání okna "_cp + (shownWindow_ ? shownWindow_->Name : std::string()),
+              EntityPlace(EntityKind::Window, shownWindow_));
     std::vector<TOkna*> changed;
     if (shownWindow_ && content_.Windows.indexOfObject(shownWindow_) >= 0)
-        changed = removeFromEveryWindow(content_.Windows, &TOkna::Paths, shownWindow_->Name);
+        changed = removeFromEveryWindow(content_.Windows, &TOkna::Paths, shownWindow_->Name,
+                                        [this](TOkna* w) { touch(w); });
     TOkna* deleted = shownWindow_;
     deleteShown(content_.Windows, shownWindow_, EntityKind::Window);
     for (TOkna* window : changed)
@@ -380,9 +445,14 @@ void EditorDocument::DeleteShownWindow() {
 }
 
 void EditorDocument::DeleteShownItem() {
+    if (content_.Items.empty())
+        return;
+    Step step(*this, "smazání předmětu "_cp + (shownItem_ ? shownItem_->Name : std::string()),
+              EntityPlace(EntityKind::Item, shownItem_));
     std::vector<TOkna*> changed;
     if (shownItem_ && content_.Items.indexOfObject(shownItem_) >= 0)
-        changed = removeFromEveryWindow(content_.Windows, &TOkna::Items, shownItem_->Name);
+        changed = removeFromEveryWindow(content_.Windows, &TOkna::Items, shownItem_->Name,
+                                        [this](TOkna* w) { touch(w); });
     deleteShown(content_.Items, shownItem_, EntityKind::Item);
     for (TOkna* window : changed)
         notifyEntries(EntryList::Items, window);
@@ -397,8 +467,11 @@ EditResult EditorDocument::CanDeleteShownMenu() const {
 
 EditResult EditorDocument::DeleteShownMenu() {
     EditResult check = CanDeleteShownMenu();
-    if (check.done)
+    if (check.done && !content_.Menus.empty()) {
+        Step step(*this, "smazání nabídky "_cp + (shownMenu_ ? shownMenu_->Name : std::string()),
+                  EntityPlace(EntityKind::Menu, shownMenu_));
         deleteShown(content_.Menus, shownMenu_, EntityKind::Menu);
+    }
     return check;
 }
 
@@ -414,8 +487,12 @@ EditResult EditorDocument::CanDeleteShownMenuItem() const {
 
 EditResult EditorDocument::DeleteShownMenuItem() {
     EditResult check = CanDeleteShownMenuItem();
-    if (check.done)
+    if (check.done && !content_.MenuItems.empty()) {
+        Step step(*this,
+                  "smazání položky "_cp + (shownMenuItem_ ? shownMenuItem_->Name : std::string()),
+                  EntityPlace(EntityKind::MenuItem, shownMenuItem_));
         deleteShown(content_.MenuItems, shownMenuItem_, EntityKind::MenuItem);
+    }
     return check;
 }
 
@@ -508,11 +585,12 @@ namespace {
 
 // The entity keeps its object; it leaves the list and comes back under the new name. nullptr,
 // and nothing changes, when `shown` is not in the list.
-template <typename T>
-T* renameIn(SortedNamedList<T>& list, T* shown, std::string_view newText) {
+template <typename T, typename Before>
+T* renameIn(SortedNamedList<T>& list, T* shown, std::string_view newText, Before before) {
     int i = list.indexOfObject(shown);
     if (i < 0)
         return nullptr;
+    before(shown);
     std::unique_ptr<T> object = list.takeAt(static_cast<std::size_t>(i));
     object->Name =
         MakeUniqueName(newText, [&list](std::string_view n) { return list.contains(n); });
@@ -520,14 +598,19 @@ T* renameIn(SortedNamedList<T>& list, T* shown, std::string_view newText) {
 }
 
 // Replaces every entry equal to `oldName` in that list of every window; the windows changed.
+// `before` sees each of them before it changes.
+template <typename Before>
 std::vector<TOkna*> replaceInEveryWindow(SortedNamedList<TOkna>& windows, TSpecStrings TOkna::*list,
-                                         std::string_view oldName, const std::string& newName) {
+                                         std::string_view oldName, const std::string& newName,
+                                         Before before) {
     std::vector<TOkna*> changed;
     for (std::size_t w = 0; w < windows.size(); ++w) {
         TSpecStrings& entries = windows.objectAt(w)->*list;
         bool any = false;
         for (std::size_t i = 0; i < entries.size(); ++i)
             if (sameText(entries[i], oldName)) {
+                if (!any)
+                    before(windows.objectAt(w));
                 entries.set(i, newName);
                 any = true;
             }
@@ -550,6 +633,18 @@ EditResult EditorDocument::Rename(EntityKind kind, std::string_view newText) {
     EditResult check = CanRename(kind);
     if (!check.done)
         return check;
+    const void* current = kind == EntityKind::Window ? static_cast<const void*>(shownWindow_)
+                          : kind == EntityKind::Item ? static_cast<const void*>(shownItem_)
+                          : kind == EntityKind::Menu ? static_cast<const void*>(shownMenu_)
+                                                     : static_cast<const void*>(shownMenuItem_);
+    std::string currentName = kind == EntityKind::Window ? (shownWindow_ ? shownWindow_->Name : "")
+                              : kind == EntityKind::Item ? (shownItem_ ? shownItem_->Name : "")
+                              : kind == EntityKind::Menu
+                                  ? (shownMenu_ ? shownMenu_->Name : "")
+                                  : (shownMenuItem_ ? shownMenuItem_->Name : "");
+    Step step(*this, "přejmenování "_cp + kindGenitive(kind) + currentName,
+              EntityPlace(kind, current));
+    auto touchIt = [this](auto* object) { touch(object); };
     const void* renamed = nullptr;
     std::vector<TOkna*> changed;
     EntryList changedList = EntryList::Paths;
@@ -557,11 +652,13 @@ EditResult EditorDocument::Rename(EntityKind kind, std::string_view newText) {
     switch (kind) {
         case EntityKind::Window: {
             std::string oldName = shownWindow_ ? shownWindow_->Name : std::string();
-            TOkna* window = renameIn(content_.Windows, shownWindow_, newText);
+            TOkna* window = renameIn(content_.Windows, shownWindow_, newText, touchIt);
             if (!window)
                 break;
-            changed = replaceInEveryWindow(content_.Windows, &TOkna::Paths, oldName, window->Name);
+            changed = replaceInEveryWindow(content_.Windows, &TOkna::Paths, oldName, window->Name,
+                                           touchIt);
             if (content_.Settings.StartWindow == oldName) {
+                touchSettings();
                 content_.Settings.StartWindow = window->Name;
                 startChanged = true;
             }
@@ -570,19 +667,20 @@ EditResult EditorDocument::Rename(EntityKind kind, std::string_view newText) {
         }
         case EntityKind::Item: {
             std::string oldName = shownItem_ ? shownItem_->Name : std::string();
-            TPredmet* item = renameIn(content_.Items, shownItem_, newText);
+            TPredmet* item = renameIn(content_.Items, shownItem_, newText, touchIt);
             if (!item)
                 break;
-            changed = replaceInEveryWindow(content_.Windows, &TOkna::Items, oldName, item->Name);
+            changed =
+                replaceInEveryWindow(content_.Windows, &TOkna::Items, oldName, item->Name, touchIt);
             changedList = EntryList::Items;
             renamed = item;
             break;
         }
         case EntityKind::Menu:
-            renamed = renameIn(content_.Menus, shownMenu_, newText);
+            renamed = renameIn(content_.Menus, shownMenu_, newText, touchIt);
             break;
         case EntityKind::MenuItem:
-            renamed = renameIn(content_.MenuItems, shownMenuItem_, newText);
+            renamed = renameIn(content_.MenuItems, shownMenuItem_, newText, touchIt);
             break;
     }
     if (!renamed)
@@ -592,7 +690,7 @@ EditResult EditorDocument::Rename(EntityKind kind, std::string_view newText) {
         notifyEntries(changedList, window);
     if (startChanged)
         notifyField(Field::StartWindow);
-    SetModified(true);
+    markDirty();
     return {};
 }
 
@@ -683,6 +781,67 @@ const void* EditorDocument::entryOwner(EntryList list) const {
     return nullptr;
 }
 
+namespace {
+
+// What the history calls the edits of a list: adding to it, removing from it, moving in it.
+struct EntryLabels {
+    std::string_view add, remove, move;
+};
+
+const EntryLabels& entryLabels(EntryList list) {
+    static const EntryLabels paths{"přidání cesty"_cp, "odebrání cesty"_cp, "přesun cesty"_cp};
+    static const EntryLabels items{"přidání předmětu"_cp, "odebrání předmětu"_cp,
+                                   "přesun předmětu"_cp};
+    static const EntryLabels music{"přidání hudby"_cp, "odebrání hudby"_cp, "přesun hudby"_cp};
+    static const EntryLabels menu{"přidání položky nabídky"_cp, "odebrání položky nabídky"_cp,
+                                  "přesun položky nabídky"_cp};
+    static const EntryLabels inventory{"přidání předmětu do začátku"_cp,
+                                       "odebrání předmětu ze začátku"_cp,
+                                       "přesun předmětu do začátku"_cp};
+    switch (list) {
+        case EntryList::Paths:
+            return paths;
+        case EntryList::Items:
+            return items;
+        case EntryList::Music:
+            return music;
+        case EntryList::MenuEntries:
+            return menu;
+        case EntryList::Inventory:
+            break;
+    }
+    return inventory;
+}
+
+}  // namespace
+
+EditPlace EditorDocument::entriesPlace(EntryList list) const {
+    EditPlace place;
+    place.list = list;
+    place.object = entryOwner(list);
+    if (list == EntryList::MenuEntries)
+        place.entity = EntityKind::Menu;
+    else if (list != EntryList::Inventory)
+        place.entity = EntityKind::Window;
+    return place;
+}
+
+void EditorDocument::touchEntries(EntryList list) {
+    switch (list) {
+        case EntryList::Paths:
+        case EntryList::Items:
+        case EntryList::Music:
+            touch(shownWindow_);
+            break;
+        case EntryList::MenuEntries:
+            touch(shownMenu_);
+            break;
+        case EntryList::Inventory:
+            touchSettings();
+            break;
+    }
+}
+
 EditResult EditorDocument::CanEditEntries(EntryList list) const {
     EditResult result;
     const_cast<EditorDocument*>(this)->entryTarget(list, result);
@@ -694,12 +853,14 @@ EditResult EditorDocument::AddEntry(EntryList list, std::string_view name) {
     TSpecStrings* target = entryTarget(list, result);
     if (!target)
         return result;
+    Step step(*this, std::string(entryLabels(list).add), entriesPlace(list));
     // Confirming the chooser counts as an edit even when the name is already there.
     if (!name.empty() && !target->contains(name)) {
+        touchEntries(list);
         target->add(std::string(name));
         notifyEntries(list, entryOwner(list));
     }
-    SetModified(true);
+    markDirty();
     return result;
 }
 
@@ -708,9 +869,11 @@ EditResult EditorDocument::RemoveEntry(EntryList list, std::size_t position) {
     TSpecStrings* target = entryTarget(list, result);
     if (!target || position >= target->size())
         return target ? EditResult{false, {}} : result;
+    Step step(*this, std::string(entryLabels(list).remove), entriesPlace(list));
+    touchEntries(list);
     target->removeAt(position);
     notifyEntries(list, entryOwner(list));
-    SetModified(true);
+    markDirty();
     return result;
 }
 
@@ -722,11 +885,13 @@ int EditorDocument::MoveEntry(EntryList list, std::size_t position, int directio
     long other = static_cast<long>(position) + direction;
     if (other < 0 || other >= static_cast<long>(target->size()))
         return -1;
+    Step step(*this, std::string(entryLabels(list).move), entriesPlace(list));
+    touchEntries(list);
     std::string moved = (*target)[position];
     target->set(position, (*target)[static_cast<std::size_t>(other)]);
     target->set(static_cast<std::size_t>(other), std::move(moved));
     notifyEntries(list, entryOwner(list));
-    SetModified(true);
+    markDirty();
     return static_cast<int>(other);
 }
 
@@ -738,9 +903,22 @@ std::vector<std::size_t> EditorDocument::ChangeUserSounds(std::vector<std::size_
                                                           std::vector<std::string> add) {
     std::sort(remove.begin(), remove.end());
     remove.erase(std::unique(remove.begin(), remove.end()), remove.end());
-    for (auto it = remove.rbegin(); it != remove.rend(); ++it)
-        if (*it < content_.UserSounds.size())
-            content_.UserSounds.removeAt(*it);
+    while (!remove.empty() && remove.back() >= content_.UserSounds.size())
+        remove.pop_back();
+    std::size_t count = std::max(remove.size(), add.size());
+    std::string what = count == 1 ? "zvuku" : "zvuků"_cp;
+    std::string label = remove.empty() ? "přidání "_cp + what
+                        : add.empty()  ? "smazání "_cp + what
+                                       : "změna "_cp + what;
+    EditPlace place;
+    place.sounds = SoundList::User;
+    Step step(*this, std::move(label), place);
+    std::vector<std::string> left;
+    for (auto it = remove.rbegin(); it != remove.rend(); ++it) {
+        left.push_back(content_.UserSounds[*it]);
+        content_.UserSounds.removeAt(*it);
+    }
+    record(UserSoundsRecord(std::move(left), add));
     std::vector<std::size_t> added;
     // Each insertion moves the lines behind it, those added before it included.
     for (auto& line : add) {
@@ -755,18 +933,26 @@ std::vector<std::size_t> EditorDocument::ChangeUserSounds(std::vector<std::size_
 }
 
 void EditorDocument::SetSystemSounds(StringList lines) {
+    EditPlace place;
+    place.sounds = SoundList::System;
+    Step step(*this, "změna systémových zvuků"_cp, place);
+    record(SystemSoundsRecord(content_.SystemSounds));
     content_.SystemSounds = std::move(lines);
     soundsEdited(SoundList::System);
 }
 
 void EditorDocument::ResetSystemSounds() {
-    content_.SystemSounds.assign(editorDefaultSystemSounds());
-    soundsEdited(SoundList::System);
+    EditPlace place;
+    place.sounds = SoundList::System;
+    Step step(*this, "obnovení systémových zvuků"_cp, place);
+    SetSystemSounds(StringList(editorDefaultSystemSounds()));
 }
 
 void EditorDocument::EnsureStartWindow() {
     // Looked up as every window name is, without regard to case: the player finds "sklep" in a
     // window called Sklep, so such a start window is kept as written.
+    // A correction the dialog shows, not an edit of the author's: no step, no modification
+    // (an undo past it may bring the old name back; the dialog corrects it again).
     if (!content_.Windows.empty() && !content_.Windows.contains(content_.Settings.StartWindow)) {
         content_.Settings.StartWindow = content_.Windows.nameAt(0);
         notifyField(Field::StartWindow);
@@ -852,19 +1038,24 @@ bool EditorDocument::FieldFlag(Field field) const {
 bool EditorDocument::SetField(Field field, std::string_view text) {
     if (Updating())
         return false;
-    if (std::string* target = textField(field)) {
+    std::string* textTarget = textField(field);
+    TSpecStrings* linesTarget = textTarget ? nullptr : lines(field);
+    bool* flag = textTarget || linesTarget ? nullptr : flagField(field);
+    if (!textTarget && !linesTarget && !flag)
+        return false;
+    Step step(*this, fieldLabel(field), fieldPlace(field), !flag);
+    touchOwner(field);
+    if (textTarget) {
         bool noSound =
             (field == Field::WindowSound || field == Field::ItemSound) && text == kNoSound;
-        *target = noSound ? std::string() : std::string(text);
-    } else if (TSpecStrings* target = lines(field)) {
-        target->setText(text);
-    } else if (bool* flag = flagField(field)) {
-        *flag = !text.empty() && text != "0";
+        *textTarget = noSound ? std::string() : std::string(text);
+    } else if (linesTarget) {
+        linesTarget->setText(text);
     } else {
-        return false;
+        *flag = !text.empty() && text != "0";
     }
     notifyField(field);
-    SetModified(true);
+    markDirty();
     return true;
 }
 
@@ -872,51 +1063,70 @@ bool EditorDocument::SetFieldLines(Field field, std::vector<std::string> text) {
     TSpecStrings* target = lines(field);
     if (Updating() || !target)
         return false;
+    Step step(*this, fieldLabel(field), fieldPlace(field), true);
+    touchOwner(field);
     target->assign(std::move(text));
     notifyField(field);
-    SetModified(true);
+    markDirty();
     return true;
 }
 
 bool EditorDocument::ReplaceText(const void* owner, Field field, std::size_t line,
                                  std::size_t start, std::size_t length, std::string_view with) {
     const FieldDef& def = FieldDefOf(field);
-    bool known = false;
+    TOkna* window = nullptr;
+    TPredmet* item = nullptr;
+    void* target = nullptr;
+    EditPlace place;
+    place.field = field;
     switch (def.owner) {
         case FieldOwner::Window:
-            known = content_.Windows.indexOfObject(static_cast<const TOkna*>(owner)) >= 0;
+            if (int i = content_.Windows.indexOfObject(static_cast<const TOkna*>(owner)); i >= 0)
+                target = window = content_.Windows.objectAt(static_cast<std::size_t>(i));
+            place.entity = EntityKind::Window;
             break;
         case FieldOwner::Item:
-            known = content_.Items.indexOfObject(static_cast<const TPredmet*>(owner)) >= 0;
+            if (int i = content_.Items.indexOfObject(static_cast<const TPredmet*>(owner)); i >= 0)
+                target = item = content_.Items.objectAt(static_cast<std::size_t>(i));
+            place.entity = EntityKind::Item;
             break;
         case FieldOwner::Settings:
-            known = owner == nullptr;
-            owner = &content_.Settings;
+            if (!owner)
+                target = &content_.Settings;
             break;
         default:
             break;
     }
-    if (!known || !def.lines)
+    if (!target || !def.lines)
         return false;
-    TSpecStrings& target = *def.lines(const_cast<void*>(owner));
-    if (line >= target.size() || start > target[line].size() ||
-        length > target[line].size() - start)
+    TSpecStrings& lines = *def.lines(target);
+    if (line >= lines.size() || start > lines[line].size() || length > lines[line].size() - start)
         return false;
-    std::string text = target[line];
+    place.object = window ? static_cast<const void*>(window) : item;
+    Step step(*this, "záměna textu"_cp, place);
+    if (window)
+        touch(window);
+    else if (item)
+        touch(item);
+    else
+        touchSettings();
+    std::string text = lines[line];
     text.replace(start, length, with);
-    target.set(line, std::move(text));
+    lines.set(line, std::move(text));
     DocumentChange change;
     change.kind = ChangeKind::FieldChanged;
     change.field = field;
-    change.object = owner;
+    change.object = target;
     notify(change);
-    SetModified(true);
+    markDirty();
     return true;
 }
 
 void EditorDocument::SetSettings(const ScenarioSettings& settings) {
     if (content_.Settings == settings)
         return;
+    Step step(*this, "změna vlastností scénáře"_cp);
+    touchSettings();
     ScenarioSettings before = std::exchange(content_.Settings, settings);
     // Every window showing a setting that changed hears of it.
     for (const FieldDef& def : FieldTable()) {
@@ -929,16 +1139,18 @@ void EditorDocument::SetSettings(const ScenarioSettings& settings) {
             notifyField(def.field);
         }
     }
-    SetModified(true);
+    markDirty();
 }
 
 bool EditorDocument::SetFieldFlag(Field field, bool value) {
     bool* target = flagField(field);
     if (Updating() || !target)
         return false;
+    Step step(*this, fieldLabel(field), fieldPlace(field));
+    touchOwner(field);
     *target = value;
     notifyField(field);
-    SetModified(true);
+    markDirty();
     return true;
 }
 

@@ -6,12 +6,14 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "common/cp1250_literal.h"
 #include "common/string_list.h"
 #include "editor/document/document_content.h"
 #include "editor/document/document_events.h"
+#include "editor/document/edit_history.h"
 #include "editor/document/entities.h"
 #include "editor/document/sorted_list.h"
 
@@ -27,6 +29,14 @@ struct EditResult {
     bool done = true;
     std::string message;
     static EditResult refused(std::string text) { return {false, std::move(text)}; }
+};
+
+// What an undo or redo did: the step's name and where it happened. `place.object` is set only
+// when that entity is in the document afterwards (it is then the current one).
+struct HistoryMove {
+    bool done = false;
+    std::string label;
+    EditPlace place;
 };
 
 // The two status-bar panels.
@@ -71,6 +81,38 @@ class EditorDocument {
     const TPredmet* ShownItem() const { return shownItem_; }
     const TNabidka* ShownMenu() const { return shownMenu_; }
     const TPolozka* ShownMenuItem() const { return shownMenuItem_; }
+
+    // ---- the history of edits ----
+    // Every operation below is one step; Undo and Redo move through them, make the entity they
+    // changed current and tell every window what changed.
+    bool CanUndo() const { return history_.canUndo(); }
+    bool CanRedo() const { return history_.canRedo(); }
+    // The name of the step Undo or Redo would take back or repeat ("smazání okna Sklep").
+    const std::string& UndoLabel() const { return history_.undoLabel(); }
+    const std::string& RedoLabel() const { return history_.redoLabel(); }
+    HistoryMove Undo();
+    HistoryMove Redo();
+    // Typing into one field joins one step until the author leaves the field or pauses: the
+    // windows call this then.
+    void EndTyping() { typingOpen_ = false; }
+    const EditHistory& History() const { return history_; }
+
+    // Joins every operation until its end into one step named `label` (code page 1250), such
+    // as an insertion of the builder or a replacement of every occurrence. Steps nest: the
+    // outermost one names the step.
+    class Step {
+      public:
+        Step(EditorDocument& doc, std::string label, EditPlace place = {}, bool typing = false)
+            : doc_(doc) {
+            doc_.beginStep(std::move(label), place, typing);
+        }
+        ~Step() { doc_.endStep(); }
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+      private:
+        EditorDocument& doc_;
+    };
 
     // ---- change events ----
     // Every change of the document is told to every listener, once it is done.
@@ -123,6 +165,8 @@ class EditorDocument {
     // file name: unnamed windows and items are dropped and the first of each list is shown.
     void Adopt(DocumentContent content, bool modified = false);
 
+    // False: the current state becomes the saved one (an undo back to it clears the flag
+    // again); true: the document counts as changed until the next save, whatever is undone.
     void SetModified(bool flag);
     StatusLine UpdateStatusLine() const;
     // The main window's title in UTF-8: "Editor scénářů", with " - " and the file name once the
@@ -195,6 +239,24 @@ class EditorDocument {
     const std::string* FindSoundLine(std::string_view key) const;
 
   private:
+    void beginStep(std::string label, EditPlace place, bool typing);
+    void endStep();
+    bool canJoinTyping(const EditPlace& place) const;
+    // First touch within a step keeps the state before the change.
+    template <typename T>
+    void touch(T* object);
+    void touchOwner(Field field);
+    void touchSettings();
+    void markDirty() { pending_.dirty = true; }
+    void record(std::unique_ptr<EditRecord> record);
+    HistoryMove move(EditStep& step, bool backwards);
+    void updateModified();
+    void forgetHistory();
+    EditPlace fieldPlace(Field field) const;
+    static std::string fieldLabel(Field field);
+    EditPlace entriesPlace(EntryList list) const;
+    void touchEntries(EntryList list);
+
     template <typename T>
     void deleteShown(SortedNamedList<T>& list, T*& shown, EntityKind kind);
     template <typename T>
@@ -220,6 +282,16 @@ class EditorDocument {
     TPredmet* shownItem_ = nullptr;
     TNabidka* shownMenu_ = nullptr;
     TPolozka* shownMenuItem_ = nullptr;
+
+    EditHistory history_;
+    struct Pending {
+        int depth = 0;
+        bool dirty = false;  // an operation ran, even if it changed nothing
+        bool joinTop = false;
+        EditStep step;
+        std::unordered_set<const void*> touched;
+    } pending_;
+    bool typingOpen_ = false;
 
     DocumentEvents events_;
     int updating_ = 0;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "editor/document/fields.h"
 
 namespace vek::editor {
@@ -279,6 +280,8 @@ bool TReplaceForm::ReplaceOne(std::string_view pattern, std::string_view replace
 int TReplaceForm::ReplaceAll(std::string_view pattern, std::string_view replacement) {
     if (!FindFirst(pattern, replacement))
         return -1;
+    // Every replacement of the walk is one step of the history.
+    EditorDocument::Step step(doc_, "záměna všech výskytů"_cp);
     int count = 0;
     while (ReplaceOne(pattern, replacement))
         ++count;

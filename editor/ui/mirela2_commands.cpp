@@ -350,7 +350,6 @@ void Mirela2_form::resetMainMenu() {
         BoxAnswer::Yes)
         return;
     doc_.ResetMainMenu();
-    doc_.SetModified(true);
 }
 
 void Mirela2_form::togglePreview(QListWidget* list) {
