@@ -951,9 +951,13 @@ void EditorDocument::ResetSystemSounds() {
 void EditorDocument::EnsureStartWindow() {
     // Looked up as every window name is, without regard to case: the player finds "sklep" in a
     // window called Sklep, so such a start window is kept as written.
-    // A correction the dialog shows, not an edit of the author's: no step, no modification
-    // (an undo past it may bring the old name back; the dialog corrects it again).
+    // A correction the dialog makes on opening, not an edit of the author's: a step of the
+    // history, but an unmodified document stays unmodified.
     if (!content_.Windows.empty() && !content_.Windows.contains(content_.Settings.StartWindow)) {
+        Step step(*this, fieldLabel(Field::StartWindow), fieldPlace(Field::StartWindow));
+        if (pending_.depth == 1)  // not when it is part of another operation
+            pending_.keepsClean = true;
+        touchSettings();
         content_.Settings.StartWindow = content_.Windows.nameAt(0);
         notifyField(Field::StartWindow);
     }

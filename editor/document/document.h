@@ -288,6 +288,7 @@ class EditorDocument {
         int depth = 0;
         bool dirty = false;  // an operation ran, even if it changed nothing
         bool joinTop = false;
+        bool keepsClean = false;  // a saved state stays saved after the step
         EditStep step;
         std::unordered_set<const void*> touched;
     } pending_;

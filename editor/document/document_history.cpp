@@ -92,6 +92,7 @@ void EditorDocument::beginStep(std::string label, EditPlace place, bool typing) 
         return;
     }
     pending_.dirty = false;
+    pending_.keepsClean = false;
     pending_.touched.clear();
     pending_.joinTop = typing && canJoinTyping(place);
     pending_.step = EditStep{};
@@ -118,7 +119,10 @@ void EditorDocument::endStep() {
         // that undoing it gives the unmodified state back.
         step.id = history_.nextId();
         typingOpen_ = step.typing;
+        bool wasClean = history_.atClean();
         history_.push(std::move(step));
+        if (wasClean && pending_.keepsClean)
+            history_.markClean();
     }
     updateModified();
 }

@@ -26,6 +26,7 @@
 
 #include "common/qt/accessible.h"
 #include "common/qt/notice.h"
+#include "editor/ui/edit_history_ui.h"
 #include "editor/ui/qt_text.h"
 
 namespace vek::editor {
@@ -145,6 +146,7 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
     bindKeys();
     bindContextMenus();
     installKeyPreview();
+    history_ = new EditHistoryUi(*this);
 
     subscription_ = DocumentSubscription(
         doc_, [this](const DocumentChange& change) { documentChanged(change); });

@@ -44,6 +44,7 @@ class Notice;
 namespace vek::editor {
 
 class CheckerWindow;
+class EditHistoryUi;
 
 // Shared by the page code: the keyboard cursor of a list without a selection, and a script
 // editor showing a field's lines.
@@ -121,6 +122,7 @@ class Mirela2_form : public QMainWindow {
     void showPage(Page page);
 
     EditorDocument& document() { return doc_; }
+    EditHistoryUi* history() const { return history_; }
 
     // Page "Okna"
     QComboBox* CisloOknaBox;
@@ -276,6 +278,7 @@ class Mirela2_form : public QMainWindow {
     QListWidget* popupList_ = nullptr;  // the sound list the context menu was opened on
     CheckerWindow* checker_ = nullptr;
     Notice* notice_ = nullptr;  // what a screen reader is told beside the focus
+    EditHistoryUi* history_ = nullptr;
 };
 
 }  // namespace vek::editor

@@ -92,12 +92,11 @@ void Mirela2_form::bindKeys() {
     for (QListWidget* list : {ZvukyListBox, ZvukySysListBox})
         bind(list, Qt::Key_Asterisk, Qt::KeypadModifier, consumed([list] { list->selectAll(); }));
 
-    // Script editors: the word-deleting keys are swallowed; undo has its own key, as Ctrl+Z
-    // opens the sound-action builder.
+    // Script editors: the word-deleting keys are swallowed. Undo is the document's
+    // (Alt+Backspace, edit_history_ui.h), as Ctrl+Z opens the sound-action builder.
     for (QPlainTextEdit* editor : scriptEditors_) {
         bind(editor, Qt::Key_Backspace, Qt::ControlModifier, [] { return true; });
         bind(editor, Qt::Key_Delete, Qt::ControlModifier, [] { return true; });
-        bind(editor, Qt::Key_Backspace, Qt::AltModifier, consumed([editor] { editor->undo(); }));
     }
 }
 

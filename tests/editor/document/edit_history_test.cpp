@@ -268,6 +268,13 @@ TEST(EditHistory, ModifiedFollowsTheSavedState) {
     doc.ClearDocument();
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.Modified());
+    // The properties dialog's correction of the start window is a step that keeps a saved
+    // document saved.
+    doc.NewWindow();
+    doc.SetModified(false);
+    doc.EnsureStartWindow();
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(doc.UndoLabel(), "úprava pole Začít na pozici"_cp);
     // A recovered copy stays modified whatever is undone.
     doc.NewWindow();
     doc.SetModified(true);

@@ -4,7 +4,9 @@
 #include <functional>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -12,10 +14,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "common/qt/dialog_owner.h"
 #include "editor/document/scenario_io.h"
+#include "editor/ui/edit_history_ui.h"
 #include "editor/ui/mirela2_tools.h"
 #include "editor/ui/qt_services.h"
 #include "editor/ui/vyber_form.h"
@@ -279,6 +283,75 @@ TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected
     EXPECT_EQ(selected, (std::vector<std::string>{"b=(hudba\\b.wav)", "d=(hudba\\d.wav)",
                                                   "f=(hudba\\f.wav)"}));
     expectFocus(&form, form.ZvukyListBox);
+}
+
+// ---- undo and redo --------------------------------------------------------------------------
+
+TEST_F(SessionTest, AltBackspaceUndoesADeletionAndTheFocusReturnsToTheRestoredWindow) {
+    loadScenario();
+    doc.AddEntry(EntryList::Paths, "B");  // A leads to B
+    doc.ShowNamed(EntityKind::Window, "B");
+    doc.SetModified(false);
+    form.CisloOknaBox->setFocus();
+    pressInBox(QMessageBox::Ok);  // "Smazat okno 'B'?"
+    key(form.CisloOknaBox, Qt::Key_Delete);
+    ASSERT_EQ(doc.Windows().find("B"), nullptr);
+    EXPECT_EQ(form.history()->undoAction()->text(), QString::fromUtf8("&Zpět: smazání okna B"));
+
+    form.RozhlEdit->setFocus();
+    key(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier);
+    ASSERT_NE(doc.Windows().find("B"), nullptr);
+    EXPECT_EQ(doc.ShownWindow()->Name, "B");
+    EXPECT_EQ(doc.Windows().find("A")->Paths.items(), std::vector<std::string>{"B"});
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(form.CisloOknaBox->currentText(), "B");
+    expectFocus(&form, form.CisloOknaBox);
+    EXPECT_EQ(form.history()->undoAction()->text(), QString::fromUtf8("&Zpět: přidání cesty"));
+    EXPECT_EQ(form.history()->redoAction()->text(), QString::fromUtf8("Z&novu: smazání okna B"));
+    EXPECT_EQ(form.findChild<QLabel*>("HistoryNotice")->text(),
+              QString::fromUtf8("Vráceno: smazání okna B"));
+
+    key(form.CisloOknaBox, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(doc.Windows().find("B"), nullptr);
+    EXPECT_TRUE(doc.Windows().find("A")->Paths.empty());
+}
+
+TEST_F(SessionTest, TypingInTwoWindowsIsUndoneWindowByWindowWithTheFocusInTheEditor) {
+    loadScenario();
+    form.RozhlEdit->setFocus();
+    form.RozhlEdit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(form.RozhlEdit, "xy");                  // one step: typed without a pause
+    key(form.RozhlEdit, Qt::Key_Down, Qt::ControlModifier);  // to window B
+    ASSERT_EQ(doc.ShownWindow()->Name, "B");
+    form.RozhlEdit->setFocus();
+    form.RozhlEdit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(form.RozhlEdit, "z");
+    EXPECT_EQ(doc.Windows().find("B")->LookScript[0], "two abcz");
+
+    key(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(doc.Windows().find("B")->LookScript[0], "two abc");
+    EXPECT_EQ(form.RozhlEdit->toPlainText(), "two abc");
+    key(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(doc.ShownWindow()->Name, "A");
+    EXPECT_EQ(form.RozhlEdit->toPlainText(), "abc one abc");
+    expectFocus(&form, form.RozhlEdit);
+    EXPECT_FALSE(doc.Modified());
+    key(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form.RozhlEdit->toPlainText(), "abc one abcxy");
+}
+
+TEST_F(SessionTest, AltBackspaceInTheSearchDialogUndoesAWholeReplaceAll) {
+    loadScenario();
+    std::string before = ScenarioBytes(doc);
+    Replace_form& search = openSearch("abc", "XYZ");
+    ASSERT_EQ(search.ReplaceAllCommand(), 5);
+    search.HledanyEdit->setFocus();
+    key(search.HledanyEdit, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(ScenarioBytes(doc), before);
+    EXPECT_EQ(search.HledanyEdit->text(), "abc");  // the dialog's own field keeps its text
+    // The first replacement's place is shown, in the main window.
+    expectFocus(&form, form.RozhlEdit);
+    EXPECT_EQ(doc.ShownWindow()->Name, "A");
 }
 
 }  // namespace
