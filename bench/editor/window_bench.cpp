@@ -119,7 +119,7 @@ void BM_CtrlDownFromWindowToWindow(benchmark::State& state) {
     auto path = benchFile("plny.scn", crowdedScenario());
     Window window;
     window.form.OpenScenario(path.string());
-    QWidget* focus = window.form.RozhlEdit;
+    QWidget* focus = window.form.findChild<QPlainTextEdit*>("RozhlEdit");
     focus->setFocus();
     for (auto _ : state) {
         if (window.doc.ShownWindow() ==

@@ -103,9 +103,7 @@ bool isHistoryKey(const QKeyEvent* key, bool& redo) {
 
 EditHistoryUi::EditHistoryUi(Mirela2_form& form)
     : QObject(&form), form_(form), doc_(form.document()) {
-    menu_ = new QMenu(u8("Úpr&avy"), &form);
-    menu_->setObjectName("Upravy1");
-    form.menuBar()->insertMenu(form.ZobrazitMenu->menuAction(), menu_);
+    menu_ = form.insertMenu(u8("Úpr&avy"), "Upravy1");
     undo_ = menu_->addAction(u8("&Zpět"), [this] { Undo(); });
     undo_->setObjectName("MIZpet");
     undo_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
@@ -213,30 +211,27 @@ bool EditHistoryUi::eventFilter(QObject* watched, QEvent* event) {
 
 void EditHistoryUi::showPlace(const HistoryMove& move) {
     const EditPlace& place = move.place;
-    QWidget* active = QApplication::activeWindow();
     std::optional<Mirela2_form::Page> page = pageOf(place);
-    if (!page) {
-        // A setting: the properties dialog shows it if it is open; otherwise focus stays.
-        return;
-    }
-    if (active != &form_) {
-        // An undo pressed in a dialog about a setting leaves the dialog; one about the pages
-        // brings the main window forward, where the change is shown.
+    if (!page)
+        return;  // a setting: the properties dialog shows it if it is open; the focus stays
+    if (QApplication::activeWindow() != &form_) {
+        // An undo pressed in a dialog about the pages brings the main window forward, where the
+        // change is shown.
         form_.raise();
         form_.activateWindow();
     }
-    form_.showPage(*page);
-    QWidget* control = nullptr;
-    if (place.field)
-        for (auto* editor : form_.findChildren<QPlainTextEdit*>())
-            if (editor->property("field").isValid() &&
-                editor->property("field").toInt() == static_cast<int>(*place.field))
-                control = editor;
-    if (!control)
-        if (const char* name = controlName(place))
-            control = form_.findChild<QWidget*>(name);
-    if (control && control->isEnabled())
-        control->setFocus(Qt::OtherFocusReason);
+    if (place.field && form_.controlOf(*place.field)) {
+        form_.focusField(*place.field);
+        return;
+    }
+    if (place.list && form_.controlOf(*place.list)) {
+        form_.focusEntries(*place.list);
+        return;
+    }
+    form_.turnTo(*page);
+    if (const char* name = controlName(place))
+        if (auto* control = form_.findChild<QWidget*>(name); control && control->isEnabled())
+            control->setFocus(Qt::OtherFocusReason);
 }
 
 void EditHistoryUi::announce(const HistoryMove& move, bool undone) {

@@ -2,36 +2,25 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QTextBlock>
-#include <QVariant>
 
 #include "editor/document/fields.h"
+#include "editor/ui/field_controls.h"
 #include "editor/ui/mirela2_form.h"
 
 namespace vek::editor {
 
 namespace {
 
-// The page's script editor that shows `field`: each editor carries the field it writes.
-QPlainTextEdit* editorOf(const Mirela2_form& f, Field field) {
-    for (QPlainTextEdit* editor : f.findChildren<QPlainTextEdit*>()) {
-        QVariant shown = editor->property("field");
-        if (shown.isValid() && shown.toInt() == static_cast<int>(field))
-            return editor;
-    }
-    return nullptr;
-}
-
 // The place of the focused script editor's field among the owner's searched fields, 1-based;
 // 0 when no script editor of that page has the focus.
 int fieldOf(FieldOwner owner, const QWidget* control) {
-    QVariant shown = control ? control->property("field") : QVariant();
-    if (!shown.isValid())
+    std::optional<Field> shown = fieldOfControl(control);
+    if (!shown || !isScriptEditor(control))
         return 0;
     auto fields = StoryFields(owner);
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (static_cast<int>(fields[i]->field) == shown.toInt())
+        if (fields[i]->field == *shown)
             return static_cast<int>(i) + 1;
     return 0;
 }
@@ -85,18 +74,17 @@ Mirela2_tools::~Mirela2_tools() {
 QPlainTextEdit* Mirela2_tools::ShowSearchField(const SearchHit& hit) {
     // The search has made the window or item current; the page follows that on its own.
     bool windows = hit.area == SearchArea::Windows;
-    form_.PageControl->setCurrentIndex(windows ? Mirela2_form::OknaPage
-                                               : Mirela2_form::PredmetyPage);
+    form_.turnTo(windows ? Mirela2_form::OknaPage : Mirela2_form::PredmetyPage);
     auto fields = StoryFields(windows ? FieldOwner::Window : FieldOwner::Item);
     if (hit.field < 1 || hit.field > static_cast<int>(fields.size()))
         return nullptr;
-    return editorOf(form_, FieldOfHit(hit));
+    return qobject_cast<QPlainTextEdit*>(form_.controlOf(FieldOfHit(hit)));
 }
 
 SearchPlace Mirela2_tools::CurrentPlace() const {
     SearchPlace place;
     QPlainTextEdit* editor = nullptr;
-    switch (form_.PageControl->currentIndex()) {
+    switch (form_.currentPage()) {
         case Mirela2_form::OknaPage:
             place.page = SearchPlace::Page::Windows;
             place.field = fieldOf(FieldOwner::Window, form_.focusedControl());

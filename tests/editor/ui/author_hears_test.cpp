@@ -26,16 +26,16 @@ QLabel* notice(Mirela2_form& form) {
 TEST_F(HearingTest, TheShownWindowIsSaidBySelectorOrNoticeAsCtrlArrowsChangeIt) {
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "Sklep");
-    form.CisloOknaBox->setFocus();
-    EXPECT_EQ(spokenValue(form.CisloOknaBox), "Sklep");
-    press(form.CisloOknaBox, Qt::Key_Down, Qt::ControlModifier);
+    named<QComboBox>(form, "CisloOknaBox")->setFocus();
+    EXPECT_EQ(spokenValue(named<QComboBox>(form, "CisloOknaBox")), "Sklep");
+    press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Down, Qt::ControlModifier);
     QString next = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow()->Name));
     EXPECT_NE(next, "Sklep");
-    EXPECT_EQ(spokenValue(form.CisloOknaBox), next);
+    EXPECT_EQ(spokenValue(named<QComboBox>(form, "CisloOknaBox")), next);
     EXPECT_FALSE(notice(form)->isVisible());  // the selector says it already
 
-    form.RozhlEdit->setFocus();
-    press(form.RozhlEdit, Qt::Key_Up, Qt::ControlModifier);
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_TRUE(notice(form)->isVisible());
     EXPECT_EQ(notice(form)->text(), "Sklep");
 }
@@ -57,19 +57,19 @@ TEST_F(HearingTest, ShiftF10OpensTheButtonsCommandsWithTheirKeys) {
                           (a->isEnabled() ? "" : " (off)"));
         return out;
     };
-    QMenu* windows = openMenu(form.CisloOknaBox);
+    QMenu* windows = openMenu(named<QComboBox>(form, "CisloOknaBox"));
     ASSERT_TRUE(windows);
     EXPECT_EQ(entries(windows), (std::vector<std::string>{"Nové Ins", "Jméno Return", "Smaž Del"}));
     std::size_t count = doc.Windows().size();
     windows->actions()[0]->trigger();
     EXPECT_EQ(doc.Windows().size(), count + 1);
 
-    QMenu* music = openMenu(form.HudbaList);
+    QMenu* music = openMenu(named<QListWidget>(form, "HudbaList"));
     ASSERT_TRUE(music);
     EXPECT_EQ(entries(music), (std::vector<std::string>{"Přidej Ins", "Uber Del (off)"}));
 
     form.showPage(Mirela2_form::ZvukyPage);
-    QMenu* sounds = openMenu(form.ZvukyListBox);
+    QMenu* sounds = openMenu(named<QListWidget>(form, "ZvukyListBox"));
     ASSERT_TRUE(sounds);
     EXPECT_EQ(entries(sounds).back(), "Přidej více Alt+Ins");
 }
@@ -85,7 +85,7 @@ TEST_F(HearingTest, ASaveIsAnnouncedAndTheWindowIsNamedByItsFile) {
 }
 
 TEST_F(HearingTest, ThePageAndTheCheckersVerdictAreSaidOnArrival) {
-    auto* stack = form.PageControl->findChild<QStackedWidget*>();
+    auto* stack = named<QTabWidget>(form, "PageControl")->findChild<QStackedWidget*>();
     form.showPage(Mirela2_form::PredmetyPage);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(stack)->text(QAccessible::Name),
               QString::fromUtf8("Předměty"));
@@ -103,9 +103,9 @@ TEST_F(HearingTest, AListOfOneEntrySaysItOnArrival) {
     std::vector<std::string> choices = doc.Choices(EntryList::Paths);
     ASSERT_FALSE(choices.empty());
     prompts.choices = {choices.front()};
-    form.AddCestButton->click();
-    QString entry = form.SeznamCestList->item(0)->text();
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(form.SeznamCestList)
+    named<QPushButton>(form, "AddCestButton")->click();
+    QString entry = named<QListWidget>(form, "SeznamCestList")->item(0)->text();
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(named<QListWidget>(form, "SeznamCestList"))
                     ->text(QAccessible::Description)
                     .startsWith(entry + ". "));
 }

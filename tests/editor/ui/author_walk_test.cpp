@@ -33,7 +33,7 @@ using AuthorWalkTest = WindowTest;
 
 TEST_F(AuthorWalkTest, BuildSaveAndPlayAGameByKeysAlone) {
     // A new window, named by its selector's Enter.
-    QWidget* focus = form.CisloOknaBox;
+    QWidget* focus = named<QComboBox>(form, "CisloOknaBox");
     focus->setFocus();
     auto key = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(k), m);
@@ -46,32 +46,32 @@ TEST_F(AuthorWalkTest, BuildSaveAndPlayAGameByKeysAlone) {
     // Its arrival script: three Tabs from the selector and one more to "Při příchodu:".
     for (int i = 0; i < 4; ++i)
         key(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form.PrichEdit);
-    QTest::keyClicks(form.PrichEdit, "Je tu tma.");
+    ASSERT_EQ(QApplication::focusWidget(), named<QPlainTextEdit>(form, "PrichEdit"));
+    QTest::keyClicks(named<QPlainTextEdit>(form, "PrichEdit"), "Je tu tma.");
 
     // A path back, and the chair brought in.
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form.SeznamCestList);
+    ASSERT_EQ(QApplication::focusWidget(), named<QListWidget>(form, "SeznamCestList"));
     prompts.choices = {C("Začátek_dobrodružství"), C("Židle")};
     key(Qt::Key_Insert);
     key(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form.SeznamPredmetuList);
+    ASSERT_EQ(QApplication::focusWidget(), named<QListWidget>(form, "SeznamPredmetuList"));
     key(Qt::Key_Insert);
 
     // To the start window with Ctrl+Down, and a path from there to the cellar.
     key(Qt::Key_Down, Qt::ControlModifier);
     ASSERT_EQ(doc.ShownWindow()->Name, C("Začátek_dobrodružství"));
     key(Qt::Key_Tab, Qt::ShiftModifier);  // from the item list back to the paths
-    ASSERT_EQ(QApplication::focusWidget(), form.SeznamCestList);
+    ASSERT_EQ(QApplication::focusWidget(), named<QListWidget>(form, "SeznamCestList"));
     prompts.choices = {std::string("Sklep")};
     key(Qt::Key_Insert);
 
     // A sound on the sounds page.
     key(Qt::Key_Tab, Qt::ControlModifier);
     key(Qt::Key_Tab, Qt::ControlModifier);
-    ASSERT_EQ(form.PageControl->currentIndex(), Mirela2_form::ZvukyPage);
-    form.ZvukyListBox->setFocus();
+    ASSERT_EQ(named<QTabWidget>(form, "PageControl")->currentIndex(), Mirela2_form::ZvukyPage);
+    named<QListWidget>(form, "ZvukyListBox")->setFocus();
     SoundFields sound;
     sound.id = "tma";
     sound.text = "Je tu tma";

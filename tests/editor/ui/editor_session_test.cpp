@@ -14,18 +14,17 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextCursor>
 #include <QTimer>
 
 #include "common/qt/dialog_owner.h"
-#include "editor/document/scenario_io.h"
-#include "editor/ui/edit_history_ui.h"
 #include "editor/ui/mirela2_tools.h"
 #include "editor/ui/qt_services.h"
 #include "editor/ui/vyber_form.h"
 #include "editor/ui/zvuky_form.h"
 #include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/window_fixture.h"
+#include "editor/document/scenario_io.h"
+#include "editor/ui/edit_history_ui.h"
 
 namespace vek::editor::test {
 namespace {
@@ -140,7 +139,7 @@ struct SessionTest : ::testing::Test {
         QApplication::processEvents();
     }
     Replace_form& openSearch(const char* pattern, const char* replacement) {
-        form.MINajdi->trigger();
+        named<QAction>(form, "MINajdi")->trigger();
         Replace_form& search = *tools.search();
         activate(&search);
         search.HledanyEdit->setText(pattern);
@@ -167,9 +166,9 @@ TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
     Replace_form& search = openSearch("abc", "XYZ");
     click(search.FirstButt);
     // The match is selected in the main window's editor, which has the keyboard focus.
-    expectFocus(&form, form.RozhlEdit);
-    EXPECT_EQ(form.RozhlEdit->textCursor().selectedText(), "abc");
-    EXPECT_EQ(form.RozhlEdit->textCursor().selectionStart(), 0);
+    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->textCursor().selectedText(), "abc");
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->textCursor().selectionStart(), 0);
 
     activate(&search);  // back to the dialog, as Ctrl+F or Alt+Tab brings it
     click(search.ReplaceButt);
@@ -199,10 +198,10 @@ TEST_F(SessionTest, F3ActsInTheSearchAndPropertiesDialogsToTheEndOfTheWalk) {
     loadScenario();
     Replace_form& search = openSearch("abc", "");
     key(search.HledanyEdit, Qt::Key_F3);
-    expectFocus(&form, form.RozhlEdit);
+    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
     for (int i = 0; i < 3; ++i)  // the second in A, B, then X
         key(QApplication::focusWidget(), Qt::Key_F3);
-    expectFocus(&form, form.ProzkEdit);
+    expectFocus(&form, named<QPlainTextEdit>(form, "ProzkEdit"));
     // The intro: the search opens the properties dialog, which takes the focus...
     key(QApplication::focusWidget(), Qt::Key_F3);
     Vlastnosti_form& properties = *tools.properties();
@@ -216,7 +215,7 @@ TEST_F(SessionTest, F3ActsInTheSearchAndPropertiesDialogsToTheEndOfTheWalk) {
 
 TEST_F(SessionTest, TheBuildersOfAPropertiesTextReturnTheFocusToIt) {
     loadScenario();
-    form.MIVlastnosti->trigger();
+    named<QAction>(form, "MIVlastnosti")->trigger();
     Vlastnosti_form& properties = *tools.properties();
     activate(&properties);
     properties.IntroMemo->setFocus();
@@ -240,8 +239,8 @@ TEST_F(SessionTest, TheBuildersOfAPropertiesTextReturnTheFocusToIt) {
 
 TEST_F(SessionTest, TheInventoryChooserReturnsToThePropertiesDialog) {
     loadScenario();
-    Writable(doc.Items()).find("X")->CanTake = true;
-    form.MIVlastnosti->trigger();
+    Writable(doc.Items().find("X"))->CanTake = true;
+    named<QAction>(form, "MIVlastnosti")->trigger();
     Vlastnosti_form& properties = *tools.properties();
     activate(&properties);
     properties.PredmetyListBox->setFocus();
@@ -265,8 +264,8 @@ TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected
     form.refreshAll();
     form.showPage(Mirela2_form::ZvukyPage);
     for (int row : {1, 3, 5})
-        form.ZvukyListBox->item(row)->setSelected(true);
-    form.ZvukyListBox->setFocus();
+        named<QListWidget>(form, "ZvukyListBox")->item(row)->setSelected(true);
+    named<QListWidget>(form, "ZvukyListBox")->setFocus();
     whenDialog([this](QWidget* dialog) {
         auto* sounds = dynamic_cast<Zvuky_form*>(dialog);
         ASSERT_TRUE(sounds);
@@ -274,15 +273,15 @@ TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected
         pressInBox(QMessageBox::Ok);               // "Změnit 3 označených zvuků?"
         sounds->OKZvukButt->click();
     });
-    key(form.ZvukyListBox, Qt::Key_Return);
+    key(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Return);
     ASSERT_EQ(doc.UserSounds()[1], "b=(hudba\\b.wav)");
     std::vector<std::string> selected;
-    for (QListWidgetItem* entry : form.ZvukyListBox->selectedItems())
+    for (QListWidgetItem* entry : named<QListWidget>(form, "ZvukyListBox")->selectedItems())
         selected.push_back(entry->text().toStdString());
     std::sort(selected.begin(), selected.end());
     EXPECT_EQ(selected, (std::vector<std::string>{"b=(hudba\\b.wav)", "d=(hudba\\d.wav)",
                                                   "f=(hudba\\f.wav)"}));
-    expectFocus(&form, form.ZvukyListBox);
+    expectFocus(&form, named<QListWidget>(form, "ZvukyListBox"));
 }
 
 // ---- undo and redo --------------------------------------------------------------------------
@@ -292,52 +291,52 @@ TEST_F(SessionTest, AltBackspaceUndoesADeletionAndTheFocusReturnsToTheRestoredWi
     doc.AddEntry(EntryList::Paths, "B");  // A leads to B
     doc.ShowNamed(EntityKind::Window, "B");
     doc.SetModified(false);
-    form.CisloOknaBox->setFocus();
+    named<QComboBox>(form, "CisloOknaBox")->setFocus();
     pressInBox(QMessageBox::Ok);  // "Smazat okno 'B'?"
-    key(form.CisloOknaBox, Qt::Key_Delete);
+    key(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Delete);
     ASSERT_EQ(doc.Windows().find("B"), nullptr);
     EXPECT_EQ(form.history()->undoAction()->text(), QString::fromUtf8("&Zpět: smazání okna B"));
 
-    form.RozhlEdit->setFocus();
-    key(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier);
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier);
     ASSERT_NE(doc.Windows().find("B"), nullptr);
     EXPECT_EQ(doc.ShownWindow()->Name, "B");
     EXPECT_EQ(doc.Windows().find("A")->Paths.items(), std::vector<std::string>{"B"});
     EXPECT_FALSE(doc.Modified());
-    EXPECT_EQ(form.CisloOknaBox->currentText(), "B");
-    expectFocus(&form, form.CisloOknaBox);
+    EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(), "B");
+    expectFocus(&form, named<QComboBox>(form, "CisloOknaBox"));
     EXPECT_EQ(form.history()->undoAction()->text(), QString::fromUtf8("&Zpět: přidání cesty"));
     EXPECT_EQ(form.history()->redoAction()->text(), QString::fromUtf8("Z&novu: smazání okna B"));
     EXPECT_EQ(form.findChild<QLabel*>("HistoryNotice")->text(),
               QString::fromUtf8("Vráceno: smazání okna B"));
 
-    key(form.CisloOknaBox, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    key(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
     EXPECT_EQ(doc.Windows().find("B"), nullptr);
     EXPECT_TRUE(doc.Windows().find("A")->Paths.empty());
 }
 
 TEST_F(SessionTest, TypingInTwoWindowsIsUndoneWindowByWindowWithTheFocusInTheEditor) {
     loadScenario();
-    form.RozhlEdit->setFocus();
-    form.RozhlEdit->moveCursor(QTextCursor::End);
-    QTest::keyClicks(form.RozhlEdit, "xy");                  // one step: typed without a pause
-    key(form.RozhlEdit, Qt::Key_Down, Qt::ControlModifier);  // to window B
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(named<QPlainTextEdit>(form, "RozhlEdit"), "xy");                  // one step: typed without a pause
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Down, Qt::ControlModifier);  // to window B
     ASSERT_EQ(doc.ShownWindow()->Name, "B");
-    form.RozhlEdit->setFocus();
-    form.RozhlEdit->moveCursor(QTextCursor::End);
-    QTest::keyClicks(form.RozhlEdit, "z");
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(named<QPlainTextEdit>(form, "RozhlEdit"), "z");
     EXPECT_EQ(doc.Windows().find("B")->LookScript[0], "two abcz");
 
-    key(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier);
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier);
     EXPECT_EQ(doc.Windows().find("B")->LookScript[0], "two abc");
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), "two abc");
-    key(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "two abc");
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier);
     EXPECT_EQ(doc.ShownWindow()->Name, "A");
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), "abc one abc");
-    expectFocus(&form, form.RozhlEdit);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "abc one abc");
+    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
     EXPECT_FALSE(doc.Modified());
-    key(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), "abc one abcxy");
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "abc one abcxy");
 }
 
 TEST_F(SessionTest, AltBackspaceInTheSearchDialogUndoesAWholeReplaceAll) {
@@ -350,7 +349,7 @@ TEST_F(SessionTest, AltBackspaceInTheSearchDialogUndoesAWholeReplaceAll) {
     EXPECT_EQ(ScenarioBytes(doc), before);
     EXPECT_EQ(search.HledanyEdit->text(), "abc");  // the dialog's own field keeps its text
     // The first replacement's place is shown, in the main window.
-    expectFocus(&form, form.RozhlEdit);
+    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
     EXPECT_EQ(doc.ShownWindow()->Name, "A");
 }
 

@@ -20,8 +20,9 @@
 #include "common/sound_entry.h"
 #include "common/text_file.h"
 #include "editor/document/scenario_io.h"
-#include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/window_fixture.h"
+#include "tests/editor/document/set_up.h"
+#include "editor/ui/edit_history_ui.h"
 
 namespace vek::editor::test {
 namespace {
@@ -43,10 +44,11 @@ QString spokenName(QWidget* w) {
 }
 
 TEST_F(LayoutTest, EveryFocusableControlHasItsOwnNameAndHintOnItsPage) {
-    for (int page = 0; page < form.PageControl->count(); ++page) {
-        form.PageControl->setCurrentIndex(page);
+    for (int page = 0; page < named<QTabWidget>(form, "PageControl")->count(); ++page) {
+        named<QTabWidget>(form, "PageControl")->setCurrentIndex(page);
         std::set<QString> names;
-        for (QWidget* w : form.PageControl->widget(page)->findChildren<QWidget*>()) {
+        for (QWidget* w :
+             named<QTabWidget>(form, "PageControl")->widget(page)->findChildren<QWidget*>()) {
             if (w->focusPolicy() == Qt::NoFocus || qobject_cast<QComboBox*>(w->parentWidget()) ||
                 w->objectName().isEmpty())
                 continue;
@@ -57,13 +59,16 @@ TEST_F(LayoutTest, EveryFocusableControlHasItsOwnNameAndHintOnItsPage) {
         }
         EXPECT_GE(names.size(), 3u);
     }
-    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form.CisloOknaBox);
-    EXPECT_EQ(spokenName(form.CisloOknaBox), QString::fromUtf8("Seznam oken:"));
+    QAccessibleInterface* box =
+        QAccessible::queryAccessibleInterface(named<QComboBox>(form, "CisloOknaBox"));
+    EXPECT_EQ(spokenName(named<QComboBox>(form, "CisloOknaBox")),
+              QString::fromUtf8("Seznam oken:"));
     EXPECT_EQ(box->text(QAccessible::Description), QString::fromUtf8("Název okna"));
-    EXPECT_EQ(form.CisloOknaBox->toolTip(), QString::fromUtf8("Název okna"));
+    EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->toolTip(), QString::fromUtf8("Název okna"));
     // Buttons that share a caption say what they act on.
-    QAccessibleInterface* add = QAccessible::queryAccessibleInterface(form.AddCestButton);
-    EXPECT_EQ(form.AddCestButton->text(), QString::fromUtf8("Přidej"));
+    QAccessibleInterface* add =
+        QAccessible::queryAccessibleInterface(named<QPushButton>(form, "AddCestButton"));
+    EXPECT_EQ(named<QPushButton>(form, "AddCestButton")->text(), QString::fromUtf8("Přidej"));
     EXPECT_EQ(add->text(QAccessible::Name), QString::fromUtf8("Přidej cestu"));
 }
 
@@ -82,12 +87,12 @@ TEST_F(LayoutTest, TabMovesOnlyBetweenSelectorsListsEditorsAndCheckBoxes) {
         }
         return names;
     };
-    EXPECT_EQ(chainFrom(form.CisloOknaBox, 9),
+    EXPECT_EQ(chainFrom(named<QComboBox>(form, "CisloOknaBox"), 9),
               (std::vector<std::string>{"CisloOknaBox", "OknoZvukEdit", "Okno2pEdit", "RozhlEdit",
                                         "PrichEdit", "OdchEdit", "SeznamCestList",
                                         "SeznamPredmetuList", "HudbaList"}));
     form.showPage(Mirela2_form::PredmetyPage);
-    EXPECT_EQ(chainFrom(form.CisloPredmetuBox, 11),
+    EXPECT_EQ(chainFrom(named<QComboBox>(form, "CisloPredmetuBox"), 11),
               (std::vector<std::string>{"CisloPredmetuBox", "Pred4pEdit", "PredZvukEdit",
                                         "ProzkEdit", "VezmiEdit", "PolozEdit", "PouzEdit",
                                         "PromlEdit", "LzeVzitBox", "PouzNaBox", "PostavaBox"}));
@@ -102,27 +107,31 @@ TEST_F(LayoutTest, TabMovesOnlyBetweenSelectorsListsEditorsAndCheckBoxes) {
 
 TEST_F(LayoutTest, StartsWithTheExampleScenarioTitleAndStatus) {
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Editor scénářů"));
-    EXPECT_EQ(form.CisloOknaBox->currentText(), QString::fromUtf8("Začátek_dobrodružství"));
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), QString::fromUtf8("Zatím tu není nic zajímavého"));
-    EXPECT_EQ(form.CountsPanel->text(), QString::fromUtf8("oken: 1, předmětů: 1, zvuků: 0"));
-    EXPECT_EQ(form.ModifiedPanel->text(), QString());
+    EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(),
+              QString::fromUtf8("Začátek_dobrodružství"));
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
+              QString::fromUtf8("Zatím tu není nic zajímavého"));
+    EXPECT_EQ(named<QLabel>(form, "CountsPanel")->text(),
+              QString::fromUtf8("oken: 1, předmětů: 1, zvuků: 0"));
+    EXPECT_EQ(named<QLabel>(form, "ModifiedPanel")->text(), QString());
     EXPECT_FALSE(doc.Modified()) << "filling the pages wrote nothing back";
-    EXPECT_TRUE(form.MIPage[0]->isChecked());
+    EXPECT_TRUE(named<QAction>(form, "MIPage0")->isChecked());
     form.showPage(Mirela2_form::ZvukyPage);
-    EXPECT_TRUE(form.MIPage[2]->isChecked());
-    EXPECT_FALSE(form.MIPage[0]->isChecked());
+    EXPECT_TRUE(named<QAction>(form, "MIPage2")->isChecked());
+    EXPECT_FALSE(named<QAction>(form, "MIPage0")->isChecked());
 }
 
 TEST_F(LayoutTest, EditingControlsAreDisabledWithoutACurrentWindow) {
     boxes.answers = {BoxAnswer::Ok};
-    form.CisloOknaBox->setFocus();
-    press(form.CisloOknaBox, Qt::Key_Delete);
+    named<QComboBox>(form, "CisloOknaBox")->setFocus();
+    press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Delete);
     EXPECT_EQ(doc.Windows().size(), 0u);
-    for (QWidget* w : std::initializer_list<QWidget*>{form.RozhlEdit, form.Okno2pEdit,
-                                                      form.SeznamCestList, form.AddCestButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             named<QPlainTextEdit>(form, "RozhlEdit"), named<QLineEdit>(form, "Okno2pEdit"),
+             named<QListWidget>(form, "SeznamCestList"), named<QPushButton>(form, "AddCestButton")})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_FALSE(form.DelCestButton->isEnabled());
-    EXPECT_TRUE(form.CisloOknaBox->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(form, "DelCestButton")->isEnabled());
+    EXPECT_TRUE(named<QComboBox>(form, "CisloOknaBox")->isEnabled());
 }
 
 // ---- writing controls into the document -----------------------------------------------------
@@ -130,23 +139,23 @@ TEST_F(LayoutTest, EditingControlsAreDisabledWithoutACurrentWindow) {
 using WriteBackTest = WindowTest;
 
 TEST_F(WriteBackTest, EveryChangeGoesIntoTheDocumentAtOnce) {
-    form.PrichEdit->setFocus();
-    form.PrichEdit->insertPlainText(QString::fromUtf8("Vítej"));
-    press(form.PrichEdit, Qt::Key_Return);
-    QTest::keyClicks(form.PrichEdit, "GO(Sklep);");
+    named<QPlainTextEdit>(form, "PrichEdit")->setFocus();
+    named<QPlainTextEdit>(form, "PrichEdit")->insertPlainText(QString::fromUtf8("Vítej"));
+    press(named<QPlainTextEdit>(form, "PrichEdit"), Qt::Key_Return);
+    QTest::keyClicks(named<QPlainTextEdit>(form, "PrichEdit"), "GO(Sklep);");
     EXPECT_EQ(doc.ShownWindow()->ArrivalScript.items(),
               (std::vector<std::string>{C("Vítej"), "GO(Sklep);"}));
     EXPECT_TRUE(doc.Modified());
-    EXPECT_EQ(form.ModifiedPanel->text(), QString::fromUtf8("změněn"));
+    EXPECT_EQ(named<QLabel>(form, "ModifiedPanel")->text(), QString::fromUtf8("změněn"));
 
-    QTest::keyClicks(form.Okno2pEdit, "!");
+    QTest::keyClicks(named<QLineEdit>(form, "Okno2pEdit"), "!");
     EXPECT_EQ(doc.ShownWindow()->Kam, C("na začátek dobrodružství!"));
     form.showPage(Mirela2_form::PredmetyPage);
-    form.LzeVzitBox->click();
+    named<QCheckBox>(form, "LzeVzitBox")->click();
     EXPECT_TRUE(doc.ShownItem()->CanTake);
-    form.PredZvukEdit->setEditText("kroky");
+    named<QComboBox>(form, "PredZvukEdit")->setEditText("kroky");
     EXPECT_EQ(doc.ShownItem()->SoundId, "kroky");
-    form.PredZvukEdit->setCurrentIndex(0);  // "(žádný)" is no sound
+    named<QComboBox>(form, "PredZvukEdit")->setCurrentIndex(0);  // "(žádný)" is no sound
     EXPECT_EQ(doc.ShownItem()->SoundId, "");
 }
 
@@ -155,10 +164,10 @@ TEST_F(WriteBackTest, TypingInsideAnEditableSelectorStoresWhatWasTyped) {
     doc.NewMenu();
     doc.NewMenuItem();
     const std::array<std::tuple<QComboBox*, Field, Mirela2_form::Page>, 4> selectors = {{
-        {form.OknoZvukEdit, Field::WindowSound, Mirela2_form::OknaPage},
-        {form.PredZvukEdit, Field::ItemSound, Mirela2_form::PredmetyPage},
-        {form.ParentMenuBox, Field::MenuParent, Mirela2_form::MenuPage},
-        {form.ZvukPolBox, Field::MenuItemSound, Mirela2_form::MenuPage},
+        {named<QComboBox>(form, "OknoZvukEdit"), Field::WindowSound, Mirela2_form::OknaPage},
+        {named<QComboBox>(form, "PredZvukEdit"), Field::ItemSound, Mirela2_form::PredmetyPage},
+        {named<QComboBox>(form, "ParentMenuBox"), Field::MenuParent, Mirela2_form::MenuPage},
+        {named<QComboBox>(form, "ZvukPolBox"), Field::MenuItemSound, Mirela2_form::MenuPage},
     }};
     for (auto [box, field, page] : selectors) {
         SCOPED_TRACE(box->objectName().toStdString());
@@ -175,26 +184,28 @@ TEST_F(WriteBackTest, TypingInsideAnEditableSelectorStoresWhatWasTyped) {
 
 TEST_F(WriteBackTest, TextTheCodePageCannotHoldIsRefusedAndNothingIsStored) {
     boxes.answers = {BoxAnswer::Ok};
-    form.RozhlEdit->setFocus();
-    form.RozhlEdit->moveCursor(QTextCursor::End);
-    form.RozhlEdit->insertPlainText(QString::fromUtf8(" ☺"));
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
+    named<QPlainTextEdit>(form, "RozhlEdit")->insertPlainText(QString::fromUtf8(" ☺"));
     QApplication::processEvents();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "Stop");
     EXPECT_EQ(doc.ShownWindow()->LookScript.items(),
               std::vector<std::string>{C("Zatím tu není nic zajímavého")});
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), QString::fromUtf8("Zatím tu není nic zajímavého"));
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
+              QString::fromUtf8("Zatím tu není nic zajímavého"));
     EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(WriteBackTest, SwitchingWindowsShowsEachWindowsOwnFields) {
     doc.NewWindow();
-    QTest::keyClicks(form.RozhlEdit, "Tma.");
-    form.CisloOknaBox->setFocus();
-    press(form.CisloOknaBox, Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), QString::fromUtf8("Tma."));
-    press(form.CisloOknaBox, Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), QString::fromUtf8("Zatím tu není nic zajímavého"));
+    QTest::keyClicks(named<QPlainTextEdit>(form, "RozhlEdit"), "Tma.");
+    named<QComboBox>(form, "CisloOknaBox")->setFocus();
+    press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), QString::fromUtf8("Tma."));
+    press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
+              QString::fromUtf8("Zatím tu není nic zajímavého"));
     EXPECT_EQ(doc.Windows().objectAt(0)->LookScript.items(), std::vector<std::string>{"Tma."});
 }
 
@@ -204,91 +215,100 @@ using KeyboardTest = WindowTest;
 
 TEST_F(KeyboardTest, CtrlArrowsStepThroughWindowsAndAreConsumedAtTheEnds) {
     doc.NewWindow();  // Nové_okno[1] sorts before Začátek_dobrodružství
-    form.RozhlEdit->setFocus();
-    form.RozhlEdit->moveCursor(QTextCursor::End);
-    press(form.RozhlEdit, Qt::Key_Down, Qt::ControlModifier);
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(doc.ShownWindow(), doc.Windows().objectAt(1));
-    press(form.RozhlEdit, Qt::Key_Down, Qt::ControlModifier);
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(doc.ShownWindow(), doc.Windows().objectAt(1));
-    press(form.RozhlEdit, Qt::Key_Up, Qt::ControlModifier);
-    press(form.RozhlEdit, Qt::Key_Up, Qt::ControlModifier);
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Up, Qt::ControlModifier);
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(doc.ShownWindow(), doc.Windows().objectAt(0));
-    EXPECT_EQ(form.CisloOknaBox->currentIndex(), 0);
-    EXPECT_EQ(form.RozhlEdit->textCursor().position(), 0) << "refilled, the caret never moved";
+    EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentIndex(), 0);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->textCursor().position(), 0)
+        << "refilled, the caret never moved";
 
     // On the menu page the menus step, or the menu items while their fields have the focus.
     doc.NewMenuItem();
     doc.NewMenuItem();
     form.showPage(Mirela2_form::MenuPage);
     TNabidka* menu = Writable(doc.ShownMenu());
-    form.FunkcePolMemo->setFocus();
+    named<QPlainTextEdit>(form, "FunkcePolMemo")->setFocus();
     TPolozka* item = Writable(doc.ShownMenuItem());
-    press(form.FunkcePolMemo, Qt::Key_Up, Qt::ControlModifier);
+    press(named<QPlainTextEdit>(form, "FunkcePolMemo"), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_NE(doc.ShownMenuItem(), item);
     EXPECT_EQ(doc.ShownMenu(), menu);
-    form.CisloNabidkyBox->setFocus();
-    press(form.CisloNabidkyBox, Qt::Key_Down, Qt::ControlModifier);
+    named<QComboBox>(form, "CisloNabidkyBox")->setFocus();
+    press(named<QComboBox>(form, "CisloNabidkyBox"), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_NE(doc.ShownMenu(), menu);
+    // The menu items' own selector steps the menu items, not the menus.
+    menu = Writable(doc.ShownMenu());
+    doc.Show(doc.MenuItems().objectAt(0));
+    named<QComboBox>(form, "CisloPolozkyBox")->setFocus();
+    press(named<QComboBox>(form, "CisloPolozkyBox"), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(doc.ShownMenuItem(), doc.MenuItems().objectAt(1));
+    EXPECT_EQ(doc.ShownMenu(), menu);
 }
 
 TEST_F(KeyboardTest, NameSelectorsCreateDeleteAndRenameByKey) {
-    form.CisloOknaBox->setFocus();
-    press(form.CisloOknaBox, Qt::Key_Insert);
+    named<QComboBox>(form, "CisloOknaBox")->setFocus();
+    press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Insert);
     EXPECT_EQ(doc.ShownWindow()->Name, C("Nové_okno[1]"));
-    EXPECT_EQ(form.CisloOknaBox->currentText(), QString::fromUtf8("Nové_okno[1]"));
+    EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(),
+              QString::fromUtf8("Nové_okno[1]"));
 
     prompts.names = {std::string("Sklep")};
-    press(form.CisloOknaBox, Qt::Key_Return);
+    press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Return);
     EXPECT_EQ(prompts.nameTitles, std::vector<std::string>{"Jméno okna"});
     EXPECT_EQ(doc.ShownWindow()->Name, "Sklep");
-    EXPECT_EQ(form.CisloOknaBox->currentText(), "Sklep");
+    EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(), "Sklep");
 
     boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Ok};
-    press(form.CisloOknaBox, Qt::Key_Delete);
+    press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Delete);
     EXPECT_EQ(doc.Windows().size(), 2u);
-    press(form.CisloOknaBox, Qt::Key_Delete);
+    press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Delete);
     EXPECT_EQ(doc.Windows().size(), 1u);
     EXPECT_EQ(boxes.shown.back().text,
               "Smazat okno 'Sklep'?\nVšechny odkazy na něj budou odstraněny");
     EXPECT_EQ(boxes.shown.back().caption, "Otázka");
-    EXPECT_TRUE(form.CisloOknaBox->hasFocus());
+    EXPECT_TRUE(named<QComboBox>(form, "CisloOknaBox")->hasFocus());
 }
 
 TEST_F(KeyboardTest, EntryListsAddRemoveMoveAndGoByKey) {
     doc.NewWindow();
     doc.NewWindow();
-    form.SeznamCestList->setFocus();
+    named<QListWidget>(form, "SeznamCestList")->setFocus();
     prompts.choices = {C("Začátek_dobrodružství"), C("Nové_okno[1]")};
-    press(form.SeznamCestList, Qt::Key_Insert);
-    press(form.SeznamCestList, Qt::Key_Insert);
+    press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Insert);
+    press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Insert);
     EXPECT_EQ(prompts.chooserTitles, (std::vector<std::string>{"Výběr okna", "Výběr okna"}));
     EXPECT_EQ(doc.ShownWindow()->Paths.items(),
               (std::vector<std::string>{C("Začátek_dobrodružství"), C("Nové_okno[1]")}));
-    EXPECT_EQ(form.SeznamCestList->currentRow(), 1);
+    EXPECT_EQ(named<QListWidget>(form, "SeznamCestList")->currentRow(), 1);
 
-    press(form.SeznamCestList, Qt::Key_Up, Qt::ShiftModifier);
+    press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(doc.ShownWindow()->Paths.items(),
               (std::vector<std::string>{C("Nové_okno[1]"), C("Začátek_dobrodružství")}));
-    EXPECT_EQ(form.SeznamCestList->currentRow(), 0);
-    EXPECT_TRUE(form.DelCestButton->isEnabled());
+    EXPECT_EQ(named<QListWidget>(form, "SeznamCestList")->currentRow(), 0);
+    EXPECT_TRUE(named<QPushButton>(form, "DelCestButton")->isEnabled());
 
-    form.SeznamCestList->setCurrentRow(1);
-    press(form.SeznamCestList, Qt::Key_Return);
+    named<QListWidget>(form, "SeznamCestList")->setCurrentRow(1);
+    press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Return);
     EXPECT_EQ(doc.ShownWindow()->Name, C("Začátek_dobrodružství"));
 
-    form.CisloOknaBox->setCurrentIndex(1);  // back to Nové_okno[2]
+    named<QComboBox>(form, "CisloOknaBox")->setCurrentIndex(1);  // back to Nové_okno[2]
     QApplication::processEvents();
-    form.SeznamCestList->setFocus();
-    form.SeznamCestList->setCurrentRow(0);
-    press(form.SeznamCestList, Qt::Key_Delete);
-    EXPECT_EQ(doc.ShownWindow()->Paths.items(),
-              std::vector<std::string>{C("Začátek_dobrodružství")});
-    EXPECT_FALSE(form.DelCestButton->isEnabled()) << "nothing selected after a removal";
-    emit form.SeznamCestList->customContextMenuRequested(QPoint(1, 1));
-    EXPECT_FALSE(form.PopJdiNaCestu->isEnabled());
-    EXPECT_FALSE(form.PopOdstranCestu->isEnabled());
-    EXPECT_TRUE(form.PopPridejCestu->isEnabled());
-    form.PathsPopup->close();
+    named<QListWidget>(form, "SeznamCestList")->setFocus();
+    named<QListWidget>(form, "SeznamCestList")->setCurrentRow(0);
+    press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Delete);
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(), std::vector<std::string>{C("Začátek_dobrodružství")});
+    EXPECT_FALSE(named<QPushButton>(form, "DelCestButton")->isEnabled())
+        << "nothing selected after a removal";
+    emit named<QListWidget>(form, "SeznamCestList")->customContextMenuRequested(QPoint(1, 1));
+    EXPECT_FALSE(named<QAction>(form, "PopJdiNaCestu")->isEnabled());
+    EXPECT_FALSE(named<QAction>(form, "PopOdstranCestu")->isEnabled());
+    EXPECT_TRUE(named<QAction>(form, "PopPridejCestu")->isEnabled());
+    named<QMenu>(form, "PathsPopup")->close();
 }
 
 TEST_F(KeyboardTest, BuilderKeysReachTheToolsMenuFromScriptEditors) {
@@ -299,42 +319,46 @@ TEST_F(KeyboardTest, BuilderKeysReachTheToolsMenuFromScriptEditors) {
     hooks.soundAction = [&](QWidget* w) { opened.push_back("Z " + w->objectName().toStdString()); };
     form.setToolHooks(hooks);
 
-    form.RozhlEdit->setFocus();
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
     QApplication::processEvents();
-    form.RozhlEdit->moveCursor(QTextCursor::End);
-    QTest::keyClicks(form.RozhlEdit, "x");
-    press(form.RozhlEdit, Qt::Key_A, Qt::ControlModifier);
-    press(form.RozhlEdit, Qt::Key_Z, Qt::ControlModifier);
-    press(form.RozhlEdit, Qt::Key_P, Qt::ControlModifier);
+    named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(named<QPlainTextEdit>(form, "RozhlEdit"), "x");
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_A, Qt::ControlModifier);
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Z, Qt::ControlModifier);
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(opened, (std::vector<std::string>{"A RozhlEdit", "Z RozhlEdit", "P RozhlEdit"}));
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), QString::fromUtf8("Zatím tu není nic zajímavéhox"))
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
+              QString::fromUtf8("Zatím tu není nic zajímavéhox"))
         << "Ctrl+Z did not undo";
-    EXPECT_FALSE(form.RozhlEdit->textCursor().hasSelection()) << "Ctrl+A did not select all";
+    EXPECT_FALSE(named<QPlainTextEdit>(form, "RozhlEdit")->textCursor().hasSelection())
+        << "Ctrl+A did not select all";
 
     // Undo has its own key; the word-deleting keys are swallowed.
-    press(form.RozhlEdit, Qt::Key_Backspace, Qt::ControlModifier);
-    press(form.RozhlEdit, Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), QString::fromUtf8("Zatím tu není nic zajímavéhox"));
-    press(form.RozhlEdit, Qt::Key_Backspace, Qt::AltModifier);
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), QString::fromUtf8("Zatím tu není nic zajímavého"));
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::ControlModifier);
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
+              QString::fromUtf8("Zatím tu není nic zajímavéhox"));
+    press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
+              QString::fromUtf8("Zatím tu není nic zajímavého"));
     EXPECT_EQ(doc.ShownWindow()->LookScript.items(),
               std::vector<std::string>{C("Zatím tu není nic zajímavého")});
 
     // "kam:" takes only the sound action; a list takes none.
     opened.clear();
-    form.Okno2pEdit->setFocus();
+    named<QLineEdit>(form, "Okno2pEdit")->setFocus();
     QApplication::processEvents();
-    press(form.Okno2pEdit, Qt::Key_Z, Qt::ControlModifier);
+    press(named<QLineEdit>(form, "Okno2pEdit"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(opened, std::vector<std::string>{"Z Okno2pEdit"});
-    form.SeznamCestList->setFocus();
+    named<QListWidget>(form, "SeznamCestList")->setFocus();
     QApplication::processEvents();
-    emit form.NastrojeMenu->aboutToShow();
-    EXPECT_FALSE(form.MIAkce->isEnabled());
-    EXPECT_FALSE(form.MIZvukovaAkce->isEnabled());
+    emit named<QMenu>(form, "Nastroje1")->aboutToShow();
+    EXPECT_FALSE(named<QAction>(form, "MIAkce")->isEnabled());
+    EXPECT_FALSE(named<QAction>(form, "MIZvukovaAkce")->isEnabled());
 
     EXPECT_TRUE(form.insertIntoScriptEditor("PLAY(x);") == false)
         << "a list has the focus, nothing to insert into";
-    form.PrichEdit->setFocus();
+    named<QPlainTextEdit>(form, "PrichEdit")->setFocus();
     QApplication::processEvents();
     EXPECT_TRUE(form.insertIntoScriptEditor("PLAY(x);"));
     EXPECT_EQ(doc.ShownWindow()->ArrivalScript.items(), std::vector<std::string>{"PLAY(x);"});
@@ -348,8 +372,8 @@ TEST_F(MenuPageTest, ProtectedMenusAreRefusedWithTheirMessages) {
     form.showPage(Mirela2_form::MenuPage);
     ASSERT_EQ(doc.ShownMenu()->Name, kMainMenuName);
     boxes.answers = {BoxAnswer::Ok, BoxAnswer::Ok};
-    press(form.CisloNabidkyBox, Qt::Key_Delete);
-    press(form.CisloNabidkyBox, Qt::Key_Return);
+    press(named<QComboBox>(form, "CisloNabidkyBox"), Qt::Key_Delete);
+    press(named<QComboBox>(form, "CisloNabidkyBox"), Qt::Key_Return);
     EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Nabídku '(hlavní)' nelze smazat!",
                                                        "Nabídku '(hlavní)' nelze přejmenovat!"}));
     EXPECT_EQ(boxes.shown[0].caption, "Stop");
@@ -358,8 +382,8 @@ TEST_F(MenuPageTest, ProtectedMenusAreRefusedWithTheirMessages) {
     doc.Show(doc.Menus().find(kSystemMenuName));
     form.refreshAll();
     boxes.answers = {BoxAnswer::Ok};
-    form.SeznamPolBox->setFocus();
-    press(form.SeznamPolBox, Qt::Key_Insert);
+    named<QListWidget>(form, "SeznamPolBox")->setFocus();
+    press(named<QListWidget>(form, "SeznamPolBox"), Qt::Key_Insert);
     EXPECT_EQ(boxes.shown.back().text, "Systémovou nabídku nelze měnit!");
     EXPECT_TRUE(prompts.chooserTitles.empty()) << "refused before the chooser opens";
     EXPECT_FALSE(doc.Modified());
@@ -369,13 +393,13 @@ TEST_F(MenuPageTest, ResetMainMenuAsksAndMarksModified) {
     Writable(doc.ShownMenu())->Entries.removeAt(0);
     form.refreshAll();
     boxes.answers = {BoxAnswer::No, BoxAnswer::Yes};
-    form.SetDefHNButt->click();
+    named<QPushButton>(form, "SetDefHNButt")->click();
     EXPECT_EQ(doc.ShownMenu()->Entries.size(), 8u);
-    form.SetDefHNButt->click();
+    named<QPushButton>(form, "SetDefHNButt")->click();
     EXPECT_EQ(doc.ShownMenu()->Entries.size(), 9u);
     EXPECT_EQ(boxes.shown[0].text, "Nastavit hlavní nabídku na standardní hodnotu?");
     EXPECT_TRUE(doc.Modified());
-    EXPECT_EQ(form.SeznamPolBox->count(), 9);
+    EXPECT_EQ(named<QListWidget>(form, "SeznamPolBox")->count(), 9);
 }
 
 // ---- sounds ----------------------------------------------------------------------------------
@@ -387,36 +411,36 @@ TEST_F(SoundsPageTest, DeletingSeveralAsksOnceWithTheCountAndOneAsksNothing) {
         Writable(doc.UserSounds()).add(line);
     form.refreshAll();
     form.showPage(Mirela2_form::ZvukyPage);
-    form.ZvukyListBox->item(0)->setSelected(true);
-    form.ZvukyListBox->item(2)->setSelected(true);
+    named<QListWidget>(form, "ZvukyListBox")->item(0)->setSelected(true);
+    named<QListWidget>(form, "ZvukyListBox")->item(2)->setSelected(true);
     boxes.answers = {BoxAnswer::Ok};
-    press(form.ZvukyListBox, Qt::Key_Delete);
+    press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Delete);
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Smazat 2 označených zvuků?"});
     EXPECT_EQ(doc.UserSounds().lines(), (std::vector<std::string>{"b=(b.wav)", "d=(d.wav)"}));
 
-    form.ZvukyListBox->clearSelection();
-    form.ZvukyListBox->item(1)->setSelected(true);
-    press(form.ZvukyListBox, Qt::Key_Delete);
+    named<QListWidget>(form, "ZvukyListBox")->clearSelection();
+    named<QListWidget>(form, "ZvukyListBox")->item(1)->setSelected(true);
+    press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Delete);
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(doc.UserSounds().lines(), std::vector<std::string>{"b=(b.wav)"});
     EXPECT_TRUE(doc.Modified());
     // The entry left under the cursor is selected: Delete acts on it at once.
-    EXPECT_TRUE(form.ZvukyListBox->item(0)->isSelected());
-    EXPECT_TRUE(form.DelZvukButt->isEnabled());
-    press(form.ZvukyListBox, Qt::Key_Delete);
+    EXPECT_TRUE(named<QListWidget>(form, "ZvukyListBox")->item(0)->isSelected());
+    EXPECT_TRUE(named<QPushButton>(form, "DelZvukButt")->isEnabled());
+    press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Delete);
     EXPECT_TRUE(doc.UserSounds().lines().empty());
-    EXPECT_FALSE(form.DelZvukButt->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(form, "DelZvukButt")->isEnabled());
 }
 
 TEST_F(SoundsPageTest, AddMoreTakesIdentifiersFromFileNames) {
     std::string dir = std::filesystem::current_path().string();
     files.sounds = {{dir + "/wave/stará hudba.wav", dir + "/wave/dvere.stare.wav"}};
     form.showPage(Mirela2_form::ZvukyPage);
-    press(form.ZvukyListBox, Qt::Key_Insert, Qt::AltModifier);
+    press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Insert, Qt::AltModifier);
     EXPECT_EQ(doc.UserSounds().lines(),
               (std::vector<std::string>{"dvere=(wave\\dvere.stare.wav)",
                                         C("stará_hudba=(wave\\stará hudba.wav)")}));
-    EXPECT_EQ(form.ZvukyListBox->count(), 2);
+    EXPECT_EQ(named<QListWidget>(form, "ZvukyListBox")->count(), 2);
     EXPECT_TRUE(doc.Modified());
 }
 
@@ -428,51 +452,54 @@ TEST_F(SoundsPageTest, NewChangedAndSeveralSoundsOpenTheDialogInTheirModes) {
     typed.priority = "5";
     typed.category = SoundCategory::Effects;
     prompts.sounds = {typed};
-    press(form.ZvukyListBox, Qt::Key_Insert);
+    press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Insert);
     ASSERT_EQ(prompts.soundRequests.size(), 1u);
     EXPECT_EQ(prompts.soundRequests[0].mode, SoundDialogMode::New);
     EXPECT_EQ(prompts.soundRequests[0].title, "Zvuk");
     EXPECT_EQ(prompts.soundRequests[0].fields.id, C("Nový_zvuk1"));
     EXPECT_EQ(doc.UserSounds().lines(), std::vector<std::string>{"kroky=(wave\\kroky.wav):5X"});
-    EXPECT_TRUE(form.ZvukyListBox->item(0)->isSelected());
+    EXPECT_TRUE(named<QListWidget>(form, "ZvukyListBox")->item(0)->isSelected());
 
     Writable(doc.UserSounds()).add("voda=(voda.wav)");
     form.refreshAll();
-    form.ZvukyListBox->selectAll();
+    named<QListWidget>(form, "ZvukyListBox")->selectAll();
     prompts.sounds = {std::nullopt};
-    press(form.ZvukyListBox, Qt::Key_Return);
+    press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Return);
     EXPECT_EQ(prompts.soundRequests[1].mode, SoundDialogMode::ChangeSeveral);
     EXPECT_EQ(prompts.soundRequests[1].title, "Zvuky");
     EXPECT_EQ(prompts.soundRequests[1].selectedCount, 2u);
 
-    form.ZvukyListBox->clearSelection();
-    form.ZvukySysListBox->setFocus();
-    form.ZvukySysListBox->setCurrentRow(0);
+    named<QListWidget>(form, "ZvukyListBox")->clearSelection();
+    named<QListWidget>(form, "ZvukySysListBox")->setFocus();
+    named<QListWidget>(form, "ZvukySysListBox")->setCurrentRow(0);
     prompts.sounds = {std::nullopt};
-    press(form.ZvukySysListBox, Qt::Key_Return);
+    press(named<QListWidget>(form, "ZvukySysListBox"), Qt::Key_Return);
     EXPECT_EQ(prompts.soundRequests[2].mode, SoundDialogMode::ChangeSystem);
     EXPECT_EQ(prompts.soundRequests[2].title, "Systémový zvuk");
 
-    press(form.ZvukySysListBox, Qt::Key_Space);
+    press(named<QListWidget>(form, "ZvukySysListBox"), Qt::Key_Space);
     ASSERT_EQ(prompts.previews.size(), 1u);
-    QTest::keyClick(form.ZvukySysListBox, Qt::Key_Asterisk, Qt::KeypadModifier);
-    EXPECT_EQ(form.ZvukySysListBox->selectedItems().size(), form.ZvukySysListBox->count());
+    QTest::keyClick(named<QListWidget>(form, "ZvukySysListBox"), Qt::Key_Asterisk,
+                    Qt::KeypadModifier);
+    EXPECT_EQ(named<QListWidget>(form, "ZvukySysListBox")->selectedItems().size(),
+              named<QListWidget>(form, "ZvukySysListBox")->count());
 }
 
 TEST_F(SoundsPageTest, AddIsBackInTheUserListsContextMenuAfterTheSystemLists) {
     Writable(doc.UserSounds()).add("a=(a.wav)");
     form.refreshAll();
     form.showPage(Mirela2_form::ZvukyPage);
-    form.ZvukySysListBox->setCurrentRow(0);
-    emit form.ZvukySysListBox->customContextMenuRequested(QPoint(1, 1));
-    EXPECT_FALSE(form.PopPridejZvuk->isEnabled());
-    EXPECT_FALSE(form.PopSmazZvuk->isEnabled());
-    EXPECT_TRUE(form.PopZmenZvuk->isEnabled());
-    form.SoundsPopup->close();
-    emit form.ZvukyListBox->customContextMenuRequested(QPoint(1, 1));
-    EXPECT_TRUE(form.PopPridejZvuk->isEnabled());
-    EXPECT_FALSE(form.PopZmenZvuk->isEnabled()) << "nothing selected in the user list";
-    form.SoundsPopup->close();
+    named<QListWidget>(form, "ZvukySysListBox")->setCurrentRow(0);
+    emit named<QListWidget>(form, "ZvukySysListBox")->customContextMenuRequested(QPoint(1, 1));
+    EXPECT_FALSE(named<QAction>(form, "PopPridejZvuk")->isEnabled());
+    EXPECT_FALSE(named<QAction>(form, "PopSmazZvuk")->isEnabled());
+    EXPECT_TRUE(named<QAction>(form, "PopZmenZvuk")->isEnabled());
+    named<QMenu>(form, "SoundsPopup")->close();
+    emit named<QListWidget>(form, "ZvukyListBox")->customContextMenuRequested(QPoint(1, 1));
+    EXPECT_TRUE(named<QAction>(form, "PopPridejZvuk")->isEnabled());
+    EXPECT_FALSE(named<QAction>(form, "PopZmenZvuk")->isEnabled())
+        << "nothing selected in the user list";
+    named<QMenu>(form, "SoundsPopup")->close();
 }
 
 // ---- files -----------------------------------------------------------------------------------
@@ -531,21 +558,22 @@ TEST_F(FileCommandsTest, SaveAsTextWarnsAndChangesNothingElse) {
 TEST_F(FileCommandsTest, SaveAsScenarioSetsTitleRecentFilesAndReopens) {
     std::string path = (cwd.dir.path() / "hra.scn").string();
     files.saves = {FileDialogs::SaveChoice{path, FileDialogs::SaveType::Scenario}};
-    form.MIUloz->trigger();  // no file name yet: Save as
+    named<QAction>(form, "MIUloz")->trigger();  // no file name yet: Save as
     EXPECT_EQ(doc.FileName, path);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Editor scénářů - " + path));
     EXPECT_EQ(recent.files(), std::vector<std::string>{path});
-    EXPECT_TRUE(form.MIRecent[0]->isVisible());
-    EXPECT_EQ(form.MIRecent[0]->text(), "1 hra.scn");
-    EXPECT_FALSE(form.MIRecent[1]->isVisible());
+    EXPECT_TRUE(named<QAction>(form, "MIRecent0")->isVisible());
+    EXPECT_EQ(named<QAction>(form, "MIRecent0")->text(), "1 hra.scn");
+    EXPECT_FALSE(named<QAction>(form, "MIRecent1")->isVisible());
 
     form.New();
     form.OpenRecent(3);  // beyond the list: nothing
     EXPECT_EQ(doc.Windows().size(), 0u);
     form.OpenRecent(0);
     EXPECT_EQ(doc.Windows().size(), 1u);
-    EXPECT_EQ(form.CisloOknaBox->currentText(), QString::fromUtf8("Začátek_dobrodružství"));
-    EXPECT_TRUE(form.CisloOknaBox->hasFocus());
+    EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(),
+              QString::fromUtf8("Začátek_dobrodružství"));
+    EXPECT_TRUE(named<QComboBox>(form, "CisloOknaBox")->hasFocus());
 }
 
 TEST_F(FileCommandsTest, AFailedSaveKeepsModifiedAndTheDocument) {
@@ -627,13 +655,13 @@ using OutsideTest = WindowTest;
 
 TEST_F(OutsideTest, HelpOpensTheConfiguredPageOrSaysItIsMissing) {
     boxes.answers = {BoxAnswer::Ok};
-    form.MIPopis->trigger();
+    named<QAction>(form, "MIPopis")->trigger();
     EXPECT_EQ(boxes.shown.back().text, "Soubor nápovědy nenalezen");
     EXPECT_EQ(boxes.shown.back().caption, "Chyba");
 
     cwd.dir.write("hra/help/Index.html", "<html></html>");
     writeLinesAtomically("vek.cfg", {"PROGRAMPATH=hra", "CDPATH=d:\\"});
-    form.MIPopis->trigger();
+    named<QAction>(form, "MIPopis")->trigger();
     ASSERT_EQ(desktop.opened.size(), 1u);
     EXPECT_EQ(desktop.opened[0].filename(), "Index.html");
 }
@@ -641,14 +669,14 @@ TEST_F(OutsideTest, HelpOpensTheConfiguredPageOrSaysItIsMissing) {
 TEST_F(OutsideTest, PlayingSavesAndStartsThePlayerInTheScenariosDirectory) {
     boxes.answers = {BoxAnswer::Ok};
     files.saves = {std::nullopt};
-    form.MIZahrat->trigger();
+    named<QAction>(form, "MIZahrat")->trigger();
     EXPECT_EQ(boxes.shown.back().caption, "Upozornění");
     EXPECT_TRUE(desktop.started.empty());
 
     cwd.dir.write("hry/.keep", "");
     std::string path = (cwd.dir.path() / "hry" / "moje.scn").string();
     files.saves = {FileDialogs::SaveChoice{path, FileDialogs::SaveType::Scenario}};
-    form.MIZahrat->trigger();
+    named<QAction>(form, "MIZahrat")->trigger();
     ASSERT_EQ(desktop.started.size(), 1u);
     EXPECT_EQ(desktop.started[0].program, "/opt/vek/VEK2");
     EXPECT_EQ(desktop.started[0].arguments, std::vector<std::string>{path});

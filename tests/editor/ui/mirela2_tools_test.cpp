@@ -14,9 +14,10 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "editor/document/scenario_io.h"
-#include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/window_fixture.h"
+#include "tests/editor/document/set_up.h"
+#include "editor/document/scenario_io.h"
+#include "editor/ui/edit_history_ui.h"
 
 namespace vek::editor::test {
 namespace {
@@ -50,24 +51,28 @@ TEST_F(ToolsWindowTest, ToolsMenuFollowsTheFocusedControlAndTheBuilderInsertsThe
     loadScenario();
     auto enabled = [this](QWidget* focus) {
         focus->setFocus();
-        Q_EMIT form.NastrojeMenu->aboutToShow();
-        return std::array<bool, 3>{form.MIPodminka->isEnabled(), form.MIAkce->isEnabled(),
-                                   form.MIZvukovaAkce->isEnabled()};
+        Q_EMIT named<QMenu>(form, "Nastroje1")->aboutToShow();
+        return std::array<bool, 3>{named<QAction>(form, "MIPodminka")->isEnabled(),
+                                   named<QAction>(form, "MIAkce")->isEnabled(),
+                                   named<QAction>(form, "MIZvukovaAkce")->isEnabled()};
     };
-    EXPECT_EQ(enabled(form.PrichEdit), (std::array<bool, 3>{true, true, true}));
-    EXPECT_EQ(enabled(form.Okno2pEdit), (std::array<bool, 3>{false, false, true}));
-    EXPECT_EQ(enabled(form.SeznamCestList), (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(enabled(named<QPlainTextEdit>(form, "PrichEdit")),
+              (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(enabled(named<QLineEdit>(form, "Okno2pEdit")),
+              (std::array<bool, 3>{false, false, true}));
+    EXPECT_EQ(enabled(named<QListWidget>(form, "SeznamCestList")),
+              (std::array<bool, 3>{false, false, false}));
 
-    form.RozhlEdit->setFocus();
-    QTextCursor c = form.RozhlEdit->textCursor();
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    QTextCursor c = named<QPlainTextEdit>(form, "RozhlEdit")->textCursor();
     c.setPosition(6);  // just behind "GO(B);"
-    form.RozhlEdit->setTextCursor(c);
+    named<QPlainTextEdit>(form, "RozhlEdit")->setTextCursor(c);
     QTimer::singleShot(0, [this] {
         tools.builder()->ComboBox1->setCurrentIndex(17);  // "Konec hry"
         tools.builder()->AkceOkButton->click();
     });
-    form.MIAkce->trigger();
-    EXPECT_EQ(form.RozhlEdit->toPlainText(), "GO(B); WIN; klic");
+    named<QAction>(form, "MIAkce")->trigger();
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "GO(B); WIN; klic");
     EXPECT_EQ(doc.Windows().find("A")->LookScript[0], "GO(B); WIN; klic");  // stored at once
     EXPECT_TRUE(doc.Modified());
 }
@@ -76,23 +81,23 @@ TEST_F(ToolsWindowTest, F3WalksThePagesAndThePropertiesDialogToNotFound) {
     loadScenario();
     tools.search()->HledanyEdit->setText("klic");
     ASSERT_TRUE(tools.search()->isHidden());
-    form.MINajdiDalsi->trigger();
-    EXPECT_EQ(form.PageControl->currentIndex(), Mirela2_form::OknaPage);
-    EXPECT_EQ(selected(form.RozhlEdit), "klic");
-    EXPECT_EQ(form.focusedControl(), form.RozhlEdit);
+    named<QAction>(form, "MINajdiDalsi")->trigger();
+    EXPECT_EQ(named<QTabWidget>(form, "PageControl")->currentIndex(), Mirela2_form::OknaPage);
+    EXPECT_EQ(selected(named<QPlainTextEdit>(form, "RozhlEdit")), "klic");
+    EXPECT_EQ(form.focusedControl(), named<QPlainTextEdit>(form, "RozhlEdit"));
 
-    form.MINajdiDalsi->trigger();
-    EXPECT_EQ(form.PageControl->currentIndex(), Mirela2_form::PredmetyPage);
-    EXPECT_EQ(form.CisloPredmetuBox->currentText(), "X");
-    EXPECT_EQ(selected(form.PromlEdit), "klic");
+    named<QAction>(form, "MINajdiDalsi")->trigger();
+    EXPECT_EQ(named<QTabWidget>(form, "PageControl")->currentIndex(), Mirela2_form::PredmetyPage);
+    EXPECT_EQ(named<QComboBox>(form, "CisloPredmetuBox")->currentText(), "X");
+    EXPECT_EQ(selected(named<QPlainTextEdit>(form, "PromlEdit")), "klic");
 
-    form.MINajdiDalsi->trigger();
+    named<QAction>(form, "MINajdiDalsi")->trigger();
     ASSERT_TRUE(tools.properties()->isVisible());
     EXPECT_EQ(tools.properties()->PageControl->currentIndex(), 0);
     EXPECT_EQ(selected(tools.properties()->IntroMemo), "klic");
 
     boxes.answers = {BoxAnswer::Ok};
-    form.MINajdiDalsi->trigger();
+    named<QAction>(form, "MINajdiDalsi")->trigger();
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"\"klic\" nenalezeno."});
     EXPECT_TRUE(tools.properties()->isHidden());
     EXPECT_FALSE(doc.Modified());
@@ -102,15 +107,15 @@ TEST_F(ToolsWindowTest, ACollectionRefreshesTheSoundPage) {
     loadScenario();
     std::filesystem::create_directory("wave");
     std::ofstream("wave/a.wav") << "RIFFa";
-    form.MIKolekce->trigger();
+    named<QAction>(form, "MIKolekce")->trigger();
     WaveCol_form* collection = tools.collection();
     ASSERT_TRUE(collection->isVisible());
     collection->AddAllButt->click();
     collection->FileEdit->setText("kol.zvk");
     boxes.answers = {BoxAnswer::Yes};
     ASSERT_TRUE(collection->CreateCollection());
-    ASSERT_EQ(form.ZvukyListBox->count(), 1);
-    EXPECT_TRUE(form.ZvukyListBox->item(0)->text().contains("kol.zvk|a"));
+    ASSERT_EQ(named<QListWidget>(form, "ZvukyListBox")->count(), 1);
+    EXPECT_TRUE(named<QListWidget>(form, "ZvukyListBox")->item(0)->text().contains("kol.zvk|a"));
     EXPECT_TRUE(doc.Modified());
 }
 

@@ -21,6 +21,16 @@
 
 namespace vek::editor::test {
 
+// A control, menu or menu entry of a window found by its object name, as a test meets it from
+// outside; a missing one fails the test.
+template <typename T>
+T* named(QObject& in, const char* name) {
+    T* found = in.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        ADD_FAILURE() << "no " << name << " in " << in.objectName().toStdString();
+    return found;
+}
+
 // Takes scripted answers in order; a question nobody scripted fails the test and is cancelled.
 template <typename T>
 T next(std::deque<T>& answers, const char* what, T fallback) {
