@@ -50,18 +50,19 @@ void BM_PlainReadAndWriteSameBytes(benchmark::State& state) {
 BENCHMARK(BM_PlainReadAndWriteSameBytes)->Unit(benchmark::kMillisecond);
 
 void BM_RenameWindowWithTwoThousandPathsToIt(benchmark::State& state) {
-    EditorDocument doc;
-    doc.ClearDocument();
+    DocumentContent content = EditorDocument::EmptyContent();
     auto target = std::make_unique<TOkna>();
     target->Name = "Cil";
-    TOkna* shown = doc.Windows.add(std::move(target));
+    const TOkna* shown = content.Windows.add(std::move(target));
     for (int w = 0; w < 2000; ++w) {
         auto o = std::make_unique<TOkna>();
         o->Name = "Okno_" + std::to_string(w);
         o->Paths.assign({"Okno_" + std::to_string(w + 1), "Cil", "Jinam"});
-        doc.Windows.add(std::move(o));
+        content.Windows.add(std::move(o));
     }
-    doc.ShownWindow = shown;
+    EditorDocument doc;
+    doc.Adopt(std::move(content));
+    doc.Show(shown);
     bool flip = false;
     for (auto _ : state) {
         doc.Rename(EntityKind::Window, flip ? "Cil" : "Novy_cil");
@@ -78,15 +79,16 @@ class NoView : public SearchView {
 void BM_ReplaceAllTenThousandOccurrences(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        EditorDocument doc;
-        doc.ClearDocument();
+        DocumentContent content = EditorDocument::EmptyContent();
         for (int w = 0; w < 2000; ++w) {
             auto o = std::make_unique<TOkna>();
             o->Name = "Okno_" + std::to_string(w);
             o->LookScript.assign({"[IN(A,klic)] PLAY(klic); GO(x);", "klic a klic"});
             o->DepartureScript.assign({"SET(S01,\"klic\");", "nic"});
-            doc.Windows.add(std::move(o));
+            content.Windows.add(std::move(o));
         }
+        EditorDocument doc;
+        doc.Adopt(std::move(content));
         NoView view;
         TReplaceForm form(doc, view);
         form.options.wholeWords = true;

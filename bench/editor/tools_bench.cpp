@@ -24,16 +24,23 @@
 namespace vek::editor {
 namespace {
 
-void addWindows(EditorDocument& doc, int count, int lines, const std::string& text) {
+// Replaces the scenario with `count` windows whose three scripts each hold `lines` lines of
+// `text` (only the look script with `lookOnly`).
+void addWindows(EditorDocument& doc, int count, int lines, const std::string& text,
+                bool lookOnly = false) {
+    DocumentContent content = EditorDocument::EmptyContent();
     for (int w = 0; w < count; ++w) {
         auto o = std::make_unique<TOkna>();
         o->Name = "Okno_" + std::to_string(w);
         for (int l = 0; l < lines; ++l)
             o->LookScript.add(text + " " + std::to_string(l));
-        o->ArrivalScript.assign(o->LookScript.items());
-        o->DepartureScript.assign(o->LookScript.items());
-        doc.Windows.add(std::move(o));
+        if (!lookOnly) {
+            o->ArrivalScript.assign(o->LookScript.items());
+            o->DepartureScript.assign(o->LookScript.items());
+        }
+        content.Windows.add(std::move(o));
     }
+    doc.Adopt(std::move(content));
 }
 
 struct SearchSetup {
@@ -52,11 +59,7 @@ void BM_ReplaceAllThroughTheDialog(benchmark::State& state) {
         state.PauseTiming();
         auto s = std::make_unique<SearchSetup>();
         s->doc.ClearDocument();
-        addWindows(s->doc, 1000, 10, "[IN(kuchyne,klic)] GO(sklep);");
-        for (std::size_t i = 0; i < s->doc.Windows.size(); ++i) {
-            s->doc.Windows.objectAt(i)->ArrivalScript.clear();
-            s->doc.Windows.objectAt(i)->DepartureScript.clear();
-        }
+        addWindows(s->doc, 1000, 10, "[IN(kuchyne,klic)] GO(sklep);", true);
         s->dialog.HledanyEdit->setText("klic");
         s->dialog.NahradaEdit->setText("zamek");
         state.ResumeTiming();
@@ -76,7 +79,9 @@ void BM_FindAcrossWindows(benchmark::State& state) {
     SearchSetup s;
     s.doc.ClearDocument();
     addWindows(s.doc, 2000, 20, "[IN(kuchyne,lampa);C05>3] PLAY(zvuk); GO(sklep);");
-    s.doc.Windows.objectAt(1999)->DepartureScript.add("GO(poklad);");
+    s.doc.Show(s.doc.Windows().objectAt(1999));
+    s.doc.SetField(Field::DepartureScript,
+                   s.doc.FieldText(Field::DepartureScript) + "\r\nGO(poklad);");
     s.dialog.HledanyEdit->setText("poklad");
     for (auto _ : state)
         if (!s.dialog.FindFirstCommand())
@@ -110,8 +115,10 @@ void BM_CollectionOf500Recordings(benchmark::State& state) {
     Recordings files;
     EditorDocument doc;
     doc.ClearDocument();
+    std::vector<std::string> lines;
     for (int i = 0; i < 500; ++i)
-        doc.UserSounds.add("r" + std::to_string(i) + "=(wave\\r" + std::to_string(i) + ".wav)");
+        lines.push_back("r" + std::to_string(i) + "=(wave\\r" + std::to_string(i) + ".wav)");
+    doc.ChangeUserSounds({}, std::move(lines));
     RecordingBoxes boxes;
     WaveCol_form form(doc, boxes);
     form.NahraditBox->setChecked(false);

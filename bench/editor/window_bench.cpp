@@ -93,8 +93,7 @@ BENCHMARK(BM_OpenLargeScenarioInTheWindow)->Unit(benchmark::kMillisecond);
 
 // 2,000 windows, each with 100 paths and 100 items.
 std::string crowdedScenario() {
-    EditorDocument doc;
-    doc.ClearDocument();
+    DocumentContent content = EditorDocument::EmptyContent();
     for (int w = 0; w < 2000; ++w) {
         auto o = std::make_unique<TOkna>();
         o->Name = "Okno_" + std::to_string(w);
@@ -103,13 +102,15 @@ std::string crowdedScenario() {
             o->Paths.add("Okno_" + std::to_string((w + i + 1) % 2000));
             o->Items.add("Vec_" + std::to_string((w + i) % 5000));
         }
-        doc.Windows.add(std::move(o));
+        content.Windows.add(std::move(o));
     }
     for (int i = 0; i < 5000; ++i) {
         auto p = std::make_unique<TPredmet>();
         p->Name = "Vec_" + std::to_string(i);
-        doc.Items.add(std::move(p));
+        content.Items.add(std::move(p));
     }
+    EditorDocument doc;
+    doc.Adopt(std::move(content));
     return ScenarioBytes(doc);
 }
 
@@ -121,9 +122,10 @@ void BM_CtrlDownFromWindowToWindow(benchmark::State& state) {
     QWidget* focus = window.form.findChild<QPlainTextEdit*>("RozhlEdit");
     focus->setFocus();
     for (auto _ : state) {
-        if (window.doc.ShownWindow == window.doc.Windows.objectAt(window.doc.Windows.size() - 1)) {
+        if (window.doc.ShownWindow() ==
+            window.doc.Windows().objectAt(window.doc.Windows().size() - 1)) {
             state.PauseTiming();
-            window.doc.Show(window.doc.Windows.objectAt(0));
+            window.doc.Show(window.doc.Windows().objectAt(0));
             state.ResumeTiming();
         }
         QTest::keyClick(focus, Qt::Key_Down, Qt::ControlModifier);

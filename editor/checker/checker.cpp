@@ -139,20 +139,21 @@ class ScenarioChecker {
 
     void menus(const EditorDocument& doc) {
         std::size_t order = 0;
-        for (std::size_t i = 0; i < doc.Menus.size(); ++i) {
-            const TNabidka& m = *doc.Menus.objectAt(i);
+        for (std::size_t i = 0; i < doc.Menus().size(); ++i) {
+            const TNabidka& m = *doc.Menus().objectAt(i);
             if (m.Name == kSystemMenuName)
                 continue;  // the player's own menu: the editor lists it but it is not editable
             auto at = [&](ProblemField f) { c_.at({PlaceKind::Menu, m.Name, f, 0}, order); };
             at(ProblemField::MenuParent);
-            if (!m.Parent.empty() && m.Parent != kAutomaticParent && !doc.Menus.contains(m.Parent))
+            if (!m.Parent.empty() && m.Parent != kAutomaticParent &&
+                !doc.Menus().contains(m.Parent))
                 c_.error(say("nadřazená nabídka „{}“ neexistuje"_cp, {m.Parent}));
             at(ProblemField::MenuEntries);
             checkNames(c_, m.Entries, isMenuEntry(doc), "položka"_cp);
             ++order;
         }
-        for (std::size_t i = 0; i < doc.MenuItems.size(); ++i) {
-            const TPolozka& p = *doc.MenuItems.objectAt(i);
+        for (std::size_t i = 0; i < doc.MenuItems().size(); ++i) {
+            const TPolozka& p = *doc.MenuItems().objectAt(i);
             auto at = [&](ProblemField f) { c_.at({PlaceKind::MenuItem, p.Name, f, 0}, i); };
             at(ProblemField::MenuItemSound);
             if (p.SoundId != kNoSound)
@@ -226,7 +227,7 @@ class ScenarioChecker {
     static std::function<bool(std::string_view)> isMenuEntry(const EditorDocument& doc) {
         return [&doc](std::string_view n) {
             const auto& defaults = EditorDocument::DefaultMainMenu();
-            return doc.MenuItems.contains(n) ||
+            return doc.MenuItems().contains(n) ||
                    std::any_of(defaults.begin(), defaults.end(),
                                [n](const std::string& d) { return sameText(d, n); });
         };
@@ -268,7 +269,7 @@ CheckReport CheckScenario(const CheckSetup& setup) {
     checker.windows();
     checker.items();
     // The start window as written: the loader has replaced one that names no window.
-    checker.scenarioTexts(setup.document ? setup.document->Settings.StartWindow
+    checker.scenarioTexts(setup.document ? setup.document->Settings().StartWindow
                                          : world.ScenSett.StartWindow);
     if (setup.document)
         checker.menus(*setup.document);

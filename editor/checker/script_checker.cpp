@@ -607,14 +607,14 @@ class ScriptChecker {
             menu(st.args[0]);
         std::string_view entry = st.args[1];
         const auto& defaults = EditorDocument::DefaultMainMenu();
-        bool known = entry == "*" || c_.document->MenuItems.contains(entry) ||
+        bool known = entry == "*" || c_.document->MenuItems().contains(entry) ||
                      std::any_of(defaults.begin(), defaults.end(),
                                  [&](const std::string& d) { return sameText(d, entry); });
         if (!known)
             c_.error(say("položka „{}“ neexistuje"_cp, {entry}));
     }
     void menu(std::string_view name) {
-        if (!c_.document->Menus.contains(name))
+        if (!c_.document->Menus().contains(name))
             c_.error(say("nabídka „{}“ neexistuje"_cp, {name}));
     }
 

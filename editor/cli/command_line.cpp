@@ -143,12 +143,13 @@ int run(const Options& o, std::ostream& out, std::ostream& err) {
         return 0;
     }
     if (o.encode) {
-        doc.Settings.Encode = true;
-        doc.Settings.Password = PasswordForFile(passwordText(*o.encode));
-        if (doc.Settings.Password.empty())
+        std::string password = PasswordForFile(passwordText(*o.encode));
+        if (password.empty())
             throw UsageError("Heslo pro --encode nesm\u00ed b\u00fdt pr\u00e1zdn\u00e9.");
+        doc.SetFieldFlag(Field::Encode, true);
+        doc.SetField(Field::Password, password);
     } else if (o.plain) {
-        doc.Settings.Encode = false;
+        doc.SetFieldFlag(Field::Encode, false);
     }
     SaveResult saved = SaveScenario(doc, o.output);
     if (!saved.ok) {

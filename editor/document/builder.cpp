@@ -304,32 +304,32 @@ std::vector<std::string> SlotEntries(std::string_view slot, const EditorDocument
         return range(1, 99, 1);
     if (slot == "okna") {
         out = {"A", "B", "C"};
-        append(out, doc.Windows.names());
+        append(out, doc.Windows().names());
         return out;
     }
     if (slot == "predm") {
-        out = doc.Items.names();
+        out = doc.Items().names();
         out.push_back("(všechny)"_cp);
         return out;
     }
     if (slot == "nabidka") {
-        for (const auto& name : doc.Menus.names())
+        for (const auto& name : doc.Menus().names())
             if (name != kSystemMenuName)
                 out.push_back(name);
         return out;
     }
     if (slot == "polozka") {
-        out = doc.MenuItems.names();
+        out = doc.MenuItems().names();
         append(out, EditorDocument::DefaultMainMenu());
         out.push_back("(všechny)"_cp);
         return out;
     }
     if (slot == "vsechno") {
-        out = doc.Items.names();
+        out = doc.Items().names();
         out.push_back("A");
         out.push_back("B");
-        append(out, doc.Windows.names());
-        append(out, doc.Menus.names());
+        append(out, doc.Windows().names());
+        append(out, doc.Menus().names());
         return out;
     }
     if (slot == "win")

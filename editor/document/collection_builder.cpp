@@ -18,9 +18,9 @@ std::vector<std::string> OfferedCollectionKeys(const EditorDocument& doc) {
         if (line.find('|') == std::string::npos)
             keys.emplace_back(entry_line::Key(line));
     };
-    for (std::size_t i = 0; i < doc.UserSounds.size(); ++i)
-        offer(doc.UserSounds[i]);
-    for (const auto& line : doc.SystemSounds)
+    for (std::size_t i = 0; i < doc.UserSounds().size(); ++i)
+        offer(doc.UserSounds()[i]);
+    for (const auto& line : doc.SystemSounds())
         offer(line);
     std::vector<std::pair<std::string, std::string>> sorted;
     for (auto& key : keys)
@@ -103,21 +103,30 @@ bool ReplaceWithCollectionPointers(EditorDocument& doc, const std::vector<std::s
             return line;
         return line.substr(0, open + 1) + name + "|" + key + line.substr(close);
     };
+    std::vector<std::size_t> remove;
+    std::vector<std::string> add;
+    StringList system = doc.SystemSounds();
     for (const auto& key : keys) {
-        int i = doc.UserSounds.indexOfKey(key);
+        int i = doc.UserSounds().indexOfKey(key);
         if (i >= 0) {
             auto pos = static_cast<std::size_t>(i);
-            doc.UserSounds.replaceAt(pos, rewrite(doc.UserSounds[pos], key));
+            if (std::find(remove.begin(), remove.end(), pos) == remove.end()) {
+                remove.push_back(pos);
+                add.push_back(rewrite(doc.UserSounds()[pos], key));
+            }
             continue;
         }
-        for (std::size_t s = 0; s < doc.SystemSounds.size(); ++s)
-            if (sameText(entry_line::Key(doc.SystemSounds[s]), key)) {
-                doc.SystemSounds.set(s, rewrite(doc.SystemSounds[s], key));
+        for (std::size_t s = 0; s < system.size(); ++s)
+            if (sameText(entry_line::Key(system[s]), key)) {
+                system.set(s, rewrite(system[s], key));
                 break;
             }
     }
-    doc.SoundsEdited(SoundList::User);
-    doc.SoundsEdited(SoundList::System);
+    EditPlace place;
+    place.sounds = SoundList::User;
+    EditorDocument::Step step(doc, "převod zvuků do kolekce"_cp, place);
+    doc.ChangeUserSounds(std::move(remove), std::move(add));
+    doc.SetSystemSounds(std::move(system));
     return true;
 }
 

@@ -32,16 +32,16 @@ bool SnapshotBuilder::step() {
         bool more = true;
         switch (kind_) {
             case 0:
-                more = copyFrom(doc_.Windows, snapshot_.Windows, budget);
+                more = copyFrom(doc_.Windows(), snapshot_.Windows, budget);
                 break;
             case 1:
-                more = copyFrom(doc_.Items, snapshot_.Items, budget);
+                more = copyFrom(doc_.Items(), snapshot_.Items, budget);
                 break;
             case 2:
-                more = copyFrom(doc_.Menus, snapshot_.Menus, budget);
+                more = copyFrom(doc_.Menus(), snapshot_.Menus, budget);
                 break;
             case 3:
-                more = copyFrom(doc_.MenuItems, snapshot_.MenuItems, budget);
+                more = copyFrom(doc_.MenuItems(), snapshot_.MenuItems, budget);
                 break;
             default:
                 finish();
@@ -68,14 +68,14 @@ void copyAgain(const L& list, SnapshotList<T>& into,
 // The small parts (sounds, settings, the file name) are copied last, in one go.
 void SnapshotBuilder::finish() {
     if (!edited_.empty()) {
-        copyAgain(doc_.Windows, snapshot_.Windows, edited_);
-        copyAgain(doc_.Items, snapshot_.Items, edited_);
-        copyAgain(doc_.Menus, snapshot_.Menus, edited_);
-        copyAgain(doc_.MenuItems, snapshot_.MenuItems, edited_);
+        copyAgain(doc_.Windows(), snapshot_.Windows, edited_);
+        copyAgain(doc_.Items(), snapshot_.Items, edited_);
+        copyAgain(doc_.Menus(), snapshot_.Menus, edited_);
+        copyAgain(doc_.MenuItems(), snapshot_.MenuItems, edited_);
     }
-    snapshot_.UserSounds = doc_.UserSounds.lines();
-    snapshot_.SystemSounds = doc_.SystemSounds;
-    snapshot_.Settings = doc_.Settings;
+    snapshot_.UserSounds = doc_.UserSounds().lines();
+    snapshot_.SystemSounds = doc_.SystemSounds();
+    snapshot_.Settings = doc_.Settings();
     snapshot_.FileName = doc_.FileName;
 }
 

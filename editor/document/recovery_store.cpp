@@ -71,7 +71,7 @@ RecoveryStore::RecoveryStore(EditorDocument& doc, fs::path dir, RecoveryOwner ow
       builder_(doc, kSlice),
       written_(std::make_shared<Written>()),
       subscription_(doc, [this](const DocumentChange& change) { changed(change); }) {
-    if (doc_.Modified)
+    if (doc_.Modified())
         schedule();
 }
 
@@ -83,9 +83,9 @@ RecoveryStore::~RecoveryStore() {
 void RecoveryStore::changed(const DocumentChange& change) {
     if (copying_)
         builder_.changed(change);
-    if (change.kind == ChangeKind::ModifiedChanged && !doc_.Modified)
+    if (change.kind == ChangeKind::ModifiedChanged && !doc_.Modified())
         remove();
-    else if (doc_.Modified)
+    else if (doc_.Modified())
         schedule();
 }
 

@@ -35,7 +35,7 @@ std::string asWritable(std::string line) {
 // keys come from the field table; the keys that start a record or add a sound are the reader's.
 class DocumentReader {
   public:
-    DocumentReader(EditorDocument& doc, ScenarioLineSource& source) : doc_(doc), source_(source) {}
+    DocumentReader(DocumentContent& doc, ScenarioLineSource& source) : doc_(doc), source_(source) {}
 
     void run() {
         while (!source_.atEnd())
@@ -172,7 +172,7 @@ class DocumentReader {
         menuItem_ = doc_.MenuItems.add(std::move(p));
     }
 
-    EditorDocument& doc_;
+    DocumentContent& doc_;
     ScenarioLineSource& source_;
     TOkna* window_ = nullptr;
     TPredmet* item_ = nullptr;
@@ -277,20 +277,12 @@ OpenResult ReadScenario(EditorDocument& doc, std::string bytes, const PasswordPr
             return {OpenStatus::WrongPassword, std::string(kWrongPasswordMessage)};
     }
 
-    EditorDocument fresh;
-    fresh.ClearDocument();
+    DocumentContent fresh = EditorDocument::EmptyContent();
     fresh.SystemSounds.clear();
     fresh.Settings.Encode = source.encoded();
     fresh.Settings.Password = PasswordForFile(source.storedPassword());
     DocumentReader(fresh, source).run();
-    fresh.PurgeUnnamed();
-    fresh.ShownWindow = fresh.Windows.empty() ? nullptr : fresh.Windows.objectAt(0);
-    fresh.ShownItem = fresh.Items.empty() ? nullptr : fresh.Items.objectAt(0);
-    fresh.ShownMenuItem = fresh.MenuItems.empty() ? nullptr : fresh.MenuItems.objectAt(0);
-    fresh.ShownMenu = fresh.Menus.find(kMainMenuName);
-    fresh.FileName = doc.FileName;
-    fresh.Modified = false;
-    doc.AdoptContent(std::move(fresh));
+    doc.Adopt(std::move(fresh));
     return {};
 }
 
@@ -313,18 +305,18 @@ OpenResult OpenScenario(EditorDocument& doc, const std::filesystem::path& path,
 namespace {
 
 template <typename Content>
-std::string bytesOf(const Content& doc) {
+std::string bytesOf(const Content& doc, Encoding encoding = Encoding::AsSet) {
     const ScenarioSettings& s = doc.Settings;
-    ScenarioWriter writer =
-        s.Encode && !s.Password.empty() ? ScenarioWriter(s.Password) : ScenarioWriter();
+    bool encoded = encoding == Encoding::AsSet && s.Encode && !s.Password.empty();
+    ScenarioWriter writer = encoded ? ScenarioWriter(s.Password) : ScenarioWriter();
     writeBody(doc, writer);
     return writer.bytes();
 }
 
 }  // namespace
 
-std::string ScenarioBytes(const EditorDocument& doc) {
-    return bytesOf(doc);
+std::string ScenarioBytes(const EditorDocument& doc, Encoding encoding) {
+    return bytesOf(doc.Content(), encoding);
 }
 
 std::string ScenarioBytes(const DocumentSnapshot& snapshot) {

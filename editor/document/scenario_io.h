@@ -54,7 +54,8 @@ std::string PasswordForFile(std::string password);
 
 // The whole file the editor writes for `doc`, in the writer's key order. Throws
 // UnwritablePasswordError for a password whose key line would hold a line break.
-std::string ScenarioBytes(const EditorDocument& doc);
+enum class Encoding { AsSet, Plain };
+std::string ScenarioBytes(const EditorDocument& doc, Encoding encoding = Encoding::AsSet);
 // The same for a snapshot of the document.
 std::string ScenarioBytes(const DocumentSnapshot& snapshot);
 

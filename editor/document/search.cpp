@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "editor/document/fields.h"
 
 namespace vek::editor {
@@ -34,8 +35,8 @@ Field FieldOfHit(const SearchHit& hit) {
     return fields[std::min(i, fields.size() - 1)]->field;
 }
 
-TSpecStrings* SearchedField(const SearchHit& hit, ScenarioSettings& settings) {
-    void* owner = nullptr;
+const TSpecStrings* SearchedField(const SearchHit& hit, const ScenarioSettings& settings) {
+    const void* owner = nullptr;
     switch (hit.area) {
         case SearchArea::Windows:
             owner = hit.window;
@@ -52,11 +53,20 @@ TSpecStrings* SearchedField(const SearchHit& hit, ScenarioSettings& settings) {
     auto fields = StoryFields(ownerOf(hit.area));
     if (!owner || hit.field < 1 || hit.field > static_cast<int>(fields.size()))
         return nullptr;
-    return fields[static_cast<std::size_t>(hit.field - 1)]->lines(owner);
+    return &fields[static_cast<std::size_t>(hit.field - 1)]->linesIn(owner);
+}
+
+TReplaceForm::TReplaceForm(EditorDocument& doc, SearchView& view)
+    : doc_(doc), view_(view), subscription_(doc, [this](const DocumentChange& change) {
+          if (change.kind == ChangeKind::DocumentReplaced)
+              state_.Reset();
+      }) {
+    state_.Reset();
 }
 
 template <typename T>
-T* TReplaceForm::validated(const SortedNamedList<T>& list, T* object, std::size_t& hint) {
+const T* TReplaceForm::validated(const SortedNamedList<T>& list, const T* object,
+                                 std::size_t& hint) {
     if (!object)
         return nullptr;
     if (hint < list.size() && list.objectAt(hint) == object)
@@ -75,14 +85,14 @@ T* TReplaceForm::validated(const SortedNamedList<T>& list, T* object, std::size_
     return list.objectAt(hint);
 }
 
-TSpecStrings* TReplaceForm::currentField() {
+const TSpecStrings* TReplaceForm::currentField() {
     THledani& s = state();
     switch (s.Area) {
         case SearchArea::Windows:
-            s.SearchWindow = validated(doc_.Windows, s.SearchWindow, windowHint_);
+            s.SearchWindow = validated(doc_.Windows(), s.SearchWindow, windowHint_);
             break;
         case SearchArea::Items:
-            s.SearchItem = validated(doc_.Items, s.SearchItem, itemHint_);
+            s.SearchItem = validated(doc_.Items(), s.SearchItem, itemHint_);
             break;
         default:
             break;
@@ -92,7 +102,7 @@ TSpecStrings* TReplaceForm::currentField() {
     at.field = s.Field;
     at.window = s.SearchWindow;
     at.item = s.SearchItem;
-    return SearchedField(at, doc_.Settings);
+    return SearchedField(at, doc_.Settings());
 }
 
 void TReplaceForm::advance() {
@@ -105,23 +115,23 @@ void TReplaceForm::advance() {
             if (s.Field > fieldCount(s.Area)) {
                 s.Field = 1;
                 std::size_t next = windowHint_ + 1;
-                s.SearchWindow = s.SearchWindow && next < doc_.Windows.size()
-                                     ? doc_.Windows.objectAt(windowHint_ = next)
+                s.SearchWindow = s.SearchWindow && next < doc_.Windows().size()
+                                     ? doc_.Windows().objectAt(windowHint_ = next)
                                      : nullptr;
             }
             if (!s.SearchWindow) {
                 s.Field = 1;
                 s.Area = SearchArea::Items;
                 itemHint_ = 0;
-                s.SearchItem = doc_.Items.empty() ? nullptr : doc_.Items.objectAt(0);
+                s.SearchItem = doc_.Items().empty() ? nullptr : doc_.Items().objectAt(0);
             }
             break;
         case SearchArea::Items:
             if (s.Field > fieldCount(s.Area)) {
                 s.Field = 1;
                 std::size_t next = itemHint_ + 1;
-                s.SearchItem = s.SearchItem && next < doc_.Items.size()
-                                   ? doc_.Items.objectAt(itemHint_ = next)
+                s.SearchItem = s.SearchItem && next < doc_.Items().size()
+                                   ? doc_.Items().objectAt(itemHint_ = next)
                                    : nullptr;
             }
             if (!s.SearchItem) {
@@ -145,7 +155,7 @@ bool TReplaceForm::SearchOn() {
     EditorDocument::UpdateGuard guard(doc_);
     bool found = false;
     while (true) {
-        if (TSpecStrings* field = currentField();
+        if (const TSpecStrings* field = currentField();
             field && field->FindPattern(s.Pattern, s.LineIndex, s.Column, options)) {
             lastHit_ = SearchHit{s.Area,
                                  s.Field,
@@ -184,7 +194,7 @@ bool TReplaceForm::FindFirst(std::string_view pattern, std::string_view replacem
     s.LineIndex = 0;
     s.Column = 1;
     windowHint_ = 0;
-    s.SearchWindow = doc_.Windows.empty() ? nullptr : doc_.Windows.objectAt(0);
+    s.SearchWindow = doc_.Windows().empty() ? nullptr : doc_.Windows().objectAt(0);
     s.SearchItem = nullptr;
     s.Pattern = pattern;
     s.Replacement = replacement;
@@ -205,12 +215,12 @@ bool TReplaceForm::FindNext(std::string_view pattern, std::string_view replaceme
         SearchPlace place = view_.CurrentPlace();
         if (place.page == SearchPlace::Page::Windows) {
             s.Area = SearchArea::Windows;
-            s.SearchWindow = doc_.ShownWindow;
+            s.SearchWindow = doc_.ShownWindow();
             s.SearchItem = nullptr;
         } else if (place.page == SearchPlace::Page::Items) {
             s.Area = SearchArea::Items;
             s.SearchWindow = nullptr;
-            s.SearchItem = doc_.ShownItem;
+            s.SearchItem = doc_.ShownItem();
         }
         int maxField = fieldCount(s.Area);
         if (s.Area != SearchArea::Texts && place.field >= 1 && place.field <= maxField) {
@@ -227,7 +237,7 @@ bool TReplaceForm::FindNext(std::string_view pattern, std::string_view replaceme
 
 bool TReplaceForm::hitStillInField() {
     // The field may have been edited since the match was shown; never replace other text.
-    TSpecStrings* field = currentField();
+    const TSpecStrings* field = currentField();
     if (!field || lastHit_.line >= field->size() || lastHit_.length == 0)
         return false;
     std::string_view line = (*field)[lastHit_.line];
@@ -248,14 +258,15 @@ bool TReplaceForm::ReplaceOne(std::string_view pattern, std::string_view replace
         ReplaceAnswer answer = askBeforeReplace ? view_.AskReplace() : ReplaceAnswer::Yes;
         if (answer == ReplaceAnswer::Yes) {
             // The hit's field is the one the search stands in.
-            TSpecStrings* field = currentField();
-            std::string line = (*field)[lastHit_.line];
-            line.replace(lastHit_.column - 1, lastHit_.length, s.Replacement);
-            field->set(lastHit_.line, std::move(line));
+            const void* owner =
+                lastHit_.area == SearchArea::Windows ? static_cast<const void*>(lastHit_.window)
+                : lastHit_.area == SearchArea::Items ? static_cast<const void*>(lastHit_.item)
+                                                     : nullptr;
+            doc_.ReplaceText(owner, FieldOfHit(lastHit_), lastHit_.line, lastHit_.column - 1,
+                             lastHit_.length, s.Replacement);
             // Go on behind the inserted text, so it is never searched again.
             s.LineIndex = lastHit_.line;
             s.Column = lastHit_.column + s.Replacement.size();
-            doc_.FieldLinesEdited(FieldOfHit(lastHit_));
             view_.FieldReplaced(lastHit_, s.Replacement.size());
         } else {
             view_.PlaceCaretBehind(lastHit_);
@@ -269,6 +280,8 @@ bool TReplaceForm::ReplaceOne(std::string_view pattern, std::string_view replace
 int TReplaceForm::ReplaceAll(std::string_view pattern, std::string_view replacement) {
     if (!FindFirst(pattern, replacement))
         return -1;
+    // Every replacement of the walk is one step of the history.
+    EditorDocument::Step step(doc_, "záměna všech výskytů"_cp);
     int count = 0;
     while (ReplaceOne(pattern, replacement))
         ++count;
@@ -276,7 +289,7 @@ int TReplaceForm::ReplaceAll(std::string_view pattern, std::string_view replacem
 }
 
 std::string TReplaceForm::NotFoundMessage() const {
-    return "\"" + doc_.Search.Pattern + "\" nenalezeno.";
+    return "\"" + state_.Pattern + "\" nenalezeno.";
 }
 
 }  // namespace vek::editor

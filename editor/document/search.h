@@ -17,8 +17,8 @@ namespace vek::editor {
 struct SearchHit {
     SearchArea area = SearchArea::Windows;
     int field = 1;
-    TOkna* window = nullptr;
-    TPredmet* item = nullptr;
+    const TOkna* window = nullptr;
+    const TPredmet* item = nullptr;
     std::size_t line = 0;    // 0-based
     std::size_t column = 1;  // 1-based start of the match
     std::size_t offset = 0;  // GetXY of the start
@@ -33,7 +33,7 @@ Field FieldOfHit(const SearchHit& hit);
 
 // The lines of the field a match (or the walk's current place) lies in; nullptr when its window
 // or item is gone or its field number is out of range.
-TSpecStrings* SearchedField(const SearchHit& hit, ScenarioSettings& settings);
+const TSpecStrings* SearchedField(const SearchHit& hit, const ScenarioSettings& settings);
 
 enum class ReplaceAnswer { Yes, No, Cancel };
 
@@ -74,7 +74,8 @@ class SearchView {
 // Replace_form (editor/ui/replace_form.h), which drives a TReplaceForm as its SearchView.
 class TReplaceForm {
   public:
-    TReplaceForm(EditorDocument& doc, SearchView& view) : doc_(doc), view_(view) {}
+    // The search position survives the dialog being hidden; a new document starts it over.
+    TReplaceForm(EditorDocument& doc, SearchView& view);
 
     SearchOptions options;
     bool askBeforeReplace = false;  // "Dotázat se při záměně"
@@ -89,22 +90,25 @@ class TReplaceForm {
     // "\"" + pattern + "\" nenalezeno."
     std::string NotFoundMessage() const;
     // The state the dialog shows after being opened.
-    void Shown() { state().JustFound = true; }
+    void Shown() { state_.JustFound = true; }
+    const THledani& State() const { return state_; }
 
   private:
-    THledani& state() { return doc_.Search; }
+    THledani& state() { return state_; }
     bool SearchOn();
     bool hitStillInField();
-    TSpecStrings* currentField();
+    const TSpecStrings* currentField();
     void advance();
     template <typename T>
-    T* validated(const SortedNamedList<T>& list, T* object, std::size_t& hint);
+    const T* validated(const SortedNamedList<T>& list, const T* object, std::size_t& hint);
 
     EditorDocument& doc_;
     SearchView& view_;
     SearchHit lastHit_;
     std::size_t windowHint_ = 0;
     std::size_t itemHint_ = 0;
+    THledani state_;
+    DocumentSubscription subscription_;
 };
 
 }  // namespace vek::editor

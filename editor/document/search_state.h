@@ -16,8 +16,8 @@ struct THledani {
     SearchArea Area = SearchArea::Windows;
     int Field = 1;
     bool JustFound = false;
-    TOkna* SearchWindow = nullptr;
-    TPredmet* SearchItem = nullptr;
+    const TOkna* SearchWindow = nullptr;
+    const TPredmet* SearchItem = nullptr;
     std::size_t LineIndex = 0;  // 0-based line within the field
     std::size_t Column = 1;     // 1-based; after a match, just behind it
     std::string Pattern;

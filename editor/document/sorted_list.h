@@ -62,6 +62,16 @@ class SortedStore {
         return nullptr;
     }
 
+    // The first entry named like `name` (case ignored) that `pred` accepts, or nullptr.
+    template <typename Pred>
+    Entry* findWhere(std::string_view name, Pred pred) const {
+        SortPosition low{czechSortKey(name), 0};
+        for (auto it = tree_.lower_bound(low); it != tree_.end() && it->first.key == low.key; ++it)
+            if (pred(it->second))
+                return const_cast<Entry*>(&it->second);
+        return nullptr;
+    }
+
     // Position of an entry of this store.
     std::size_t indexOf(const Entry& entry) const {
         const auto& v = order();
@@ -116,7 +126,9 @@ class SortedNamedList {
     std::size_t size() const { return store_.size(); }
     bool empty() const { return store_.empty(); }
     const std::string& nameAt(std::size_t i) const { return store_.at(i).name; }
-    T* objectAt(std::size_t i) const { return store_.at(i).value.get(); }
+    // A list read through a const reference hands out objects that cannot be changed.
+    const T* objectAt(std::size_t i) const { return store_.at(i).value.get(); }
+    T* objectAt(std::size_t i) { return store_.at(i).value.get(); }
 
     // Adds an object under its own name.
     T* add(std::unique_ptr<T> object) {
@@ -124,7 +136,11 @@ class SortedNamedList {
         return store_.add(std::move(name), std::move(object)).value.get();
     }
     // The first object of that name (case ignored), or nullptr.
-    T* find(std::string_view name) const {
+    const T* find(std::string_view name) const {
+        auto* e = store_.find(name);
+        return e ? e->value.get() : nullptr;
+    }
+    T* find(std::string_view name) {
         auto* e = store_.find(name);
         return e ? e->value.get() : nullptr;
     }
@@ -145,6 +161,13 @@ class SortedNamedList {
     }
     // Removes the entry at `i` and hands its object back.
     std::unique_ptr<T> takeAt(std::size_t i) { return store_.take(store_.at(i)); }
+    // Removes `object` (found under `name`, its name when it was added) and hands it back;
+    // nullptr when it is not there.
+    std::unique_ptr<T> take(std::string_view name, const T* object) {
+        auto* e =
+            store_.findWhere(name, [object](const auto& en) { return en.value.get() == object; });
+        return e ? store_.take(*e) : nullptr;
+    }
     void removeAt(std::size_t i) { takeAt(i); }
     void clear() { store_.clear(); }
 
@@ -180,6 +203,13 @@ class SortedLines {
     std::size_t replaceAt(std::size_t i, std::string line) {
         removeAt(i);
         return insert(std::move(line));
+    }
+    // Removes one line equal to `line` byte for byte; false when there is none.
+    bool removeExact(std::string_view line) {
+        auto* e = store_.findWhere(line, [line](const auto& en) { return en.name == line; });
+        if (e)
+            store_.take(*e);
+        return e != nullptr;
     }
     void clear() { store_.clear(); }
     std::vector<std::string> lines() const {

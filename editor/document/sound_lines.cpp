@@ -202,50 +202,42 @@ std::vector<std::size_t> ApplySoundDialog(EditorDocument& doc, SoundDialogMode m
                                           const SoundFields& fields,
                                           const std::vector<std::size_t>& selected,
                                           SoundNameCounter& counter) {
-    std::vector<std::size_t> changed;
+    const SortedLines& sounds = doc.UserSounds();
     switch (mode) {
         case SoundDialogMode::New:
-            changed.push_back(doc.UserSounds.insert(BuildSoundLine(fields, counter)));
-            break;
+            return doc.ChangeUserSounds({}, {BuildSoundLine(fields, counter)});
         case SoundDialogMode::ChangeOne:
-            if (!selected.empty() && selected.front() < doc.UserSounds.size())
-                changed.push_back(
-                    doc.UserSounds.replaceAt(selected.front(), BuildSoundLine(fields, counter)));
-            break;
-        case SoundDialogMode::ChangeSystem:
-            if (!selected.empty() && selected.front() < doc.SystemSounds.size())
-                doc.SystemSounds.set(selected.front(), BuildSoundLine(fields, counter));
-            doc.SoundsEdited(SoundList::System);
-            return changed;
+            if (!selected.empty() && selected.front() < sounds.size())
+                return doc.ChangeUserSounds({selected.front()}, {BuildSoundLine(fields, counter)});
+            return doc.ChangeUserSounds({}, {});
+        case SoundDialogMode::ChangeSystem: {
+            StringList system = doc.SystemSounds();
+            if (!selected.empty() && selected.front() < system.size())
+                system.set(selected.front(), BuildSoundLine(fields, counter));
+            doc.SetSystemSounds(std::move(system));
+            return {};
+        }
         case SoundDialogMode::ChangeSeveral: {
             std::vector<std::size_t> order = selected;
             std::sort(order.begin(), order.end());
             order.erase(std::unique(order.begin(), order.end()), order.end());
+            std::vector<std::size_t> remove;
             std::vector<std::string> rewritten;
             for (auto it = order.rbegin(); it != order.rend(); ++it)
-                if (*it < doc.UserSounds.size())
-                    rewritten.push_back(ChangeSeveralLine(doc.UserSounds[*it], fields));
-            for (auto it = order.rbegin(); it != order.rend(); ++it)
-                if (*it < doc.UserSounds.size())
-                    doc.UserSounds.removeAt(*it);
-            // Each insertion moves the lines behind it, those changed before it included.
-            for (auto& line : rewritten) {
-                std::size_t at = doc.UserSounds.insert(std::move(line));
-                for (std::size_t& earlier : changed)
-                    if (earlier >= at)
-                        ++earlier;
-                changed.push_back(at);
-            }
-            break;
+                if (*it < sounds.size()) {
+                    remove.push_back(*it);
+                    rewritten.push_back(ChangeSeveralLine(sounds[*it], fields));
+                }
+            return doc.ChangeUserSounds(std::move(remove), std::move(rewritten));
         }
     }
-    doc.SoundsEdited(SoundList::User);
-    return changed;
+    return {};
 }
 
 AddedSounds AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& paths,
                           std::string_view directory) {
     AddedSounds result;
+    std::vector<std::string> lines;
     for (const auto& path : paths) {
         EncodingError error;
         std::optional<std::string> file = EntryPath(path, directory, &error);
@@ -255,11 +247,11 @@ AddedSounds AddMoreSounds(EditorDocument& doc, const std::vector<std::string>& p
             result.refused.push_back(path);
             continue;
         }
-        doc.UserSounds.add(IdentifierFromFile(*file) + "=(" + *file + ")");
+        lines.push_back(IdentifierFromFile(*file) + "=(" + *file + ")");
         ++result.added;
     }
     if (result.added > 0)
-        doc.SoundsEdited(SoundList::User);
+        doc.ChangeUserSounds({}, std::move(lines));
     return result;
 }
 

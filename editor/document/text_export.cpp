@@ -41,8 +41,8 @@ void appendScripts(std::vector<std::string>& out, FieldOwner owner, const void* 
 }
 
 void appendItems(std::vector<std::string>& out, const EditorDocument& doc, bool characters) {
-    for (std::size_t i = 0; i < doc.Items.size(); ++i) {
-        const TPredmet& p = *doc.Items.objectAt(i);
+    for (std::size_t i = 0; i < doc.Items().size(); ++i) {
+        const TPredmet& p = *doc.Items().objectAt(i);
         if (p.IsCharacter != characters)
             continue;
         out.push_back("* " + cpUpper(p.Name) + " *");
@@ -55,20 +55,21 @@ void appendItems(std::vector<std::string>& out, const EditorDocument& doc, bool 
 
 std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
     std::vector<std::string> out;
-    out.push_back("--- " + doc.Settings.ScenarioName + " ---");
+    out.push_back("--- " + doc.Settings().ScenarioName + " ---");
     out.emplace_back();
 
     std::vector<std::string> items, characters;
-    for (std::size_t i = 0; i < doc.Items.size(); ++i)
-        (doc.Items.objectAt(i)->IsCharacter ? characters : items).push_back(doc.Items.nameAt(i));
-    appendNameList(out, "OKNA:", doc.Windows.names());
+    for (std::size_t i = 0; i < doc.Items().size(); ++i)
+        (doc.Items().objectAt(i)->IsCharacter ? characters : items)
+            .push_back(doc.Items().nameAt(i));
+    appendNameList(out, "OKNA:", doc.Windows().names());
     appendNameList(out, "PŘEDMĚTY:"_cp, items);
     appendNameList(out, "POSTAVY:", characters);
 
     out.emplace_back("***** O K N A *****");
     out.emplace_back();
-    for (std::size_t i = 0; i < doc.Windows.size(); ++i) {
-        const TOkna& o = *doc.Windows.objectAt(i);
+    for (std::size_t i = 0; i < doc.Windows().size(); ++i) {
+        const TOkna& o = *doc.Windows().objectAt(i);
         out.push_back("* " + cpUpper(o.Name) + " *");
         appendScripts(out, FieldOwner::Window, &o);
         out.emplace_back();
@@ -83,7 +84,7 @@ std::vector<std::string> ExportTextLines(const EditorDocument& doc) {
 
     // The scenario's texts stand on their own, without labels.
     for (const FieldDef* field : StoryFields(FieldOwner::Settings)) {
-        const TSpecStrings& text = field->linesIn(&doc.Settings);
+        const TSpecStrings& text = field->linesIn(&doc.Settings());
         if (text.empty())
             continue;
         out.insert(out.end(), text.begin(), text.end());

@@ -271,7 +271,11 @@ bool OpenBuilder(Akce_form& form, BuilderPurpose purpose, QWidget* control, Buil
     }
     if (result.empty())
         return false;
-    InsertBuilderResult(control, purpose, result);
+    {
+        // One step of the history, apart from the typing before and after it.
+        EditorDocument::Step step(form.document(), "vložení z pomocníka"_cp);
+        InsertBuilderResult(control, purpose, result);
+    }
     control->setFocus();
     return true;
 }

@@ -40,6 +40,7 @@ class Akce_form : public QDialog {
     std::string Preview() const;
     const std::string& Result() const { return result_; }
     BuilderPurpose Purpose() const { return purpose_; }
+    EditorDocument& document() { return doc_; }
 
     void accept() override;  // OK
     void reject() override;  // Cancel, Escape and the window frame

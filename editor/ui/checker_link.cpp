@@ -78,20 +78,20 @@ void CheckerLink::showProblem(const ProblemPlace& place) {
     std::optional<Place> shown;
     switch (place.kind) {
         case PlaceKind::Window:
-            if (TOkna* w = doc_.Windows.find(place.name))
+            if (const TOkna* w = doc_.Windows().find(place.name))
                 doc_.Show(w);
             break;
         case PlaceKind::Item:
-            if (TPredmet* p = doc_.Items.find(place.name))
+            if (const TPredmet* p = doc_.Items().find(place.name))
                 doc_.Show(p);
             break;
         case PlaceKind::Menu:
-            if (TNabidka* m = doc_.Menus.find(place.name))
+            if (const TNabidka* m = doc_.Menus().find(place.name))
                 doc_.Show(m);
             shown = EntryList::MenuEntries;
             break;
         case PlaceKind::MenuItem:
-            if (TPolozka* p = doc_.MenuItems.find(place.name))
+            if (const TPolozka* p = doc_.MenuItems().find(place.name))
                 doc_.Show(p);
             shown = Field::FunctionScript;
             break;

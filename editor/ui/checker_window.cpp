@@ -58,10 +58,7 @@ CheckerWindow::CheckerWindow(EditorDocument& doc, ShowPlace showPlace, QWidget* 
 
 void CheckerWindow::Check() {
     // The player reads the file as it would be saved; encoding only hides the same lines.
-    const bool encode = doc_.Settings.Encode;
-    doc_.Settings.Encode = false;
-    std::string bytes = ScenarioBytes(doc_);
-    doc_.Settings.Encode = encode;
+    std::string bytes = ScenarioBytes(doc_, Encoding::Plain);
     std::error_code ec;
     fs::path dir =
         doc_.FileName.empty() ? fs::current_path(ec) : fs::path(doc_.FileName).parent_path();

@@ -40,12 +40,10 @@ QLabel* FieldControls::add(QPlainTextEdit* editor, Field field, const char* hint
     guardCp1250(editor, boxes_);
     QObject::connect(editor, &QPlainTextEdit::textChanged, editor,
                      [this, editor, field] { scriptEdited(editor, field); });
-    // The word-deleting keys are swallowed; undo has its own key, as Ctrl+Z opens the
-    // sound-action builder.
+    // The word-deleting keys are swallowed. Undo is the document's (Alt+Backspace,
+    // edit_history_ui.h), as Ctrl+Z opens the sound-action builder.
     keys_.bind(editor, Qt::Key_Backspace, Qt::ControlModifier, [] { return true; });
     keys_.bind(editor, Qt::Key_Delete, Qt::ControlModifier, [] { return true; });
-    keys_.bindCommand(
-        editor, Qt::Key_Backspace, [editor] { editor->undo(); }, Qt::AltModifier);
     return labelled(editor, labelOf(field), hint);
 }
 

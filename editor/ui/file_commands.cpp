@@ -39,7 +39,7 @@ void FileCommands::start(const std::string& argument) {
 }
 
 bool FileCommands::ConfirmDiscard() {
-    if (!doc_.Modified)
+    if (!doc_.Modified())
         return true;
     switch (commands_.ask("Ulo\u017eit zm\u011bny do sc\u00e9n\u00e1\u0159e?",
                           BoxButtons::YesNoCancel)) {
@@ -66,8 +66,6 @@ void FileCommands::New() {
         return;
     doc_.ClearDocument();
     doc_.FileName.clear();
-    doc_.Settings.Encode = false;
-    doc_.Settings.Password.clear();
     shown_(true);
 }
 

@@ -127,9 +127,9 @@ void ItemsPage::changed(const DocumentChange& change) {
 void ItemsPage::refill() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundChoices(PredZvukEdit, shownSoundChoices_);
-    TPredmet* p = doc_.ShownItem;
-    fillEntries(CisloPredmetuBox, doc_.Items.names(), shownNames_, doc_.Items.indexOfObject(p));
-    CisloPredmetuBox->setCurrentIndex(doc_.Items.indexOfObject(p));
+    const TPredmet* p = doc_.ShownItem();
+    fillEntries(CisloPredmetuBox, doc_.Items().names(), shownNames_, doc_.Items().indexOfObject(p));
+    CisloPredmetuBox->setCurrentIndex(doc_.Items().indexOfObject(p));
     fields_.fillOwner(FieldOwner::Item);
     enableAll({Pred4pEdit, PredZvukEdit, ProzkEdit, VezmiEdit, PolozEdit, PouzEdit, PromlEdit,
                LzeVzitBox, PouzNaBox, PostavaBox, JmenoPredmetuButton, SmazPredmetButton},

@@ -15,13 +15,13 @@ namespace {
 const std::string* shownName(const EditorDocument& doc, EntityKind kind) {
     switch (kind) {
         case EntityKind::Window:
-            return doc.ShownWindow ? &doc.ShownWindow->Name : nullptr;
+            return doc.ShownWindow() ? &doc.ShownWindow()->Name : nullptr;
         case EntityKind::Item:
-            return doc.ShownItem ? &doc.ShownItem->Name : nullptr;
+            return doc.ShownItem() ? &doc.ShownItem()->Name : nullptr;
         case EntityKind::Menu:
-            return doc.ShownMenu ? &doc.ShownMenu->Name : nullptr;
+            return doc.ShownMenu() ? &doc.ShownMenu()->Name : nullptr;
         case EntityKind::MenuItem:
-            return doc.ShownMenuItem ? &doc.ShownMenuItem->Name : nullptr;
+            return doc.ShownMenuItem() ? &doc.ShownMenuItem()->Name : nullptr;
     }
     return nullptr;
 }

@@ -145,7 +145,7 @@ void MenuPage::changed(const DocumentChange& change) {
         case ChangeKind::FieldChanged:
             return fields_.fill(change.field);
         case ChangeKind::EntriesChanged:
-            if (change.list == EntryList::MenuEntries && change.object == doc_.ShownMenu) {
+            if (change.list == EntryList::MenuEntries && change.object == doc_.ShownMenu()) {
                 EditorDocument::UpdateGuard filling(doc_);
                 int row = SeznamPolBox->currentRow();
                 fillList(SeznamPolBox, doc_.EntriesOf(EntryList::MenuEntries));
@@ -164,10 +164,10 @@ void MenuPage::changed(const DocumentChange& change) {
 
 void MenuPage::showMenu() {
     EditorDocument::UpdateGuard filling(doc_);
-    std::vector<std::string> names = doc_.Menus.names();
-    TNabidka* m = doc_.ShownMenu;
-    fillEntries(CisloNabidkyBox, names, shownMenuNames_, doc_.Menus.indexOfObject(m));
-    CisloNabidkyBox->setCurrentIndex(doc_.Menus.indexOfObject(m));
+    std::vector<std::string> names = doc_.Menus().names();
+    const TNabidka* m = doc_.ShownMenu();
+    fillEntries(CisloNabidkyBox, names, shownMenuNames_, doc_.Menus().indexOfObject(m));
+    CisloNabidkyBox->setCurrentIndex(doc_.Menus().indexOfObject(m));
     // "(automaticky)" first, then every menu.
     ParentMenuBox->clear();
     ParentMenuBox->addItem(fromCp1250(kAutomaticParent));
@@ -183,10 +183,10 @@ void MenuPage::showMenu() {
 void MenuPage::showMenuItem() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundChoices(ZvukPolBox, shownSoundChoices_);
-    TPolozka* item = doc_.ShownMenuItem;
-    fillEntries(CisloPolozkyBox, doc_.MenuItems.names(), shownItemNames_,
-                doc_.MenuItems.indexOfObject(item));
-    CisloPolozkyBox->setCurrentIndex(doc_.MenuItems.indexOfObject(item));
+    const TPolozka* item = doc_.ShownMenuItem();
+    fillEntries(CisloPolozkyBox, doc_.MenuItems().names(), shownItemNames_,
+                doc_.MenuItems().indexOfObject(item));
+    CisloPolozkyBox->setCurrentIndex(doc_.MenuItems().indexOfObject(item));
     fields_.fillOwner(FieldOwner::MenuItem);
     enableAll({ZvukPolBox, FunkcePolMemo, JmenoPolButton, SmazPolButton}, item != nullptr);
 }
@@ -204,11 +204,10 @@ void MenuPage::resetMainMenu() {
                       BoxButtons::YesNo) != BoxAnswer::Yes)
         return;
     doc_.ResetMainMenu();
-    doc_.SetModified(true);
 }
 
 void MenuPage::updateButtons() {
-    DelPolButt->setEnabled(doc_.ShownMenu && hasSelection(SeznamPolBox));
+    DelPolButt->setEnabled(doc_.ShownMenu() && hasSelection(SeznamPolBox));
 }
 
 }  // namespace vek::editor

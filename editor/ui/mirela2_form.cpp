@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "common/qt/qt_text.h"
+#include "editor/ui/edit_history_ui.h"
 #include "editor/ui/checker_link.h"
 #include "editor/ui/field_controls.h"
 #include "editor/ui/file_commands.h"
@@ -74,6 +75,7 @@ Mirela2_form::Mirela2_form(EditorDocument& doc, EditorServices services)
     checker_ = std::make_unique<CheckerLink>(*this, doc_);
     auto* preview = new KeyPreview(*PageControl, keys_, [this](int d) { stepShown(d); });
     preview->watch(PageControl);
+    history_ = new EditHistoryUi(*this);
 
     focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
                                [this](QWidget*, QWidget* now) { focusChanged(now); });

@@ -26,6 +26,7 @@ namespace vek::editor {
 
 class CheckerLink;
 class CheckerWindow;
+class EditHistoryUi;
 class EditorPage;
 class FileCommands;
 class ItemsPage;
@@ -95,6 +96,7 @@ class Mirela2_form : public QMainWindow, public PageNumbers {
     SoundsPage& soundsPage() { return *sounds_; }
     editor::MenuPage& menuPage() { return *menus_; }
     EditorDocument& document() { return doc_; }
+    EditHistoryUi* history() const { return history_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +120,7 @@ class Mirela2_form : public QMainWindow, public PageNumbers {
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<CheckerLink> checker_;
+    EditHistoryUi* history_ = nullptr;
     QWidget* lastFocus_ = nullptr;
     QMetaObject::Connection focusConnection_;
 };

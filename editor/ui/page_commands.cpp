@@ -54,15 +54,15 @@ const char* chooserTitle(EntryList list) {
 const std::string* shownName(const EditorDocument& doc, EntityKind kind) {
     switch (kind) {
         case EntityKind::Window:
-            return doc.ShownWindow ? &doc.ShownWindow->Name : nullptr;
+            return doc.ShownWindow() ? &doc.ShownWindow()->Name : nullptr;
         case EntityKind::Item:
-            return doc.ShownItem ? &doc.ShownItem->Name : nullptr;
+            return doc.ShownItem() ? &doc.ShownItem()->Name : nullptr;
         case EntityKind::Menu:
-            return doc.ShownMenu ? &doc.ShownMenu->Name : nullptr;
+            return doc.ShownMenu() ? &doc.ShownMenu()->Name : nullptr;
         case EntityKind::MenuItem:
             break;
     }
-    return doc.ShownMenuItem ? &doc.ShownMenuItem->Name : nullptr;
+    return doc.ShownMenuItem() ? &doc.ShownMenuItem()->Name : nullptr;
 }
 
 PageCommands::PageCommands(EditorDocument& doc, EditorServices services, QWidget* window,
@@ -92,16 +92,16 @@ void PageCommands::chooseShown(EntityKind kind, int index) {
     };
     switch (kind) {
         case EntityKind::Window:
-            pick(doc_.Windows);
+            pick(doc_.Windows());
             break;
         case EntityKind::Item:
-            pick(doc_.Items);
+            pick(doc_.Items());
             break;
         case EntityKind::Menu:
-            pick(doc_.Menus);
+            pick(doc_.Menus());
             break;
         case EntityKind::MenuItem:
-            pick(doc_.MenuItems);
+            pick(doc_.MenuItems());
             break;
     }
 }

@@ -296,14 +296,14 @@ bool Replace_form::HitStillSelected(const SearchHit& hit) const {
     QPlainTextEdit* editor = editor_;
     if (!editor || !editor->isVisible())
         return false;
-    if ((hit.area == SearchArea::Windows && doc_.ShownWindow != hit.window) ||
-        (hit.area == SearchArea::Items && doc_.ShownItem != hit.item))
+    if ((hit.area == SearchArea::Windows && doc_.ShownWindow() != hit.window) ||
+        (hit.area == SearchArea::Items && doc_.ShownItem() != hit.item))
         return false;
     QTextCursor cursor = editor->textCursor();
     if (cursor.selectionStart() != positionOf(editor, hit.line, hit.column))
         return false;
     auto selected = toCp1250(cursor.selectedText());
-    const std::string& pattern = doc_.Search.Pattern;
+    const std::string& pattern = search_.State().Pattern;
     if (!selected)
         return false;
     return search_.options.caseSensitive ? *selected == pattern
@@ -311,7 +311,7 @@ bool Replace_form::HitStillSelected(const SearchHit& hit) const {
 }
 
 void Replace_form::FieldReplaced(const SearchHit& hit, std::size_t length) {
-    TSpecStrings* field = SearchedField(hit, doc_.Settings);
+    const TSpecStrings* field = SearchedField(hit, doc_.Settings());
     QPlainTextEdit* editor = editor_;
     if (!field || !editor || hit.line >= field->size())
         return;

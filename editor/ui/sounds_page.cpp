@@ -107,8 +107,8 @@ QWidget* SoundsPage::firstControl() const {
 
 void SoundsPage::refill() {
     EditorDocument::UpdateGuard filling(doc_);
-    fillEntries(ZvukyListBox, doc_.UserSounds.lines(), shownUserSounds_);
-    fillEntries(ZvukySysListBox, doc_.SystemSounds.items(), shownSystemSounds_);
+    fillEntries(ZvukyListBox, doc_.UserSounds().lines(), shownUserSounds_);
+    fillEntries(ZvukySysListBox, doc_.SystemSounds().items(), shownSystemSounds_);
     updateButtons();
 }
 
@@ -150,7 +150,7 @@ void SoundsPage::changeSounds() {
     bool one = rows.size() == 1;
     SoundDialogRequest request{
         one ? SoundDialogMode::ChangeOne : SoundDialogMode::ChangeSeveral, one ? "Zvuk" : "Zvuky",
-        one ? FieldsFromLine(doc_.UserSounds[rows.front()]) : SeveralSoundsFields(), rows.size()};
+        one ? FieldsFromLine(doc_.UserSounds()[rows.front()]) : SeveralSoundsFields(), rows.size()};
     std::optional<SoundFields> fields = commands_.services().prompts.sound(request);
     if (!fields)
         return;
@@ -168,7 +168,7 @@ void SoundsPage::changeSystemSound() {
     if (row < 0 || !ZvukySysListBox->item(row)->isSelected())
         return;
     SoundDialogRequest request{SoundDialogMode::ChangeSystem, "Syst\u00e9mov\u00fd zvuk",
-                               FieldsFromLine(doc_.SystemSounds[static_cast<std::size_t>(row)]), 1};
+                               FieldsFromLine(doc_.SystemSounds()[static_cast<std::size_t>(row)]), 1};
     std::optional<SoundFields> fields = commands_.services().prompts.sound(request);
     if (!fields)
         return;
@@ -215,7 +215,7 @@ void SoundsPage::togglePreview(QListWidget* list) {
     if (!entry || !entry->isSelected())
         return;
     std::size_t row = static_cast<std::size_t>(list->row(entry));
-    const std::string& line = list == ZvukyListBox ? doc_.UserSounds[row] : doc_.SystemSounds[row];
+    const std::string& line = list == ZvukyListBox ? doc_.UserSounds()[row] : doc_.SystemSounds()[row];
     std::string file(entry_line::FileSpec(line));
     if (!file.empty())
         commands_.services().prompts.togglePreview(file);

@@ -372,23 +372,23 @@ void Vlastnosti_form::documentChanged(const DocumentChange& change) {
 }
 
 void Vlastnosti_form::takeSnapshot() {
-    snapshot_ = doc_.Settings;
+    snapshot_ = doc_.Settings();
     // The limit is remembered as the number the dialog shows.
     snapshot_.MaxItems = std::to_string(maxItemsNumber(fromCp1250(snapshot_.MaxItems)));
 }
 
 void Vlastnosti_form::Refresh() {
     EditorDocument::UpdateGuard guard(doc_);
-    const ScenarioSettings& s = doc_.Settings;
+    const ScenarioSettings& s = doc_.Settings();
     if (JmenoEdit->text() != fromCp1250(s.ScenarioName))
         JmenoEdit->setText(fromCp1250(s.ScenarioName));
 
     ZacitComboBox->clear();
     QStringList windows;
-    for (const auto& name : doc_.Windows.names())
+    for (const auto& name : doc_.Windows().names())
         windows << fromCp1250(name);
     ZacitComboBox->addItems(windows);
-    ZacitComboBox->setCurrentIndex(doc_.Windows.indexOf(s.StartWindow));
+    ZacitComboBox->setCurrentIndex(doc_.Windows().indexOf(s.StartWindow));
 
     fillInventory(PredmetyListBox->currentRow());
     auto texts = StoryFields(FieldOwner::Settings);
@@ -414,7 +414,7 @@ void Vlastnosti_form::Refresh() {
 void Vlastnosti_form::fillInventory(int select) {
     QSignalBlocker block(PredmetyListBox);
     PredmetyListBox->clear();
-    for (const auto& name : doc_.Settings.Inventory)
+    for (const auto& name : doc_.Settings().Inventory)
         PredmetyListBox->addItem(fromCp1250(name));
     int row = std::min(select, PredmetyListBox->count() - 1);
     PredmetyListBox->setCurrentRow(row);
@@ -451,10 +451,10 @@ void Vlastnosti_form::AddInventoryItem() {
     auto chosen = chooseItem(u("Výběr předmětu"), takeable);
     if (!chosen)
         return;
-    bool present = doc_.Settings.Inventory.contains(*chosen);
+    bool present = doc_.Settings().Inventory.contains(*chosen);
     if (doc_.AddEntry(EntryList::Inventory, *chosen).done) {
         int row = present ? PredmetyListBox->currentRow()
-                          : static_cast<int>(doc_.Settings.Inventory.size()) - 1;
+                          : static_cast<int>(doc_.Settings().Inventory.size()) - 1;
         fillInventory(row);
     }
     PredmetyListBox->setFocus();
@@ -518,7 +518,7 @@ bool Vlastnosti_form::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Vlastnosti_form::accept() {
-    const ScenarioSettings& s = doc_.Settings;
+    const ScenarioSettings& s = doc_.Settings();
     if (s.Encode) {
         auto key = keyForPassword(s.Password);
         if (key && !keyIsWritable(*key)) {
@@ -533,14 +533,10 @@ void Vlastnosti_form::accept() {
 }
 
 void Vlastnosti_form::reject() {
-    if (!(doc_.Settings == snapshot_)) {
+    if (!(doc_.Settings() == snapshot_)) {
         writing_ = true;
-        doc_.Settings = snapshot_;
+        doc_.SetSettings(snapshot_);
         writing_ = false;
-        // Every window showing a setting hears of it.
-        for (const FieldDef& def : FieldTable())
-            if (def.owner == FieldOwner::Settings && def.kind != FieldKind::Entries)
-                doc_.FieldLinesEdited(def.field);
     }
     Refresh();
     hide();

@@ -101,7 +101,7 @@ WindowsPage::WindowsPage(PageCommands& commands, KeyMap& keys)
     bindEntryKeys(keys_, commands_, HudbaList, EntryList::Music);
 
     const QKeySequence insert(Qt::Key_Insert), del(Qt::Key_Delete), enter(Qt::Key_Return);
-    auto window = [this] { return doc_.ShownWindow != nullptr; };
+    auto window = [this] { return doc_.ShownWindow() != nullptr; };
     for (auto [list, entries, menu, goTo, add, remove] :
          {std::tuple{SeznamCestList, EntryList::Paths, "PathsPopup", "PopJdiNaCestu",
                      "PopPridejCestu", "PopOdstranCestu"},
@@ -164,7 +164,7 @@ void WindowsPage::changed(const DocumentChange& change) {
         case ChangeKind::FieldChanged:
             return fields_.fill(change.field);
         case ChangeKind::EntriesChanged:
-            if (change.object && change.object == doc_.ShownWindow)
+            if (change.object && change.object == doc_.ShownWindow())
                 entriesChanged(change.list);
             return;
         case ChangeKind::SoundsChanged: {
@@ -190,9 +190,9 @@ void WindowsPage::entriesChanged(EntryList list) {
 void WindowsPage::refill() {
     EditorDocument::UpdateGuard filling(doc_);
     fillSoundChoices(OknoZvukEdit, shownSoundChoices_);
-    TOkna* w = doc_.ShownWindow;
-    fillEntries(CisloOknaBox, doc_.Windows.names(), shownNames_, doc_.Windows.indexOfObject(w));
-    CisloOknaBox->setCurrentIndex(doc_.Windows.indexOfObject(w));
+    const TOkna* w = doc_.ShownWindow();
+    fillEntries(CisloOknaBox, doc_.Windows().names(), shownNames_, doc_.Windows().indexOfObject(w));
+    CisloOknaBox->setCurrentIndex(doc_.Windows().indexOfObject(w));
     fields_.fillOwner(FieldOwner::Window);
     fillList(SeznamCestList, w ? &w->Paths : nullptr);
     fillList(SeznamPredmetuList, w ? &w->Items : nullptr);
@@ -224,7 +224,7 @@ void WindowsPage::goToEntry(EntryList list) {
 }
 
 void WindowsPage::updateButtons() {
-    bool shown = doc_.ShownWindow != nullptr;
+    bool shown = doc_.ShownWindow() != nullptr;
     DelCestButton->setEnabled(shown && hasSelection(SeznamCestList));
     DelPredButton->setEnabled(shown && hasSelection(SeznamPredmetuList));
     DelHudButton->setEnabled(shown && hasSelection(HudbaList));

@@ -191,7 +191,7 @@ void Zvuky_form::prepareNewSound() {
 bool Zvuky_form::prepareChange(const std::vector<std::size_t>& selected) {
     selected_.clear();
     for (std::size_t i : selected)
-        if (doc_ && i < doc_->UserSounds.size())
+        if (doc_ && i < doc_->UserSounds().size())
             selected_.push_back(i);
     if (selected_.empty())
         return false;
@@ -199,7 +199,7 @@ bool Zvuky_form::prepareChange(const std::vector<std::size_t>& selected) {
     count_ = selected_.size();
     if (selected_.size() == 1) {
         setWindowTitle(u("Zvuk"));
-        showFields(FieldsFromLine(doc_->UserSounds[selected_.front()]));
+        showFields(FieldsFromLine(doc_->UserSounds()[selected_.front()]));
         enableFor(SoundDialogMode::ChangeOne);
         return true;
     }
@@ -210,13 +210,13 @@ bool Zvuky_form::prepareChange(const std::vector<std::size_t>& selected) {
 }
 
 bool Zvuky_form::prepareSystemSound(std::size_t index) {
-    if (!doc_ || index >= doc_->SystemSounds.size())
+    if (!doc_ || index >= doc_->SystemSounds().size())
         return false;
     applyToDocument_ = true;
     selected_ = {index};
     count_ = 1;
     setWindowTitle(u("Syst\u00E9mov\u00FD zvuk"));
-    showFields(FieldsFromLine(doc_->SystemSounds[index]));
+    showFields(FieldsFromLine(doc_->SystemSounds()[index]));
     enableFor(SoundDialogMode::ChangeSystem);
     return true;
 }

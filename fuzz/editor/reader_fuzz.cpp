@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!ok)
         return 0;
     vek::editor::EditorDocument again;
-    std::string storedPassword = doc.Settings.Password;
+    std::string storedPassword = doc.Settings().Password;
     auto samePassword = [&]() -> std::optional<std::string> { return storedPassword; };
     if (!vek::editor::ReadScenario(again, saved, samePassword).ok())
         std::abort();

@@ -15,6 +15,7 @@
 #include "player/script/scenario_sounds.h"
 #include "player/world/loader.h"
 #include "tests/editor/document/cz.h"
+#include "tests/editor/document/set_up.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ using vek::editor::EntityKind;
 using vek::editor::EntryList;
 using vek::editor::Field;
 using vek::editor::test::C;
+using vek::editor::test::Writable;
 
 // A short silent wave (8-bit mono), enough for the player to register and play a recording.
 std::string silentWave() {
@@ -62,11 +64,11 @@ void addSound(EditorDocument& doc, const std::string& id, const std::string& tex
 EditorDocument buildTreasureHunt() {
     EditorDocument doc;
     doc.ClearDocument();
-    doc.Settings.ScenarioName = C("Truhla v síni");
-    doc.Settings.IntroText.assign({C("Hledáš poklad.")});
-    doc.Settings.WinText.assign({C("Vyhrál jsi!")});
-    doc.Settings.Encode = true;
-    doc.Settings.Password = "heslo";
+    Writable(doc.Settings()).ScenarioName = C("Truhla v síni");
+    Writable(doc.Settings()).IntroText.assign({C("Hledáš poklad.")});
+    Writable(doc.Settings()).WinText.assign({C("Vyhrál jsi!")});
+    Writable(doc.Settings()).Encode = true;
+    Writable(doc.Settings()).Password = "heslo";
 
     addSound(doc, "w_sin", C("síň"), "zvuky\\sin.wav");
     addSound(doc, "w_sklep", "sklep", "zvuky\\sklep.wav");
@@ -74,34 +76,34 @@ EditorDocument buildTreasureHunt() {
 
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "sin");
-    doc.ShownWindow->Kam = C("do síně");
+    Writable(doc.ShownWindow())->Kam = C("do síně");
     EXPECT_TRUE(doc.SetField(Field::WindowSound, "w_sin"));
-    doc.ShownWindow->ArrivalScript.assign({C("Jsi v síni.")});
+    Writable(doc.ShownWindow())->ArrivalScript.assign({C("Jsi v síni.")});
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "sklep");
-    doc.ShownWindow->Kam = "do sklepa";
+    Writable(doc.ShownWindow())->Kam = "do sklepa";
     EXPECT_TRUE(doc.SetField(Field::WindowSound, "w_sklep"));
-    doc.ShownWindow->ArrivalScript.assign({C("Ve sklepě je vlhko.")});
+    Writable(doc.ShownWindow())->ArrivalScript.assign({C("Ve sklepě je vlhko.")});
 
     doc.NewItem();
     doc.Rename(EntityKind::Item, "klic");
-    doc.ShownItem->Co = C("klíč");
-    doc.ShownItem->CanTake = true;
-    doc.ShownItem->UseOn = true;
+    Writable(doc.ShownItem())->Co = C("klíč");
+    Writable(doc.ShownItem())->CanTake = true;
+    Writable(doc.ShownItem())->UseOn = true;
     EXPECT_TRUE(doc.SetField(Field::ItemSound, "i_klic"));
-    doc.ShownItem->UseScript.assign({C("[%1=truhla]Odemkl jsi truhlu. WIN;")});
+    Writable(doc.ShownItem())->UseScript.assign({C("[%1=truhla]Odemkl jsi truhlu. WIN;")});
     doc.NewItem();
     doc.Rename(EntityKind::Item, "truhla");
-    doc.ShownItem->Co = "truhlu";
-    doc.ShownItem->ExamineScript.assign({C("Truhla je zamčená.")});
+    Writable(doc.ShownItem())->Co = "truhlu";
+    Writable(doc.ShownItem())->ExamineScript.assign({C("Truhla je zamčená.")});
 
-    doc.ShownWindow = doc.Windows.find("sin");
+    doc.Show(doc.Windows().find("sin"));
     EXPECT_TRUE(doc.AddEntry(EntryList::Paths, "sklep").done);
     EXPECT_TRUE(doc.AddEntry(EntryList::Items, "truhla").done);
-    doc.ShownWindow = doc.Windows.find("sklep");
+    doc.Show(doc.Windows().find("sklep"));
     EXPECT_TRUE(doc.AddEntry(EntryList::Paths, "sin").done);
     EXPECT_TRUE(doc.AddEntry(EntryList::Items, "klic").done);
-    doc.Settings.StartWindow = "sin";
+    Writable(doc.Settings()).StartWindow = "sin";
     return doc;
 }
 

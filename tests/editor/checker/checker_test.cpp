@@ -16,9 +16,12 @@
 #include "editor/document/scenario_io.h"
 #include "player/sound/sound_test_support.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 namespace fs = std::filesystem;
 
@@ -131,8 +134,8 @@ TEST_F(CheckerFixture, UnreadableOrRefusedFilesExitWithTwoAndConvertsMessages) {
 
     EditorDocument doc;
     doc.CreateStartupScenario();
-    doc.Settings.Encode = true;
-    doc.Settings.Password = test::C("tajné");
+    Writable(doc.Settings()).Encode = true;
+    Writable(doc.Settings()).Password = test::C("tajné");
     std::string encoded = (dir / "tajna.scn").string();
     ASSERT_TRUE(SaveScenario(doc, encoded).ok);
     check = run({"--check", encoded});

@@ -11,9 +11,12 @@
 #include "common/text_file.h"
 #include "editor/document/cz.h"
 #include "editor/document/scenario_io.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 struct Outcome {
     std::optional<int> code;
@@ -40,8 +43,8 @@ struct CommandLineFixture : ::testing::Test {
         EditorDocument doc;
         doc.CreateStartupScenario();
         ASSERT_TRUE(SaveScenario(doc, plain).ok);
-        doc.Settings.Encode = true;
-        doc.Settings.Password = test::C("heslíčko");
+        Writable(doc.Settings()).Encode = true;
+        Writable(doc.Settings()).Password = test::C("heslíčko");
         ASSERT_TRUE(SaveScenario(doc, encoded).ok);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }

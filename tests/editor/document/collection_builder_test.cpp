@@ -6,9 +6,12 @@
 
 #include "editor/document/cz.h"
 #include "editor/document/document.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 
@@ -25,11 +28,11 @@ struct CollectionFixture : ::testing::Test {
         for (const char* name : {"a", "b", "c"})
             std::ofstream("wave/" + std::string(name) + ".wav") << "RIFF" << name;
         doc.ClearDocument();
-        doc.UserSounds.add("a=A(wave\\a.wav)");
-        doc.UserSounds.add("b=B(wave\\b.wav):2X");
-        doc.UserSounds.add("c=C(wave\\c.wav)");
-        doc.UserSounds.add("d=D(old.zvk|d)");
-        doc.SystemSounds.assign({"SZjdi=Jdi(wave\\tch007.wav)", "a=jiny(wave\\x.wav)"});
+        Writable(doc.UserSounds()).add("a=A(wave\\a.wav)");
+        Writable(doc.UserSounds()).add("b=B(wave\\b.wav):2X");
+        Writable(doc.UserSounds()).add("c=C(wave\\c.wav)");
+        Writable(doc.UserSounds()).add("d=D(old.zvk|d)");
+        Writable(doc.SystemSounds()).assign({"SZjdi=Jdi(wave\\tch007.wav)", "a=jiny(wave\\x.wav)"});
         doc.SetModified(false);
     }
     void TearDown() override {
@@ -85,10 +88,10 @@ TEST_F(CollectionFixture, ReplacesEntriesWithPointersRelativeToTheCurrentDirecto
     ReplaceWithCollectionPointers(doc, {"b", "SZjdi", "chybi"},
                                   (std::filesystem::current_path() / "kol.zvk").string(),
                                   std::filesystem::current_path().string());
-    EXPECT_EQ(doc.UserSounds[1], "b=B(kol.zvk|b):2X");
-    EXPECT_EQ(doc.SystemSounds[0], "SZjdi=Jdi(kol.zvk|SZjdi)");
-    EXPECT_EQ(doc.UserSounds[0], "a=A(wave\\a.wav)");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.UserSounds()[1], "b=B(kol.zvk|b):2X");
+    EXPECT_EQ(doc.SystemSounds()[0], "SZjdi=Jdi(kol.zvk|SZjdi)");
+    EXPECT_EQ(doc.UserSounds()[0], "a=A(wave\\a.wav)");
+    EXPECT_TRUE(doc.Modified());
 }
 
 }  // namespace

@@ -10,9 +10,12 @@
 #include "editor/document/scenario_io.h"
 #include "editor/document/search.h"
 #include "editor/document/sound_lines.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 
@@ -44,8 +47,8 @@ struct EventsFixture : ::testing::Test {
 
 TEST_F(EventsFixture, EveryObserverHearsEveryEntityChange) {
     Listener page(doc), search(doc);
-    TOkna* first = doc.ShownWindow;
-    TOkna* added = doc.NewWindow();
+    TOkna* first = Writable(doc.ShownWindow());
+    TOkna* added = Writable(doc.NewWindow());
     for (const Listener* l : {&page, &search}) {
         ASSERT_NE(l->last(ChangeKind::EntityAdded), nullptr);
         EXPECT_EQ(l->last(ChangeKind::EntityAdded)->object, added);
@@ -92,24 +95,24 @@ TEST_F(EventsFixture, ControlsWriteFieldsOneWayAndNotWhileAPageIsFilled) {
     Listener page(doc);
     doc.SetModified(false);
     EXPECT_TRUE(doc.SetField(Field::Kam, C("do sklepa")));
-    EXPECT_EQ(doc.ShownWindow->Kam, C("do sklepa"));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.ShownWindow()->Kam, C("do sklepa"));
+    EXPECT_TRUE(doc.Modified());
     const DocumentChange* change = page.last(ChangeKind::FieldChanged);
     ASSERT_NE(change, nullptr);
     EXPECT_EQ(change->field, Field::Kam);
-    EXPECT_EQ(change->object, doc.ShownWindow);
+    EXPECT_EQ(change->object, doc.ShownWindow());
 
     EXPECT_TRUE(doc.SetField(Field::ArrivalScript, "GO(Les);\r\nWAIT;\n"));
-    EXPECT_EQ(doc.ShownWindow->ArrivalScript.items(),
+    EXPECT_EQ(doc.ShownWindow()->ArrivalScript.items(),
               (std::vector<std::string>{"GO(Les);", "WAIT;"}));
     EXPECT_EQ(doc.FieldText(Field::ArrivalScript), "GO(Les);\r\nWAIT;");
     EXPECT_TRUE(doc.SetFieldFlag(Field::CanTake, true));
-    EXPECT_TRUE(doc.ShownItem->CanTake);
+    EXPECT_TRUE(doc.ShownItem()->CanTake);
     EXPECT_EQ(doc.FieldText(Field::CanTake), "1");
     EXPECT_TRUE(doc.SetField(Field::ItemSound, C("(žádný)")));
-    EXPECT_EQ(doc.ShownItem->SoundId, "");
+    EXPECT_EQ(doc.ShownItem()->SoundId, "");
     EXPECT_TRUE(doc.SetField(Field::ScenarioName, "Hra"));
-    EXPECT_EQ(page.last(ChangeKind::FieldChanged)->object, &doc.Settings);
+    EXPECT_EQ(page.last(ChangeKind::FieldChanged)->object, &doc.Settings());
 
     doc.SetModified(false);
     std::size_t before = page.heard.size();
@@ -122,7 +125,7 @@ TEST_F(EventsFixture, ControlsWriteFieldsOneWayAndNotWhileAPageIsFilled) {
     }
     EXPECT_FALSE(doc.Updating());
     EXPECT_EQ(page.heard.size(), before);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 
     // Without a current window its fields take nothing.
     doc.DeleteShownWindow();
@@ -132,11 +135,11 @@ TEST_F(EventsFixture, ControlsWriteFieldsOneWayAndNotWhileAPageIsFilled) {
 
 TEST_F(EventsFixture, SavingTellsOfThePurgedWindowBeforeAPageCouldWriteIntoIt) {
     auto dir = test::tempDir("purge_events");
-    TOkna* kept = doc.ShownWindow;
-    TOkna* unnamed = doc.NewWindow();
+    TOkna* kept = Writable(doc.ShownWindow());
+    TOkna* unnamed = Writable(doc.NewWindow());
     doc.Rename(EntityKind::Window, "");
-    ASSERT_EQ(doc.ShownWindow, unnamed);
-    TOkna* shownByPage = doc.ShownWindow;
+    ASSERT_EQ(doc.ShownWindow(), unnamed);
+    TOkna* shownByPage = Writable(doc.ShownWindow());
     doc.Subscribe([&](const DocumentChange& c) {
         if (c.kind == ChangeKind::EntityRemoved && c.object == shownByPage)
             shownByPage = nullptr;
@@ -144,7 +147,7 @@ TEST_F(EventsFixture, SavingTellsOfThePurgedWindowBeforeAPageCouldWriteIntoIt) {
             shownByPage = static_cast<TOkna*>(const_cast<void*>(c.object));
     });
     ASSERT_TRUE(SaveScenario(doc, dir / "hra.scn").ok);
-    EXPECT_EQ(doc.ShownWindow, kept);
+    EXPECT_EQ(doc.ShownWindow(), kept);
     EXPECT_EQ(shownByPage, kept);
     std::filesystem::remove_all(dir);
 }
@@ -154,7 +157,7 @@ TEST_F(EventsFixture, SoundEditsAndListEntriesAreToldToo) {
     SoundNameCounter counter;
     ApplySoundDialog(doc, SoundDialogMode::New, NewSoundFields(counter), {}, counter);
     EXPECT_EQ(page.last(ChangeKind::SoundsChanged)->sounds, SoundList::User);
-    ApplySoundDialog(doc, SoundDialogMode::ChangeSystem, FieldsFromLine(doc.SystemSounds[0]), {0},
+    ApplySoundDialog(doc, SoundDialogMode::ChangeSystem, FieldsFromLine(doc.SystemSounds()[0]), {0},
                      counter);
     EXPECT_EQ(page.last(ChangeKind::SoundsChanged)->sounds, SoundList::System);
     page.heard.clear();
@@ -170,18 +173,18 @@ TEST_F(EventsFixture, SoundEditsAndListEntriesAreToldToo) {
     doc.MoveEntry(EntryList::Paths, 1, -1);
     doc.RemoveEntry(EntryList::Paths, 0);
     EXPECT_EQ(page.count(ChangeKind::EntriesChanged), 4u);
-    EXPECT_EQ(page.last(ChangeKind::EntriesChanged)->object, doc.ShownWindow);
+    EXPECT_EQ(page.last(ChangeKind::EntriesChanged)->object, doc.ShownWindow());
 
     // The search makes its window current through the document, so the pages hear it.
     struct View : SearchView {
         bool ShowHit(const SearchHit&) override { return false; }
     } view;
-    doc.Windows.find(C("Začátek_dobrodružství"))->LookScript.assign({"klic"});
+    Writable(doc.Windows()).find(C("Začátek_dobrodružství"))->LookScript.assign({"klic"});
     TReplaceForm search(doc, view);
     page.heard.clear();
     ASSERT_TRUE(search.FindFirst("klic", ""));
     EXPECT_EQ(page.last(ChangeKind::CurrentChanged)->object,
-              doc.Windows.find(C("Začátek_dobrodružství")));
+              doc.Windows().find(C("Začátek_dobrodružství")));
     ASSERT_TRUE(search.ReplaceOne("klic", "zamek"));
     EXPECT_EQ(page.last(ChangeKind::FieldChanged)->field, Field::LookScript);
 }
@@ -189,14 +192,14 @@ TEST_F(EventsFixture, SoundEditsAndListEntriesAreToldToo) {
 TEST_F(EventsFixture, RenameWithoutACurrentEntityInItsListChangesNothing) {
     TOkna stray;
     stray.Name = "Mimo";
-    doc.ShownWindow = &stray;
+    doc.Show(&stray);
     doc.SetModified(false);
     EditResult r = doc.Rename(EntityKind::Window, "Jinam");
     EXPECT_FALSE(r.done);
     EXPECT_EQ(stray.Name, "Mimo");
-    EXPECT_EQ(doc.Windows.size(), 1u);
-    EXPECT_FALSE(doc.Modified);
-    doc.ShownWindow = nullptr;
+    EXPECT_EQ(doc.Windows().size(), 1u);
+    EXPECT_FALSE(doc.Modified());
+    doc.Show(static_cast<const TOkna*>(nullptr));
     EXPECT_FALSE(doc.Rename(EntityKind::Window, "Jinam").done);
 }
 
@@ -210,11 +213,11 @@ TEST_F(EventsFixture, TheChooserIsRefusedBeforeItOpensAndItsOkAlwaysCounts) {
 
     doc.SetModified(false);
     EXPECT_TRUE(doc.AddEntry(EntryList::MenuEntries, "Jdi[SZjdi]").done);  // already there
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     doc.SetModified(false);
     EXPECT_TRUE(doc.AddEntry(EntryList::Items, "").done);  // nothing to choose
-    EXPECT_TRUE(doc.Modified);
-    EXPECT_EQ(doc.ShownWindow->Items.size(), 0u);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(doc.ShownWindow()->Items.size(), 0u);
 }
 
 TEST(SoundPaths, SeveralSoundsTreatBothSeparatorsAndStoreBackslashes) {
@@ -252,14 +255,14 @@ TEST(SoundPaths, FileNamesEnterEntryLinesInTheCodePageOrNotAtAll) {
     AddedSounds added = AddMoreSounds(doc, {"/hry/vek/Жаба.wav", "/hry/vek/Kůň.wav"}, "/hry/vek");
     EXPECT_EQ(added.added, 1u);
     EXPECT_EQ(added.refused, (std::vector<std::string>{"/hry/vek/Жаба.wav"}));
-    EXPECT_EQ(doc.UserSounds.lines(), (std::vector<std::string>{C("Kůň=(Kůň.wav)")}));
+    EXPECT_EQ(doc.UserSounds().lines(), (std::vector<std::string>{C("Kůň=(Kůň.wav)")}));
 
-    doc.UserSounds.add("a=A(a.wav)");
+    Writable(doc.UserSounds()).add("a=A(a.wav)");
     EXPECT_TRUE(ReplaceWithCollectionPointers(doc, {"a"}, "/hry/vek/sady/Žába.zvk", "/hry/vek"));
-    EXPECT_EQ(doc.UserSounds[0], C("a=A(sady\\Žába.zvk|a)"));
+    EXPECT_EQ(doc.UserSounds()[0], C("a=A(sady\\Žába.zvk|a)"));
     doc.SetModified(false);
     EXPECT_FALSE(ReplaceWithCollectionPointers(doc, {"a"}, "/hry/Жаба.zvk", "/hry/vek"));
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST(TextPositions, CrossBetweenCrLfOffsetsAndLinesAndColumns) {

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "editor/document/cz.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 
@@ -43,17 +46,17 @@ TEST(MakeUniqueName, ReplacesSpacesAndNumbersTakenNames) {
 TEST(EditorDocumentStartup, HoldsTheExampleScenario) {
     EditorDocument doc;
     doc.CreateStartupScenario();
-    ASSERT_EQ(doc.Windows.size(), 1u);
-    ASSERT_EQ(doc.Items.size(), 1u);
-    EXPECT_EQ(doc.ShownWindow->Name, C("Začátek_dobrodružství"));
-    EXPECT_EQ(doc.ShownWindow->Kam, C("na začátek dobrodružství"));
-    EXPECT_EQ(doc.ShownItem->Co, C("židli"));
-    EXPECT_EQ(doc.Settings.IntroText.items(), names({"Pozor, začínáme !"}));
-    EXPECT_EQ(doc.SystemSounds.size(), 40u);
-    EXPECT_FALSE(doc.Modified);
-    EXPECT_EQ(doc.ShownMenu->Name, C("(hlavní)"));
-    EXPECT_EQ(doc.ShownMenu->Entries.items(), EditorDocument::DefaultMainMenu());
-    EXPECT_EQ(doc.Menus.size(), 2u);
+    ASSERT_EQ(doc.Windows().size(), 1u);
+    ASSERT_EQ(doc.Items().size(), 1u);
+    EXPECT_EQ(doc.ShownWindow()->Name, C("Začátek_dobrodružství"));
+    EXPECT_EQ(doc.ShownWindow()->Kam, C("na začátek dobrodružství"));
+    EXPECT_EQ(doc.ShownItem()->Co, C("židli"));
+    EXPECT_EQ(doc.Settings().IntroText.items(), names({"Pozor, začínáme !"}));
+    EXPECT_EQ(doc.SystemSounds().size(), 40u);
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(doc.ShownMenu()->Name, C("(hlavní)"));
+    EXPECT_EQ(doc.ShownMenu()->Entries.items(), EditorDocument::DefaultMainMenu());
+    EXPECT_EQ(doc.Menus().size(), 2u);
     StatusLine status = doc.UpdateStatusLine();
     EXPECT_EQ(status.counts, C("oken: 1, předmětů: 1, zvuků: 0"));
     EXPECT_EQ(status.modified, "");
@@ -67,21 +70,20 @@ TEST(EditorDocumentStartup, HoldsTheExampleScenario) {
 TEST(EditorDocumentStartup, NewKeepsTheStartWindowAndEmptiesTheRest) {
     EditorDocument doc;
     doc.CreateStartupScenario();
-    doc.Settings.StartWindow = "Sklep";
-    doc.Settings.CycleActive = true;
-    doc.UserSounds.add("a=(a.wav)");
+    Writable(doc.Settings()).StartWindow = "Sklep";
+    Writable(doc.Settings()).CycleActive = true;
+    Writable(doc.UserSounds()).add("a=(a.wav)");
     doc.NewWindow();
     doc.ClearDocument();
-    EXPECT_TRUE(doc.Windows.empty());
-    EXPECT_TRUE(doc.Items.empty());
-    EXPECT_TRUE(doc.UserSounds.empty());
-    EXPECT_TRUE(doc.Settings.IntroText.empty());
-    EXPECT_FALSE(doc.Settings.CycleActive);
-    EXPECT_EQ(doc.Settings.StartWindow, "Sklep");
-    EXPECT_EQ(doc.Settings.ScenarioName, C("Nový scénář"));
-    EXPECT_FALSE(doc.Modified);
-    EXPECT_EQ(doc.ShownWindow, nullptr);
-    EXPECT_EQ(doc.Search.Area, SearchArea::Finished);
+    EXPECT_TRUE(doc.Windows().empty());
+    EXPECT_TRUE(doc.Items().empty());
+    EXPECT_TRUE(doc.UserSounds().empty());
+    EXPECT_TRUE(doc.Settings().IntroText.empty());
+    EXPECT_FALSE(doc.Settings().CycleActive);
+    EXPECT_EQ(doc.Settings().StartWindow, "Sklep");
+    EXPECT_EQ(doc.Settings().ScenarioName, C("Nový scénář"));
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(doc.ShownWindow(), nullptr);
 }
 
 TEST(EditorDocumentLists, StayInCzechOrderWithoutRegardToCase) {
@@ -92,11 +94,11 @@ TEST(EditorDocumentLists, StayInCzechOrderWithoutRegardToCase) {
         doc.NewWindow();
         doc.Rename(EntityKind::Window, C(n));
     }
-    EXPECT_EQ(doc.Windows.names(),
+    EXPECT_EQ(doc.Windows().names(),
               names({"Áčko", "auto", "cesta", "Čekárna", "Hrad", "chodba", "ihned", "rybník",
                      "Řeka", "sklep", "Šachta", "zahrada", "Žumpa"}));
-    EXPECT_EQ(doc.Windows.find(C("ŠACHTA"))->Name, C("Šachta"));
-    EXPECT_EQ(doc.Windows.indexOf(C("hrad")), 4);
+    EXPECT_EQ(doc.Windows().find(C("ŠACHTA"))->Name, C("Šachta"));
+    EXPECT_EQ(doc.Windows().indexOf(C("hrad")), 4);
 }
 
 TEST(EditorDocumentCreate, NumbersNewWindowsAndReusesFreedNumbers) {
@@ -105,28 +107,28 @@ TEST(EditorDocumentCreate, NumbersNewWindowsAndReusesFreedNumbers) {
     doc.NewWindow();
     doc.NewWindow();
     doc.NewWindow();
-    EXPECT_EQ(doc.Windows.names(), names({"Nové_okno[1]", "Nové_okno[2]", "Nové_okno[3]"}));
-    doc.ShownWindow = doc.Windows.find(C("Nové_okno[2]"));
+    EXPECT_EQ(doc.Windows().names(), names({"Nové_okno[1]", "Nové_okno[2]", "Nové_okno[3]"}));
+    doc.Show(doc.Windows().find(C("Nové_okno[2]")));
     doc.DeleteShownWindow();
-    EXPECT_EQ(doc.ShownWindow->Name, C("Nové_okno[3]"));  // the one now at the same position
+    EXPECT_EQ(doc.ShownWindow()->Name, C("Nové_okno[3]"));  // the one now at the same position
     EXPECT_EQ(doc.NewWindow()->Name, C("Nové_okno[2]"));
     EXPECT_EQ(doc.NewItem()->Name, C("Nový_předmět[1]"));
-    TNabidka* menu = doc.NewMenu();
+    TNabidka* menu = Writable(doc.NewMenu());
     EXPECT_EQ(menu->Name, C("Nová_nabídka[1]"));
     EXPECT_EQ(menu->Parent, C("(automaticky)"));
     EXPECT_EQ(doc.NewMenuItem()->Name, C("Nová_položka[1]"));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST(EditorDocumentCreate, StepsBetweenEntitiesAndStopsAtTheEnds) {
     EditorDocument doc;
     doc.ClearDocument();
-    TOkna* first = doc.NewWindow();
-    TOkna* second = doc.NewWindow();
+    TOkna* first = Writable(doc.NewWindow());
+    TOkna* second = Writable(doc.NewWindow());
     EXPECT_FALSE(doc.StepShown(EntityKind::Window, +1));
-    EXPECT_EQ(doc.ShownWindow, second);
+    EXPECT_EQ(doc.ShownWindow(), second);
     EXPECT_TRUE(doc.StepShown(EntityKind::Window, -1));
-    EXPECT_EQ(doc.ShownWindow, first);
+    EXPECT_EQ(doc.ShownWindow(), first);
     EXPECT_FALSE(doc.StepShown(EntityKind::Window, -1));
     EXPECT_FALSE(doc.StepShown(EntityKind::Item, +1));  // no items at all
 }
@@ -134,23 +136,23 @@ TEST(EditorDocumentCreate, StepsBetweenEntitiesAndStopsAtTheEnds) {
 TEST(EditorDocumentRename, FollowsPathsAndStartWindowButNotScripts) {
     EditorDocument doc;
     doc.ClearDocument();
-    TOkna* a = doc.NewWindow();
+    TOkna* a = Writable(doc.NewWindow());
     doc.Rename(EntityKind::Window, "A");
-    TOkna* b = doc.NewWindow();
+    TOkna* b = Writable(doc.NewWindow());
     doc.Rename(EntityKind::Window, "B");
     b->Paths.assign({"a", "C", "A"});
     b->LookScript.assign({"GO(A);"});
     a->Paths.assign({"B"});
-    doc.Settings.StartWindow = "A";
-    doc.ShownWindow = a;
+    Writable(doc.Settings()).StartWindow = "A";
+    doc.Show(a);
     doc.SetModified(false);
     EXPECT_TRUE(doc.Rename(EntityKind::Window, C("Velký sál")).done);
     EXPECT_EQ(a->Name, C("Velký_sál"));
     EXPECT_EQ(b->Paths.items(), names({"Velký_sál", "C", "Velký_sál"}));
     EXPECT_EQ(b->LookScript.items(), std::vector<std::string>{"GO(A);"});
-    EXPECT_EQ(doc.Settings.StartWindow, C("Velký_sál"));
-    EXPECT_TRUE(doc.Modified);
-    EXPECT_EQ(doc.Windows.names(), names({"B", "Velký_sál"}));
+    EXPECT_EQ(doc.Settings().StartWindow, C("Velký_sál"));
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(doc.Windows().names(), names({"B", "Velký_sál"}));
 
     // Renaming to a name another window holds, in another case, numbers it.
     doc.Rename(EntityKind::Window, "b");
@@ -163,36 +165,36 @@ TEST(EditorDocumentRename, FollowsPathsAndStartWindowButNotScripts) {
 TEST(EditorDocumentRename, ItemsFollowInWindowsButNotInTheInventory) {
     EditorDocument doc;
     doc.CreateStartupScenario();
-    doc.ShownWindow->Items.assign({C("Židle"), "x"});
-    doc.Settings.Inventory.assign({C("Židle")});
+    Writable(doc.ShownWindow())->Items.assign({C("Židle"), "x"});
+    Writable(doc.Settings()).Inventory.assign({C("Židle")});
     doc.Rename(EntityKind::Item, C("Stolička"));
-    EXPECT_EQ(doc.ShownWindow->Items.items(), names({"Stolička", "x"}));
-    EXPECT_EQ(doc.Settings.Inventory.items(), names({"Židle"}));
+    EXPECT_EQ(doc.ShownWindow()->Items.items(), names({"Stolička", "x"}));
+    EXPECT_EQ(doc.Settings().Inventory.items(), names({"Židle"}));
 }
 
 TEST(EditorDocumentDelete, RemovesReferencesAndChoosesTheNextEntity) {
     EditorDocument doc;
     doc.ClearDocument();
-    TOkna* a = doc.NewWindow();
-    TOkna* b = doc.NewWindow();
+    TOkna* a = Writable(doc.NewWindow());
+    TOkna* b = Writable(doc.NewWindow());
     a->Paths.assign({b->Name, "x", b->Name});
-    doc.Settings.StartWindow = b->Name;
-    doc.ShownWindow = b;
+    Writable(doc.Settings()).StartWindow = b->Name;
+    doc.Show(b);
     doc.DeleteShownWindow();
     EXPECT_EQ(a->Paths.items(), (std::vector<std::string>{"x", C("Nové_okno[2]")}));
-    EXPECT_EQ(doc.Settings.StartWindow, C("Nové_okno[2]"));  // left as it was
-    EXPECT_EQ(doc.ShownWindow, a);
+    EXPECT_EQ(doc.Settings().StartWindow, C("Nové_okno[2]"));  // left as it was
+    EXPECT_EQ(doc.ShownWindow(), a);
     doc.DeleteShownWindow();
-    EXPECT_EQ(doc.ShownWindow, nullptr);
+    EXPECT_EQ(doc.ShownWindow(), nullptr);
     doc.DeleteShownWindow();  // nothing left: nothing happens
-    EXPECT_TRUE(doc.Windows.empty());
+    EXPECT_TRUE(doc.Windows().empty());
 
-    TPredmet* item = doc.NewItem();
-    TOkna* w = doc.NewWindow();
+    TPredmet* item = Writable(doc.NewItem());
+    TOkna* w = Writable(doc.NewWindow());
     w->Items.assign({item->Name});
     doc.DeleteShownItem();
     EXPECT_TRUE(w->Items.empty());
-    EXPECT_EQ(doc.ShownItem, nullptr);
+    EXPECT_EQ(doc.ShownItem(), nullptr);
 }
 
 TEST(EditorDocumentDelete, ProtectsTheSpecialMenusAndDefaultEntries) {
@@ -203,9 +205,9 @@ TEST(EditorDocumentDelete, ProtectsTheSpecialMenusAndDefaultEntries) {
     EXPECT_EQ(r.message, C("Nabídku '(hlavní)' nelze smazat!"));
     r = doc.Rename(EntityKind::Menu, "X");
     EXPECT_EQ(r.message, C("Nabídku '(hlavní)' nelze přejmenovat!"));
-    EXPECT_EQ(doc.Menus.size(), 2u);
+    EXPECT_EQ(doc.Menus().size(), 2u);
 
-    doc.ShownMenu = doc.Menus.find(C("(systémová)"));
+    doc.Show(doc.Menus().find(C("(systémová)")));
     EXPECT_EQ(doc.AddEntry(EntryList::MenuEntries, "x").message,
               C("Systémovou nabídku nelze měnit!"));
 
@@ -214,15 +216,15 @@ TEST(EditorDocumentDelete, ProtectsTheSpecialMenusAndDefaultEntries) {
     doc.Rename(EntityKind::MenuItem, "Jdi[SZjdi]");
     r = doc.DeleteShownMenuItem();
     EXPECT_EQ(r.message, C("Položku 'Jdi[SZjdi]' nelze smazat!"));
-    EXPECT_EQ(doc.MenuItems.size(), 1u);
+    EXPECT_EQ(doc.MenuItems().size(), 1u);
     doc.NewMenuItem();
     EXPECT_TRUE(doc.DeleteShownMenuItem().done);
-    EXPECT_EQ(doc.MenuItems.size(), 1u);
+    EXPECT_EQ(doc.MenuItems().size(), 1u);
 
     std::string menuName = doc.NewMenu()->Name;
     EXPECT_TRUE(doc.DeleteShownMenu().done);
-    EXPECT_EQ(doc.Menus.find(menuName), nullptr);
-    EXPECT_EQ(doc.Menus.size(), 2u);
+    EXPECT_EQ(doc.Menus().find(menuName), nullptr);
+    EXPECT_EQ(doc.Menus().size(), 2u);
 }
 
 TEST(EditorDocumentEntries, AddOnceRemoveAndMove) {
@@ -232,18 +234,18 @@ TEST(EditorDocumentEntries, AddOnceRemoveAndMove) {
     EXPECT_TRUE(doc.AddEntry(EntryList::Paths, "Sklep").done);
     doc.SetModified(false);
     EXPECT_TRUE(doc.AddEntry(EntryList::Paths, "SKLEP").done);  // present: not added again
-    EXPECT_TRUE(doc.Modified);                                  // but still a change
+    EXPECT_TRUE(doc.Modified());                                // but still a change
     doc.AddEntry(EntryList::Paths, "Les");
     doc.AddEntry(EntryList::Paths, "Hora");
-    EXPECT_EQ(doc.ShownWindow->Paths.items(), (std::vector<std::string>{"Sklep", "Les", "Hora"}));
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(), (std::vector<std::string>{"Sklep", "Les", "Hora"}));
     EXPECT_EQ(doc.MoveEntry(EntryList::Paths, 0, +1), 1);
-    EXPECT_EQ(doc.ShownWindow->Paths.items(), (std::vector<std::string>{"Les", "Sklep", "Hora"}));
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(), (std::vector<std::string>{"Les", "Sklep", "Hora"}));
     EXPECT_EQ(doc.MoveEntry(EntryList::Paths, 0, -1), -1);
     EXPECT_EQ(doc.MoveEntry(EntryList::Paths, 2, +1), -1);
     doc.RemoveEntry(EntryList::Paths, 1);
-    EXPECT_EQ(doc.ShownWindow->Paths.items(), (std::vector<std::string>{"Les", "Hora"}));
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(), (std::vector<std::string>{"Les", "Hora"}));
 
-    doc.UserSounds.add("hudba=(h.wav)M");
+    Writable(doc.UserSounds()).add("hudba=(h.wav)M");
     auto music = doc.Choices(EntryList::Music);
     EXPECT_EQ(music.front(), "hudba");
     EXPECT_EQ(music.size(), 41u);
@@ -252,51 +254,51 @@ TEST(EditorDocumentEntries, AddOnceRemoveAndMove) {
     EXPECT_EQ(entries.back(), "Menu[SZMmenu]");
 
     doc.SetField(Field::WindowSound, C("(žádný)"));
-    EXPECT_EQ(doc.ShownWindow->SoundId, "");
+    EXPECT_EQ(doc.ShownWindow()->SoundId, "");
     doc.SetField(Field::WindowSound, "hudba");
-    EXPECT_EQ(doc.ShownWindow->SoundId, "hudba");
+    EXPECT_EQ(doc.ShownWindow()->SoundId, "hudba");
     {
         EditorDocument::UpdateGuard guard(doc);
         EXPECT_FALSE(doc.SetField(Field::WindowSound, "jiny"));
     }
-    EXPECT_EQ(doc.ShownWindow->SoundId, "hudba");
+    EXPECT_EQ(doc.ShownWindow()->SoundId, "hudba");
 }
 
 TEST(EditorDocumentEntries, InventoryOffersTakeableItemsAndSoundsCanBeDeleted) {
     EditorDocument doc;
     doc.CreateStartupScenario();
     EXPECT_TRUE(doc.Choices(EntryList::Inventory).empty());
-    doc.ShownItem->CanTake = true;
+    Writable(doc.ShownItem())->CanTake = true;
     EXPECT_EQ(doc.Choices(EntryList::Inventory), names({"Židle"}));
     doc.AddEntry(EntryList::Inventory, C("Židle"));
     doc.AddEntry(EntryList::Inventory, C("židle"));
-    EXPECT_EQ(doc.Settings.Inventory.items(), names({"Židle"}));
+    EXPECT_EQ(doc.Settings().Inventory.items(), names({"Židle"}));
 
     for (const char* line : {"c=(c)", "a=(a)", "b=(b)"})
-        doc.UserSounds.add(line);
+        Writable(doc.UserSounds()).add(line);
     doc.DeleteUserSounds({2, 0, 2});
-    EXPECT_EQ(doc.UserSounds.lines(), std::vector<std::string>{"b=(b)"});
-    doc.SystemSounds.clear();
+    EXPECT_EQ(doc.UserSounds().lines(), std::vector<std::string>{"b=(b)"});
+    Writable(doc.SystemSounds()).clear();
     doc.ResetSystemSounds();
-    EXPECT_EQ(doc.SystemSounds.size(), 40u);
+    EXPECT_EQ(doc.SystemSounds().size(), 40u);
 }
 
 TEST(EditorDocumentEntries, StartWindowFallsBackToTheFirstWindow) {
     EditorDocument doc;
     doc.CreateStartupScenario();
-    doc.Settings.StartWindow = "nikde";
+    Writable(doc.Settings()).StartWindow = "nikde";
     doc.EnsureStartWindow();
-    EXPECT_EQ(doc.Settings.StartWindow, C("Začátek_dobrodružství"));
+    EXPECT_EQ(doc.Settings().StartWindow, C("Začátek_dobrodružství"));
     // A start window written in other letter case still names that window: it is kept.
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "Sklep");
-    doc.Settings.StartWindow = "sKLEP";
+    Writable(doc.Settings()).StartWindow = "sKLEP";
     doc.EnsureStartWindow();
-    EXPECT_EQ(doc.Settings.StartWindow, "sKLEP");
+    EXPECT_EQ(doc.Settings().StartWindow, "sKLEP");
     doc.ClearDocument();
-    doc.Settings.StartWindow = "nikde";
+    Writable(doc.Settings()).StartWindow = "nikde";
     doc.EnsureStartWindow();
-    EXPECT_EQ(doc.Settings.StartWindow, "nikde");
+    EXPECT_EQ(doc.Settings().StartWindow, "nikde");
 }
 
 TEST(EditorDocumentPurge, DropsUnnamedWindowsAndItems) {
@@ -304,10 +306,10 @@ TEST(EditorDocumentPurge, DropsUnnamedWindowsAndItems) {
     doc.CreateStartupScenario();
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "");
-    EXPECT_EQ(doc.Windows.size(), 2u);
+    EXPECT_EQ(doc.Windows().size(), 2u);
     doc.PurgeUnnamed();
-    EXPECT_EQ(doc.Windows.size(), 1u);
-    EXPECT_EQ(doc.ShownWindow->Name, C("Začátek_dobrodružství"));
+    EXPECT_EQ(doc.Windows().size(), 1u);
+    EXPECT_EQ(doc.ShownWindow()->Name, C("Začátek_dobrodružství"));
 }
 
 }  // namespace

@@ -7,9 +7,12 @@
 
 #include "editor/document/scenario_io.h"
 #include "editor/document/search.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 // A document with a window, item, menu and menu item of its own; owner() gives each field the
 // object it belongs to, found by name so that a document read back answers the same way.
@@ -21,7 +24,7 @@ struct Scenario {
         doc.ClearDocument();
         window = doc.NewWindow()->Name;
         item = doc.NewItem()->Name;
-        TNabidka* m = doc.NewMenu();
+        TNabidka* m = Writable(doc.NewMenu());
         m->Parent = std::string(kMainMenuName);
         menu = m->Name;
         menuItem = doc.NewMenuItem()->Name;
@@ -32,17 +35,17 @@ struct Scenario {
     void* owner(FieldOwner owner) {
         switch (owner) {
             case FieldOwner::Window:
-                return doc.Windows.find(window);
+                return Writable(doc.Windows().find(window));
             case FieldOwner::Item:
-                return doc.Items.find(item);
+                return Writable(doc.Items().find(item));
             case FieldOwner::Menu:
-                return doc.Menus.find(menu);
+                return Writable(doc.Menus().find(menu));
             case FieldOwner::MenuItem:
-                return doc.MenuItems.find(menuItem);
+                return Writable(doc.MenuItems().find(menuItem));
             case FieldOwner::Settings:
                 break;
         }
-        return &doc.Settings;
+        return &Writable(doc.Settings());
     }
 };
 
@@ -87,7 +90,7 @@ TEST(FieldTable, EveryKeyedFieldSurvivesASaveAndALoad) {
             d.lines(owner)->assign({valueFor(i), valueFor(i) + " a"});
     }
     Scenario read(written, true);
-    std::optional<std::string> password = written.doc.Settings.Password;
+    std::optional<std::string> password = written.doc.Settings().Password;
     ASSERT_TRUE(ReadScenario(read.doc, ScenarioBytes(written.doc), [&] { return password; }).ok());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const FieldDef& d = rows[i];
@@ -120,7 +123,7 @@ TEST(FieldTable, TheSearchWalksEveryStoryFieldInTableOrder) {
     TReplaceForm search(s.doc, view);
     std::vector<Field> found;
     for (bool more = search.FindFirst("hledane", ""); more; more = search.FindNext("hledane", ""))
-        found.push_back(FieldOfHit(SearchHit{s.doc.Search.Area, s.doc.Search.Field}));
+        found.push_back(FieldOfHit(SearchHit{search.State().Area, search.State().Field}));
     std::vector<Field> expected;
     for (FieldOwner owner : {FieldOwner::Window, FieldOwner::Item, FieldOwner::Settings})
         for (const FieldDef* d : StoryFields(owner))

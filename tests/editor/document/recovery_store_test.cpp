@@ -8,9 +8,12 @@
 #include "common/cp1250_literal.h"
 #include "common/scratch_dir.h"
 #include "common/text_file.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 namespace fs = std::filesystem;
 
@@ -91,7 +94,7 @@ TEST_F(RecoveryTest, CopyTakenInSlicesHoldsEditsMadeBetweenThem) {
     ASSERT_TRUE(timer.active());
     timer.due();  // the delay ends: the first slice is copied
     ASSERT_TRUE(timer.active()) << "a large scenario is copied over several turns";
-    doc.Show(doc.Windows.objectAt(0));  // already copied
+    doc.Show(doc.Windows().objectAt(0));  // already copied
     doc.SetField(Field::Kam, "upraveno mezi kroky");
     timer.runOut();
     store.flush();
@@ -155,7 +158,7 @@ TEST_F(RecoveryTest, LeftoverOfAnEditorThatEndedIsRestoredAndAdopted) {
     doc.FileName = (scratch / "hra.scn").string();
     {
         RecoveryStore crashed(doc, dir, kGone, timer);
-        doc.Show(doc.Windows.objectAt(0));
+        doc.Show(doc.Windows().objectAt(0));
         doc.SetField(Field::Kam, "neuložená změna"_cp);
         timer.runOut();
         crashed.flush();
@@ -179,7 +182,7 @@ TEST_F(RecoveryTest, LeftoverOfAnEditorThatEndedIsRestoredAndAdopted) {
     RecoveryStore store(fresh, dir, kOther, freshTimer);
     ASSERT_TRUE(RestoreLeftover(fresh, leftovers[0], {}).ok());
     EXPECT_EQ(fresh.FileName, doc.FileName);
-    EXPECT_TRUE(fresh.Modified);
+    EXPECT_TRUE(fresh.Modified());
     EXPECT_EQ(ScenarioBytes(fresh), expected);
 
     store.adopt(leftovers[0]);
@@ -208,13 +211,13 @@ TEST_F(RecoveryTest, UnreadableCopyIsReportedAndKept) {
         EXPECT_FALSE(result.message.empty());
     }
     EXPECT_EQ(ScenarioBytes(target), before);
-    EXPECT_FALSE(target.Modified);
+    EXPECT_FALSE(target.Modified());
     EXPECT_EQ(filesIn(dir).size(), 3u) << "nothing is deleted";
 }
 
 TEST_F(RecoveryTest, EncodedScenarioIsCopiedEncodedAndNeedsItsPassword) {
-    doc.Settings.Encode = true;
-    doc.Settings.Password = "tajne";
+    Writable(doc.Settings()).Encode = true;
+    Writable(doc.Settings()).Password = "tajne";
     doc.FileName = (scratch / "tajna.scn").string();
     RecoveryStore store(doc, dir, kGone, timer);
     doc.SetField(Field::Kam, "tajná chodba"_cp);

@@ -7,9 +7,12 @@
 #include "common/scenario_format.h"
 #include "common/text_file.h"
 #include "editor/document/cz.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 
@@ -20,7 +23,7 @@ PasswordPrompt answer(std::optional<std::string> password) {
 // A scenario that uses every key of the format.
 void fill(EditorDocument& doc) {
     doc.CreateStartupScenario();
-    ScenarioSettings& s = doc.Settings;
+    ScenarioSettings& s = Writable(doc.Settings());
     s.ScenarioName = C("Hrad Šumava");
     s.StartWindow = "Brana";
     s.MaxItems = "5";
@@ -35,7 +38,7 @@ void fill(EditorDocument& doc) {
     s.CycleInterval = "1,2 sec";
     s.CycleActive = true;
 
-    TOkna* brana = doc.NewWindow();
+    TOkna* brana = Writable(doc.NewWindow());
     doc.Rename(EntityKind::Window, "Brana");
     brana->Kam = C("k bráně");
     brana->SoundId = "brana";
@@ -45,7 +48,7 @@ void fill(EditorDocument& doc) {
     brana->Items.assign({C("Židle")});
     brana->Music.assign({"hudba"});
 
-    TPredmet* klic = doc.NewItem();
+    TPredmet* klic = Writable(doc.NewItem());
     doc.Rename(EntityKind::Item, C("Klíč"));
     klic->Co = C("klíč");
     klic->SoundId = "klic";
@@ -55,38 +58,38 @@ void fill(EditorDocument& doc) {
     klic->TalkScript.assign({"d"});
     klic->CanTake = true;
     klic->UseOn = true;
-    TPredmet* kral = doc.NewItem();
+    TPredmet* kral = Writable(doc.NewItem());
     doc.Rename(EntityKind::Item, C("Král"));
     kral->IsCharacter = true;
 
-    doc.UserSounds.add("hudba=Hudba(hudba.wav):5M");
-    doc.UserSounds.add(C("brana=Brána(wave\\brana.wav)"));
-    doc.Menus.find(kMainMenuName)->Entries.remove("Seznam[SZseznam]");
-    TNabidka* menu = doc.NewMenu();
+    Writable(doc.UserSounds()).add("hudba=Hudba(hudba.wav):5M");
+    Writable(doc.UserSounds()).add(C("brana=Brána(wave\\brana.wav)"));
+    Writable(doc.Menus()).find(kMainMenuName)->Entries.remove("Seznam[SZseznam]");
+    TNabidka* menu = Writable(doc.NewMenu());
     menu->Parent = kMainMenuName;
     menu->Entries.assign({"Volba"});
-    TPolozka* volba = doc.NewMenuItem();
+    TPolozka* volba = Writable(doc.NewMenuItem());
     doc.Rename(EntityKind::MenuItem, "Volba");
     volba->SoundId = std::string(kNoSound);
     volba->FunctionScript.assign({"GO(Brana);"});
 }
 
 void expectSameContent(const EditorDocument& a, const EditorDocument& b) {
-    EXPECT_EQ(a.Settings, b.Settings);
-    ASSERT_EQ(a.Windows.names(), b.Windows.names());
-    for (std::size_t i = 0; i < a.Windows.size(); ++i)
-        EXPECT_EQ(*a.Windows.objectAt(i), *b.Windows.objectAt(i));
-    ASSERT_EQ(a.Items.names(), b.Items.names());
-    for (std::size_t i = 0; i < a.Items.size(); ++i)
-        EXPECT_EQ(*a.Items.objectAt(i), *b.Items.objectAt(i));
-    ASSERT_EQ(a.Menus.names(), b.Menus.names());
-    for (std::size_t i = 0; i < a.Menus.size(); ++i)
-        EXPECT_EQ(*a.Menus.objectAt(i), *b.Menus.objectAt(i));
-    ASSERT_EQ(a.MenuItems.names(), b.MenuItems.names());
-    for (std::size_t i = 0; i < a.MenuItems.size(); ++i)
-        EXPECT_EQ(*a.MenuItems.objectAt(i), *b.MenuItems.objectAt(i));
-    EXPECT_EQ(a.UserSounds.lines(), b.UserSounds.lines());
-    EXPECT_EQ(a.SystemSounds, b.SystemSounds);
+    EXPECT_EQ(a.Settings(), b.Settings());
+    ASSERT_EQ(a.Windows().names(), b.Windows().names());
+    for (std::size_t i = 0; i < a.Windows().size(); ++i)
+        EXPECT_EQ(*a.Windows().objectAt(i), *b.Windows().objectAt(i));
+    ASSERT_EQ(a.Items().names(), b.Items().names());
+    for (std::size_t i = 0; i < a.Items().size(); ++i)
+        EXPECT_EQ(*a.Items().objectAt(i), *b.Items().objectAt(i));
+    ASSERT_EQ(a.Menus().names(), b.Menus().names());
+    for (std::size_t i = 0; i < a.Menus().size(); ++i)
+        EXPECT_EQ(*a.Menus().objectAt(i), *b.Menus().objectAt(i));
+    ASSERT_EQ(a.MenuItems().names(), b.MenuItems().names());
+    for (std::size_t i = 0; i < a.MenuItems().size(); ++i)
+        EXPECT_EQ(*a.MenuItems().objectAt(i), *b.MenuItems().objectAt(i));
+    EXPECT_EQ(a.UserSounds().lines(), b.UserSounds().lines());
+    EXPECT_EQ(a.SystemSounds(), b.SystemSounds());
 }
 
 TEST(ScenarioRoundTrip, PlainAndEncodedFilesReadBackEqualAndResaveIdentically) {
@@ -94,8 +97,8 @@ TEST(ScenarioRoundTrip, PlainAndEncodedFilesReadBackEqualAndResaveIdentically) {
         SCOPED_TRACE(password);
         EditorDocument doc;
         fill(doc);
-        doc.Settings.Encode = !password.empty();
-        doc.Settings.Password = password;
+        Writable(doc.Settings()).Encode = !password.empty();
+        Writable(doc.Settings()).Password = password;
         std::string bytes = ScenarioBytes(doc);
         EXPECT_EQ(bytes.find("JMENO=") == std::string::npos, !password.empty());
 
@@ -103,19 +106,19 @@ TEST(ScenarioRoundTrip, PlainAndEncodedFilesReadBackEqualAndResaveIdentically) {
         ASSERT_TRUE(ReadScenario(back, bytes, answer(password)).ok());
         expectSameContent(doc, back);
         EXPECT_EQ(ScenarioBytes(back), bytes);
-        EXPECT_FALSE(back.Modified);
-        EXPECT_EQ(back.ShownWindow, back.Windows.objectAt(0));
-        EXPECT_EQ(back.ShownMenu->Name, kMainMenuName);
+        EXPECT_FALSE(back.Modified());
+        EXPECT_EQ(back.ShownWindow(), back.Windows().objectAt(0));
+        EXPECT_EQ(back.ShownMenu()->Name, kMainMenuName);
     }
 }
 
 TEST(ScenarioRoundTrip, OneWindowWithoutScriptsHoldsOnlyTheseLines) {
     EditorDocument doc;
     doc.ClearDocument();
-    doc.SystemSounds.clear();
+    Writable(doc.SystemSounds()).clear();
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "Les");
-    doc.Settings.StartWindow = "Les";
+    Writable(doc.Settings()).StartWindow = "Les";
     EXPECT_EQ(
         splitLines(ScenarioBytes(doc)),
         (std::vector<std::string>{C("VEK2 scénář"), C("JMENO=Nový scénář"), "START=Les",
@@ -152,7 +155,7 @@ TEST(ScenarioRoundTrip, KeysInAnotherOrderLoadTheSame) {
           "WINTEXT=\r\nVyhral jsi\r\n*\r\nINTROTEXT=\r\nWAIT;\r\n  odsazeno\r\n*hvezdicka\r\n*\r\n"
           "INVENTORY=\r\nŽidle\r\n*\r\nMAXITEMS=5\r\nSTART=Brana\r\nJMENO=Hrad Šumava\r\n"
           "NEZNAMYKLIC=cokoli\r\n");
-    for (const auto& line : doc.SystemSounds)
+    for (const auto& line : doc.SystemSounds())
         text += "NOVYSYSWAV=" + line + "\r\n";
     EditorDocument back;
     ASSERT_TRUE(ReadScenario(back, text, {}).ok());
@@ -167,25 +170,25 @@ TEST(ScenarioReading, SystemSoundsAndMainMenuComeExactlyFromTheFile) {
           "OFFMENUITEM=9\r\nOFFMENUITEM=\r\nNOVANABIDKA=(hlavní)\r\n"
           "POLOZKY=\r\ncizi\r\n*\r\nNADNABIDKA=jina\r\n");
     ASSERT_TRUE(ReadScenario(doc, text, {}).ok());
-    EXPECT_EQ(doc.SystemSounds.items(), std::vector<std::string>{C("SZjdi=Běž(x.wav)")});
-    const TNabidka* main = doc.Menus.find(kMainMenuName);
+    EXPECT_EQ(doc.SystemSounds().items(), std::vector<std::string>{C("SZjdi=Běž(x.wav)")});
+    const TNabidka* main = doc.Menus().find(kMainMenuName);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(main->Parent, kSystemMenuName);
     std::vector<std::string> expected(EditorDocument::DefaultMainMenu().begin() + 1,
                                       EditorDocument::DefaultMainMenu().end());
     EXPECT_EQ(main->Entries.items(), expected);
-    EXPECT_EQ(doc.Menus.size(), 2u);
+    EXPECT_EQ(doc.Menus().size(), 2u);
     // An unfinished block ends with the file.
     ASSERT_TRUE(ReadScenario(doc, "VEK\r\nNOVEOKNO=a\r\nCESTY=\r\nb\r\nc", {}).ok());
-    EXPECT_EQ(doc.Windows.find("a")->Paths.items(), (std::vector<std::string>{"b", "c"}));
+    EXPECT_EQ(doc.Windows().find("a")->Paths.items(), (std::vector<std::string>{"b", "c"}));
     // A lone carriage return inside a line, which no saved line can keep, is read as a space.
     ASSERT_TRUE(ReadScenario(doc, "VEK\r\nNOVEOKNO=a\rb\r\nCESTY=\r\nc\rd\r\n*\r\n", {}).ok());
-    ASSERT_EQ(doc.Windows.names(), std::vector<std::string>{"a b"});
-    EXPECT_EQ(doc.Windows.objectAt(0)->Paths.items(), std::vector<std::string>{"c d"});
+    ASSERT_EQ(doc.Windows().names(), std::vector<std::string>{"a b"});
+    EXPECT_EQ(doc.Windows().objectAt(0)->Paths.items(), std::vector<std::string>{"c d"});
     // Window keys before any window are skipped; unnamed windows are dropped.
     ASSERT_TRUE(ReadScenario(doc, "VEK\r\nKAM=x\r\nCESTY=\r\nb\r\n*\r\nNOVEOKNO=\r\n", {}).ok());
-    EXPECT_TRUE(doc.Windows.empty());
-    EXPECT_EQ(doc.ShownWindow, nullptr);
+    EXPECT_TRUE(doc.Windows().empty());
+    EXPECT_EQ(doc.ShownWindow(), nullptr);
 }
 
 TEST(ScenarioReading, RefusedFilesLeaveTheDocumentAsItWas) {
@@ -195,8 +198,8 @@ TEST(ScenarioReading, RefusedFilesLeaveTheDocumentAsItWas) {
     doc.NewWindow();
     EditorDocument encoded;
     encoded.ClearDocument();
-    encoded.Settings.Encode = true;
-    encoded.Settings.Password = "heslo";
+    Writable(encoded.Settings()).Encode = true;
+    Writable(encoded.Settings()).Password = "heslo";
     std::string bytes = ScenarioBytes(encoded);
 
     OpenResult r = ReadScenario(doc, "XYZ\r\nJMENO=a\r\n", {});
@@ -215,24 +218,24 @@ TEST(ScenarioReading, RefusedFilesLeaveTheDocumentAsItWas) {
     r = OpenScenario(doc, "/nonexistent/dir/a.scn", {});
     EXPECT_EQ(r.status, OpenStatus::CannotRead);
 
-    EXPECT_EQ(doc.Windows.size(), 2u);
+    EXPECT_EQ(doc.Windows().size(), 2u);
     EXPECT_EQ(doc.FileName, "puvodni.scn");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 
     // The right password loads the file, and its stored password is kept for saving.
     ASSERT_TRUE(ReadScenario(doc, bytes, answer("heslo")).ok());
-    EXPECT_TRUE(doc.Settings.Encode);
-    EXPECT_EQ(doc.Settings.Password, "heslo");
-    EXPECT_TRUE(doc.Windows.empty());
+    EXPECT_TRUE(doc.Settings().Encode);
+    EXPECT_EQ(doc.Settings().Password, "heslo");
+    EXPECT_TRUE(doc.Windows().empty());
 }
 
 TEST(ScenarioSaving, WritesOffMenuItemsAndNoSoundChoices) {
     EditorDocument doc;
     doc.CreateStartupScenario();
-    doc.Menus.find(kMainMenuName)->Entries.remove("Seznam[SZseznam]");
-    doc.Menus.find(kMainMenuName)->Entries.add("Moje");  // not kept by the file
+    Writable(doc.Menus()).find(kMainMenuName)->Entries.remove("Seznam[SZseznam]");
+    Writable(doc.Menus()).find(kMainMenuName)->Entries.add("Moje");  // not kept by the file
     doc.SetField(Field::WindowSound, kNoSound);
-    doc.NewMenuItem()->SoundId = std::string(kNoSound);
+    Writable(doc.NewMenuItem())->SoundId = std::string(kNoSound);
     auto lines = splitLines(ScenarioBytes(doc));
     auto has = [&](const std::string& l) {
         return std::find(lines.begin(), lines.end(), l) != lines.end();
@@ -252,23 +255,24 @@ TEST(ScenarioSaving, AScriptLineOfALoneStarStaysInsideItsBlock) {
         SCOPED_TRACE(password);
         EditorDocument doc;
         doc.CreateStartupScenario();
-        doc.Settings.Encode = !password.empty();
-        doc.Settings.Password = password;
-        doc.ShownWindow->ArrivalScript.assign({"*", "JMENO=Jiny", "NOVEOKNO=Falesne", "*"});
-        doc.Settings.IntroText.assign({"*"});
-        doc.ShownItem->TalkScript.assign({"a", "*", "b"});
+        Writable(doc.Settings()).Encode = !password.empty();
+        Writable(doc.Settings()).Password = password;
+        Writable(doc.ShownWindow())
+            ->ArrivalScript.assign({"*", "JMENO=Jiny", "NOVEOKNO=Falesne", "*"});
+        Writable(doc.Settings()).IntroText.assign({"*"});
+        Writable(doc.ShownItem())->TalkScript.assign({"a", "*", "b"});
 
         EditorDocument back;
         ASSERT_TRUE(ReadScenario(back, ScenarioBytes(doc), answer(password)).ok());
-        EXPECT_EQ(back.Settings.ScenarioName, doc.Settings.ScenarioName);
-        ASSERT_EQ(back.Windows.names(), doc.Windows.names());
-        EXPECT_EQ(back.Windows.objectAt(0)->ArrivalScript.items(),
+        EXPECT_EQ(back.Settings().ScenarioName, doc.Settings().ScenarioName);
+        ASSERT_EQ(back.Windows().names(), doc.Windows().names());
+        EXPECT_EQ(back.Windows().objectAt(0)->ArrivalScript.items(),
                   (std::vector<std::string>{"* ", "JMENO=Jiny", "NOVEOKNO=Falesne", "* "}));
-        EXPECT_EQ(back.Settings.IntroText.items(), std::vector<std::string>{"* "});
-        ASSERT_EQ(back.Items.size(), 1u);
-        EXPECT_EQ(back.Items.objectAt(0)->TalkScript.items(),
+        EXPECT_EQ(back.Settings().IntroText.items(), std::vector<std::string>{"* "});
+        ASSERT_EQ(back.Items().size(), 1u);
+        EXPECT_EQ(back.Items().objectAt(0)->TalkScript.items(),
                   (std::vector<std::string>{"a", "* ", "b"}));
-        EXPECT_EQ(back.Items.objectAt(0)->ExamineScript, doc.ShownItem->ExamineScript);
+        EXPECT_EQ(back.Items().objectAt(0)->ExamineScript, doc.ShownItem()->ExamineScript);
         // Saving what was read writes the same file again.
         EXPECT_EQ(ScenarioBytes(back), ScenarioBytes(doc));
     }
@@ -281,38 +285,38 @@ TEST(ScenarioSaving, AFailedSaveKeepsTheDocumentModifiedAndTheOldFile) {
     doc.CreateStartupScenario();
     doc.NewWindow();
     ASSERT_TRUE(SaveScenario(doc, path).ok);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(doc.FileName, path.string());
     std::string before = readFileBytes(path).value();
 
     doc.NewWindow();
     // An unwritable password is refused before anything is written.
-    doc.Settings.Encode = true;
+    Writable(doc.Settings()).Encode = true;
     for (int c = 1; c < 256; ++c) {
         std::string pw(1, static_cast<char>(c));
         if (auto key = keyForPassword(pw); key && !keyIsWritable(*key)) {
-            doc.Settings.Password = pw;
+            Writable(doc.Settings()).Password = pw;
             break;
         }
     }
     SaveResult r = SaveScenario(doc, path);
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.message.empty());
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(readFileBytes(path).value(), before);
 
     // A file that cannot be written.
-    doc.Settings.Encode = false;
+    Writable(doc.Settings()).Encode = false;
     r = SaveScenario(doc, dir / "missing" / "hra.scn");
     EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(doc.FileName, path.string());
 
     // Opening what was saved.
     EditorDocument back;
     ASSERT_TRUE(OpenScenario(back, path, {}).ok());
     EXPECT_EQ(back.FileName, path.string());
-    EXPECT_EQ(back.Windows.size(), 2u);
+    EXPECT_EQ(back.Windows().size(), 2u);
     std::filesystem::remove_all(dir);
 }
 

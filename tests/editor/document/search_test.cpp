@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "editor/document/cz.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 
@@ -84,17 +87,17 @@ struct SearchFixture : ::testing::Test {
 
     void SetUp() override {
         doc.ClearDocument();
-        a = doc.NewWindow();
+        a = Writable(doc.NewWindow());
         doc.Rename(EntityKind::Window, "A");
-        b = doc.NewWindow();
+        b = Writable(doc.NewWindow());
         doc.Rename(EntityKind::Window, "B");
-        item = doc.NewItem();
+        item = Writable(doc.NewItem());
         a->LookScript.assign({"klic klic"});
         a->DepartureScript.assign({"x", "klic"});
         b->ArrivalScript.assign({"klic"});
         item->TalkScript.assign({"KLIC"});
-        doc.Settings.CycleText.assign({"klic"});
-        doc.NewMenuItem()->FunctionScript.assign({"klic"});
+        Writable(doc.Settings()).CycleText.assign({"klic"});
+        Writable(doc.NewMenuItem())->FunctionScript.assign({"klic"});
         doc.SetModified(false);
     }
 };
@@ -117,15 +120,15 @@ TEST_F(SearchFixture, WalksWindowsItemsAndTextsAndEndsAfterTheCycleText) {
     EXPECT_EQ(view.hits[5].area, SearchArea::Texts);
     EXPECT_EQ(view.hits[5].field, 4);
     EXPECT_EQ(view.hidden, 1);  // the properties dialog it opened is hidden again
-    EXPECT_EQ(doc.ShownItem, item);
+    EXPECT_EQ(doc.ShownItem(), item);
     EXPECT_FALSE(form.FindNext("klic", ""));  // finished: at once
     EXPECT_EQ(view.hits.size(), 6u);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(form.NotFoundMessage(), "\"klic\" nenalezeno.");
 }
 
 TEST_F(SearchFixture, ANewTextStartsAtTheAuthorsCaret) {
-    doc.ShownWindow = a;
+    doc.Show(a);
     view.place = {SearchPlace::Page::Windows, 3, 1, 0};  // "Při odchodu", second line
     ASSERT_TRUE(form.FindNext("klic", ""));
     EXPECT_EQ(view.hits.back().field, 3);
@@ -146,7 +149,7 @@ TEST_F(SearchFixture, ReplaceAsksAndNoOrCancelLeaveTheText) {
     EXPECT_FALSE(form.ReplaceOne("klic", "dvere"));  // the third, Cancel
     EXPECT_EQ(a->LookScript.items(), (std::vector<std::string>{"klic dvere"}));
     EXPECT_EQ(a->DepartureScript[1], "klic");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     // No and Cancel leave the caret just behind the match they kept.
     ASSERT_EQ(view.caretsBehind.size(), 2u);
     EXPECT_EQ(view.caretsBehind[0].window, a);
@@ -159,8 +162,8 @@ TEST_F(SearchFixture, ReplaceAllNeverRefindsItsInsertionsAndEnds) {
     EXPECT_EQ(form.ReplaceAll("k", "kk"), 6);
     EXPECT_EQ(a->LookScript[0], "kklic kklic");
     EXPECT_EQ(item->TalkScript[0], "kkLIC");  // case ignored: the replacement as typed
-    EXPECT_EQ(doc.Settings.CycleText[0], "kklic");
-    EXPECT_EQ(doc.MenuItems.objectAt(0)->FunctionScript[0], "klic");  // never searched
+    EXPECT_EQ(doc.Settings().CycleText[0], "kklic");
+    EXPECT_EQ(doc.MenuItems().objectAt(0)->FunctionScript[0], "klic");  // never searched
     EXPECT_EQ(form.ReplaceAll("nic", "x"), -1);
     EXPECT_EQ(form.ReplaceAll("klic", ""), 6);
     EXPECT_EQ(a->LookScript[0], "k k");
@@ -177,7 +180,7 @@ TEST_F(SearchFixture, ReplaceNeverOverwritesTextEditedSinceTheMatch) {
 
 TEST_F(SearchFixture, SurvivesTheWindowItStoodInBeingDeleted) {
     ASSERT_TRUE(form.FindFirst("klic", ""));
-    doc.ShownWindow = a;
+    doc.Show(a);
     doc.DeleteShownWindow();
     // The search goes on with the window that took its place.
     EXPECT_TRUE(form.FindNext("klic", ""));

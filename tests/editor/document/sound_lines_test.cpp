@@ -6,9 +6,12 @@
 
 #include "editor/document/cz.h"
 #include "editor/document/document.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 
@@ -57,18 +60,18 @@ TEST(SoundLines, SeveralSoundsMoveToADirectoryOrACollection) {
 
     EditorDocument doc;
     doc.ClearDocument();
-    doc.UserSounds.add("b=B(wave\\b.wav)");
-    doc.UserSounds.add("a=A(wave\\a.wav)");
-    doc.UserSounds.add("c=C(wave\\c.wav)");
+    Writable(doc.UserSounds()).add("b=B(wave\\b.wav)");
+    Writable(doc.UserSounds()).add("a=A(wave\\a.wav)");
+    Writable(doc.UserSounds()).add("c=C(wave\\c.wav)");
     SoundFields dir = SeveralSoundsFields();
     dir.file = "nove\\";
     SoundNameCounter counter;
     std::vector<std::size_t> changed =
         ApplySoundDialog(doc, SoundDialogMode::ChangeSeveral, dir, {0, 2}, counter);
     EXPECT_EQ(
-        doc.UserSounds.lines(),
+        doc.UserSounds().lines(),
         (std::vector<std::string>{"a=A(nove\\a.wav)", "b=B(wave\\b.wav)", "c=C(nove\\c.wav)"}));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     // The places of the changed lines after every insertion, those of the earlier ones too.
     std::sort(changed.begin(), changed.end());
     EXPECT_EQ(changed, (std::vector<std::size_t>{0, 2}));
@@ -94,9 +97,9 @@ TEST(SoundLines, BrowsedAndAddedFilesAreRelativeWithTheirIdentifier) {
     doc.ClearDocument();
     EXPECT_EQ(
         AddMoreSounds(doc, {"/hry/vek/moje hudba.v2.wav", "/hry/vek/a.wav"}, "/hry/vek").added, 2u);
-    EXPECT_EQ(doc.UserSounds.lines(),
+    EXPECT_EQ(doc.UserSounds().lines(),
               (std::vector<std::string>{"a=(a.wav)", "moje_hudba=(moje hudba.v2.wav)"}));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 }  // namespace

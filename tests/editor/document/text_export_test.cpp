@@ -4,9 +4,12 @@
 
 #include "common/text_file.h"
 #include "editor/document/cz.h"
+#include "tests/editor/document/set_up.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 
@@ -20,7 +23,7 @@ TEST(TextExport, StartupScenarioMatchesItsGoldenFile) {
         readFileBytes(std::filesystem::path(VEK_TEST_DATA) / "editor" / "startup_export.txt");
     ASSERT_TRUE(golden);
     EXPECT_EQ(readFileBytes(out).value(), *golden);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_TRUE(doc.FileName.empty());
     std::filesystem::remove_all(dir);
 }
@@ -30,12 +33,12 @@ TEST(TextExport, SplitsItemsFromCharactersAndCopiesLinesUnchanged) {
     doc.ClearDocument();
     doc.NewWindow();
     doc.Rename(EntityKind::Window, "prazdne");
-    TPredmet* kral = doc.NewItem();
+    TPredmet* kral = Writable(doc.NewItem());
     doc.Rename(EntityKind::Item, C("král"));
     kral->IsCharacter = true;
     kral->TalkScript.assign({"   odsazeno", "* hvezdicka *"});
     kral->UseScript.assign({"x"});
-    doc.Settings.WinText.assign({"vyhra"});
+    Writable(doc.Settings()).WinText.assign({"vyhra"});
     auto lines = ExportTextLines(doc);
     std::vector<std::string> expected = {C("--- Nový scénář ---"),
                                          "",

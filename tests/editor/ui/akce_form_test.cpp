@@ -64,7 +64,7 @@ constexpr int kRead = 14, kEnd = 17;
 TEST_F(BuilderFixture, ConditionsJoinTheBracketGroupOfTheCaretsLine) {
     std::string in = build(BuilderPurpose::Conditions, kItemInWindow, {"e", "d"});
     EXPECT_EQ(in, "IN(d,e)");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(insert("[IN(a,b)] GO(c);", 12, BuilderPurpose::Conditions, in),
               "[IN(a,b);IN(d,e)] GO(c);");
     std::string negated = build(BuilderPurpose::Conditions, kItemInWindow, {"e", "d"}, true, true);

@@ -30,7 +30,7 @@ TEST_F(HearingTest, TheShownWindowIsSaidBySelectorOrNoticeAsCtrlArrowsChangeIt) 
     named<QComboBox>(form, "CisloOknaBox")->setFocus();
     EXPECT_EQ(spokenValue(named<QComboBox>(form, "CisloOknaBox")), "Sklep");
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Down, Qt::ControlModifier);
-    QString next = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow->Name));
+    QString next = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow()->Name));
     EXPECT_NE(next, "Sklep");
     EXPECT_EQ(spokenValue(named<QComboBox>(form, "CisloOknaBox")), next);
     EXPECT_FALSE(notice(form)->isVisible());  // the selector says it already
@@ -93,9 +93,9 @@ TEST_F(HearingTest, ShiftF10OpensTheButtonsCommandsWithTheirKeys) {
     QMenu* windows = openMenu(named<QComboBox>(form, "CisloOknaBox"));
     ASSERT_TRUE(windows);
     EXPECT_EQ(entries(windows), (std::vector<std::string>{"Nové Ins", "Jméno Return", "Smaž Del"}));
-    std::size_t count = doc.Windows.size();
+    std::size_t count = doc.Windows().size();
     windows->actions()[0]->trigger();
-    EXPECT_EQ(doc.Windows.size(), count + 1);
+    EXPECT_EQ(doc.Windows().size(), count + 1);
 
     QMenu* music = openMenu(named<QListWidget>(form, "HudbaList"));
     ASSERT_TRUE(music);

@@ -41,7 +41,7 @@ TEST_F(AuthorWalkTest, BuildSaveAndPlayAGameByKeysAlone) {
     key(Qt::Key_Insert);
     prompts.names = {std::string("Sklep")};
     key(Qt::Key_Return);
-    ASSERT_EQ(doc.ShownWindow->Name, "Sklep");
+    ASSERT_EQ(doc.ShownWindow()->Name, "Sklep");
 
     // Its arrival script: three Tabs from the selector and one more to "Při příchodu:".
     for (int i = 0; i < 4; ++i)
@@ -61,7 +61,7 @@ TEST_F(AuthorWalkTest, BuildSaveAndPlayAGameByKeysAlone) {
 
     // To the start window with Ctrl+Down, and a path from there to the cellar.
     key(Qt::Key_Down, Qt::ControlModifier);
-    ASSERT_EQ(doc.ShownWindow->Name, C("Začátek_dobrodružství"));
+    ASSERT_EQ(doc.ShownWindow()->Name, C("Začátek_dobrodružství"));
     key(Qt::Key_Tab, Qt::ShiftModifier);  // from the item list back to the paths
     ASSERT_EQ(QApplication::focusWidget(), named<QListWidget>(form, "SeznamCestList"));
     prompts.choices = {std::string("Sklep")};
@@ -78,14 +78,14 @@ TEST_F(AuthorWalkTest, BuildSaveAndPlayAGameByKeysAlone) {
     sound.file = "wave\\tma.wav";
     prompts.sounds = {sound};
     key(Qt::Key_Insert);
-    ASSERT_EQ(doc.UserSounds.size(), 1u);
+    ASSERT_EQ(doc.UserSounds().size(), 1u);
 
     // Saved with Ctrl+S: the file has no name yet, so the save dialog asks for one.
     std::filesystem::path saved = cwd.dir.path() / "hra.scn";
     files.saves = {FileDialogs::SaveChoice{saved.string(), FileDialogs::SaveType::Scenario}};
     key(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(std::filesystem::exists(saved));
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 
     // The player: a new game, past the intro, "Jdi", the cellar.
     std::string transcript =

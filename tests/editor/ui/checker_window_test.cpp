@@ -12,6 +12,9 @@
 
 #include "editor/ui/checker_window.h"
 #include "tests/editor/ui/window_fixture.h"
+#include "tests/editor/document/set_up.h"
+#include "editor/document/scenario_io.h"
+#include "editor/ui/edit_history_ui.h"
 
 namespace vek::editor::test {
 namespace {
@@ -43,20 +46,20 @@ TEST_F(CheckerWindowTest, EnterOnAProblemShowsItsFieldAndLineAndZnovuChecksAgain
     checker->ProblemList->setCurrentRow(1);
     QTest::keyClick(checker->ProblemList, Qt::Key_Return);
     EXPECT_EQ(named<QTabWidget>(form, "PageControl")->currentIndex(), Mirela2_form::OknaPage);
-    EXPECT_EQ(doc.ShownWindow, doc.Windows.find("Chodba"));
+    EXPECT_EQ(doc.ShownWindow(), doc.Windows().find("Chodba"));
     EXPECT_TRUE(named<QPlainTextEdit>(form, "PrichEdit")->hasFocus() ||
                 QApplication::focusWidget() == named<QPlainTextEdit>(form, "PrichEdit"));
     EXPECT_EQ(named<QPlainTextEdit>(form, "PrichEdit")->textCursor().blockNumber(), 1);
     EXPECT_EQ(named<QPlainTextEdit>(form, "PrichEdit")->textCursor().block().text(),
               QString::fromUtf8("[XYZ] Něco."));
 
-    doc.Windows.find("Chodba")->ArrivalScript.set(1, C("Něco."));
+    Writable(doc.Windows().find("Chodba"))->ArrivalScript.set(1, C("Něco."));
     QTest::mouseClick(checker->ZnovuButton, Qt::LeftButton);
     EXPECT_EQ(checker->report().errors(), 0);
     EXPECT_EQ(checker->report().warnings(), 1);
-    doc.Show(doc.Windows.find("Sklep"));
+    doc.Show(doc.Windows().find("Sklep"));
     QTest::keyClick(checker->ProblemList, Qt::Key_Return);
-    EXPECT_EQ(doc.ShownWindow, doc.Windows.find("Chodba"));
+    EXPECT_EQ(doc.ShownWindow(), doc.Windows().find("Chodba"));
     EXPECT_EQ(QApplication::focusWidget(),
               static_cast<QWidget*>(named<QComboBox>(form, "CisloOknaBox")));
 }
@@ -65,13 +68,13 @@ TEST_F(CheckerWindowTest, AProblemOfAnItemMenuMenuItemOrSoundShowsItsOwnControl)
     doc.NewItem();
     doc.NewMenuItem();
     doc.SetFieldLines(Field::FunctionScript, {"a", "b"});
-    std::string item = doc.ShownItem->Name, menu = doc.ShownMenu->Name,
-                menuItem = doc.ShownMenuItem->Name;
+    std::string item = doc.ShownItem()->Name, menu = doc.ShownMenu()->Name,
+                menuItem = doc.ShownMenuItem()->Name;
     for (const char* line : {"a=(a.wav)", "b=(b.wav)", "c=(c.wav)"})
-        doc.UserSounds.add(line);
+        Writable(doc.UserSounds()).add(line);
     form.refreshAll();
-    doc.Show(doc.Items.objectAt(0) == doc.ShownItem ? doc.Items.objectAt(1)
-                                                    : doc.Items.objectAt(0));
+    doc.Show(doc.Items().objectAt(0) == doc.ShownItem() ? doc.Items().objectAt(1)
+                                                    : doc.Items().objectAt(0));
     struct Case {
         ProblemPlace place;
         const char* control;
@@ -101,7 +104,7 @@ TEST_F(CheckerWindowTest, AProblemOfAnItemMenuMenuItemOrSoundShowsItsOwnControl)
         EXPECT_EQ(form.currentPage(), page) << control;
         EXPECT_EQ(QApplication::focusWidget(), named<QWidget>(form, control)) << control;
     }
-    EXPECT_EQ(doc.ShownItem->Name, item);
+    EXPECT_EQ(doc.ShownItem()->Name, item);
     EXPECT_EQ(named<QPlainTextEdit>(form, "FunkcePolMemo")->textCursor().blockNumber(), 1);
     EXPECT_EQ(named<QListWidget>(form, "ZvukyListBox")->currentRow(), 1);
 }

@@ -5,7 +5,9 @@
 #include <functional>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -21,7 +23,10 @@
 #include "editor/ui/qt_services.h"
 #include "editor/ui/vyber_form.h"
 #include "editor/ui/zvuky_form.h"
+#include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/window_fixture.h"
+#include "editor/document/scenario_io.h"
+#include "editor/ui/edit_history_ui.h"
 
 namespace vek::editor::test {
 namespace {
@@ -51,7 +56,7 @@ struct SessionTest : ::testing::Test {
         form.show();
         activate(&form);
     }
-    ~SessionTest() override { doc.Modified = false; }
+    ~SessionTest() override { doc.SetModified(false); }
 
     static bool waitFor(const std::function<bool()>& condition) {
         return QTest::qWaitFor(condition, kPatience);
@@ -126,12 +131,12 @@ struct SessionTest : ::testing::Test {
         }
         source.NewItem();
         source.Rename(EntityKind::Item, "X");
-        source.Windows.find("A")->LookScript.assign({"abc one abc"});
-        source.Windows.find("B")->LookScript.assign({"two abc"});
-        source.Items.find("X")->ExamineScript.assign({"abc item"});
-        source.Settings.IntroText.assign({"intro abc"});
-        doc.AdoptContent(std::move(source));
-        doc.Show(doc.Windows.find("A"));
+        Writable(source.Windows().find("A"))->LookScript.assign({"abc one abc"});
+        Writable(source.Windows().find("B"))->LookScript.assign({"two abc"});
+        Writable(source.Items().find("X"))->ExamineScript.assign({"abc item"});
+        Writable(source.Settings()).IntroText.assign({"intro abc"});
+        ReadScenario(doc, ScenarioBytes(source), {});
+        doc.Show(doc.Windows().find("A"));
         doc.SetModified(false);
         QApplication::processEvents();
     }
@@ -151,11 +156,11 @@ TEST_F(SessionTest, ReplaceAllFromTheSearchDialogChangesEveryOccurrence) {
     loadScenario();
     Replace_form& search = openSearch("abc", "XYZ");
     EXPECT_EQ(search.ReplaceAllCommand(), 5);
-    EXPECT_EQ(doc.Windows.find("A")->LookScript[0], "XYZ one XYZ");
-    EXPECT_EQ(doc.Windows.find("B")->LookScript[0], "two XYZ");
-    EXPECT_EQ(doc.Items.find("X")->ExamineScript[0], "XYZ item");
-    EXPECT_EQ(doc.Settings.IntroText[0], "intro XYZ");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.Windows().find("A")->LookScript[0], "XYZ one XYZ");
+    EXPECT_EQ(doc.Windows().find("B")->LookScript[0], "two XYZ");
+    EXPECT_EQ(doc.Items().find("X")->ExamineScript[0], "XYZ item");
+    EXPECT_EQ(doc.Settings().IntroText[0], "intro XYZ");
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
@@ -169,7 +174,7 @@ TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
 
     activate(&search);  // back to the dialog, as Ctrl+F or Alt+Tab brings it
     click(search.ReplaceButt);
-    EXPECT_EQ(doc.Windows.find("A")->LookScript[0], "XYZ one abc");
+    EXPECT_EQ(doc.Windows().find("A")->LookScript[0], "XYZ one abc");
 
     // A single occurrence is replaced too, and nothing is said about it not being found.
     search.HledanyEdit->setText("item");
@@ -177,7 +182,7 @@ TEST_F(SessionTest, FindFirstGivesTheMatchTheFocusAndReplaceChangesThatMatch) {
     click(search.FirstButt);
     activate(&search);
     click(search.ReplaceButt);
-    EXPECT_EQ(doc.Items.find("X")->ExamineScript[0], "abc thing");
+    EXPECT_EQ(doc.Items().find("X")->ExamineScript[0], "abc thing");
 }
 
 // ---- where the focus goes -------------------------------------------------------------------
@@ -236,7 +241,7 @@ TEST_F(SessionTest, TheBuildersOfAPropertiesTextReturnTheFocusToIt) {
 
 TEST_F(SessionTest, TheInventoryChooserReturnsToThePropertiesDialog) {
     loadScenario();
-    doc.Items.find("X")->CanTake = true;
+    Writable(doc.Items().find("X"))->CanTake = true;
     named<QAction>(form, "MIVlastnosti")->trigger();
     Vlastnosti_form& properties = *tools.properties();
     activate(&properties);
@@ -304,7 +309,7 @@ TEST_F(SessionTest, AContextMenuRunsItsCommandOnOneEnterAndTheFocusStaysOnItsCon
 TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected) {
     for (const char* line :
          {"a=(a.wav)", "b=(b.wav)", "c=(c.wav)", "d=(d.wav)", "e=(e.wav)", "f=(f.wav)"})
-        doc.UserSounds.add(line);
+        Writable(doc.UserSounds()).add(line);
     form.refreshAll();
     form.showPage(Mirela2_form::ZvukyPage);
     for (int row : {1, 3, 5})
@@ -318,7 +323,7 @@ TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected
         sounds->OKZvukButt->click();
     });
     key(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Return);
-    ASSERT_EQ(doc.UserSounds[1], "b=(hudba\\b.wav)");
+    ASSERT_EQ(doc.UserSounds()[1], "b=(hudba\\b.wav)");
     std::vector<std::string> selected;
     for (QListWidgetItem* entry : named<QListWidget>(form, "ZvukyListBox")->selectedItems())
         selected.push_back(entry->text().toStdString());
@@ -326,6 +331,75 @@ TEST_F(SessionTest, ChangingAGappedSelectionKeepsExactlyTheChangedSoundsSelected
     EXPECT_EQ(selected, (std::vector<std::string>{"b=(hudba\\b.wav)", "d=(hudba\\d.wav)",
                                                   "f=(hudba\\f.wav)"}));
     expectFocus(&form, named<QListWidget>(form, "ZvukyListBox"));
+}
+
+// ---- undo and redo --------------------------------------------------------------------------
+
+TEST_F(SessionTest, AltBackspaceUndoesADeletionAndTheFocusReturnsToTheRestoredWindow) {
+    loadScenario();
+    doc.AddEntry(EntryList::Paths, "B");  // A leads to B
+    doc.ShowNamed(EntityKind::Window, "B");
+    doc.SetModified(false);
+    named<QComboBox>(form, "CisloOknaBox")->setFocus();
+    pressInBox(QMessageBox::Ok);  // "Smazat okno 'B'?"
+    key(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Delete);
+    ASSERT_EQ(doc.Windows().find("B"), nullptr);
+    EXPECT_EQ(form.history()->undoAction()->text(), QString::fromUtf8("&Zpět: smazání okna B"));
+
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier);
+    ASSERT_NE(doc.Windows().find("B"), nullptr);
+    EXPECT_EQ(doc.ShownWindow()->Name, "B");
+    EXPECT_EQ(doc.Windows().find("A")->Paths.items(), std::vector<std::string>{"B"});
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(), "B");
+    expectFocus(&form, named<QComboBox>(form, "CisloOknaBox"));
+    EXPECT_EQ(form.history()->undoAction()->text(), QString::fromUtf8("&Zpět: přidání cesty"));
+    EXPECT_EQ(form.history()->redoAction()->text(), QString::fromUtf8("Z&novu: smazání okna B"));
+    EXPECT_EQ(form.findChild<QLabel*>("HistoryNotice")->text(),
+              QString::fromUtf8("Vráceno: smazání okna B"));
+
+    key(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(doc.Windows().find("B"), nullptr);
+    EXPECT_TRUE(doc.Windows().find("A")->Paths.empty());
+}
+
+TEST_F(SessionTest, TypingInTwoWindowsIsUndoneWindowByWindowWithTheFocusInTheEditor) {
+    loadScenario();
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(named<QPlainTextEdit>(form, "RozhlEdit"), "xy");                  // one step: typed without a pause
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Down, Qt::ControlModifier);  // to window B
+    ASSERT_EQ(doc.ShownWindow()->Name, "B");
+    named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
+    named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(named<QPlainTextEdit>(form, "RozhlEdit"), "z");
+    EXPECT_EQ(doc.Windows().find("B")->LookScript[0], "two abcz");
+
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(doc.Windows().find("B")->LookScript[0], "two abc");
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "two abc");
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(doc.ShownWindow()->Name, "A");
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "abc one abc");
+    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
+    EXPECT_FALSE(doc.Modified());
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "abc one abcxy");
+}
+
+TEST_F(SessionTest, AltBackspaceInTheSearchDialogUndoesAWholeReplaceAll) {
+    loadScenario();
+    std::string before = ScenarioBytes(doc);
+    Replace_form& search = openSearch("abc", "XYZ");
+    ASSERT_EQ(search.ReplaceAllCommand(), 5);
+    search.HledanyEdit->setFocus();
+    key(search.HledanyEdit, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(ScenarioBytes(doc), before);
+    EXPECT_EQ(search.HledanyEdit->text(), "abc");  // the dialog's own field keeps its text
+    // The first replacement's place is shown, in the main window.
+    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
+    EXPECT_EQ(doc.ShownWindow()->Name, "A");
 }
 
 }  // namespace

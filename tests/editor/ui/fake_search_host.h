@@ -52,7 +52,7 @@ class FakeMainWindow : public QWidget, public SearchHost {
                 return *e;
         return nullptr;
     }
-    void showWindow(TOkna* w) {
+    void showWindow(const TOkna* w) {
         shownWindow_ = w;
         doc_.Show(w);
         fill(windowEditors, {&w->LookScript, &w->ArrivalScript, &w->DepartureScript});
@@ -69,39 +69,33 @@ class FakeMainWindow : public QWidget, public SearchHost {
         return out;
     }
     template <std::size_t N>
-    void fill(QPlainTextEdit* (&to)[N], std::initializer_list<TSpecStrings*> fields) {
+    void fill(QPlainTextEdit* (&to)[N], std::initializer_list<const TSpecStrings*> fields) {
         EditorDocument::UpdateGuard guard(doc_);
         std::size_t i = 0;
-        for (TSpecStrings* f : fields)
+        for (const TSpecStrings* f : fields)
             to[i++]->setPlainText(
                 QString::fromStdString(cp1250ToUtf8(f->text())).replace("\r\n", "\n"));
     }
     void store(QPlainTextEdit* editor) {
         if (doc_.Updating())
             return;
-        TSpecStrings* fields[8] = {};
-        if (shownWindow_) {
-            fields[0] = &shownWindow_->LookScript;
-            fields[1] = &shownWindow_->ArrivalScript;
-            fields[2] = &shownWindow_->DepartureScript;
-        }
-        if (shownItem_) {
-            fields[3] = &shownItem_->ExamineScript;
-            fields[4] = &shownItem_->TakeScript;
-            fields[5] = &shownItem_->PutScript;
-            fields[6] = &shownItem_->UseScript;
-            fields[7] = &shownItem_->TalkScript;
-        }
+        static constexpr Field fields[8] = {
+            Field::LookScript, Field::ArrivalScript, Field::DepartureScript, Field::ExamineScript,
+            Field::TakeScript, Field::PutScript,     Field::UseScript,       Field::TalkScript};
         auto all = editors();
         for (std::size_t i = 0; i < all.size(); ++i)
-            if (*all[i] == editor && fields[i])
-                fields[i]->setText(utf8ToCp1250(editor->toPlainText().toStdString()).value());
-        doc_.SetModified(true);
+            if (*all[i] == editor && (i < 3 ? shownWindow_ != nullptr : shownItem_ != nullptr)) {
+                if (i < 3)
+                    doc_.Show(shownWindow_);
+                else
+                    doc_.Show(shownItem_);
+                doc_.SetField(fields[i], utf8ToCp1250(editor->toPlainText().toStdString()).value());
+            }
     }
 
     EditorDocument& doc_;
-    TOkna* shownWindow_ = nullptr;
-    TPredmet* shownItem_ = nullptr;
+    const TOkna* shownWindow_ = nullptr;
+    const TPredmet* shownItem_ = nullptr;
 };
 
 }  // namespace vek::editor

@@ -7,6 +7,7 @@
 #include "common/text_file.h"
 #include "editor/document/scenario_io.h"
 #include "editor/ui/loading_form.h"
+#include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/ui_fixture.h"
 
 namespace vek::editor::test {
@@ -19,8 +20,8 @@ class PasswordTest : public DialogFixture {
         EditorDocument encoded;
         encoded.CreateStartupScenario();
         encoded.NewWindow();
-        encoded.Settings.Encode = true;
-        encoded.Settings.Password = C("tajné");
+        Writable(encoded.Settings()).Encode = true;
+        Writable(encoded.Settings()).Password = C("tajné");
         file = dir / "tajna.scn";
         EXPECT_TRUE(SaveScenario(encoded, file).ok);
     }
@@ -61,8 +62,8 @@ TEST_F(PasswordTest, TheRightPasswordOpensAWrongOneAndCancelLeaveTheDocument) {
 
     answer(u("tajné"), true);
     ASSERT_TRUE(OpenScenario(doc, file, prompt.prompt()).ok());
-    EXPECT_EQ(doc.Windows.size(), 2u);
-    EXPECT_EQ(doc.Settings.Password, C("tajné"));
+    EXPECT_EQ(doc.Windows().size(), 2u);
+    EXPECT_EQ(doc.Settings().Password, C("tajné"));
     EXPECT_EQ(doc.FileName, file.string());
 }
 

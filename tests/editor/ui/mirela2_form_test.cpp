@@ -21,6 +21,8 @@
 #include "common/text_file.h"
 #include "editor/document/scenario_io.h"
 #include "tests/editor/ui/window_fixture.h"
+#include "tests/editor/document/set_up.h"
+#include "editor/ui/edit_history_ui.h"
 
 namespace vek::editor::test {
 namespace {
@@ -112,7 +114,7 @@ TEST_F(LayoutTest, StartsWithTheExampleScenarioTitleAndStatus) {
     EXPECT_EQ(named<QLabel>(form, "CountsPanel")->text(),
               QString::fromUtf8("oken: 1, předmětů: 1, zvuků: 0"));
     EXPECT_EQ(named<QLabel>(form, "ModifiedPanel")->text(), QString());
-    EXPECT_FALSE(doc.Modified) << "filling the pages wrote nothing back";
+    EXPECT_FALSE(doc.Modified()) << "filling the pages wrote nothing back";
     EXPECT_TRUE(named<QAction>(form, "MIPage0")->isChecked());
     form.showPage(Mirela2_form::ZvukyPage);
     EXPECT_TRUE(named<QAction>(form, "MIPage2")->isChecked());
@@ -123,7 +125,7 @@ TEST_F(LayoutTest, EditingControlsAreDisabledWithoutACurrentWindow) {
     boxes.answers = {BoxAnswer::Ok};
     named<QComboBox>(form, "CisloOknaBox")->setFocus();
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Delete);
-    EXPECT_EQ(doc.Windows.size(), 0u);
+    EXPECT_EQ(doc.Windows().size(), 0u);
     for (QWidget* w : std::initializer_list<QWidget*>{
              named<QPlainTextEdit>(form, "RozhlEdit"), named<QLineEdit>(form, "Okno2pEdit"),
              named<QListWidget>(form, "SeznamCestList"), named<QPushButton>(form, "AddCestButton")})
@@ -141,20 +143,20 @@ TEST_F(WriteBackTest, EveryChangeGoesIntoTheDocumentAtOnce) {
     named<QPlainTextEdit>(form, "PrichEdit")->insertPlainText(QString::fromUtf8("Vítej"));
     press(named<QPlainTextEdit>(form, "PrichEdit"), Qt::Key_Return);
     QTest::keyClicks(named<QPlainTextEdit>(form, "PrichEdit"), "GO(Sklep);");
-    EXPECT_EQ(doc.ShownWindow->ArrivalScript.items(),
+    EXPECT_EQ(doc.ShownWindow()->ArrivalScript.items(),
               (std::vector<std::string>{C("Vítej"), "GO(Sklep);"}));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(named<QLabel>(form, "ModifiedPanel")->text(), QString::fromUtf8("změněn"));
 
     QTest::keyClicks(named<QLineEdit>(form, "Okno2pEdit"), "!");
-    EXPECT_EQ(doc.ShownWindow->Kam, C("na začátek dobrodružství!"));
+    EXPECT_EQ(doc.ShownWindow()->Kam, C("na začátek dobrodružství!"));
     form.showPage(Mirela2_form::PredmetyPage);
     named<QCheckBox>(form, "LzeVzitBox")->click();
-    EXPECT_TRUE(doc.ShownItem->CanTake);
+    EXPECT_TRUE(doc.ShownItem()->CanTake);
     named<QComboBox>(form, "PredZvukEdit")->setEditText("kroky");
-    EXPECT_EQ(doc.ShownItem->SoundId, "kroky");
+    EXPECT_EQ(doc.ShownItem()->SoundId, "kroky");
     named<QComboBox>(form, "PredZvukEdit")->setCurrentIndex(0);  // "(žádný)" is no sound
-    EXPECT_EQ(doc.ShownItem->SoundId, "");
+    EXPECT_EQ(doc.ShownItem()->SoundId, "");
 }
 
 TEST_F(WriteBackTest, TypingInsideAnEditableSelectorStoresWhatWasTyped) {
@@ -188,11 +190,11 @@ TEST_F(WriteBackTest, TextTheCodePageCannotHoldIsRefusedAndNothingIsStored) {
     QApplication::processEvents();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "Stop");
-    EXPECT_EQ(doc.ShownWindow->LookScript.items(),
+    EXPECT_EQ(doc.ShownWindow()->LookScript.items(),
               std::vector<std::string>{C("Zatím tu není nic zajímavého")});
     EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
               QString::fromUtf8("Zatím tu není nic zajímavého"));
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(WriteBackTest, SwitchingWindowsShowsEachWindowsOwnFields) {
@@ -204,7 +206,7 @@ TEST_F(WriteBackTest, SwitchingWindowsShowsEachWindowsOwnFields) {
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
               QString::fromUtf8("Zatím tu není nic zajímavého"));
-    EXPECT_EQ(doc.Windows.objectAt(0)->LookScript.items(), std::vector<std::string>{"Tma."});
+    EXPECT_EQ(doc.Windows().objectAt(0)->LookScript.items(), std::vector<std::string>{"Tma."});
 }
 
 // ---- the keyboard map ------------------------------------------------------------------------
@@ -216,12 +218,12 @@ TEST_F(KeyboardTest, CtrlArrowsStepThroughWindowsAndAreConsumedAtTheEnds) {
     named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
     named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
     press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(doc.ShownWindow, doc.Windows.objectAt(1));
+    EXPECT_EQ(doc.ShownWindow(), doc.Windows().objectAt(1));
     press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(doc.ShownWindow, doc.Windows.objectAt(1));
+    EXPECT_EQ(doc.ShownWindow(), doc.Windows().objectAt(1));
     press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Up, Qt::ControlModifier);
     press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(doc.ShownWindow, doc.Windows.objectAt(0));
+    EXPECT_EQ(doc.ShownWindow(), doc.Windows().objectAt(0));
     EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentIndex(), 0);
     EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->textCursor().position(), 0)
         << "refilled, the caret never moved";
@@ -230,42 +232,42 @@ TEST_F(KeyboardTest, CtrlArrowsStepThroughWindowsAndAreConsumedAtTheEnds) {
     doc.NewMenuItem();
     doc.NewMenuItem();
     form.showPage(Mirela2_form::MenuPage);
-    TNabidka* menu = doc.ShownMenu;
+    TNabidka* menu = Writable(doc.ShownMenu());
     named<QPlainTextEdit>(form, "FunkcePolMemo")->setFocus();
-    TPolozka* item = doc.ShownMenuItem;
+    TPolozka* item = Writable(doc.ShownMenuItem());
     press(named<QPlainTextEdit>(form, "FunkcePolMemo"), Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_NE(doc.ShownMenuItem, item);
-    EXPECT_EQ(doc.ShownMenu, menu);
+    EXPECT_NE(doc.ShownMenuItem(), item);
+    EXPECT_EQ(doc.ShownMenu(), menu);
     named<QComboBox>(form, "CisloNabidkyBox")->setFocus();
     press(named<QComboBox>(form, "CisloNabidkyBox"), Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_NE(doc.ShownMenu, menu);
+    EXPECT_NE(doc.ShownMenu(), menu);
     // The menu items' own selector steps the menu items, not the menus.
-    menu = doc.ShownMenu;
-    doc.Show(doc.MenuItems.objectAt(0));
+    menu = Writable(doc.ShownMenu());
+    doc.Show(doc.MenuItems().objectAt(0));
     named<QComboBox>(form, "CisloPolozkyBox")->setFocus();
     press(named<QComboBox>(form, "CisloPolozkyBox"), Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(doc.ShownMenuItem, doc.MenuItems.objectAt(1));
-    EXPECT_EQ(doc.ShownMenu, menu);
+    EXPECT_EQ(doc.ShownMenuItem(), doc.MenuItems().objectAt(1));
+    EXPECT_EQ(doc.ShownMenu(), menu);
 }
 
 TEST_F(KeyboardTest, NameSelectorsCreateDeleteAndRenameByKey) {
     named<QComboBox>(form, "CisloOknaBox")->setFocus();
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Insert);
-    EXPECT_EQ(doc.ShownWindow->Name, C("Nové_okno[1]"));
+    EXPECT_EQ(doc.ShownWindow()->Name, C("Nové_okno[1]"));
     EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(),
               QString::fromUtf8("Nové_okno[1]"));
 
     prompts.names = {std::string("Sklep")};
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Return);
     EXPECT_EQ(prompts.nameTitles, std::vector<std::string>{"Jméno okna"});
-    EXPECT_EQ(doc.ShownWindow->Name, "Sklep");
+    EXPECT_EQ(doc.ShownWindow()->Name, "Sklep");
     EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(), "Sklep");
 
     boxes.answers = {BoxAnswer::Cancel, BoxAnswer::Ok};
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Delete);
-    EXPECT_EQ(doc.Windows.size(), 2u);
+    EXPECT_EQ(doc.Windows().size(), 2u);
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Delete);
-    EXPECT_EQ(doc.Windows.size(), 1u);
+    EXPECT_EQ(doc.Windows().size(), 1u);
     EXPECT_EQ(boxes.shown.back().text,
               "Smazat okno 'Sklep'?\nVšechny odkazy na něj budou odstraněny");
     EXPECT_EQ(boxes.shown.back().caption, "Otázka");
@@ -280,26 +282,26 @@ TEST_F(KeyboardTest, EntryListsAddRemoveMoveAndGoByKey) {
     press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Insert);
     press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Insert);
     EXPECT_EQ(prompts.chooserTitles, (std::vector<std::string>{"Výběr okna", "Výběr okna"}));
-    EXPECT_EQ(doc.ShownWindow->Paths.items(),
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(),
               (std::vector<std::string>{C("Začátek_dobrodružství"), C("Nové_okno[1]")}));
     EXPECT_EQ(named<QListWidget>(form, "SeznamCestList")->currentRow(), 1);
 
     press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(doc.ShownWindow->Paths.items(),
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(),
               (std::vector<std::string>{C("Nové_okno[1]"), C("Začátek_dobrodružství")}));
     EXPECT_EQ(named<QListWidget>(form, "SeznamCestList")->currentRow(), 0);
     EXPECT_TRUE(named<QPushButton>(form, "DelCestButton")->isEnabled());
 
     named<QListWidget>(form, "SeznamCestList")->setCurrentRow(1);
     press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Return);
-    EXPECT_EQ(doc.ShownWindow->Name, C("Začátek_dobrodružství"));
+    EXPECT_EQ(doc.ShownWindow()->Name, C("Začátek_dobrodružství"));
 
     named<QComboBox>(form, "CisloOknaBox")->setCurrentIndex(1);  // back to Nové_okno[2]
     QApplication::processEvents();
     named<QListWidget>(form, "SeznamCestList")->setFocus();
     named<QListWidget>(form, "SeznamCestList")->setCurrentRow(0);
     press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Delete);
-    EXPECT_EQ(doc.ShownWindow->Paths.items(), std::vector<std::string>{C("Začátek_dobrodružství")});
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(), std::vector<std::string>{C("Začátek_dobrodružství")});
     EXPECT_FALSE(named<QPushButton>(form, "DelCestButton")->isEnabled())
         << "nothing selected after a removal";
     emit named<QListWidget>(form, "SeznamCestList")->customContextMenuRequested(QPoint(1, 1));
@@ -339,7 +341,7 @@ TEST_F(KeyboardTest, BuilderKeysReachTheToolsMenuFromScriptEditors) {
     press(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier);
     EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(),
               QString::fromUtf8("Zatím tu není nic zajímavého"));
-    EXPECT_EQ(doc.ShownWindow->LookScript.items(),
+    EXPECT_EQ(doc.ShownWindow()->LookScript.items(),
               std::vector<std::string>{C("Zatím tu není nic zajímavého")});
 
     // "kam:" takes only the sound action; a list takes none.
@@ -359,7 +361,7 @@ TEST_F(KeyboardTest, BuilderKeysReachTheToolsMenuFromScriptEditors) {
     named<QPlainTextEdit>(form, "PrichEdit")->setFocus();
     QApplication::processEvents();
     EXPECT_TRUE(form.insertIntoScriptEditor("PLAY(x);"));
-    EXPECT_EQ(doc.ShownWindow->ArrivalScript.items(), std::vector<std::string>{"PLAY(x);"});
+    EXPECT_EQ(doc.ShownWindow()->ArrivalScript.items(), std::vector<std::string>{"PLAY(x);"});
 }
 
 // ---- menus and menu items --------------------------------------------------------------------
@@ -368,7 +370,7 @@ using MenuPageTest = WindowTest;
 
 TEST_F(MenuPageTest, ProtectedMenusAreRefusedWithTheirMessages) {
     form.showPage(Mirela2_form::MenuPage);
-    ASSERT_EQ(doc.ShownMenu->Name, kMainMenuName);
+    ASSERT_EQ(doc.ShownMenu()->Name, kMainMenuName);
     boxes.answers = {BoxAnswer::Ok, BoxAnswer::Ok};
     press(named<QComboBox>(form, "CisloNabidkyBox"), Qt::Key_Delete);
     press(named<QComboBox>(form, "CisloNabidkyBox"), Qt::Key_Return);
@@ -377,26 +379,26 @@ TEST_F(MenuPageTest, ProtectedMenusAreRefusedWithTheirMessages) {
     EXPECT_EQ(boxes.shown[0].caption, "Stop");
     EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Stop);
 
-    doc.ShownMenu = doc.Menus.find(kSystemMenuName);
+    doc.Show(doc.Menus().find(kSystemMenuName));
     form.refreshAll();
     boxes.answers = {BoxAnswer::Ok};
     named<QListWidget>(form, "SeznamPolBox")->setFocus();
     press(named<QListWidget>(form, "SeznamPolBox"), Qt::Key_Insert);
     EXPECT_EQ(boxes.shown.back().text, "Systémovou nabídku nelze měnit!");
     EXPECT_TRUE(prompts.chooserTitles.empty()) << "refused before the chooser opens";
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(MenuPageTest, ResetMainMenuAsksAndMarksModified) {
-    doc.ShownMenu->Entries.removeAt(0);
+    Writable(doc.ShownMenu())->Entries.removeAt(0);
     form.refreshAll();
     boxes.answers = {BoxAnswer::No, BoxAnswer::Yes};
     named<QPushButton>(form, "SetDefHNButt")->click();
-    EXPECT_EQ(doc.ShownMenu->Entries.size(), 8u);
+    EXPECT_EQ(doc.ShownMenu()->Entries.size(), 8u);
     named<QPushButton>(form, "SetDefHNButt")->click();
-    EXPECT_EQ(doc.ShownMenu->Entries.size(), 9u);
+    EXPECT_EQ(doc.ShownMenu()->Entries.size(), 9u);
     EXPECT_EQ(boxes.shown[0].text, "Nastavit hlavní nabídku na standardní hodnotu?");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(named<QListWidget>(form, "SeznamPolBox")->count(), 9);
 }
 
@@ -406,7 +408,7 @@ using SoundsPageTest = WindowTest;
 
 TEST_F(SoundsPageTest, DeletingSeveralAsksOnceWithTheCountAndOneAsksNothing) {
     for (const char* line : {"a=(a.wav)", "b=(b.wav)", "c=(c.wav)", "d=(d.wav)"})
-        doc.UserSounds.add(line);
+        Writable(doc.UserSounds()).add(line);
     form.refreshAll();
     form.showPage(Mirela2_form::ZvukyPage);
     named<QListWidget>(form, "ZvukyListBox")->item(0)->setSelected(true);
@@ -414,19 +416,19 @@ TEST_F(SoundsPageTest, DeletingSeveralAsksOnceWithTheCountAndOneAsksNothing) {
     boxes.answers = {BoxAnswer::Ok};
     press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Delete);
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Smazat 2 označených zvuků?"});
-    EXPECT_EQ(doc.UserSounds.lines(), (std::vector<std::string>{"b=(b.wav)", "d=(d.wav)"}));
+    EXPECT_EQ(doc.UserSounds().lines(), (std::vector<std::string>{"b=(b.wav)", "d=(d.wav)"}));
 
     named<QListWidget>(form, "ZvukyListBox")->clearSelection();
     named<QListWidget>(form, "ZvukyListBox")->item(1)->setSelected(true);
     press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Delete);
     EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(doc.UserSounds.lines(), std::vector<std::string>{"b=(b.wav)"});
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.UserSounds().lines(), std::vector<std::string>{"b=(b.wav)"});
+    EXPECT_TRUE(doc.Modified());
     // The entry left under the cursor is selected: Delete acts on it at once.
     EXPECT_TRUE(named<QListWidget>(form, "ZvukyListBox")->item(0)->isSelected());
     EXPECT_TRUE(named<QPushButton>(form, "DelZvukButt")->isEnabled());
     press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Delete);
-    EXPECT_TRUE(doc.UserSounds.lines().empty());
+    EXPECT_TRUE(doc.UserSounds().lines().empty());
     EXPECT_FALSE(named<QPushButton>(form, "DelZvukButt")->isEnabled());
 }
 
@@ -435,11 +437,11 @@ TEST_F(SoundsPageTest, AddMoreTakesIdentifiersFromFileNames) {
     files.sounds = {{dir + "/wave/stará hudba.wav", dir + "/wave/dvere.stare.wav"}};
     form.showPage(Mirela2_form::ZvukyPage);
     press(named<QListWidget>(form, "ZvukyListBox"), Qt::Key_Insert, Qt::AltModifier);
-    EXPECT_EQ(doc.UserSounds.lines(),
+    EXPECT_EQ(doc.UserSounds().lines(),
               (std::vector<std::string>{"dvere=(wave\\dvere.stare.wav)",
                                         C("stará_hudba=(wave\\stará hudba.wav)")}));
     EXPECT_EQ(named<QListWidget>(form, "ZvukyListBox")->count(), 2);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(SoundsPageTest, NewChangedAndSeveralSoundsOpenTheDialogInTheirModes) {
@@ -455,10 +457,10 @@ TEST_F(SoundsPageTest, NewChangedAndSeveralSoundsOpenTheDialogInTheirModes) {
     EXPECT_EQ(prompts.soundRequests[0].mode, SoundDialogMode::New);
     EXPECT_EQ(prompts.soundRequests[0].title, "Zvuk");
     EXPECT_EQ(prompts.soundRequests[0].fields.id, C("Nový_zvuk1"));
-    EXPECT_EQ(doc.UserSounds.lines(), std::vector<std::string>{"kroky=(wave\\kroky.wav):5X"});
+    EXPECT_EQ(doc.UserSounds().lines(), std::vector<std::string>{"kroky=(wave\\kroky.wav):5X"});
     EXPECT_TRUE(named<QListWidget>(form, "ZvukyListBox")->item(0)->isSelected());
 
-    doc.UserSounds.add("voda=(voda.wav)");
+    Writable(doc.UserSounds()).add("voda=(voda.wav)");
     form.refreshAll();
     named<QListWidget>(form, "ZvukyListBox")->selectAll();
     prompts.sounds = {std::nullopt};
@@ -484,7 +486,7 @@ TEST_F(SoundsPageTest, NewChangedAndSeveralSoundsOpenTheDialogInTheirModes) {
 }
 
 TEST_F(SoundsPageTest, AddIsBackInTheUserListsContextMenuAfterTheSystemLists) {
-    doc.UserSounds.add("a=(a.wav)");
+    Writable(doc.UserSounds()).add("a=(a.wav)");
     form.refreshAll();
     form.showPage(Mirela2_form::ZvukyPage);
     named<QListWidget>(form, "ZvukySysListBox")->setCurrentRow(0);
@@ -506,7 +508,7 @@ using FileCommandsTest = WindowTest;
 
 TEST_F(FileCommandsTest, UnmodifiedNewOpenAndExitAskNothing) {
     form.New();
-    EXPECT_EQ(doc.Windows.size(), 0u);
+    EXPECT_EQ(doc.Windows().size(), 0u);
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Editor scénářů"));
     files.opens = {std::nullopt};
     form.Open();
@@ -524,12 +526,12 @@ TEST_F(FileCommandsTest, YesWithTheSaveDialogCancelledCancelsNewOpenAndExit) {
     form.New();
     form.Open();
     EXPECT_FALSE(form.close());
-    EXPECT_EQ(doc.Windows.size(), 2u);
+    EXPECT_EQ(doc.Windows().size(), 2u);
     EXPECT_EQ(files.openCalls, 0);
     EXPECT_EQ(boxes.shown[0].text, "Uložit změny do scénáře?");
     EXPECT_EQ(boxes.shown[0].buttons, BoxButtons::YesNoCancel);
     EXPECT_EQ(files.saveOfferedText, (std::vector<bool>{false, false, false}));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(FileCommandsTest, SaveAsTextWarnsAndChangesNothingElse) {
@@ -547,7 +549,7 @@ TEST_F(FileCommandsTest, SaveAsTextWarnsAndChangesNothingElse) {
               "neumožňuje opětovné načtení.\n\rChcete pokračovat?");
     EXPECT_EQ(boxes.shown[0].caption, "Varování");
     EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Warning);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_TRUE(doc.FileName.empty());
     EXPECT_TRUE(recent.files().empty());
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Editor scénářů"));
@@ -566,9 +568,9 @@ TEST_F(FileCommandsTest, SaveAsScenarioSetsTitleRecentFilesAndReopens) {
 
     form.New();
     form.OpenRecent(3);  // beyond the list: nothing
-    EXPECT_EQ(doc.Windows.size(), 0u);
+    EXPECT_EQ(doc.Windows().size(), 0u);
     form.OpenRecent(0);
-    EXPECT_EQ(doc.Windows.size(), 1u);
+    EXPECT_EQ(doc.Windows().size(), 1u);
     EXPECT_EQ(named<QComboBox>(form, "CisloOknaBox")->currentText(),
               QString::fromUtf8("Začátek_dobrodružství"));
     EXPECT_TRUE(named<QComboBox>(form, "CisloOknaBox")->hasFocus());
@@ -583,8 +585,8 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsModifiedAndTheDocument) {
     EXPECT_EQ(boxes.shown[0].caption, "Chyba");
     EXPECT_EQ(boxes.shown[1].text, "Uložit změny do scénáře?");
     EXPECT_EQ(boxes.shown[2].caption, "Chyba");
-    EXPECT_TRUE(doc.Modified);
-    EXPECT_EQ(doc.Windows.size(), 2u);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(doc.Windows().size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(doc.FileName));
 }
 
@@ -600,8 +602,8 @@ TEST_F(FileCommandsTest, OpenRefusesABadHeaderAndChecksThePassword) {
     EditorDocument source;
     source.CreateStartupScenario();
     source.NewWindow();
-    source.Settings.Encode = true;
-    source.Settings.Password = "tajne";
+    Writable(source.Settings()).Encode = true;
+    Writable(source.Settings()).Password = "tajne";
     std::string coded = (cwd.dir.path() / "kodovany.scn").string();
     SaveScenario(source, coded);
 
@@ -610,11 +612,11 @@ TEST_F(FileCommandsTest, OpenRefusesABadHeaderAndChecksThePassword) {
     EXPECT_FALSE(form.OpenScenario(coded));  // cancelled: nothing said
     EXPECT_FALSE(form.OpenScenario(coded));
     EXPECT_EQ(boxes.shown.back().text, "Zadané heslo neodpovídá!");
-    EXPECT_EQ(doc.Windows.size(), 1u);
+    EXPECT_EQ(doc.Windows().size(), 1u);
     EXPECT_TRUE(doc.FileName.empty());
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Editor scénářů"));
     EXPECT_TRUE(form.OpenScenario(coded));
-    EXPECT_EQ(doc.Windows.size(), 2u);
+    EXPECT_EQ(doc.Windows().size(), 2u);
     EXPECT_EQ(doc.FileName, coded);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Editor scénářů - " + coded));
     EXPECT_EQ(recent.files().front(), coded);
@@ -628,13 +630,13 @@ TEST_F(FileCommandsTest, AScenarioNamedOnTheCommandLineIsOpenedAtStart) {
     EditorDocument other;
     Mirela2_form second(other, {boxes, files, prompts, desktop, placement, recent});
     second.start(path);
-    EXPECT_EQ(other.Windows.size(), 2u);
+    EXPECT_EQ(other.Windows().size(), 2u);
     EXPECT_EQ(other.FileName, path);
-    EXPECT_FALSE(other.Modified);
+    EXPECT_FALSE(other.Modified());
     EditorDocument third;
     Mirela2_form ignoring(third, {boxes, files, prompts, desktop, placement, recent});
     ignoring.start("--nothing");
-    EXPECT_EQ(third.Windows.size(), 1u) << "the example scenario";
+    EXPECT_EQ(third.Windows().size(), 1u) << "the example scenario";
 }
 
 TEST_F(FileCommandsTest, PlacementAndRecentFilesSurviveClosing) {
@@ -680,7 +682,7 @@ TEST_F(OutsideTest, PlayingSavesAndStartsThePlayerInTheScenariosDirectory) {
     EXPECT_EQ(desktop.started[0].arguments, std::vector<std::string>{path});
     EXPECT_EQ(desktop.started[0].directory, cwd.dir.path() / "hry");
     EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 }  // namespace

@@ -54,12 +54,12 @@ TEST_F(PagesTest, EachPageFollowsTheDocumentWhileAnotherIsShown) {
     doc.NewWindow();
     EXPECT_EQ(named<QLineEdit>(form, "Pred4pEdit")->text(), QString::fromUtf8("čaj"));
     auto* windows = named<QComboBox>(form, "CisloOknaBox");
-    EXPECT_EQ(windows->currentIndex(), doc.Windows.indexOfObject(doc.ShownWindow));
-    EXPECT_EQ(windows->count(), static_cast<int>(doc.Windows.size()));
+    EXPECT_EQ(windows->currentIndex(), doc.Windows().indexOfObject(doc.ShownWindow()));
+    EXPECT_EQ(windows->count(), static_cast<int>(doc.Windows().size()));
 }
 
-TEST_F(PagesTest, AMenuOfItsOwnGoesBetweenSouborAndZobrazit) {
-    QMenu* added = form.insertMenu(QString::fromUtf8("Úpr&avy"), "Upravy1");
+TEST_F(PagesTest, TheEditMenuGoesBetweenSouborAndZobrazit) {
+    auto* added = named<QMenu>(form, "Upravy1");  // the history's "Úpr&avy"
     QList<QAction*> menus = form.menuBar()->actions();
     int file = menus.indexOf(named<QMenu>(form, "Soubor1")->menuAction());
     EXPECT_EQ(menus.indexOf(added->menuAction()), file + 1);

@@ -15,6 +15,9 @@
 #include <QTimer>
 
 #include "tests/editor/ui/window_fixture.h"
+#include "tests/editor/document/set_up.h"
+#include "editor/document/scenario_io.h"
+#include "editor/ui/edit_history_ui.h"
 
 namespace vek::editor::test {
 namespace {
@@ -32,12 +35,12 @@ struct ToolsWindowTest : WindowTest {
         }
         source.NewItem();
         source.Rename(EntityKind::Item, "X");
-        source.Windows.find("A")->LookScript.assign({"GO(B); klic"});
-        source.Items.find("X")->TalkScript.assign({"klic"});
-        source.Settings.IntroText.assign({"intro klic"});
-        source.UserSounds.add("a=A(wave\\a.wav)");
-        doc.AdoptContent(std::move(source));
-        doc.Show(doc.Windows.find("A"));
+        Writable(source.Windows().find("A"))->LookScript.assign({"GO(B); klic"});
+        Writable(source.Items().find("X"))->TalkScript.assign({"klic"});
+        Writable(source.Settings()).IntroText.assign({"intro klic"});
+        Writable(source.UserSounds()).add("a=A(wave\\a.wav)");
+        ReadScenario(doc, ScenarioBytes(source), {});
+        doc.Show(doc.Windows().find("A"));
         doc.SetModified(false);
         QApplication::processEvents();
     }
@@ -70,8 +73,8 @@ TEST_F(ToolsWindowTest, ToolsMenuFollowsTheFocusedControlAndTheBuilderInsertsThe
     });
     named<QAction>(form, "MIAkce")->trigger();
     EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "GO(B); WIN; klic");
-    EXPECT_EQ(doc.Windows.find("A")->LookScript[0], "GO(B); WIN; klic");  // stored at once
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.Windows().find("A")->LookScript[0], "GO(B); WIN; klic");  // stored at once
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(ToolsWindowTest, F3WalksThePagesAndThePropertiesDialogToNotFound) {
@@ -97,7 +100,7 @@ TEST_F(ToolsWindowTest, F3WalksThePagesAndThePropertiesDialogToNotFound) {
     named<QAction>(form, "MINajdiDalsi")->trigger();
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"\"klic\" nenalezeno."});
     EXPECT_TRUE(tools.properties()->isHidden());
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(ToolsWindowTest, ACollectionRefreshesTheSoundPage) {
@@ -113,7 +116,7 @@ TEST_F(ToolsWindowTest, ACollectionRefreshesTheSoundPage) {
     ASSERT_TRUE(collection->CreateCollection());
     ASSERT_EQ(named<QListWidget>(form, "ZvukyListBox")->count(), 1);
     EXPECT_TRUE(named<QListWidget>(form, "ZvukyListBox")->item(0)->text().contains("kol.zvk|a"));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "editor/ui/jmeno_form.h"
 #include "editor/ui/vyber_form.h"
+#include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/ui_fixture.h"
 
 namespace vek::editor::test {
@@ -14,8 +15,8 @@ namespace {
 class NameDialogTest : public DialogFixture {
   protected:
     NameDialogTest() : form(doc, boxes) {
-        start = doc.ShownWindow;
-        sklep = doc.NewWindow();
+        start = Writable(doc.ShownWindow());
+        sklep = Writable(doc.NewWindow());
         doc.Rename(EntityKind::Window, "sklep");
         start->Paths.assign({"sklep"});
         sklep->Paths.assign({C("Začátek_dobrodružství")});
@@ -49,9 +50,9 @@ TEST_F(NameDialogTest, RenamingFollowsPathsAndTheStartWindowButNotScripts) {
     renameTo(EntityKind::Window, u("Velká síň"));
     EXPECT_EQ(start->Name, C("Velká_síň"));
     EXPECT_EQ(sklep->Paths.items(), (std::vector<std::string>{C("Velká_síň")}));
-    EXPECT_EQ(doc.Settings.StartWindow, C("Velká_síň"));
+    EXPECT_EQ(doc.Settings().StartWindow, C("Velká_síň"));
     EXPECT_EQ(sklep->ArrivalScript[0], C("GO(Začátek_dobrodružství);"));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
@@ -79,7 +80,7 @@ TEST_F(NameDialogTest, EmptyAndUnwritableNamesAreRefusedAndTheDialogStays) {
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_TRUE(boxes.shown[1].text.contains(u("Ж")));
     form.hide();
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(NameDialogTest, TheSpecialMenusAreRefusedWithoutOpening) {
@@ -109,7 +110,7 @@ TEST_F(ChooserTest, OffersTheNamesFirstSelectedAndAddsThePickOnce) {
     EXPECT_EQ(form.ComboBox1->currentText(), u("Les"));
     form.ComboBox1->setCurrentIndex(1);
     QTest::mouseClick(form.OKButton, Qt::LeftButton);
-    EXPECT_EQ(doc.ShownWindow->Paths.items(),
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(),
               (std::vector<std::string>{C("Začátek_dobrodružství")}));
     EXPECT_EQ(form.chosen(), C("Začátek_dobrodružství"));
 
@@ -118,23 +119,23 @@ TEST_F(ChooserTest, OffersTheNamesFirstSelectedAndAddsThePickOnce) {
     ASSERT_TRUE(form.prepare(EntryList::Paths));
     form.ComboBox1->setCurrentIndex(1);
     QTest::mouseClick(form.OKButton, Qt::LeftButton);
-    EXPECT_EQ(doc.ShownWindow->Paths.size(), 1u);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.ShownWindow()->Paths.size(), 1u);
+    EXPECT_TRUE(doc.Modified());
 
     // Cancel changes nothing.
     doc.SetModified(false);
     ASSERT_TRUE(form.prepare(EntryList::Paths));
     QTest::mouseClick(form.CancelButton, Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Rejected);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(ChooserTest, MusicOffersRecordingsThenSystemSoundsAndMenusTheirItemsThenDefaults) {
-    doc.UserSounds.add("les=Les(les.wav)M");
+    Writable(doc.UserSounds()).add("les=Les(les.wav)M");
     ASSERT_TRUE(form.prepare(EntryList::Music));
     EXPECT_EQ(form.windowTitle(), u("Výběr hudby"));
     EXPECT_EQ(form.ComboBox1->itemText(0), u("les"));
-    EXPECT_EQ(form.ComboBox1->count(), 1 + static_cast<int>(doc.SystemSounds.size()));
+    EXPECT_EQ(form.ComboBox1->count(), 1 + static_cast<int>(doc.SystemSounds().size()));
 
     doc.NewMenuItem();
     doc.ShowNamed(EntityKind::Menu, C("(hlavní)"));
@@ -152,11 +153,11 @@ TEST_F(ChooserTest, IsRefusedForTheSystemMenuAndDoesNotOpenWithNothingToChoose) 
     EXPECT_EQ(boxes.shown[0].caption, u("Stop"));
 
     EXPECT_FALSE(form.addTo(EntryList::Inventory));  // no item can be taken yet
-    doc.ShownItem->CanTake = true;
+    Writable(doc.ShownItem())->CanTake = true;
     ASSERT_TRUE(form.prepare(EntryList::Inventory));
     EXPECT_EQ(form.windowTitle(), u("Výběr předmětu"));
     QTest::mouseClick(form.OKButton, Qt::LeftButton);
-    EXPECT_EQ(doc.Settings.Inventory.items(), (std::vector<std::string>{C("Židle")}));
+    EXPECT_EQ(doc.Settings().Inventory.items(), (std::vector<std::string>{C("Židle")}));
     EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
@@ -182,7 +183,7 @@ TEST_F(ChooserTest, WithoutADocumentTheDialogsOnlyHandBackWhatWasTypedOrPicked) 
     QTest::mouseClick(chooser.OKButton, Qt::LeftButton);
     EXPECT_EQ(chooser.chosen(), C("Síň"));
     EXPECT_EQ(chooser.choose("x", {}), std::nullopt);  // nothing to choose: nothing opens
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 }  // namespace

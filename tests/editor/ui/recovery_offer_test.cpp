@@ -50,9 +50,9 @@ TEST_F(RecoveryOfferTest, YesRestoresTheWorkAsTheOriginalFileModified) {
     EXPECT_EQ(boxes.shown[0].text,
               QString::fromUtf8("Editor nebyl řádně ukončen. Obnovit neuložené změny scénáře "
                                 "„hra.scn“?"));
-    EXPECT_TRUE(doc.Windows.contains("Sklep"));
+    EXPECT_TRUE(doc.Windows().contains("Sklep"));
     EXPECT_EQ(doc.FileName, original);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
     EXPECT_FALSE(fs::exists(leftover.files.copy)) << "this editor's own copy replaces it";
     EXPECT_TRUE(fs::exists(store.files().copy));
 }
@@ -63,8 +63,8 @@ TEST_F(RecoveryOfferTest, NoRemovesTheCopyAndLeavesTheDocument) {
     RecoveryLeftover leftover = leave();
     boxes.answers = {BoxAnswer::No};
     OfferRecovery({leftover}, doc, store, boxes, nullptr, {});
-    EXPECT_FALSE(doc.Windows.contains("Sklep"));
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Windows().contains("Sklep"));
+    EXPECT_FALSE(doc.Modified());
     EXPECT_FALSE(fs::exists(leftover.files.copy));
     EXPECT_FALSE(fs::exists(leftover.files.record));
 }
@@ -77,7 +77,7 @@ TEST_F(RecoveryOfferTest, CopyThatCannotBeReadIsReportedAndKept) {
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].caption, QString::fromUtf8("Chyba"));
     EXPECT_TRUE(boxes.shown[1].text.contains(QString::fromStdString(leftover.files.copy.string())));
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
     EXPECT_TRUE(fs::exists(leftover.files.copy));
     EXPECT_TRUE(fs::exists(leftover.files.record));
 }

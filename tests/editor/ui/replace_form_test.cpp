@@ -15,10 +15,13 @@
 #include "editor/document/document.h"
 #include "editor/ui/vlastnosti_form.h"
 #include "fake_search_host.h"
+#include "tests/editor/document/set_up.h"
 #include "tools_support.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 using test::Q;
@@ -36,17 +39,17 @@ struct SearchDialogFixture : ::testing::Test {
     void SetUp() override {
         test::app();
         doc.ClearDocument();
-        a = doc.NewWindow();
+        a = Writable(doc.NewWindow());
         doc.Rename(EntityKind::Window, "A");
-        b = doc.NewWindow();
+        b = Writable(doc.NewWindow());
         doc.Rename(EntityKind::Window, "B");
-        item = doc.NewItem();
+        item = Writable(doc.NewItem());
         a->LookScript.assign({"klic klic"});
         a->DepartureScript.assign({"x", "GO(klic);"});
         b->ArrivalScript.assign({"klic"});
         item->TalkScript.assign({C("KLÍČ klic")});
-        doc.Settings.CycleText.assign({"klic"});
-        doc.NewMenuItem()->FunctionScript.assign({"klic"});
+        Writable(doc.Settings()).CycleText.assign({"klic"});
+        Writable(doc.NewMenuItem())->FunctionScript.assign({"klic"});
         doc.SetModified(false);
 
         main = new FakeMainWindow(doc);
@@ -73,7 +76,7 @@ TEST_F(SearchDialogFixture, F3WalksWindowsItemsAndTextsToNotFoundWhileTheDialogI
     EXPECT_EQ(main->focusWidget(), main->windowEditors[2]);
     EXPECT_EQ(selectionLine(main->windowEditors[2]), 1);
     ASSERT_TRUE(dialog->FindNextCommand());
-    EXPECT_EQ(doc.ShownWindow, b);
+    EXPECT_EQ(doc.ShownWindow(), b);
     ASSERT_TRUE(dialog->FindNextCommand());  // KLÍČ is another word; klic behind it
     EXPECT_EQ(main->itemEditors[4]->textCursor().selectionStart(), 5);
     EXPECT_TRUE(properties->isHidden());
@@ -88,7 +91,7 @@ TEST_F(SearchDialogFixture, F3WalksWindowsItemsAndTextsToNotFoundWhileTheDialogI
     ASSERT_EQ(test::texts(boxes), QStringList{Q("\"klic\" nenalezeno.")});
     EXPECT_EQ(boxes.shown[0].caption, Q("Upozornění"));
     EXPECT_EQ(boxes.shown[0].icon, BoxIcon::Warning);
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(SearchDialogFixture, OptionsOfTheDialogApply) {
@@ -149,7 +152,7 @@ TEST_F(SearchDialogFixture, AskingNoLeavesTheCaretBehindAndCancelStops) {
     EXPECT_EQ(test::texts(boxes).last(), Q("\"klic\" nenalezeno."));
     EXPECT_EQ(a->DepartureScript[1], "GO(klic);");
     EXPECT_TRUE(dialog->isVisible());  // hidden only while asking
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(SearchDialogFixture, ReplaceAllOfALetterByItselfDoubledEndsAndTheEditorsFollow) {
@@ -158,7 +161,7 @@ TEST_F(SearchDialogFixture, ReplaceAllOfALetterByItselfDoubledEndsAndTheEditorsF
     EXPECT_EQ(dialog->ReplaceAllCommand(), 7);
     EXPECT_EQ(a->LookScript[0], "kklic kklic");
     EXPECT_EQ(main->itemEditors[4]->toPlainText(), Q("kkLÍČ kklic"));
-    EXPECT_EQ(doc.MenuItems.objectAt(0)->FunctionScript[0], "klic");
+    EXPECT_EQ(doc.MenuItems().objectAt(0)->FunctionScript[0], "klic");
     EXPECT_EQ(properties->CyklusMemo->toPlainText(), "kklic");
     EXPECT_TRUE(properties->isHidden());
     EXPECT_TRUE(boxes.shown.empty());
@@ -179,7 +182,7 @@ TEST_F(SearchDialogFixture, TextTypedInThePropertiesDialogIsSearchedAndItsOkKeep
     EXPECT_TRUE(dialog->ReplaceCommand());
     EXPECT_EQ(properties->IntroMemo->toPlainText(), Q("Vítej\ndvere"));
     properties->accept();
-    EXPECT_EQ(doc.Settings.IntroText.items(), (std::vector<std::string>{C("Vítej"), "dvere"}));
+    EXPECT_EQ(doc.Settings().IntroText.items(), (std::vector<std::string>{C("Vítej"), "dvere"}));
     EXPECT_TRUE(boxes.shown.empty());
 }
 

@@ -15,10 +15,13 @@
 
 #include "editor/document/document.h"
 #include "editor/ui/akce_form.h"
+#include "tests/editor/document/set_up.h"
 #include "tools_support.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 using test::Q;
@@ -38,10 +41,10 @@ struct PropertiesFixture : ::testing::Test {
             doc.Rename(EntityKind::Window, name);
         }
         for (const char* name : {"klic", "lampa", "kamen"}) {
-            doc.NewItem()->CanTake = std::string(name) != "kamen";
+            Writable(doc.NewItem())->CanTake = std::string(name) != "kamen";
             doc.Rename(EntityKind::Item, name);
         }
-        doc.Settings.StartWindow = "Sklep";
+        Writable(doc.Settings()).StartWindow = "Sklep";
         doc.SetModified(false);
         form = new Vlastnosti_form(doc, boxes);
         form->chooseItem = [this](const QString& caption, const std::vector<std::string>& c) {
@@ -54,36 +57,36 @@ struct PropertiesFixture : ::testing::Test {
 };
 
 TEST_F(PropertiesFixture, OpeningFallsBackToTheFirstWindowAndCancelRestoresEverything) {
-    doc.Settings.StartWindow = "Zbourane";  // deleted since
+    Writable(doc.Settings()).StartWindow = "Zbourane";  // deleted since
     form->Open(1);
     EXPECT_EQ(form->PageControl->currentIndex(), 1);
-    EXPECT_EQ(doc.Settings.StartWindow, "Kuchyn");
+    EXPECT_EQ(doc.Settings().StartWindow, "Kuchyn");
     EXPECT_EQ(form->ZacitComboBox->currentText(), "Kuchyn");
 
     form->JmenoEdit->setFocus();
     form->JmenoEdit->selectAll();
     QTest::keyClicks(form->JmenoEdit, "Hrad");
-    EXPECT_EQ(doc.Settings.ScenarioName, "Hrad");  // at once
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.Settings().ScenarioName, "Hrad");  // at once
+    EXPECT_TRUE(doc.Modified());
     form->ZacitComboBox->setCurrentIndex(1);
     Q_EMIT form->ZacitComboBox->activated(1);
-    EXPECT_EQ(doc.Settings.StartWindow, "Sklep");
+    EXPECT_EQ(doc.Settings().StartWindow, "Sklep");
     form->WinMemo->setPlainText("WIN;");
     form->AktivniBox->setChecked(true);
     form->IntervalBox->setCurrentText("3 min");
-    EXPECT_EQ(doc.Settings.CycleInterval, "3 min");
+    EXPECT_EQ(doc.Settings().CycleInterval, "3 min");
     form->MaxPrEdit->setText("12");
     Q_EMIT form->MaxPrEdit->textEdited("12");
 
     form->reject();
     EXPECT_TRUE(form->isHidden());
-    EXPECT_EQ(doc.Settings.ScenarioName, C("Nový scénář"));
+    EXPECT_EQ(doc.Settings().ScenarioName, C("Nový scénář"));
     EXPECT_EQ(form->JmenoEdit->text(), Q("Nový scénář"));
-    EXPECT_EQ(doc.Settings.StartWindow, "Kuchyn");
-    EXPECT_TRUE(doc.Settings.WinText.empty());
-    EXPECT_FALSE(doc.Settings.CycleActive);
-    EXPECT_EQ(doc.Settings.CycleInterval, "200 ms");
-    EXPECT_EQ(doc.Settings.MaxItems, "99");
+    EXPECT_EQ(doc.Settings().StartWindow, "Kuchyn");
+    EXPECT_TRUE(doc.Settings().WinText.empty());
+    EXPECT_FALSE(doc.Settings().CycleActive);
+    EXPECT_EQ(doc.Settings().CycleInterval, "200 ms");
+    EXPECT_EQ(doc.Settings().MaxItems, "99");
 }
 
 TEST_F(PropertiesFixture, TheStartingInventoryByButtonsAndKeys) {
@@ -95,11 +98,11 @@ TEST_F(PropertiesFixture, TheStartingInventoryByButtonsAndKeys) {
     choice = "lampa";
     form->PredmetyListBox->setFocus();
     QTest::keyClick(form->PredmetyListBox, Qt::Key_Insert);
-    EXPECT_EQ(doc.Settings.Inventory.items(), (std::vector<std::string>{"klic", "lampa"}));
+    EXPECT_EQ(doc.Settings().Inventory.items(), (std::vector<std::string>{"klic", "lampa"}));
     EXPECT_EQ(form->PredmetyListBox->currentRow(), 1);
 
     QTest::keyClick(form->PredmetyListBox, Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(doc.Settings.Inventory.items(), (std::vector<std::string>{"lampa", "klic"}));
+    EXPECT_EQ(doc.Settings().Inventory.items(), (std::vector<std::string>{"lampa", "klic"}));
     EXPECT_EQ(form->PredmetyListBox->currentRow(), 0);
     QTest::keyClick(form->PredmetyListBox, Qt::Key_Up, Qt::ControlModifier);  // at the top
     EXPECT_EQ(form->PredmetyListBox->currentRow(), 0);
@@ -107,21 +110,21 @@ TEST_F(PropertiesFixture, TheStartingInventoryByButtonsAndKeys) {
     EXPECT_TRUE(form->DelZacButton->isEnabled());
     form->DelZacButton->click();
     EXPECT_FALSE(form->DelZacButton->isEnabled());
-    EXPECT_EQ(doc.Settings.Inventory.items(), (std::vector<std::string>{"klic"}));
+    EXPECT_EQ(doc.Settings().Inventory.items(), (std::vector<std::string>{"klic"}));
     form->PredmetyListBox->setCurrentRow(0);
     QTest::keyClick(form->PredmetyListBox, Qt::Key_Delete);
-    EXPECT_TRUE(doc.Settings.Inventory.empty());
+    EXPECT_TRUE(doc.Settings().Inventory.empty());
     choice.reset();  // the chooser cancelled
     form->AddZacButton->click();
-    EXPECT_TRUE(doc.Settings.Inventory.empty());
+    EXPECT_TRUE(doc.Settings().Inventory.empty());
     // Nothing takeable: the chooser does not open.
-    for (std::size_t i = 0; i < doc.Items.size(); ++i)
-        doc.Items.objectAt(i)->CanTake = false;
+    for (std::size_t i = 0; i < doc.Items().size(); ++i)
+        Writable(doc.Items()).objectAt(i)->CanTake = false;
     offered.clear();
     choice = "klic";
     form->AddZacButton->click();
     EXPECT_TRUE(offered.empty());
-    EXPECT_TRUE(doc.Settings.Inventory.empty());
+    EXPECT_TRUE(doc.Settings().Inventory.empty());
 }
 
 TEST_F(PropertiesFixture, ItemLimitPasswordAndTheWritersRefusal) {
@@ -130,19 +133,19 @@ TEST_F(PropertiesFixture, ItemLimitPasswordAndTheWritersRefusal) {
     form->MaxPrEdit->selectAll();
     QTest::keyClicks(form->MaxPrEdit, "abc");
     EXPECT_EQ(form->MaxUpDown->value(), 99);
-    EXPECT_EQ(doc.Settings.MaxItems, "abc");
+    EXPECT_EQ(doc.Settings().MaxItems, "abc");
     form->MaxPrEdit->selectAll();
     QTest::keyClicks(form->MaxPrEdit, "7");
     QTest::keyClick(form->MaxPrEdit, Qt::Key_Up);
     EXPECT_EQ(form->MaxPrEdit->text(), "8");
-    EXPECT_EQ(doc.Settings.MaxItems, "8");
+    EXPECT_EQ(doc.Settings().MaxItems, "8");
 
     EXPECT_FALSE(form->HesloEdit->isEnabled());
     form->HesloCheckBox->setChecked(true);
     EXPECT_TRUE(form->HesloEdit->isEnabled());
     form->HesloEdit->setText(Q("Ť"));  // its key line would hold a line break
     Q_EMIT form->HesloEdit->textEdited(Q("Ť"));
-    EXPECT_TRUE(doc.Settings.Encode);
+    EXPECT_TRUE(doc.Settings().Encode);
     form->OkButton->click();
     EXPECT_TRUE(form->isVisible());
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -153,12 +156,12 @@ TEST_F(PropertiesFixture, ItemLimitPasswordAndTheWritersRefusal) {
     form->HesloCheckBox->setChecked(false);
     EXPECT_FALSE(form->HesloEdit->isEnabled());
     EXPECT_EQ(form->HesloEdit->text(), "tajne");  // kept, only disabled
-    EXPECT_FALSE(doc.Settings.Encode);
+    EXPECT_FALSE(doc.Settings().Encode);
     doc.SetModified(false);
     form->OkButton->click();
     EXPECT_TRUE(form->isHidden());
-    EXPECT_TRUE(doc.Modified);
-    EXPECT_EQ(doc.Settings.Password, "tajne");
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(doc.Settings().Password, "tajne");
 }
 
 TEST_F(PropertiesFixture, MemosTakeTheBuildersAndRefuseUnmappableText) {
@@ -173,14 +176,14 @@ TEST_F(PropertiesFixture, MemosTakeTheBuildersAndRefuseUnmappableText) {
     });
     QTest::keyClick(form->CyklusMemo, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(form->CyklusMemo->toPlainText(), "[FULL] ");
-    EXPECT_EQ(doc.Settings.CycleText.items(), (std::vector<std::string>{"[FULL] "}));
+    EXPECT_EQ(doc.Settings().CycleText.items(), (std::vector<std::string>{"[FULL] "}));
 
     form->WinMemo->setFocus();
     form->WinMemo->insertPlainText(Q("\u2603"));
     QApplication::processEvents();  // the refusal is said once the edit is over
     EXPECT_EQ(test::texts(boxes).size(), 1);
     EXPECT_EQ(form->WinMemo->toPlainText(), "");
-    EXPECT_TRUE(doc.Settings.WinText.empty());
+    EXPECT_TRUE(doc.Settings().WinText.empty());
 
     form->PageControl->setCurrentIndex(0);
     EXPECT_TRUE(test::unnamedControls(form->PageControl->widget(0)).isEmpty())

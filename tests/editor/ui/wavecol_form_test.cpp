@@ -16,10 +16,14 @@
 
 #include "common/collection.h"
 #include "editor/document/document.h"
+#include "editor/document/scenario_io.h"
+#include "tests/editor/document/set_up.h"
 #include "tools_support.h"
 
 namespace vek::editor {
 namespace {
+
+using test::Writable;
 
 using test::C;
 using test::Q;
@@ -43,12 +47,12 @@ struct CollectionDialogFixture : ::testing::Test {
         for (const char* name : {"a", "b", "c"})
             std::ofstream("wave/" + std::string(name) + ".wav") << "RIFF" << name;
         doc.ClearDocument();
-        doc.UserSounds.add("a=A(wave\\a.wav)");
-        doc.UserSounds.add("b=B(wave\\b.wav):2X");
-        doc.UserSounds.add("c=C(wave\\c.wav)");
-        doc.UserSounds.add("chybi=X(wave\\chybi.wav)");
-        doc.UserSounds.add("d=D(old.zvk|d)");
-        doc.SystemSounds.assign({"SZjdi=Jdi(wave\\tch007.wav)", "a=jiny(wave\\x.wav)"});
+        Writable(doc.UserSounds()).add("a=A(wave\\a.wav)");
+        Writable(doc.UserSounds()).add("b=B(wave\\b.wav):2X");
+        Writable(doc.UserSounds()).add("c=C(wave\\c.wav)");
+        Writable(doc.UserSounds()).add("chybi=X(wave\\chybi.wav)");
+        Writable(doc.UserSounds()).add("d=D(old.zvk|d)");
+        Writable(doc.SystemSounds()).assign({"SZjdi=Jdi(wave\\tch007.wav)", "a=jiny(wave\\x.wav)"});
         doc.SetModified(false);
         form = new WaveCol_form(doc, boxes);
         form->onProgress = [this] { progress << form->STProgress->text(); };
@@ -93,8 +97,8 @@ TEST_F(CollectionDialogFixture, OffersSortedKeysAndMovesThemByButtonsAndEnter) {
     choose({"c"});
     EditorDocument other;
     other.ClearDocument();
-    other.UserSounds.add("x=X(wave\\x.wav)");
-    doc.AdoptContent(std::move(other));
+    Writable(other.UserSounds()).add("x=X(wave\\x.wav)");
+    ReadScenario(doc, ScenarioBytes(other), {});
     EXPECT_EQ(form->UsedList->count(), 0);
     auto offered = form->UnUsedList->keys();
     EXPECT_NE(std::find(offered.begin(), offered.end(), "x"), offered.end());
@@ -121,10 +125,10 @@ TEST_F(CollectionDialogFixture, ShowsSixProgressTextsAndPointsTheEntriesIntoTheC
     EXPECT_EQ(form->ProgressBar->value(), 83);
     EXPECT_TRUE(std::filesystem::exists("kol.zvk"));
     // Relative to the current directory; "a" is the recording, not the system sound.
-    EXPECT_EQ(doc.UserSounds[0], "a=A(kol.zvk|a)");
-    EXPECT_EQ(doc.UserSounds[1], "b=B(kol.zvk|b):2X");
-    EXPECT_EQ(doc.SystemSounds[1], "a=jiny(wave\\x.wav)");
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.UserSounds()[0], "a=A(kol.zvk|a)");
+    EXPECT_EQ(doc.UserSounds()[1], "b=B(kol.zvk|b):2X");
+    EXPECT_EQ(doc.SystemSounds()[1], "a=jiny(wave\\x.wav)");
+    EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(form->UsedList->count(), 0);
     EXPECT_TRUE(form->STProgress->isHidden());
     EXPECT_TRUE(form->CreateButt->isVisible() || !form->isVisible());
@@ -161,8 +165,8 @@ TEST_F(CollectionDialogFixture, CancellingDuringTheDataPhaseLeavesNoFileAndNoPoi
     EXPECT_EQ(test::texts(boxes).last(), Q("Tvorba kolekce zastavena"));
     EXPECT_EQ(boxes.shown.back().caption, "Stop");
     EXPECT_FALSE(std::filesystem::exists("zruseno.zvk"));
-    EXPECT_EQ(doc.UserSounds[0], "a=A(wave\\a.wav)");
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_EQ(doc.UserSounds()[0], "a=A(wave\\a.wav)");
+    EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(form->UsedList->count(), 3);
     EXPECT_FALSE(form->Building());
 
@@ -171,7 +175,7 @@ TEST_F(CollectionDialogFixture, CancellingDuringTheDataPhaseLeavesNoFileAndNoPoi
     form->onProgress = {};
     EXPECT_FALSE(form->CreateCollection());
     EXPECT_EQ(boxes.shown.back().caption, Q("Chyba"));
-    EXPECT_EQ(doc.UserSounds[0], "a=A(wave\\a.wav)");
+    EXPECT_EQ(doc.UserSounds()[0], "a=A(wave\\a.wav)");
 }
 
 }  // namespace

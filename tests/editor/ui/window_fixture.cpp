@@ -26,7 +26,7 @@ void WindowTest::TearDown() {
                 prompts.passwords.empty())
         << "unused dialog answers";
     // The window is closed without asking: the document is not the user's.
-    doc.Modified = false;
+    doc.SetModified(false);
 }
 
 void WindowTest::press(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {

@@ -9,6 +9,7 @@
 #include "common/sound_entry.h"
 #include "common/system_sounds.h"
 #include "editor/ui/zvuky_form.h"
+#include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/ui_fixture.h"
 #include "tests/player/sound/sound_test_support.h"
 
@@ -22,9 +23,9 @@ class SoundDialogTest : public DialogFixture {
     SoundDialogTest() : form(doc, boxes, files.browser(), preview) {
         dir = tempDir("zvuky_form");
         form.setCurrentDirectory(dir);
-        doc.UserSounds.add("a=A(wave\\a.wav)");
-        doc.UserSounds.add("b=B(wave\\b.wav):2X");
-        doc.UserSounds.add("c=C(wave\\c.wav)M");
+        Writable(doc.UserSounds()).add("a=A(wave\\a.wav)");
+        Writable(doc.UserSounds()).add("b=B(wave\\b.wav):2X");
+        Writable(doc.UserSounds()).add("c=C(wave\\c.wav)M");
         doc.SetModified(false);
     }
     ~SoundDialogTest() override { std::filesystem::remove_all(dir); }
@@ -49,10 +50,10 @@ TEST_F(SoundDialogTest, ANewSoundProposesANumberedNameAndBuildsItsLine) {
     setPriority("5");
     form.ZakHlasBox->setCurrentIndex(2);
     ok();
-    EXPECT_EQ(doc.UserSounds.lines().back(), C("stará_hudba=(wait):5M"));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.UserSounds().lines().back(), C("stará_hudba=(wait):5M"));
+    EXPECT_TRUE(doc.Modified());
     ASSERT_EQ(form.changedPositions().size(), 1u);
-    EXPECT_EQ(doc.UserSounds[form.changedPositions()[0]], C("stará_hudba=(wait):5M"));
+    EXPECT_EQ(doc.UserSounds()[form.changedPositions()[0]], C("stará_hudba=(wait):5M"));
 
     // Every opening takes a number; an emptied identifier takes the next one too.
     form.prepareNewSound();
@@ -60,7 +61,7 @@ TEST_F(SoundDialogTest, ANewSoundProposesANumberedNameAndBuildsItsLine) {
     form.ZvukIDEdit->clear();
     form.ZvukSouborEdit->setText(u("x.wav"));
     ok();
-    EXPECT_TRUE(doc.UserSounds.indexOfKey(C("Nový_zvuk3")) >= 0);
+    EXPECT_TRUE(doc.UserSounds().indexOfKey(C("Nový_zvuk3")) >= 0);
     form.prepareNewSound();
     EXPECT_EQ(form.ZvukIDEdit->text(), u("Nový_zvuk4"));
 }
@@ -75,16 +76,16 @@ TEST_F(SoundDialogTest, OneSoundAndASystemSoundAreEditedInPlace) {
     EXPECT_TRUE(form.ZvukPlayButt->isEnabled());
     setPriority("0");
     ok();
-    EXPECT_EQ(doc.UserSounds[1], "b=B(wave\\b.wav)X");
-    EXPECT_EQ(doc.UserSounds.size(), 3u);
+    EXPECT_EQ(doc.UserSounds()[1], "b=B(wave\\b.wav)X");
+    EXPECT_EQ(doc.UserSounds().size(), 3u);
 
     ASSERT_TRUE(form.prepareSystemSound(0));
     EXPECT_EQ(form.windowTitle(), u("Systémový zvuk"));
     EXPECT_FALSE(form.ZvukIDEdit->isEnabled());
     form.ZvukTextEdit->setText(u("Jdi pryč"));
     ok();
-    EXPECT_EQ(entry_line::Text(doc.SystemSounds[0]), C("Jdi pryč"));
-    EXPECT_EQ(entry_line::Key(doc.SystemSounds[0]),
+    EXPECT_EQ(entry_line::Text(doc.SystemSounds()[0]), C("Jdi pryč"));
+    EXPECT_EQ(entry_line::Key(doc.SystemSounds()[0]),
               entry_line::Key(editorDefaultSystemSounds()[0]));
 }
 
@@ -103,17 +104,17 @@ TEST_F(SoundDialogTest, SeveralSoundsAskOnceAndMoveToADirectoryKeepingTheRest) {
     form.ZvukSouborEdit->setText(u("zvuky/les"));
     boxes.answers = {BoxAnswer::Cancel};
     ok();  // the question cancelled: nothing changes
-    EXPECT_EQ(doc.UserSounds[0], "a=A(wave\\a.wav)");
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_EQ(doc.UserSounds()[0], "a=A(wave\\a.wav)");
+    EXPECT_FALSE(doc.Modified());
 
     ok();
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].text, u("Změnit 2 označených zvuků?"));
     EXPECT_EQ(boxes.shown[1].caption, u("Otázka"));
-    EXPECT_EQ(doc.UserSounds.lines(),
+    EXPECT_EQ(doc.UserSounds().lines(),
               (std::vector<std::string>{"a=A(zvuky\\les\\a.wav)", "b=B(wave\\b.wav):2X",
                                         "c=C(zvuky\\les\\c.wav)M"}));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(doc.Modified());
 }
 
 TEST_F(SoundDialogTest, AskedForFieldsOnlyItHandsThemBackAndLeavesTheDocument) {
@@ -127,8 +128,8 @@ TEST_F(SoundDialogTest, AskedForFieldsOnlyItHandsThemBackAndLeavesTheDocument) {
     EXPECT_EQ(boxes.shown[0].text, u("Změnit 3 označených zvuků?"));
     ASSERT_TRUE(prompt.acceptedFields());
     EXPECT_EQ(prompt.acceptedFields()->file, "sady");
-    EXPECT_EQ(doc.UserSounds[0], "a=A(wave\\a.wav)");
-    EXPECT_FALSE(doc.Modified);
+    EXPECT_EQ(doc.UserSounds()[0], "a=A(wave\\a.wav)");
+    EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(SoundDialogTest, FieldsThatWouldBreakTheLineAreRefused) {
@@ -144,7 +145,7 @@ TEST_F(SoundDialogTest, FieldsThatWouldBreakTheLineAreRefused) {
     form.ZvukPriorityBox->lineEdit()->clear();
     QTest::keyClicks(form.ZvukPriorityBox->lineEdit(), "1x2");  // the box takes one digit only
     EXPECT_EQ(form.ZvukPriorityBox->currentText(), u("1"));
-    EXPECT_EQ(doc.UserSounds.size(), 3u);
+    EXPECT_EQ(doc.UserSounds().size(), 3u);
 }
 
 TEST_F(SoundDialogTest, BrowsingMakesTheFileRelativeAndNamesANewSoundAfterIt) {
