@@ -43,11 +43,11 @@ TEST_F(HearingTest, TheShownWindowIsSaidBySelectorOrNoticeAsCtrlArrowsChangeIt) 
     // At the list's end nothing changes and the selector says nothing: the name is said again.
     while (doc.StepShown(EntityKind::Window, +1)) {
     }
-    QString last = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow->Name));
+    QString last = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow()->Name));
     named<QComboBox>(form, "CisloOknaBox")->setFocus();
     notice(form)->hide();
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(QString::fromStdString(cp1250ToUtf8(doc.ShownWindow->Name)), last);
+    EXPECT_EQ(QString::fromStdString(cp1250ToUtf8(doc.ShownWindow()->Name)), last);
     EXPECT_TRUE(notice(form)->isVisible());
     EXPECT_EQ(notice(form)->text(), last);
 }
@@ -63,7 +63,7 @@ TEST_F(HearingTest, ASelectorRefilledAfterANewOrRenamedWindowShowsNoOtherName) {
                      });
     named<QComboBox>(form, "CisloOknaBox")->setFocus();
     press(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Insert);
-    QString created = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow->Name));
+    QString created = QString::fromStdString(cp1250ToUtf8(doc.ShownWindow()->Name));
     EXPECT_EQ(shown.join(", "), created);
 
     shown.clear();

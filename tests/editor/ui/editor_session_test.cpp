@@ -269,13 +269,13 @@ TEST_F(SessionTest, AContextMenuRunsItsCommandOnOneEnterAndTheFocusStaysOnItsCon
     ASSERT_TRUE(menu);
     ASSERT_TRUE(menu->activeAction());
     EXPECT_EQ(menu->activeAction()->objectName(), "PopNove");
-    std::size_t count = doc.Windows.size();
+    std::size_t count = doc.Windows().size();
     std::vector<QWidget*> focused;  // what a screen reader is told gets the focus
     auto recorder =
         QObject::connect(qApp, &QApplication::focusChanged,
                          [&focused](QWidget*, QWidget* now) { focused.push_back(now); });
     key(menu, Qt::Key_Return);
-    EXPECT_EQ(doc.Windows.size(), count + 1);
+    EXPECT_EQ(doc.Windows().size(), count + 1);
     expectFocus(&form, selector);
     // The menu never took the focus; a screen reader is told it is on the selector again.
     EXPECT_TRUE(waitFor([&focused, selector] {
@@ -292,7 +292,7 @@ TEST_F(SessionTest, AContextMenuRunsItsCommandOnOneEnterAndTheFocusStaysOnItsCon
     });
     key(selector, Qt::Key_Return);
     ASSERT_TRUE(answered_);
-    EXPECT_EQ(cp1250ToUtf8(doc.ShownWindow->Name), "Půda");
+    EXPECT_EQ(cp1250ToUtf8(doc.ShownWindow()->Name), "Půda");
     expectFocus(&form, selector);
 
     // A list's menu starts on its first command that can run: nothing is chosen to go to yet.
