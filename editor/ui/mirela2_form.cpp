@@ -12,8 +12,8 @@
 #include <QTabWidget>
 
 #include "common/qt/qt_text.h"
-#include "editor/ui/edit_history_ui.h"
 #include "editor/ui/checker_link.h"
+#include "editor/ui/edit_history_ui.h"
 #include "editor/ui/field_controls.h"
 #include "editor/ui/file_commands.h"
 #include "editor/ui/items_page.h"

@@ -168,7 +168,8 @@ void SoundsPage::changeSystemSound() {
     if (row < 0 || !ZvukySysListBox->item(row)->isSelected())
         return;
     SoundDialogRequest request{SoundDialogMode::ChangeSystem, "Syst\u00e9mov\u00fd zvuk",
-                               FieldsFromLine(doc_.SystemSounds()[static_cast<std::size_t>(row)]), 1};
+                               FieldsFromLine(doc_.SystemSounds()[static_cast<std::size_t>(row)]),
+                               1};
     std::optional<SoundFields> fields = commands_.services().prompts.sound(request);
     if (!fields)
         return;
@@ -215,7 +216,8 @@ void SoundsPage::togglePreview(QListWidget* list) {
     if (!entry || !entry->isSelected())
         return;
     std::size_t row = static_cast<std::size_t>(list->row(entry));
-    const std::string& line = list == ZvukyListBox ? doc_.UserSounds()[row] : doc_.SystemSounds()[row];
+    const std::string& line =
+        list == ZvukyListBox ? doc_.UserSounds()[row] : doc_.SystemSounds()[row];
     std::string file(entry_line::FileSpec(line));
     if (!file.empty())
         commands_.services().prompts.togglePreview(file);

@@ -10,11 +10,11 @@
 #include <QTabWidget>
 #include <QTextBlock>
 
-#include "editor/ui/checker_window.h"
-#include "tests/editor/ui/window_fixture.h"
-#include "tests/editor/document/set_up.h"
 #include "editor/document/scenario_io.h"
+#include "editor/ui/checker_window.h"
 #include "editor/ui/edit_history_ui.h"
+#include "tests/editor/document/set_up.h"
+#include "tests/editor/ui/window_fixture.h"
 
 namespace vek::editor::test {
 namespace {
@@ -74,7 +74,7 @@ TEST_F(CheckerWindowTest, AProblemOfAnItemMenuMenuItemOrSoundShowsItsOwnControl)
         Writable(doc.UserSounds()).add(line);
     form.refreshAll();
     doc.Show(doc.Items().objectAt(0) == doc.ShownItem() ? doc.Items().objectAt(1)
-                                                    : doc.Items().objectAt(0));
+                                                        : doc.Items().objectAt(0));
     struct Case {
         ProblemPlace place;
         const char* control;

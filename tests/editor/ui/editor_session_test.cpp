@@ -19,14 +19,14 @@
 #include <QTimer>
 
 #include "common/qt/dialog_owner.h"
+#include "editor/document/scenario_io.h"
+#include "editor/ui/edit_history_ui.h"
 #include "editor/ui/mirela2_tools.h"
 #include "editor/ui/qt_services.h"
 #include "editor/ui/vyber_form.h"
 #include "editor/ui/zvuky_form.h"
 #include "tests/editor/document/set_up.h"
 #include "tests/editor/ui/window_fixture.h"
-#include "editor/document/scenario_io.h"
-#include "editor/ui/edit_history_ui.h"
 
 namespace vek::editor::test {
 namespace {
@@ -362,7 +362,8 @@ TEST_F(SessionTest, AltBackspaceUndoesADeletionAndTheFocusReturnsToTheRestoredWi
     EXPECT_EQ(form.findChild<QLabel*>("HistoryNotice")->text(),
               QString::fromUtf8("Vráceno: smazání okna B"));
 
-    key(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    key(named<QComboBox>(form, "CisloOknaBox"), Qt::Key_Backspace,
+        Qt::AltModifier | Qt::ShiftModifier);
     EXPECT_EQ(doc.Windows().find("B"), nullptr);
     EXPECT_TRUE(doc.Windows().find("A")->Paths.empty());
 }
@@ -371,8 +372,10 @@ TEST_F(SessionTest, TypingInTwoWindowsIsUndoneWindowByWindowWithTheFocusInTheEdi
     loadScenario();
     named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
     named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
-    QTest::keyClicks(named<QPlainTextEdit>(form, "RozhlEdit"), "xy");                  // one step: typed without a pause
-    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Down, Qt::ControlModifier);  // to window B
+    QTest::keyClicks(named<QPlainTextEdit>(form, "RozhlEdit"),
+                     "xy");  // one step: typed without a pause
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Down,
+        Qt::ControlModifier);  // to window B
     ASSERT_EQ(doc.ShownWindow()->Name, "B");
     named<QPlainTextEdit>(form, "RozhlEdit")->setFocus();
     named<QPlainTextEdit>(form, "RozhlEdit")->moveCursor(QTextCursor::End);
@@ -387,7 +390,8 @@ TEST_F(SessionTest, TypingInTwoWindowsIsUndoneWindowByWindowWithTheFocusInTheEdi
     EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "abc one abc");
     expectFocus(&form, named<QPlainTextEdit>(form, "RozhlEdit"));
     EXPECT_FALSE(doc.Modified());
-    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    key(named<QPlainTextEdit>(form, "RozhlEdit"), Qt::Key_Backspace,
+        Qt::AltModifier | Qt::ShiftModifier);
     EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "abc one abcxy");
 }
 
@@ -404,8 +408,8 @@ TEST_F(SessionTest, AltBackspaceInTheSearchDialogUndoesAWholeReplaceAll) {
     // The first replacement's place is shown, in the main window. Whether the window manager
     // brings that window forward rests on the X time of the key, which QTest's keys do not carry
     // (the search hits' tests above cover the activation): the window's own focus is asserted.
-    EXPECT_TRUE(waitFor(
-        [&] { return form.focusWidget() == named<QPlainTextEdit>(form, "RozhlEdit"); }));
+    EXPECT_TRUE(
+        waitFor([&] { return form.focusWidget() == named<QPlainTextEdit>(form, "RozhlEdit"); }));
     EXPECT_EQ(doc.ShownWindow()->Name, "A");
 }
 

@@ -20,9 +20,9 @@
 #include "common/sound_entry.h"
 #include "common/text_file.h"
 #include "editor/document/scenario_io.h"
-#include "tests/editor/ui/window_fixture.h"
-#include "tests/editor/document/set_up.h"
 #include "editor/ui/edit_history_ui.h"
+#include "tests/editor/document/set_up.h"
+#include "tests/editor/ui/window_fixture.h"
 
 namespace vek::editor::test {
 namespace {
@@ -301,7 +301,8 @@ TEST_F(KeyboardTest, EntryListsAddRemoveMoveAndGoByKey) {
     named<QListWidget>(form, "SeznamCestList")->setFocus();
     named<QListWidget>(form, "SeznamCestList")->setCurrentRow(0);
     press(named<QListWidget>(form, "SeznamCestList"), Qt::Key_Delete);
-    EXPECT_EQ(doc.ShownWindow()->Paths.items(), std::vector<std::string>{C("Začátek_dobrodružství")});
+    EXPECT_EQ(doc.ShownWindow()->Paths.items(),
+              std::vector<std::string>{C("Začátek_dobrodružství")});
     EXPECT_FALSE(named<QPushButton>(form, "DelCestButton")->isEnabled())
         << "nothing selected after a removal";
     emit named<QListWidget>(form, "SeznamCestList")->customContextMenuRequested(QPoint(1, 1));

@@ -14,10 +14,10 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "tests/editor/ui/window_fixture.h"
-#include "tests/editor/document/set_up.h"
 #include "editor/document/scenario_io.h"
 #include "editor/ui/edit_history_ui.h"
+#include "tests/editor/document/set_up.h"
+#include "tests/editor/ui/window_fixture.h"
 
 namespace vek::editor::test {
 namespace {
