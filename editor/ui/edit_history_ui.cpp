@@ -212,8 +212,11 @@ bool EditHistoryUi::eventFilter(QObject* watched, QEvent* event) {
 void EditHistoryUi::showPlace(const HistoryMove& move) {
     const EditPlace& place = move.place;
     std::optional<Mirela2_form::Page> page = pageOf(place);
-    if (!page)
-        return;  // a setting: the properties dialog shows it if it is open; the focus stays
+    if (!page) {
+        if (form_.toolHooks().showSetting)
+            form_.toolHooks().showSetting(place.field, place.list);
+        return;
+    }
     if (QApplication::activeWindow() != &form_) {
         // An undo pressed in a dialog about the pages brings the main window forward, where the
         // change is shown.

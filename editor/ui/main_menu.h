@@ -5,7 +5,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
+#include "editor/document/document_events.h"
 #include "editor/document/recent_files.h"
 
 class QAction;
@@ -24,7 +26,9 @@ struct ToolHooks {
     std::function<void(QWidget*editor)> condition, action, soundAction;
     std::function<void()> search, findNext;    // "Najdi / Zaměň", "Najdi další"
     std::function<void(int page)> properties;  // 0 "Obecné", 1 "Další texty"
-    std::function<void()> collection;          // "&Kolekce zvuků..."
+    // The properties dialog showing a setting an undo or redo changed.
+    std::function<void(std::optional<Field>, std::optional<EntryList>)> showSetting;
+    std::function<void()> collection;  // "&Kolekce zvuků..."
 };
 
 class MainMenu {

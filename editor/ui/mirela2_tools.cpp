@@ -59,6 +59,9 @@ Mirela2_tools::Mirela2_tools(Mirela2_form& form, MessageBoxes& boxes, EditorProm
     // F3 works with the dialog hidden too: its fields keep the last search.
     hooks.findNext = [this] { search_->FindNextCommand(); };
     hooks.properties = [this](int page) { properties_->Open(page); };
+    hooks.showSetting = [this](std::optional<Field> field, std::optional<EntryList> list) {
+        properties_->ShowSetting(field, list);
+    };
     hooks.collection = [this] { collection_->Open(); };
     form.setToolHooks(std::move(hooks));
 }

@@ -431,6 +431,36 @@ void Vlastnosti_form::Open(int page) {
     activateWindow();
 }
 
+void Vlastnosti_form::ShowSetting(std::optional<Field> field, std::optional<EntryList> list) {
+    const std::pair<Field, QWidget*> controls[] = {
+        {Field::ScenarioName, JmenoEdit},  {Field::StartWindow, ZacitComboBox},
+        {Field::IntroText, IntroMemo},     {Field::Encode, HesloCheckBox},
+        {Field::Password, HesloEdit},      {Field::MaxItems, MaxPrEdit},
+        {Field::TalkToItems, MluvPredBox}, {Field::ReportWalk, RepWalkBox},
+        {Field::ReportTake, RepTakeBox},   {Field::WinText, WinMemo},
+        {Field::LoseText, LoseMemo},       {Field::CycleText, CyklusMemo},
+        {Field::CycleActive, AktivniBox},  {Field::CycleInterval, IntervalBox},
+    };
+    QWidget* control = list == EntryList::Inventory ? PredmetyListBox : nullptr;
+    for (const auto& [f, c] : controls)
+        if (field == f)
+            control = c;
+    if (!control)
+        return;
+    int page = -1;
+    for (QWidget* w = control; w && page < 0; w = w->parentWidget())
+        page = PageControl->indexOf(w);
+    if (isVisible()) {
+        PageControl->setCurrentIndex(page);
+        raise();
+        activateWindow();
+    } else {
+        Open(page);
+    }
+    if (control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
+}
+
 QPlainTextEdit* Vlastnosti_form::TextMemo(int field) const {
     return field >= 1 && field <= 4 ? memos_[static_cast<std::size_t>(field - 1)] : nullptr;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
 #include <QDialog>
 
 #include "editor/document/document_events.h"
@@ -44,6 +46,9 @@ class Vlastnosti_form : public QDialog {
     void Open(int page);
     // The controls again from the document (a load, "Nový", a replacement by the search).
     void Refresh();
+    // An undone or redone setting: the dialog, open on the page of its control, with the focus
+    // there. Without a control of that setting nothing happens.
+    void ShowSetting(std::optional<Field> field, std::optional<EntryList> list);
 
     // The editors of the scenario texts in the search's order: 1 intro, 2 win, 3 lose, 4 cycle.
     QPlainTextEdit* TextMemo(int field) const;

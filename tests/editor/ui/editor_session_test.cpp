@@ -395,6 +395,35 @@ TEST_F(SessionTest, TypingInTwoWindowsIsUndoneWindowByWindowWithTheFocusInTheEdi
     EXPECT_EQ(named<QPlainTextEdit>(form, "RozhlEdit")->toPlainText(), "abc one abcxy");
 }
 
+TEST_F(SessionTest, AnUndoneSettingIsShownInThePropertiesDialogAtItsControl) {
+    loadScenario();
+    named<QAction>(form, "MIDalsiTexty")->trigger();
+    Vlastnosti_form& properties = *tools.properties();
+    activate(&properties);
+    const std::string before = doc.Settings().ScenarioName;
+    const QString shownBefore = properties.JmenoEdit->text();
+    properties.PageControl->setCurrentIndex(0);
+    properties.JmenoEdit->setFocus();
+    properties.JmenoEdit->selectAll();
+    QTest::keyClicks(properties.JmenoEdit, "Hra");
+    ASSERT_EQ(doc.Settings().ScenarioName, "Hra");
+    click(properties.OkButton);
+    ASSERT_TRUE(waitFor([&] { return properties.isHidden(); }));
+    activate(&form);
+
+    QWidget* selector = named<QComboBox>(form, "CisloOknaBox");
+    selector->setFocus();
+    key(selector, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(doc.Settings().ScenarioName, before);
+    // The dialog is back on the page of the name, which has its focus; whether the window
+    // manager gives the dialog the keyboard rests on the X time of the key, as above.
+    EXPECT_TRUE(properties.isVisible());
+    EXPECT_EQ(properties.PageControl->currentIndex(), 0);
+    EXPECT_EQ(properties.focusWidget(), properties.JmenoEdit);
+    EXPECT_EQ(properties.JmenoEdit->text(), shownBefore);
+    click(properties.CancelButton);
+}
+
 TEST_F(SessionTest, AltBackspaceInTheSearchDialogUndoesAWholeReplaceAll) {
     loadScenario();
     std::string before = ScenarioBytes(doc);
